@@ -1,0 +1,14 @@
+# Native build: the logic and its unit tests (with fakes of the platform), and the art generator.
+add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TEST_SOURCES})
+target_link_libraries(unit_tests PRIVATE blinkward_logic GTest::gtest_main GTest::gmock)
+target_include_directories(unit_tests PRIVATE tests/unit)
+target_compile_definitions(unit_tests PRIVATE BLINKWARD_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/CMakeLists.txt)
+  add_subdirectory(tools)
+endif()
