@@ -9,6 +9,6 @@ target_include_directories(unit_tests PRIVATE tests/unit)
 target_compile_definitions(unit_tests PRIVATE BLINKWARD_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/tools/CMakeLists.txt)
+if(EXISTS ${CMAKE_SOURCE_DIR}/tools/CMakeLists.txt AND NOT BLINKWARD_SKIP_TOOLS)
   add_subdirectory(tools)
 endif()

@@ -37,8 +37,7 @@ class SystemPort {
 class RegistryPort {
  public:
   virtual ~RegistryPort() = default;
-  virtual long OpenKey(Handle root, const std::string& path, std::uint32_t access,
-                       Handle* key) = 0;
+  virtual long OpenKey(Handle root, const std::string& path, std::uint32_t access, Handle* key) = 0;
   // RegCreateKeyExA with an empty class, REG_OPTION_NON_VOLATILE, no security
   // attributes; the disposition is not reported.
   virtual long CreateKey(Handle root, const std::string& path, std::uint32_t access,
