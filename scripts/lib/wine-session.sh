@@ -1,0 +1,174 @@
+# A Wine session for running Blinkward and its Windows tests on Linux: an X
+# display, a ready Wine prefix under build/wine/, one persistent wineserver and
+# Wine's virtual desktop "shell" with a taskbar, so that the notification area
+# exists. Source this file, then call wine_session_start.
+#
+#   wine_session_start NAME   prefix build/wine/NAME, a fresh copy of the template
+#                             (BW_KEEP_PREFIX=1 reuses an existing one instead)
+#   wine_session_stop         ends the programs, the wineserver and our Xvfb
+#
+# Set BW_USE_DISPLAY=1 to use $DISPLAY instead of starting an Xvfb, and
+# BW_NO_TRAP=1 to leave the session running when the calling shell exits (the
+# caller then saves what wine_session_state prints and stops it later).
+#
+# Exported for every wine call after start: WINEPREFIX, DISPLAY, WINEDEBUG,
+# WINEDLLOVERRIDES, and BW_WINE_SESSION (the prefix) for cmake/wine-run.
+# Every wine call here runs under `timeout`: a Wine that hangs must not hang
+# the caller.
+
+BW_ROOT=${BW_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+BW_WINE_DIR=${BW_WINE_DIR:-$BW_ROOT/build/wine}
+BW_SCREEN=${BW_SCREEN:-1024x768}   # the Xvfb screen and the virtual desktop
+
+# State of the running session, read by wine_session_stop.
+BW_XVFB_PID=
+BW_KEEPER_PID=
+BW_KEEPER_FEED_PID=
+
+bw_log() { echo "wine-session: $*" >&2; }
+
+# Starts an Xvfb on a free display number (Xvfb chooses it: -displayfd) and
+# waits until it answers.
+bw_start_xvfb() {
+  local fdfile="$BW_WINE_DIR/xvfb-display.$$"
+  rm -f "$fdfile"
+  Xvfb -displayfd 3 -screen 0 "${BW_SCREEN}x24" -nolisten tcp \
+    3>"$fdfile" >"$BW_WINE_DIR/xvfb.log" 2>&1 &
+  BW_XVFB_PID=$!
+  local i
+  for i in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    kill -0 "$BW_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  local n
+  n=$(head -n1 "$fdfile" 2>/dev/null | tr -dc 0-9)
+  rm -f "$fdfile"
+  if [ -z "$n" ]; then
+    bw_log "Xvfb did not start; its log:"; cat "$BW_WINE_DIR/xvfb.log" >&2
+    return 1
+  fi
+  export DISPLAY=":$n"
+  for i in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  bw_log "Xvfb on $DISPLAY does not answer"
+  return 1
+}
+
+bw_reg_add() { timeout 60 wine reg add "$@" /f >/dev/null; }
+
+# Builds build/wine/template once: wineboot, the registry settings the tests
+# rely on, and the Tahoma fonts. Rebuilt when Wine's version changes.
+bw_make_template() {
+  local template="$BW_WINE_DIR/template" stamp
+  stamp="$(wine --version 2>/dev/null) $BW_SCREEN"
+  if [ -f "$template/.blinkward-ready" ] && [ "$(cat "$template/.blinkward-ready")" = "$stamp" ]; then
+    return 0
+  fi
+  bw_log "creating the Wine prefix template (once, about 15 s)"
+  rm -rf "$template"
+  (
+    export WINEPREFIX="$template"
+    timeout 300 wineboot -i >/dev/null 2>&1 || { bw_log "wineboot -i failed"; exit 1; }
+    # Without a window manager, Wine's own window management makes every hide
+    # of a top-level window wait 2 s.
+    bw_reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
+    # A crash must end the program, not wait for a click in a dialog.
+    bw_reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+    # The virtual desktop "shell" with a taskbar and its notification area.
+    bw_reg_add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d shell
+    bw_reg_add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /t REG_SZ /d "$BW_SCREEN"
+    # Save the registry and let the explorer that wineboot started go.
+    timeout 60 wineserver -k 2>/dev/null
+    timeout 60 wineserver -w
+  ) || return 1
+  bw_copy_fonts "$template"
+  echo "$stamp" >"$template/.blinkward-ready"
+}
+
+# Without fonts-wine's Tahoma in the prefix, "Tahoma" falls back to DejaVu Sans.
+bw_copy_fonts() {
+  local fonts="$1/drive_c/windows/Fonts" f
+  mkdir -p "$fonts"
+  for f in /usr/share/wine/fonts/tahoma*.ttf; do
+    [ -e "$f" ] || continue
+    [ -e "$fonts/$(basename "$f")" ] || cp -L "$f" "$fonts/"
+  done
+}
+
+wine_session_start() {
+  local name=${1:?wine_session_start needs a prefix name}
+  mkdir -p "$BW_WINE_DIR"
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  unset WINEPREFIX
+
+  if [ "${BW_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
+    xdpyinfo >/dev/null 2>&1 || { bw_log "cannot reach the display $DISPLAY"; return 1; }
+  else
+    bw_start_xvfb || return 1
+  fi
+  if [ "${BW_NO_TRAP:-0}" != 1 ]; then
+    trap wine_session_stop EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+  fi
+
+  bw_make_template || return 1
+  export WINEPREFIX="$BW_WINE_DIR/$name"
+  if [ "${BW_KEEP_PREFIX:-0}" != 1 ] || [ ! -f "$WINEPREFIX/.blinkward-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    cp -a "$BW_WINE_DIR/template" "$WINEPREFIX"
+  fi
+  bw_copy_fonts "$WINEPREFIX"
+
+  # One server for the whole session, started with the display already set (a
+  # server first started without one keeps failing to create windows).
+  timeout 60 wineserver -p || { bw_log "wineserver did not start"; return 1; }
+
+  # Wine ends its desktop (and the notification area with it) a second after
+  # its last user process; a cmd.exe that waits on an endless input keeps it
+  # up for the whole session, so the icons of one test never race the
+  # desktop's start for the next.
+  local fifo="$WINEPREFIX/.keeper-input"
+  rm -f "$fifo" && mkfifo "$fifo"
+  wine cmd.exe <"$fifo" >/dev/null 2>&1 &
+  BW_KEEPER_PID=$!
+  sleep 2147483647 >"$fifo" &
+  BW_KEEPER_FEED_PID=$!
+  # Any program that asks for the desktop window starts the desktop.
+  timeout 60 wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1
+  export BW_WINE_SESSION="$WINEPREFIX"   # tells cmake/wine-run that a session runs
+  bw_log "WINEPREFIX=$WINEPREFIX DISPLAY=$DISPLAY"
+}
+
+# Prints the session as shell assignments, for a later wine_session_stop in
+# another shell (scripts/run --stop).
+wine_session_state() {
+  printf 'export WINEPREFIX=%q DISPLAY=%q WINEDEBUG=-all WINEDLLOVERRIDES=%q BW_WINE_SESSION=%q\n' \
+    "$WINEPREFIX" "$DISPLAY" "$WINEDLLOVERRIDES" "$WINEPREFIX"
+  printf 'BW_XVFB_PID=%q BW_KEEPER_PID=%q BW_KEEPER_FEED_PID=%q\n' \
+    "$BW_XVFB_PID" "$BW_KEEPER_PID" "$BW_KEEPER_FEED_PID"
+}
+
+wine_session_stop() {
+  trap - EXIT INT TERM
+  if [ -n "${WINEPREFIX:-}" ]; then
+    # Ends every Wine process of this prefix (the keeper too) and the server;
+    # the server saves the registry as it goes.
+    timeout 30 wineserver -k 2>/dev/null
+    timeout 30 wineserver -w 2>/dev/null
+  fi
+  # The keeper and what feeds it, then our own Xvfb, each by its id.
+  local pid
+  for pid in ${BW_KEEPER_FEED_PID:-} ${BW_KEEPER_PID:-}; do
+    kill "$pid" 2>/dev/null
+  done
+  if [ -n "${BW_XVFB_PID:-}" ]; then
+    kill "$BW_XVFB_PID" 2>/dev/null
+    wait "$BW_XVFB_PID" 2>/dev/null
+  fi
+  BW_XVFB_PID= BW_KEEPER_PID= BW_KEEPER_FEED_PID=
+  return 0
+}
