@@ -12,7 +12,7 @@ void WriteTipField(std::array<char, kTipFieldSize>& field, std::string_view text
   std::fill(field.begin() + static_cast<std::ptrdiff_t>(length) + 1, field.end(), ' ');
 }
 
-std::string_view TipText(const std::array<char, kTipFieldSize>& field) {
+std::string_view TipFieldText(const std::array<char, kTipFieldSize>& field) {
   const auto end = std::find(field.begin(), field.end(), '\0');
   return {field.data(), static_cast<std::size_t>(end - field.begin())};
 }

@@ -37,7 +37,7 @@ struct TrayIconData {
 void WriteTipField(std::array<char, kTipFieldSize>& field, std::string_view text);
 
 // The text of the tip field: everything before its NUL.
-std::string_view TipText(const std::array<char, kTipFieldSize>& field);
+std::string_view TipFieldText(const std::array<char, kTipFieldSize>& field);
 
 // The record in the 32-bit layout, little-endian, handles cut to 32 bits.
 std::array<std::uint8_t, kTrayRecordSize> EncodeTrayRecord(const TrayIconData& record);

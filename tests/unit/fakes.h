@@ -131,7 +131,7 @@ class FakeShell : public ShellPort {
   explicit FakeShell(Log& log) : log_(log) {}
   bool NotifyIcon(std::uint32_t message, const TrayIconData& record) override {
     log_.push_back("NOTIFY " + std::to_string(message) + " icon=" + Hex(record.hIcon) + " tip=[" +
-                   std::string(TipText(record.szTip)) + "]");
+                   std::string(TipFieldText(record.szTip)) + "]");
     sent.push_back(record);
     return true;
   }

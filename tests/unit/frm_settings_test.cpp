@@ -52,7 +52,7 @@ TEST_F(FrmSettingsTest, FirstTickAlwaysDrawsTheTrueState) {
     fresh_form.Load();
     fresh_form.OnSSCheckTimer();
     ASSERT_EQ(fresh.shell.sent.size(), 2u);
-    EXPECT_EQ(TipText(fresh.shell.sent[1].szTip),
+    EXPECT_EQ(TipFieldText(fresh.shell.sent[1].szTip),
               active ? "Screen Saver is ENABLED" : "Screen Saver is DISABLED");
   }
 }

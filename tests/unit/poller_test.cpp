@@ -51,7 +51,7 @@ TEST_F(PollerTest, FollowsAChangeMadeElsewhereAtTheNextTickOnly) {
   poller.Tick();
   poller.Tick();
   EXPECT_EQ(fake.shell.sent.size(), 2u);
-  EXPECT_EQ(TipText(fake.shell.sent.back().szTip), "Screen Saver is DISABLED");
+  EXPECT_EQ(TipFieldText(fake.shell.sent.back().szTip), "Screen Saver is DISABLED");
 }
 
 TEST_F(PollerTest, KeepsTheRestOfTheRecordAsAddedWhenItRedraws) {

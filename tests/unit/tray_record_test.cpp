@@ -23,7 +23,7 @@ TEST(TipField, KeepsA63CharacterTextWholeWithItsNulLast) {
   std::array<char, kTipFieldSize> field;
   WriteTipField(field, text);
   EXPECT_EQ(Field(field), text + '\0');
-  EXPECT_EQ(TipText(field), text);
+  EXPECT_EQ(TipFieldText(field), text);
 }
 
 TEST(TipField, CutsLongerTextsSoTheNulStillFits) {
@@ -33,7 +33,7 @@ TEST(TipField, CutsLongerTextsSoTheNulStillFits) {
     std::array<char, kTipFieldSize> field;
     WriteTipField(field, text);
     EXPECT_EQ(field[63], '\0') << length;
-    EXPECT_EQ(TipText(field), text.substr(0, 63)) << length;
+    EXPECT_EQ(TipFieldText(field), text.substr(0, 63)) << length;
   }
 }
 
