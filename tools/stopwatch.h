@@ -1,0 +1,31 @@
+// The 24 frames of the stopwatch that turns in the timed-disable dialog. The
+// hand fills the dial with four coloured quarters in one turn and wipes them
+// white again in the next, so the animation reads as time passing.
+#pragma once
+
+#include "canvas.h"
+
+namespace art {
+
+inline constexpr int kClockFrameCount = 24;
+inline constexpr int kClockSize = 32;  // frames are square, in pixels
+
+// Where the dial sits in a frame: its centre and the radius of its white face.
+// The case and the crown surround it.
+inline constexpr double kDialCentreX = 16.0;
+inline constexpr double kDialCentreY = 18.0;
+inline constexpr double kDialRadius = 10.5;
+inline constexpr double kHandLength = 9.0;
+
+// Quarter colours, clockwise from 12 o'clock.
+inline constexpr Rgb kQuarterColours[4] = {
+    {0x30, 0xC0, 0x30},  // green
+    {0xF8, 0xE0, 0x20},  // yellow
+    {0x30, 0x60, 0xE0},  // blue
+    {0xFF, 0x90, 0x10},  // orange
+};
+
+// Frame k of the animation, 0 <= k < kClockFrameCount.
+Canvas DrawClockFrame(int k);
+
+}  // namespace art
