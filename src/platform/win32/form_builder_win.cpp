@@ -1,0 +1,208 @@
+#include "platform/win32/form_builder_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+namespace bw::win32 {
+namespace {
+
+// Points are 1/72 inch and the sizes come in hundredths of a point.
+constexpr int kHundredthsOfPointPerInch = 7200;
+
+struct ControlClass {
+  const char* className;
+  DWORD style;  // on top of WS_CHILD and WS_VISIBLE
+  DWORD exStyle;
+};
+
+// Only controls the user can work with stop the Tab key; labels, pictures and
+// images never take the focus, and an up-down is driven from its text box.
+ControlClass ClassOf(const ControlSpec& control) {
+  switch (control.kind) {
+    case ControlKind::Label:
+      return {"STATIC", SS_LEFT, 0};
+    case ControlKind::CheckBox:
+      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case ControlKind::DropDownList:
+      return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::PictureBox:
+      return {kPictureBoxClass, 0, 0};
+    case ControlKind::Image:
+      return {"STATIC", SS_ICON, 0};
+    case ControlKind::TextBox:
+      return {"EDIT",
+              static_cast<DWORD>(ES_AUTOHSCROLL | WS_TABSTOP |
+                                 (control.alignRight ? ES_RIGHT : ES_LEFT)),
+              WS_EX_CLIENTEDGE};
+    case ControlKind::UpDown:
+      // Placed by the layout beside its text box, so no UDS_ALIGNRIGHT, which
+      // would move it into the text box and narrow that.
+      return {UPDOWN_CLASSA,
+              static_cast<DWORD>(UDS_SETBUDDYINT | UDS_ARROWKEYS | (control.wrap ? UDS_WRAP : 0)),
+              0};
+    case ControlKind::Button:
+      return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+  }
+  return {"STATIC", 0, 0};
+}
+
+// A picture box only reports the mouse moves the shell sends it as tray callbacks.
+LRESULT CALLBACK PictureBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_MOUSEMOVE) {
+    SendMessageA(GetParent(hwnd), kPictureBoxMouseMove, GetDlgCtrlID(hwnd), lParam);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void RegisterPictureBoxClass(HINSTANCE instance) {
+  WNDCLASSA existing;
+  if (GetClassInfoA(instance, kPictureBoxClass, &existing)) return;
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = PictureBoxProcedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kPictureBoxClass;
+  RegisterClassA(&windowClass);
+}
+
+// The controls in the order they are created: by tab index, then those without one.
+std::vector<const ControlSpec*> CreationOrder(const FormSpec& form) {
+  std::vector<const ControlSpec*> order;
+  for (const ControlSpec& control : form.controls) order.push_back(&control);
+  std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+    const bool aHas = a->tabIndex >= 0, bHas = b->tabIndex >= 0;
+    if (aHas != bHas) return aHas;
+    return aHas && a->tabIndex < b->tabIndex;
+  });
+  return order;
+}
+
+void AddListItems(HWND combo, std::string_view items) {
+  while (!items.empty()) {
+    const std::size_t end = items.find('\n');
+    const std::string item(items.substr(0, end));
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (end == std::string_view::npos) break;
+    items.remove_prefix(end + 1);
+  }
+}
+
+// A drop-down list's window height is that of its field and open list together;
+// the system sizes the field from the font. Make the list tall enough for all items.
+void SizeDropDown(HWND combo, const RECT& pixels) {
+  const auto count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  const auto itemHeight = SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0);
+  const int height = pixels.bottom - pixels.top + static_cast<int>(count * itemHeight) + 2;
+  SetWindowPos(combo, nullptr, 0, 0, pixels.right - pixels.left, height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Settings that only exist once the control does.
+void Complete(HWND window, const ControlSpec& control, const RECT& pixels, HWND previous,
+              FormResources& resources) {
+  switch (control.kind) {
+    case ControlKind::DropDownList:
+      AddListItems(window, control.text ? control.text : "");
+      SizeDropDown(window, pixels);
+      break;
+    case ControlKind::Image:
+      if (control.resourceId != 0) {
+        const HICON icon = resources.Icon(control.resourceId, pixels.right - pixels.left);
+        SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+      }
+      break;
+    case ControlKind::TextBox:
+      if (control.maxLength > 0) SendMessageA(window, EM_LIMITTEXT, control.maxLength, 0);
+      break;
+    case ControlKind::UpDown:
+      SendMessageA(window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(previous), 0);
+      SendMessageA(window, UDM_SETRANGE32, control.lower, control.upper);
+      SendMessageA(window, UDM_SETPOS32, 0, control.lower);
+      // The control picks its own width when created (Wine: 16 px); keep the layout's.
+      SetWindowPos(window, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
+                   pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+HFONT FormResources::Font(const FontSpec& spec) {
+  for (const FontEntry& entry : fonts_) {
+    if (entry.spec == &spec) return entry.font.Get();
+  }
+  const HDC screen = GetDC(nullptr);
+  const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  LOGFONTA font{};
+  font.lfHeight = -MulDiv(spec.hundredthsOfPoint, dotsPerInch, kHundredthsOfPointPerInch);
+  font.lfWeight = spec.weight;
+  font.lfCharSet = static_cast<BYTE>(spec.charset);
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  std::strncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
+  fonts_.push_back({&spec, UniqueFont(CreateFontIndirectA(&font))});
+  return fonts_.back().font.Get();
+}
+
+HICON FormResources::Icon(int resourceId, int pixels) {
+  const HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+                                  IMAGE_ICON, pixels, pixels, 0);
+  icons_.emplace_back(static_cast<HICON>(image));
+  return icons_.back().Get();
+}
+
+RECT PixelRect(const Rect& twips) {
+  const int left = TwipsToPixels(twips.left), top = TwipsToPixels(twips.top);
+  return {left, top, left + TwipsToPixels(twips.width), top + TwipsToPixels(twips.height)};
+}
+
+HWND CreateFormWindow(const FormSpec& form, const char* className, DWORD style, DWORD exStyle,
+                      HWND owner, Window* object) {
+  RECT frame{0, 0, TwipsToPixels(form.clientWidth), TwipsToPixels(form.clientHeight)};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return CreateWindowExA(exStyle, className, form.caption, style & ~WS_VISIBLE, left, top, width,
+                         height, owner, nullptr, GetModuleHandleA(nullptr), object);
+}
+
+bool CreateControls(HWND parent, const FormSpec& form, FormResources& resources) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  RegisterPictureBoxClass(instance);
+  HWND previous = nullptr;
+  bool complete = true;
+  for (const ControlSpec* control : CreationOrder(form)) {
+    const ControlClass windowClass = ClassOf(*control);
+    const RECT pixels = PixelRect(control->twips);
+    const DWORD style = WS_CHILD | (control->visible ? WS_VISIBLE : 0) | windowClass.style;
+    // Images take their picture and lists their items after creation.
+    const bool textIsCaption =
+        control->kind != ControlKind::Image && control->kind != ControlKind::DropDownList;
+    const HWND window = CreateWindowExA(
+        windowClass.exStyle, windowClass.className, textIsCaption ? control->text : "", style,
+        pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance, nullptr);
+    if (!window) {
+      complete = false;
+      continue;
+    }
+    const HFONT font = resources.Font(control->font ? *control->font : *form.font);
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    Complete(window, *control, pixels, previous, resources);
+    previous = window;
+  }
+  return complete;
+}
+
+}  // namespace bw::win32

@@ -1,0 +1,38 @@
+#include "platform/win32/window_win.h"
+
+namespace bw::win32 {
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The object arrives with WM_NCCREATE, the first message that carries the
+  // creation parameter; a few messages (WM_GETMINMAXINFO) come even before it.
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  const LRESULT result = self->OnMessage(message, wParam, lParam);
+  // After its last message the window no longer reaches the object, which may
+  // outlive it or be destroyed first.
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+int RunMessageLoop(HWND dialogWindow) {
+  MSG msg;
+  for (;;) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    // -1 means an invalid argument, which this loop never passes; keep running.
+    if (got == -1) continue;
+    if (dialogWindow && IsDialogMessageA(dialogWindow, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace bw::win32

@@ -1,0 +1,34 @@
+// The base of the program's windows: one window procedure that finds the C++
+// object behind a window and hands it the message.
+#pragma once
+
+#include <windows.h>
+
+namespace bw::win32 {
+
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+
+  // The window procedure of every class whose windows are created with a
+  // Window* as their creation parameter.
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  ~Window() = default;
+  // Handles one message; unhandled ones go to DefWindowProcA.
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+// Runs the thread's message loop until WM_QUIT; keyboard navigation (Tab,
+// arrows) works inside dialogWindow. Returns the exit code that WM_QUIT carries.
+int RunMessageLoop(HWND dialogWindow);
+
+}  // namespace bw::win32
