@@ -1,0 +1,216 @@
+/* Drives the two tray programs from outside, as the shell and a user would:
+ * tray callbacks sent with SendNotifyMessage (as the shell sends them), the
+ * end of the session, and the icon's tip read back from the notification
+ * area's own tooltip control in Wine's explorer.
+ *
+ *   tray_driver find MAIN                 exits 0 once a window of class MAIN exists (10 s)
+ *   tray_driver stop MAIN                 ends the session for it, then closes it
+ *   tray_driver clicks N PACE_MS TARGET...  N left clicks on each target, PACE_MS apart
+ *   tray_driver latency N TARGET          N clicks; prints ms from each click to the new tip
+ *   tray_driver tips                      prints every tip the notification area holds
+ *
+ * A TARGET is MAIN or MAIN/CHILD: the callback window is the child of that class. */
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+/* after windows.h, which they build on */
+#include <commctrl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#define TRAY_CALLBACK WM_MOUSEMOVE /* the callback message both programs register */
+#define ICON_ID 1
+#define TIP_CHARS 128 /* a tip is at most 63 characters; room to spare */
+
+static HWND FindTarget(const char *target) {
+  char main[128];
+  const char *slash = strchr(target, '/');
+  size_t length = slash ? (size_t)(slash - target) : strlen(target);
+  HWND window;
+  if (length >= sizeof main) return NULL;
+  memcpy(main, target, length);
+  main[length] = 0;
+  window = FindWindowA(main, NULL);
+  if (window && slash) window = FindWindowExA(window, NULL, slash + 1, NULL);
+  return window;
+}
+
+static void Click(HWND target) {
+  SendNotifyMessageA(target, TRAY_CALLBACK, ICON_ID, WM_LBUTTONDOWN);
+  SendNotifyMessageA(target, TRAY_CALLBACK, ICON_ID, WM_LBUTTONUP);
+}
+
+/* The tooltip control of the notification area lives in explorer; its tools
+ * hold the tips. Another process reads them through memory it allocates in
+ * explorer: TTM_ENUMTOOLSW writes the tool and copies its text there. */
+typedef struct {
+  HANDLE process;
+  HWND tooltips[64];
+  int count;
+  char *remote; /* a TTTOOLINFOW followed by the text buffer */
+} TipReader;
+
+static BOOL CALLBACK CollectTooltip(HWND window, LPARAM context) {
+  TipReader *reader = (TipReader *)context;
+  HWND tray = FindWindowA("Shell_TrayWnd", NULL);
+  DWORD trayProcess = 0, process = 0;
+  char name[64];
+  GetWindowThreadProcessId(tray, &trayProcess);
+  GetWindowThreadProcessId(window, &process);
+  if (process == trayProcess && GetClassNameA(window, name, sizeof name) &&
+      lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && reader->count < 64)
+    reader->tooltips[reader->count++] = window;
+  return TRUE;
+}
+
+static BOOL OpenTipReader(TipReader *reader) {
+  HWND tray = FindWindowA("Shell_TrayWnd", NULL);
+  DWORD process = 0;
+  memset(reader, 0, sizeof *reader);
+  if (!tray) tray = FindWindowA("__winex11_standalone_tray", NULL);
+  if (!tray) return FALSE;
+  GetWindowThreadProcessId(tray, &process);
+  reader->process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
+  if (!reader->process) return FALSE;
+  reader->remote = VirtualAllocEx(reader->process, NULL, 4096, MEM_COMMIT, PAGE_READWRITE);
+  EnumWindows(CollectTooltip, (LPARAM)reader);
+  return reader->remote && reader->count > 0;
+}
+
+/* Reads the text of tool i of a tooltip window into tip; FALSE if there is none. */
+static BOOL ReadTool(TipReader *reader, HWND tooltip, LRESULT i, char *tip) {
+  TTTOOLINFOW info;
+  WCHAR text[TIP_CHARS];
+  memset(&info, 0, sizeof info);
+  memset(text, 0, sizeof text);
+  info.cbSize = TTTOOLINFOW_V1_SIZE;
+  info.lpszText = (WCHAR *)(reader->remote + sizeof info);
+  WriteProcessMemory(reader->process, reader->remote, &info, sizeof info, NULL);
+  WriteProcessMemory(reader->process, reader->remote + sizeof info, text, sizeof text, NULL);
+  if (!SendMessageW(tooltip, TTM_ENUMTOOLSW, (WPARAM)i, (LPARAM)reader->remote)) return FALSE;
+  ReadProcessMemory(reader->process, reader->remote + sizeof info, text, sizeof text, NULL);
+  text[TIP_CHARS - 1] = 0;
+  WideCharToMultiByte(CP_ACP, 0, text, -1, tip, TIP_CHARS, NULL, NULL);
+  return TRUE;
+}
+
+/* Joins into tips every tool text that starts with prefix, one a line; with
+ * print set, prints every text. Wine keeps the tooltip of a removed icon, so
+ * earlier runs' tips are there too: they never change, so comparing the whole
+ * list still shows the one live change. */
+static void ReadTips(TipReader *reader, const char *prefix, char *tips, size_t size, BOOL print) {
+  int t;
+  tips[0] = 0;
+  for (t = 0; t < reader->count; t++) {
+    LRESULT tools = SendMessageW(reader->tooltips[t], TTM_GETTOOLCOUNT, 0, 0), i;
+    for (i = 0; i < tools; i++) {
+      char tip[TIP_CHARS];
+      if (!ReadTool(reader, reader->tooltips[t], i, tip)) continue;
+      if (print) printf("[%s]\n", tip);
+      if (strncmp(tip, prefix, strlen(prefix)) != 0) continue;
+      if (strlen(tips) + strlen(tip) + 2 > size) return;
+      strcat(tips, tip);
+      strcat(tips, "\n");
+    }
+  }
+}
+
+static double Now(void) {
+  static LARGE_INTEGER frequency;
+  LARGE_INTEGER counter;
+  if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&counter);
+  return (double)counter.QuadPart * 1000.0 / (double)frequency.QuadPart;
+}
+
+static int Find(const char *main) {
+  int i;
+  for (i = 0; i < 200; i++) {
+    if (FindWindowA(main, NULL)) return 0;
+    Sleep(50);
+  }
+  return 1;
+}
+
+static int Stop(const char *main) {
+  HWND window = FindWindowA(main, NULL);
+  DWORD_PTR result;
+  if (!window) return 1;
+  SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &result);
+  if (IsWindow(window)) PostMessageA(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+static int Clicks(int count, int pace, int targets, char **names) {
+  HWND windows[8];
+  int i, t;
+  if (targets > 8) return 2;
+  for (t = 0; t < targets; t++) {
+    windows[t] = FindTarget(names[t]);
+    if (!windows[t]) {
+      fprintf(stderr, "tray_driver: no window %s\n", names[t]);
+      return 1;
+    }
+  }
+  for (i = 0; i < count; i++) {
+    for (t = 0; t < targets; t++) Click(windows[t]);
+    Sleep(pace);
+  }
+  return 0;
+}
+
+static int Latency(int count, const char *target) {
+  static const char prefix[] = "Screen Saver is ";
+  TipReader reader;
+  HWND window = FindTarget(target);
+  static char before[TIP_CHARS * 16], now[TIP_CHARS * 16];
+  int i;
+  if (!window || !OpenTipReader(&reader)) {
+    fprintf(stderr, "tray_driver: no window %s or no notification area\n", target);
+    return 1;
+  }
+  for (i = 0; i < count; i++) {
+    double start, limit;
+    ReadTips(&reader, prefix, before, sizeof before, FALSE);
+    if (!before[0]) {
+      fprintf(stderr, "tray_driver: no tip starting \"%s\"\n", prefix);
+      return 1;
+    }
+    start = Now();
+    limit = start + 3000.0;
+    Click(window);
+    do {
+      ReadTips(&reader, prefix, now, sizeof now, FALSE);
+    } while (strcmp(now, before) == 0 && Now() < limit && (Sleep(1), TRUE));
+    if (strcmp(now, before) == 0)
+      printf("timeout\n");
+    else
+      printf("%.2f\n", Now() - start);
+    fflush(stdout);
+    /* Apart from the last click, at a varying phase of the program's timer:
+     * a fixed pause would land every click at the same point of its period. */
+    Sleep(500 + (DWORD)(i * 97 % 250));
+  }
+  return 0;
+}
+
+static int Tips(void) {
+  TipReader reader;
+  char tips[TIP_CHARS];
+  if (!OpenTipReader(&reader)) return 1;
+  ReadTips(&reader, "", tips, sizeof tips, TRUE);
+  return 0;
+}
+
+int main(int argc, char **argv) {
+  if (argc >= 3 && strcmp(argv[1], "find") == 0) return Find(argv[2]);
+  if (argc >= 3 && strcmp(argv[1], "stop") == 0) return Stop(argv[2]);
+  if (argc >= 5 && strcmp(argv[1], "clicks") == 0)
+    return Clicks(atoi(argv[2]), atoi(argv[3]), argc - 4, argv + 4);
+  if (argc >= 4 && strcmp(argv[1], "latency") == 0) return Latency(atoi(argv[2]), argv[3]);
+  if (argc >= 2 && strcmp(argv[1], "tips") == 0) return Tips();
+  fprintf(stderr, "usage: tray_driver find|stop|clicks|latency|tips ...\n");
+  return 2;
+}
