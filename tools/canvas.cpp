@@ -56,12 +56,6 @@ Shape Band(double cx, double cy, double length, double width, double angle_deg) 
   };
 }
 
-Shape Scaled(Shape shape, double factor) {
-  return [shape = std::move(shape), factor](double x, double y) {
-    return shape(x / factor, y / factor);
-  };
-}
-
 Canvas::Canvas(int width, int height)
     : width_(width),
       height_(height),

@@ -26,7 +26,6 @@ inline constexpr Rgb kStandardPalette[16] = {
 namespace pal {
 inline constexpr Rgb kBlack = kStandardPalette[0];
 inline constexpr Rgb kDarkRed = kStandardPalette[1];
-inline constexpr Rgb kDarkGreen = kStandardPalette[2];
 inline constexpr Rgb kDarkBlue = kStandardPalette[4];
 inline constexpr Rgb kLightGrey = kStandardPalette[7];
 inline constexpr Rgb kDarkGrey = kStandardPalette[8];
@@ -51,8 +50,6 @@ Shape Polygon(std::vector<double> xy);
 // A rotated rectangle: a strip of the given length and width centred on
 // (cx, cy), its long side at angle_deg clockwise from the x axis.
 Shape Band(double cx, double cy, double length, double width, double angle_deg);
-// A shape scaled by factor about the origin: lets one drawing serve several icon sizes.
-Shape Scaled(Shape shape, double factor);
 
 // A picture: a colour and an opaque flag for every pixel. Pixels start
 // transparent; painting makes them opaque.

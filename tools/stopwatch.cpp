@@ -11,6 +11,8 @@ constexpr Rgb kCaseEdge{0x58, 0x58, 0x58};
 constexpr Rgb kButtonGrey{0x88, 0x88, 0x88};
 constexpr Rgb kTickGrey{0x40, 0x40, 0x40};
 constexpr double kCaseRadius = 13.5;
+constexpr double kDialRadius = 10.5;  // the white face inside the case
+constexpr double kHandLength = 9.0;   // reaches the ticks without touching the case
 constexpr double kDegrees = std::numbers::pi / 180.0;
 
 // The point at distance r from the dial centre, angle_deg clockwise from 12 o'clock.

@@ -10,12 +10,10 @@ namespace art {
 inline constexpr int kClockFrameCount = 24;
 inline constexpr int kClockSize = 32;  // frames are square, in pixels
 
-// Where the dial sits in a frame: its centre and the radius of its white face.
-// The case and the crown surround it.
+// The centre of the dial and the hand's pivot. It sits below the middle of
+// the frame to leave room for the crown.
 inline constexpr double kDialCentreX = 16.0;
 inline constexpr double kDialCentreY = 18.0;
-inline constexpr double kDialRadius = 10.5;
-inline constexpr double kHandLength = 9.0;
 
 // Quarter colours, clockwise from 12 o'clock.
 inline constexpr Rgb kQuarterColours[4] = {
