@@ -1,0 +1,82 @@
+# The Windows test tiers, included by cmake/windows.cmake.
+#
+# x86_64: GoogleTest programs built with MinGW and run by CTest under Wine
+# (cmake/wine-run is the emulator; scripts/test starts the Wine session):
+#   win32_tests  tests/win32/*.cpp against the real platform layer, in-process
+#   e2e_tests    tests/e2e/*.cpp: starts the real Blinkward.exe and drives it
+#                from outside, as the shell and other programs would
+#   tray_probe   a small tool that reads the notification area (scripts/run)
+# i686: 32-bit code cannot run on these machines; tests/pe checks the exe's
+# headers, imports and resources statically.
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  include(${CMAKE_SOURCE_DIR}/tests/pe/pe-tests.cmake OPTIONAL)
+  return()
+endif()
+if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  return()
+endif()
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# One CTest test per GoogleTest case, listed at test time (inside the Wine
+# session of scripts/test, so the build itself never starts Wine).
+# - A crashing program can exit with status 0 under Wine: a crash report fails
+#   the test, and so does output without GoogleTest's own "1 test passed".
+# - The tests share one display, one desktop and the screen-saver flag: serial.
+# - Skipped tests (GTEST_SKIP) show as skipped: GoogleTest's module sees to it.
+function(blinkward_add_wine_tests target prefix timeout)
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    TEST_PREFIX ${prefix}
+    NO_PRETTY_VALUES
+    PROPERTIES
+      TIMEOUT ${timeout}
+      RUN_SERIAL TRUE
+      FAIL_REGULAR_EXPRESSION "Unhandled (exception|page fault)"
+      PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] 1 test\\."
+      ${ARGN})
+endfunction()
+
+function(blinkward_windows_test_exe target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  target_link_options(${target} PRIVATE ${BLINKWARD_STATIC_LINK})
+endfunction()
+
+# Win32 tier: the real platform layer, in-process. The program's resources are
+# linked in too, so that its windows find their icons and the manifest.
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+if(WIN32_TEST_SOURCES)
+  add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/res/blinkward.rc)
+  target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+  target_link_libraries(win32_tests PRIVATE blinkward_platform GTest::gtest_main GTest::gmock)
+  blinkward_windows_test_exe(win32_tests)
+  blinkward_add_wine_tests(win32_tests win32. 60)
+endif()
+
+# End-to-end tier: the real Blinkward.exe, driven from another process.
+file(GLOB E2E_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
+file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+if(E2E_SUPPORT_SOURCES)
+  add_library(e2e_support STATIC ${E2E_SUPPORT_SOURCES})
+  target_include_directories(e2e_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e/support)
+  # The outside drivers are tools, not the product: they may use Vista's API.
+  target_compile_definitions(e2e_support PUBLIC WINVER=0x0600 _WIN32_WINNT=0x0600 NOMINMAX STRICT)
+  target_compile_options(e2e_support PRIVATE -Wall -Wextra)
+  target_link_libraries(e2e_support PUBLIC comctl32 shell32 user32 gdi32 advapi32 kernel32)
+
+  add_executable(tray_probe ${CMAKE_SOURCE_DIR}/tests/e2e/tools/tray_probe.cpp)
+  target_link_libraries(tray_probe PRIVATE e2e_support)
+  blinkward_windows_test_exe(tray_probe)
+endif()
+if(E2E_TEST_SOURCES AND E2E_SUPPORT_SOURCES)
+  add_executable(e2e_tests ${E2E_TEST_SOURCES})
+  target_link_libraries(e2e_tests PRIVATE e2e_support GTest::gtest)
+  blinkward_windows_test_exe(e2e_tests)
+  add_dependencies(e2e_tests Blinkward)
+  blinkward_add_wine_tests(e2e_tests e2e. 90
+    ENVIRONMENT "BLINKWARD_EXE=$<TARGET_FILE:Blinkward>")
+endif()
