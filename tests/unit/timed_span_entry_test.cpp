@@ -20,45 +20,6 @@ TEST(TimedSpan_KeyFilter, PassesDigitsAndDeletionStepsOnUpDownAndDropsAllElse) {
   }
 }
 
-TEST(TimedSpan_KeyFilter, DropsTheKeysAUserMightTryInANumberField) {
-  const int dropped[] = {'A',
-                         'Z',
-                         ' ',
-                         0x6D /* keypad minus */,
-                         0xBD /* minus */,
-                         0x25 /* Left */,
-                         0x27 /* Right */,
-                         0x24 /* Home */,
-                         0x23 /* End */,
-                         0x70 /* F1 */,
-                         0x10 /* Shift alone */};
-  for (int code : dropped) EXPECT_EQ(FilterKey(code), KeyAction::Discard) << code;
-}
-
-struct StepCase {
-  SpanField field;
-  int value;
-  bool up;
-  int expected;
-};
-
-TEST(TimedSpan_Step, HoursStopAtTheirEndsMinutesRunRound) {
-  const StepCase cases[] = {
-      {SpanField::Hours, 15, true, 15},   {SpanField::Hours, 0, false, 0},
-      {SpanField::Hours, 14, true, 15},   {SpanField::Hours, 1, false, 0},
-      {SpanField::Hours, 7, true, 8},     {SpanField::Hours, 7, false, 6},
-      {SpanField::Minutes, 59, true, 0},  {SpanField::Minutes, 0, false, 59},
-      {SpanField::Minutes, 58, true, 59}, {SpanField::Minutes, 1, false, 0},
-      {SpanField::Minutes, 30, true, 31}, {SpanField::Minutes, 30, false, 29},
-  };
-  for (const StepCase& c : cases) {
-    int upper = c.field == SpanField::Hours ? 15 : 59;
-    EXPECT_EQ(StepValue(c.value, 0, upper, c.up, WrapsAtEnds(c.field)), c.expected)
-        << (c.field == SpanField::Hours ? "hours " : "minutes ") << c.value
-        << (c.up ? " up" : " down");
-  }
-}
-
 struct ReadCase {
   const char* hours;
   const char* minutes;
@@ -97,13 +58,6 @@ TEST(TimedSpan_Read, ReadsTheSpanAndRefusesZeroAndNonNumbers) {
     EXPECT_EQ(span.accepted(), c.accepted);
     EXPECT_EQ(span.badField, c.badField);
   }
-}
-
-TEST(TimedSpan_FieldText, WritesBareDecimalDigits) {
-  EXPECT_EQ(FieldText(0), "0");
-  EXPECT_EQ(FieldText(1), "1");
-  EXPECT_EQ(FieldText(59), "59");
-  EXPECT_EQ(FieldText(100), "100");
 }
 
 }  // namespace
