@@ -18,7 +18,9 @@ FrmSettings::FrmSettings(Platform& platform)
       poller_(screenSaver_, trayIcon_),
       tmrSSCheck_(platform.forms, TimerId::SSCheck),
       tmrSSTimedDisable_(platform.forms, TimerId::SSTimedDisable),
-      settings_(platform.registry, platform.system, platform.forms) {}
+      settings_(platform.registry, platform.system, platform.forms),
+      timedDisable_(tmrSSCheck_, tmrSSTimedDisable_, screenSaver_, trayIcon_, poller_,
+                    platform.forms) {}
 
 void FrmSettings::Load() {
   platform_.forms.HideMainWindow();
@@ -37,20 +39,19 @@ bool FrmSettings::QueryUnload(int unloadReason) {
     platform_.forms.HideMainWindow();
     return true;
   }
+  timedDisable_.OnMainUnload();
   trayIcon_.DeleteTrayIcon();
   settings_.SaveClickMethod();
   return false;
 }
 
-void FrmSettings::Unload() {
-  if (QueryUnload(kUnloadFormCode)) return;
-  tmrSSCheck_.SetEnabled(false);
-  tmrSSTimedDisable_.SetEnabled(false);
-  platform_.forms.DestroyMainWindow();
-}
+void FrmSettings::Unload() { UnloadFor(kUnloadFormCode); }
 
-void FrmSettings::EndSession() {
-  if (QueryUnload(kUnloadAppWindows)) return;
+void FrmSettings::EndSession() { UnloadFor(kUnloadAppWindows); }
+
+// The window's timers stop with it; the message loop ends once it is gone.
+void FrmSettings::UnloadFor(int unloadReason) {
+  if (QueryUnload(unloadReason)) return;
   tmrSSCheck_.SetEnabled(false);
   tmrSSTimedDisable_.SetEnabled(false);
   platform_.forms.DestroyMainWindow();
@@ -58,7 +59,7 @@ void FrmSettings::EndSession() {
 
 void FrmSettings::OnSSCheckTimer() { poller_.Tick(); }
 
-void FrmSettings::OnSSTimedDisableTimer() {}
+void FrmSettings::OnSSTimedDisableTimer() { timedDisable_.Tick(); }
 
 void FrmSettings::OnTaskbarCreated() { trayIcon_.RestoreTrayIcon(); }
 
@@ -111,6 +112,7 @@ void FrmSettings::OnMenuCommand(int commandId) {
       screenSaver_.OpenScreenSaverSelection();
       break;
     case MenuItem::TimedDisable:
+      timedDisable_.OnMenuClick();
       break;
     case MenuItem::Configure:
       platform_.forms.ShowMainWindow();

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "platform/forms.h"
 #include "screensaver/screen_saver.h"
+#include "timed/timed_disable.h"
 #include "tray/status_poller.h"
 #include "tray/tray_icon.h"
 
@@ -58,12 +59,14 @@ class FrmSettings {
   Timer& tmrSSCheck() { return tmrSSCheck_; }
   Timer& tmrSSTimedDisable() { return tmrSSTimedDisable_; }
   Settings& settings() { return settings_; }
+  TimedDisable& timedDisable() { return timedDisable_; }
 
   // The tray handler's memory between events.
   bool TrayCallbackBusy = false;         // an event is being handled
   std::int32_t TrayCallbackMessage = 0;  // the latest message, dropped or not
 
  private:
+  void UnloadFor(int unloadReason);
   void ToggleWithMethod(int method);
   void ShowPopupMenu();
 
@@ -74,6 +77,7 @@ class FrmSettings {
   Timer tmrSSCheck_;
   Timer tmrSSTimedDisable_;
   Settings settings_;
+  TimedDisable timedDisable_;
 };
 
 }  // namespace bw

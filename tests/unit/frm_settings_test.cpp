@@ -115,3 +115,57 @@ TEST_F(FrmSettingsTest, ConfigureProgramShowsTheWindow) {
 
 }  // namespace
 }  // namespace bw
+
+namespace bw {
+namespace {
+
+struct RecordingDialogHost : TimedDialogHost {
+  int shown = 0;
+  void ShowTimedDisableDialog() override { ++shown; }
+};
+
+TEST_F(FrmSettingsTest, TimedDisableMenuOpensTheDialogThenEndsTheCountdown) {
+  LoadAndClear();
+  RecordingDialogHost host;
+  form.timedDisable().SetDialogHost(host);
+  form.OnMenuCommand(static_cast<int>(MenuItem::TimedDisable));
+  EXPECT_EQ(host.shown, 1);
+  form.timedDisable().SecondsLeft = 59;
+  form.timedDisable().BeginTimedDisable();
+  form.OnSSTimedDisableTimer();
+  EXPECT_EQ(fake.system.active, 0u);
+  form.OnMenuCommand(static_cast<int>(MenuItem::TimedDisable));
+  EXPECT_EQ(host.shown, 1);
+  EXPECT_FALSE(form.tmrSSTimedDisable().Enabled());
+  EXPECT_EQ(fake.system.active, 1u);
+}
+
+TEST_F(FrmSettingsTest, QuittingDuringATimedDisableSwitchesTheScreenSaverBackOn) {
+  for (bool endOfLogon : {false, true}) {
+    test::FakePlatform local;
+    FrmSettings subject{local.platform};
+    subject.Load();
+    subject.timedDisable().SecondsLeft = 3599;
+    subject.timedDisable().StartOnExpire = true;
+    subject.timedDisable().BeginTimedDisable();
+    subject.OnSSTimedDisableTimer();
+    ASSERT_EQ(local.system.active, 0u);
+    local.log.clear();
+    endOfLogon ? subject.EndSession() : subject.Unload();
+    EXPECT_EQ(local.system.active, 1u) << endOfLogon;
+    EXPECT_EQ(std::count(local.log.begin(), local.log.end(), "SYSCOMMAND 0xF140"), 0)
+        << "quitting never starts the screen saver";
+    EXPECT_EQ(local.log.back(), "DESTROY");
+  }
+}
+
+TEST_F(FrmSettingsTest, ClosingTheWindowDuringATimedDisableKeepsItRunning) {
+  LoadAndClear();
+  form.timedDisable().SecondsLeft = 3599;
+  form.timedDisable().BeginTimedDisable();
+  EXPECT_TRUE(form.QueryUnload(kUnloadFormControlMenu));
+  EXPECT_TRUE(form.tmrSSTimedDisable().Enabled());
+}
+
+}  // namespace
+}  // namespace bw
