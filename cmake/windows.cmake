@@ -7,19 +7,26 @@ set(BLINKWARD_STATIC_LINK -static -static-libgcc -static-libstdc++)
 target_compile_definitions(blinkward_logic PRIVATE ${BLINKWARD_WIN_DEFS})
 
 file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-list(FILTER PLATFORM_SOURCES EXCLUDE REGEX "/main_win\\.cpp$")
+# The entry point and the runtime replacements belong to the program alone.
+list(FILTER PLATFORM_SOURCES EXCLUDE REGEX "/(main|runtime)_win\\.cpp$")
 add_library(blinkward_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(blinkward_platform PUBLIC src)
 target_compile_definitions(blinkward_platform PUBLIC ${BLINKWARD_WIN_DEFS})
 target_compile_options(blinkward_platform PRIVATE -Wall -Wextra -fno-exceptions -fno-rtti)
 target_link_libraries(blinkward_platform PUBLIC blinkward_logic comctl32 shell32 advapi32 user32 gdi32 kernel32)
 
-add_executable(Blinkward WIN32 src/platform/win32/main_win.cpp src/app/res/blinkward.rc)
+add_executable(Blinkward WIN32 src/platform/win32/main_win.cpp src/platform/win32/runtime_win.cpp
+  src/app/res/blinkward.rc)
 target_compile_options(Blinkward PRIVATE -Wall -Wextra -fno-exceptions -fno-rtti)
 target_link_libraries(Blinkward PRIVATE blinkward_platform)
 target_link_options(Blinkward PRIVATE ${BLINKWARD_STATIC_LINK} -mwindows -s -Wl,--gc-sections)
-target_compile_options(blinkward_logic PRIVATE -ffunction-sections -fdata-sections)
-target_compile_options(blinkward_platform PRIVATE -ffunction-sections -fdata-sections)
+# Size: unused functions drop out at link time, and code that never throws
+# needs no unwind tables.
+set(BLINKWARD_SIZE_FLAGS -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables
+    -fno-unwind-tables -fno-threadsafe-statics)
+target_compile_options(blinkward_logic PRIVATE ${BLINKWARD_SIZE_FLAGS})
+target_compile_options(blinkward_platform PRIVATE ${BLINKWARD_SIZE_FLAGS})
+target_compile_options(Blinkward PRIVATE ${BLINKWARD_SIZE_FLAGS})
 set_target_properties(Blinkward PROPERTIES OUTPUT_NAME Blinkward)
 
 include(cmake/windows-tests.cmake OPTIONAL)
