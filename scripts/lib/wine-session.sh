@@ -3,8 +3,9 @@
 # Wine's virtual desktop "shell" with a taskbar, so that the notification area
 # exists. Source this file, then call wine_session_start.
 #
-#   wine_session_start NAME   prefix build/wine/NAME, a fresh copy of the template
-#                             (BW_KEEP_PREFIX=1 reuses an existing one instead)
+#   wine_session_start NAME   prefix build/wine/NAME-<pid>: a fresh copy of the
+#                             template, removed at the end (BW_KEEP_PREFIX=1:
+#                             build/wine/NAME, kept and reused)
 #   wine_session_stop         ends the programs, the wineserver and our Xvfb
 #
 # Set BW_USE_DISPLAY=1 to use $DISPLAY instead of starting an Xvfb, and
@@ -24,16 +25,16 @@ BW_SCREEN=${BW_SCREEN:-1024x768}   # the Xvfb screen and the virtual desktop
 BW_XVFB_PID=
 BW_KEEPER_PID=
 BW_KEEPER_FEED_PID=
+BW_PREFIX_IS_COPY=
 
 bw_log() { echo "wine-session: $*" >&2; }
 
 # Starts an Xvfb on a free display number (Xvfb chooses it: -displayfd) and
 # waits until it answers.
 bw_start_xvfb() {
-  local fdfile="$BW_WINE_DIR/xvfb-display.$$"
+  local fdfile="$BW_WINE_DIR/xvfb-display.$$" log="$BW_WINE_DIR/xvfb.$$.log"
   rm -f "$fdfile"
-  Xvfb -displayfd 3 -screen 0 "${BW_SCREEN}x24" -nolisten tcp \
-    3>"$fdfile" >"$BW_WINE_DIR/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${BW_SCREEN}x24" -nolisten tcp 3>"$fdfile" >"$log" 2>&1 &
   BW_XVFB_PID=$!
   local i
   for i in $(seq 100); do
@@ -45,9 +46,10 @@ bw_start_xvfb() {
   n=$(head -n1 "$fdfile" 2>/dev/null | tr -dc 0-9)
   rm -f "$fdfile"
   if [ -z "$n" ]; then
-    bw_log "Xvfb did not start; its log:"; cat "$BW_WINE_DIR/xvfb.log" >&2
+    bw_log "Xvfb did not start; its log:"; cat "$log" >&2
     return 1
   fi
+  rm -f "$log"
   export DISPLAY=":$n"
   for i in $(seq 100); do
     xdpyinfo >/dev/null 2>&1 && return 0
@@ -110,16 +112,27 @@ wine_session_start() {
     bw_start_xvfb || return 1
   fi
   if [ "${BW_NO_TRAP:-0}" != 1 ]; then
+    # Ends the session however the shell ends: a signal's default action would
+    # skip the EXIT trap (a closed output pipe, Ctrl+C, a hang-up, a kill).
     trap wine_session_stop EXIT
+    trap 'exit 129' HUP
     trap 'exit 130' INT
+    trap 'exit 141' PIPE
     trap 'exit 143' TERM
   fi
 
-  bw_make_template || return 1
-  export WINEPREFIX="$BW_WINE_DIR/$name"
-  if [ "${BW_KEEP_PREFIX:-0}" != 1 ] || [ ! -f "$WINEPREFIX/.blinkward-ready" ]; then
+  # One template for every session; two sessions starting at once take turns.
+  (flock 9 && bw_make_template) 9>"$BW_WINE_DIR/template.lock" || return 1
+  if [ "${BW_KEEP_PREFIX:-0}" = 1 ]; then
+    export WINEPREFIX="$BW_WINE_DIR/$name"
+  else
+    # A copy of its own (removed at the end), so sessions never share a prefix.
+    export WINEPREFIX="$BW_WINE_DIR/$name-$$"
+    BW_PREFIX_IS_COPY=1
+  fi
+  if [ ! -f "$WINEPREFIX/.blinkward-ready" ]; then
     rm -rf "$WINEPREFIX"
-    cp -a "$BW_WINE_DIR/template" "$WINEPREFIX"
+    cp -a "$BW_WINE_DIR/template" "$WINEPREFIX" || return 1
   fi
   bw_copy_fonts "$WINEPREFIX"
 
@@ -153,12 +166,13 @@ wine_session_state() {
 }
 
 wine_session_stop() {
-  trap - EXIT INT TERM
+  trap - EXIT HUP INT PIPE TERM
   if [ -n "${WINEPREFIX:-}" ]; then
     # Ends every Wine process of this prefix (the keeper too) and the server;
     # the server saves the registry as it goes.
     timeout 30 wineserver -k 2>/dev/null
     timeout 30 wineserver -w 2>/dev/null
+    [ "${BW_PREFIX_IS_COPY:-}" = 1 ] && rm -rf "$WINEPREFIX"
   fi
   # The keeper and what feeds it, then our own Xvfb, each by its id.
   local pid
@@ -169,6 +183,6 @@ wine_session_stop() {
     kill "$BW_XVFB_PID" 2>/dev/null
     wait "$BW_XVFB_PID" 2>/dev/null
   fi
-  BW_XVFB_PID= BW_KEEPER_PID= BW_KEEPER_FEED_PID=
+  BW_XVFB_PID= BW_KEEPER_PID= BW_KEEPER_FEED_PID= BW_PREFIX_IS_COPY=
   return 0
 }
