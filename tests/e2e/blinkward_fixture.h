@@ -21,11 +21,9 @@ inline constexpr UINT kIconId = 1;
 inline constexpr wchar_t kStartupTip[] = L"Blinkward";
 inline constexpr wchar_t kEnabledTip[] = L"Screen Saver is ENABLED";
 inline constexpr wchar_t kDisabledTip[] = L"Screen Saver is DISABLED";
-inline constexpr DWORD kPollerMs = 250;  // the program's promise: the state shows within a tick
 
-// Waits, generous for Wine on a busy 2-core machine. They bound how long a test
-// waits for something that must happen; the latencies the program promises
-// are asserted on their own.
+// How long a test waits for something that must happen: generous for Wine on
+// a busy 2-core machine (the program itself reacts within its 250 ms tick).
 inline constexpr DWORD kStartMs = 15000;  // launch until window and icon exist
 inline constexpr DWORD kExitMs = 5000;    // for a process to end
 inline constexpr DWORD kTipMs = 3000;     // for a tip to change
