@@ -109,6 +109,22 @@ TEST(SettingsControls, TabMovesBetweenTheCheckBoxAndTheListOnly) {
   EXPECT_EQ(GetNextDlgTabItem(hwnd, check, TRUE), list);
 }
 
+TEST(SettingsControls, ShownWindowFocusesTheCheckBoxAndTabMovesOn) {
+  SettingsWindow window;
+  ASSERT_TRUE(window.created);
+  const HWND check = window.Item(kIdWindowsStart), list = window.Item(kIdMethod);
+  window.form.ShowMainWindow();
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == check; })) << GetFocus();
+  // The program's message loop hands keys to IsDialogMessage, as here.
+  MSG tab{check, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_TRUE(IsDialogMessageA(window.form.hwnd(), &tab));
+  EXPECT_EQ(GetFocus(), list);
+  // Leaving and coming back keeps the focus where it was.
+  window.form.HideMainWindow();
+  window.form.ShowMainWindow();
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == list; })) << GetFocus();
+}
+
 TEST(SettingsControls, MethodListOffersSingleThenDoubleClickWithNothingSelected) {
   SettingsWindow window;
   ASSERT_TRUE(window.created);

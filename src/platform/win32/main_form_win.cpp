@@ -87,6 +87,12 @@ LRESULT MainFormWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (!events_->QueryUnload(kUnloadReasonUser)) DestroyMainWindow();
       return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
+      break;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
@@ -113,6 +119,19 @@ LRESULT MainFormWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcA(hwnd(), message, wParam, lParam);
+}
+
+// The settings window keeps the keyboard focus as a dialog does: on the
+// control that had it when the window was last left, at first on the first
+// control in the Tab order.
+void MainFormWin::RememberFocus() {
+  const HWND focus = GetFocus();
+  if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+}
+
+void MainFormWin::RestoreFocus() {
+  const bool valid = lastFocus_ && IsChild(hwnd(), lastFocus_);
+  SetFocus(valid ? lastFocus_ : GetNextDlgTabItem(hwnd(), nullptr, FALSE));
 }
 
 HWND MainFormWin::Control(SettingsControl control) const {

@@ -70,9 +70,12 @@ class MainFormWin final : public FormsPort, public Window {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   HWND Control(SettingsControl control) const;
+  void RememberFocus();
+  void RestoreFocus();
 
   MainFormEvents* events_ = nullptr;
   UINT taskbarCreated_ = 0;
+  HWND lastFocus_ = nullptr;
   // Released after the window, whose controls use them.
   FormResources resources_;
   HICON formIcon_ = nullptr;  // the small application icon, held by resources_
