@@ -143,32 +143,5 @@ TEST(FormBuilder, TheTimedDisableTabOrderEndsWithTheCheckBox) {
   }
 }
 
-TEST(FormBuilder, ImagesHoldTheirIconsAtTheirOwnSize) {
-  PlainForm form;
-  ASSERT_TRUE(form.Create(TimedDisableForm()));
-  RECT client{};
-  GetClientRect(form.hwnd(), &client);
-  EXPECT_EQ(client.right, 209);
-  EXPECT_EQ(client.bottom, 130);
-  // The shown picture starts empty; the frames are hidden below the client area.
-  EXPECT_EQ(SendMessageA(form.Item(kIdAnimClock), STM_GETICON, 0, 0), 0);
-  for (int k = 0; k < kClockFrameCount; ++k) {
-    SCOPED_TRACE(k);
-    const HWND frame = form.Item(kIdClock0 + k);
-    ASSERT_NE(frame, nullptr);
-    EXPECT_FALSE(IsWindowVisible(frame));
-    EXPECT_GE(ClientRectOf(form.hwnd(), frame).top, client.bottom);
-    ICONINFO info{};
-    ASSERT_TRUE(
-        GetIconInfo(reinterpret_cast<HICON>(SendMessageA(frame, STM_GETICON, 0, 0)), &info));
-    BITMAP colour{};
-    GetObjectA(info.hbmColor, sizeof colour, &colour);
-    EXPECT_EQ(colour.bmWidth, 32);
-    EXPECT_EQ(colour.bmHeight, 32);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-  }
-}
-
 }  // namespace
 }  // namespace bw::win32::test

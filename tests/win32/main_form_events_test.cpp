@@ -94,11 +94,6 @@ TEST(MainFormEvents, ControlValuesReadBackWhatTheProgramWrote) {
   char text[32] = "";
   GetWindowTextA(window.Item(kIdTitle), text, sizeof text);
   EXPECT_STREQ(text, "Blinkward v1.01");
-
-  window.form.ShowMainWindow();
-  EXPECT_TRUE(IsWindowVisible(window.form.hwnd()));
-  window.form.HideMainWindow();
-  EXPECT_FALSE(IsWindowVisible(window.form.hwnd()));
 }
 
 }  // namespace
