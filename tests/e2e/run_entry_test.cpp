@@ -57,6 +57,8 @@ struct RunEntryCase {
   bool counts;  // ticks the box and is rewritten; otherwise both stay as they are
 };
 
+void PrintTo(const RunEntryCase& c, std::ostream* os) { *os << c.name; }
+
 class RunEntryAtStart : public UserTest, public ::testing::WithParamInterface<RunEntryCase> {};
 
 TEST_P(RunEntryAtStart, Start_RewritesAnEntryItFinds) {

@@ -87,6 +87,8 @@ struct StoredMethodCase {
   const wchar_t* storedAtExit;
 };
 
+void PrintTo(const StoredMethodCase& c, std::ostream* os) { *os << c.name; }
+
 class StoredMethods : public UserTest, public ::testing::WithParamInterface<StoredMethodCase> {};
 
 TEST_P(StoredMethods, Start_SelectsTheStoredMethodAndExitStoresItBack) {
