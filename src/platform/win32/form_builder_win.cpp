@@ -39,9 +39,9 @@ ControlClass ClassOf(const ControlSpec& control) {
               WS_EX_CLIENTEDGE};
     case ControlKind::UpDown:
       // Placed by the layout beside its text box, so no UDS_ALIGNRIGHT, which
-      // would move it into the text box and narrow that.
-      return {UPDOWN_CLASSA,
-              static_cast<DWORD>(UDS_SETBUDDYINT | UDS_ARROWKEYS | (control.wrap ? UDS_WRAP : 0)),
+      // would move it into the text box and narrow that. No UDS_ARROWKEYS: the
+      // text box's own key handler steps the up-down on Up and Down.
+      return {UPDOWN_CLASSA, static_cast<DWORD>(UDS_SETBUDDYINT | (control.wrap ? UDS_WRAP : 0)),
               0};
     case ControlKind::Button:
       return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
@@ -155,10 +155,13 @@ HFONT FormResources::Font(const FontSpec& spec) {
 }
 
 HICON FormResources::Icon(int resourceId, int pixels) {
+  for (const IconEntry& entry : icons_) {
+    if (entry.resourceId == resourceId && entry.pixels == pixels) return entry.icon.Get();
+  }
   const HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
                                   IMAGE_ICON, pixels, pixels, 0);
-  icons_.emplace_back(static_cast<HICON>(image));
-  return icons_.back().Get();
+  icons_.push_back({resourceId, pixels, UniqueIcon(static_cast<HICON>(image))});
+  return icons_.back().icon.Get();
 }
 
 RECT PixelRect(const Rect& twips) {

@@ -25,7 +25,8 @@ class FormResources {
  public:
   // The font of the spec at the screen's resolution, created on first use.
   HFONT Font(const FontSpec& spec);
-  // An icon resource of the running module at the given pixel size.
+  // An icon resource of the running module at the given pixel size, loaded on
+  // first use: a form built again shows the same pictures without loading them again.
   HICON Icon(int resourceId, int pixels);
 
  private:
@@ -33,8 +34,13 @@ class FormResources {
     const FontSpec* spec;
     UniqueFont font;
   };
+  struct IconEntry {
+    int resourceId;
+    int pixels;
+    UniqueIcon icon;
+  };
   std::vector<FontEntry> fonts_;
-  std::vector<UniqueIcon> icons_;
+  std::vector<IconEntry> icons_;
 };
 
 // The pixel rectangle of a layout rectangle.
