@@ -13,6 +13,7 @@
 #include "platform/win32/registry_win.h"
 #include "platform/win32/shell_win.h"
 #include "platform/win32/system_win.h"
+#include "platform/win32/timed_dialog_win.h"
 
 namespace {
 
@@ -22,10 +23,16 @@ constexpr const char* kInstanceMutexName = "Blinkward.SingleInstance";
 // Hands the main window's events to the main form's handlers.
 class FrmSettingsEvents final : public bw::win32::MainFormEvents {
  public:
-  explicit FrmSettingsEvents(bw::FrmSettings& form) : form_(form) {}
+  FrmSettingsEvents(bw::FrmSettings& form, bw::win32::TimedDialogWin& frmTimedDisable)
+      : form_(form), frmTimedDisable_(frmTimedDisable) {}
 
   bool QueryUnload(int unloadReason) override { return form_.QueryUnload(unloadReason); }
-  void EndSession() override { form_.EndSession(); }
+  // An open dialog closes first (as Cancel), so its modal loop ends once the
+  // main form has unloaded and the program's own loop finds the quit.
+  void EndSession() override {
+    frmTimedDisable_.EndSession();
+    form_.EndSession();
+  }
   void Timer(bw::TimerId timer) override {
     switch (timer) {
       case bw::TimerId::SSCheck:
@@ -44,6 +51,7 @@ class FrmSettingsEvents final : public bw::win32::MainFormEvents {
 
  private:
   bw::FrmSettings& form_;
+  bw::win32::TimedDialogWin& frmTimedDisable_;
 };
 
 }  // namespace
@@ -67,7 +75,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   bw::win32::MainFormWin forms;
   bw::Platform platform{system, registry, shell, forms};
   bw::FrmSettings frmSettings(platform);
-  FrmSettingsEvents events(frmSettings);
+  // Owned by the main form; its window is built at each opening.
+  bw::win32::TimedDialogWin frmTimedDisable(frmSettings.timedDisable(), forms);
+  frmSettings.timedDisable().SetDialogHost(frmTimedDisable);
+  FrmSettingsEvents events(frmSettings, frmTimedDisable);
 
   // Without its window the program could not be reached or closed: give up.
   if (!forms.Create(bw::SettingsForm(), events)) return 1;
