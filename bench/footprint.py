@@ -1,0 +1,295 @@
+#!/usr/bin/env python3
+"""Measures Blinkward beside the minimal tray program under Wine, in one run.
+
+Run by scripts/bench, which builds everything and starts the Wine session
+(WINEPREFIX and DISPLAY are in the environment). Prints a Markdown table of
+median (min-max) for each program and the ratio Blinkward / baseline, writes
+it with the raw samples under the output directory, and draws the ratios.
+It measures and reports; nothing here passes or fails on a number.
+"""
+import argparse
+import json
+import os
+import re
+import statistics
+import subprocess
+import sys
+import time
+
+import chart
+import logic
+import report
+
+WINE = "/usr/lib/wine/wine64" if os.path.exists("/usr/lib/wine/wine64") else "wine"
+PAUSE = 3.0  # seconds between launches, so one start-up never overlaps another's
+IDLE_SAMPLE = 10.0  # seconds after launch at which the idle memory is read
+NOTIFY_ADD = re.compile(r"^(\d+\.\d+):(\w+):(\w+):Call shell32\.Shell_NotifyIconA\(0+,")
+NOTIFY_RET = re.compile(r"^(\d+\.\d+):(\w+):(\w+):Ret  shell32\.Shell_NotifyIconA\(")
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "advapi32.dll",
+               "comctl32.dll", "msvcrt.dll", "ole32.dll", "oleaut32.dll", "shlwapi.dll",
+               "comdlg32.dll", "uxtheme.dll", "version.dll", "ntdll.dll", "ucrtbase.dll"}
+
+
+class Program:
+    def __init__(self, name, exe, exe32, main, target):
+        self.name, self.exe, self.exe32 = name, exe, exe32
+        self.main, self.target = main, target  # window classes: main window, tray callback target
+        self.proc = self.pid = self.t0 = self.launched = self.log = None
+
+
+def now():
+    """Wine's trace timestamps are this clock (NtGetTickCount), in seconds."""
+    return time.clock_gettime(time.CLOCK_MONOTONIC_RAW)
+
+
+def driver(args, *command, timeout=120):
+    env = dict(os.environ, WINEDEBUG="-all")
+    return subprocess.run([WINE, args.driver, *command], env=env, timeout=timeout,
+                          capture_output=True, text=True)
+
+
+def launch(args, program, traced):
+    env = dict(os.environ)
+    # The relay channel prints only the entry points named by RelayInclude in
+    # the prefix: the two notify-icon calls of shell32.
+    env["WINEDEBUG"] = "+timestamp,+pid,+relay" if traced else "-all"
+    program.log = os.path.join(args.out, f"{program.name}.trace")
+    with open(program.log, "w") as log:
+        program.t0, program.launched = now(), time.monotonic()
+        program.proc = subprocess.Popen([WINE, program.exe], env=env, stdin=subprocess.DEVNULL,
+                                        stdout=subprocess.DEVNULL, stderr=log,
+                                        cwd=os.path.dirname(program.exe))
+    program.pid = find_pid(program)
+
+
+def find_pid(program, timeout=10.0):
+    """The process that runs the exe in our prefix: Wine's loader (wine64, or
+    wine64-preloader where the distribution uses one) with the exe's path as
+    its command line. Other sessions may run a copy of the same program, so
+    the path and the prefix must both match. Normally it is the process we
+    started: exec keeps the id."""
+    names = {program.exe.lower().encode(), ("z:" + program.exe.replace("/", "\\")).lower().encode()}
+    prefix = f"WINEPREFIX={os.environ['WINEPREFIX']}".encode()
+    limit = time.monotonic() + timeout
+    while time.monotonic() < limit:
+        for pid in [program.proc.pid] + [int(p) for p in os.listdir("/proc") if p.isdigit()]:
+            try:
+                loader = os.path.basename(os.readlink(f"/proc/{pid}/exe"))
+                with open(f"/proc/{pid}/cmdline", "rb") as f:
+                    argv0 = f.read().split(b"\0")[0].lower()
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    environment = f.read().split(b"\0")
+            except OSError:
+                continue
+            if loader.startswith("wine64") and argv0 in names and prefix in environment:
+                return pid
+        time.sleep(0.02)
+    raise RuntimeError(f"no Wine process runs {program.exe}")
+
+
+def startup_seconds(program, timeout=30.0):
+    """Launch to the return of the first Shell_NotifyIconA(NIM_ADD), from the trace."""
+    limit = time.monotonic() + timeout
+    while time.monotonic() < limit:
+        thread = None
+        with open(program.log, errors="replace") as log:
+            for line in log:
+                add = NOTIFY_ADD.match(line)
+                if add and thread is None:
+                    thread = add.group(3)
+                ret = NOTIFY_RET.match(line)
+                if ret and ret.group(3) == thread:
+                    return float(ret.group(1)) - program.t0
+        time.sleep(0.01)
+    raise RuntimeError(f"{program.name}: no NIM_ADD in {timeout} s")
+
+
+def read_fields(path, names):
+    values = {}
+    with open(path) as f:
+        for line in f:
+            key, _, rest = line.partition(":")
+            if key in names:
+                values[key] = int(rest.split()[0])
+    return values
+
+
+def memory(pid):
+    rollup = read_fields(f"/proc/{pid}/smaps_rollup", {"Private_Clean", "Private_Dirty"})
+    status = read_fields(f"/proc/{pid}/status", {"VmRSS"})
+    return {"private_kib": rollup["Private_Clean"] + rollup["Private_Dirty"],
+            "rss_kib": status["VmRSS"]}
+
+
+def cpu(pid):
+    """CPU spent so far: utime+stime (ms), on-CPU ns of all threads, voluntary switches."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])  # utime, stime
+    sched_ns = switches = 0
+    for tid in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{tid}/schedstat") as f:
+                sched_ns += int(f.read().split()[0])
+            switches += read_fields(f"/proc/{pid}/task/{tid}/status",
+                                    {"voluntary_ctxt_switches"})["voluntary_ctxt_switches"]
+        except (OSError, KeyError):
+            continue
+    return {"cpu_ms": ticks * 1000.0 / os.sysconf("SC_CLK_TCK"), "sched_ms": sched_ns / 1e6,
+            "switches": switches, "t": time.monotonic()}
+
+
+def static_facts(program):
+    """Size in bytes and imported DLLs of the i686 and x86_64 executables."""
+    facts = {}
+    for bits, exe in (("i686", program.exe32), ("x86_64", program.exe)):
+        dump = subprocess.run([f"{bits}-w64-mingw32-objdump", "-p", exe], capture_output=True,
+                              text=True, check=True).stdout
+        dlls = re.findall(r"DLL Name: (\S+)", dump)
+        facts[f"exe_{bits}_bytes"] = os.path.getsize(exe)
+        facts[f"imports_{bits}"] = dlls
+        facts[f"imports_{bits}_system_only"] = all(d.lower() in SYSTEM_DLLS for d in dlls)
+    return facts
+
+
+def stop(args, program):
+    driver(args, "stop", program.main, timeout=30)
+    try:
+        program.proc.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        program.proc.kill()
+        program.proc.wait()
+
+
+def sleep_until(t):
+    time.sleep(max(0.0, t - time.monotonic()))
+
+
+def startup_phase(args, programs, results):
+    """Launches each program traced, A then B then the reverse order in the next
+    repetition, PAUSE apart; start-up from the trace, memory after IDLE_SAMPLE s."""
+    for program in programs:  # a first launch warms the file cache; not counted
+        launch(args, program, traced=True)
+        startup_seconds(program)
+        stop(args, program)
+        time.sleep(PAUSE)
+    for rep in range(args.reps):
+        order = programs if rep % 2 == 0 else programs[::-1]
+        for program in order:
+            launch(args, program, traced=True)
+            results[program.name]["startup_ms"].append(startup_seconds(program) * 1000.0)
+            time.sleep(PAUSE)
+        for program in order:
+            sleep_until(program.launched + IDLE_SAMPLE)
+            sample = memory(program.pid)
+            results[program.name]["private_10s_kib"].append(sample["private_kib"])
+            results[program.name]["rss_10s_kib"].append(sample["rss_kib"])
+            stop(args, program)
+        print(f"  start-up repetition {rep + 1}/{args.reps}: " +
+              ", ".join(f"{p.name} {results[p.name]['startup_ms'][-1]:.0f} ms" for p in programs),
+              flush=True)
+        time.sleep(PAUSE)
+
+
+def steady_phase(args, programs, results):
+    """Both programs run side by side, untraced: idle memory and CPU, then
+    clicks, then the click-to-tip latency of Blinkward."""
+    for program in programs:
+        launch(args, program, traced=False)
+        if driver(args, "find", program.main).returncode != 0:
+            raise RuntimeError(f"{program.name}: its window never appeared")
+        time.sleep(PAUSE)
+    sleep_until(programs[-1].launched + IDLE_SAMPLE)
+    for program in programs:  # the first program has idled PAUSE s longer
+        sample = memory(program.pid)
+        results[program.name]["untraced_private_10s_kib"] = sample["private_kib"]
+        results[program.name]["untraced_rss_10s_kib"] = sample["rss_kib"]
+
+    # Idle CPU: consecutive windows, each scaled to 60 s.
+    window = 60.0 if args.long else 12.0
+    count = 10 if args.long else 5
+    begin = {p.name: cpu(p.pid) for p in programs}
+    before = dict(begin)
+    for w in range(count):
+        time.sleep(window)
+        for program in programs:
+            after = cpu(program.pid)
+            scale = 60.0 / (after["t"] - before[program.name]["t"])
+            for key in ("cpu_ms", "sched_ms", "switches"):
+                results[program.name][f"idle_{key}_per_60s"].append(
+                    (after[key] - before[program.name][key]) * scale)
+            before[program.name] = after
+        print(f"  idle window {w + 1}/{count}: " + ", ".join(
+            f"{p.name} {results[p.name]['idle_sched_ms_per_60s'][-1]:.1f} ms CPU/60 s"
+            for p in programs), flush=True)
+    for program in programs:
+        total = cpu(program.pid)
+        span = total["t"] - begin[program.name]["t"]
+        results[program.name]["idle_cpu_ms_whole_span_per_60s"] = (
+            (total["cpu_ms"] - begin[program.name]["cpu_ms"]) * 60.0 / span)
+        if args.long:
+            sample = memory(program.pid)
+            results[program.name]["private_10min_kib"] = sample["private_kib"]
+            results[program.name]["rss_10min_kib"] = sample["rss_kib"]
+
+    # 1,000 left clicks on both icons, interleaved, then time for the last
+    # ticks to redraw before memory is read again.
+    driver(args, "clicks", str(args.clicks), "10", *[p.target for p in programs], timeout=300)
+    time.sleep(5)
+    for program in programs:
+        sample = memory(program.pid)
+        results[program.name]["private_clicks_kib"] = sample["private_kib"]
+        results[program.name]["rss_clicks_kib"] = sample["rss_kib"]
+
+    blinkward = programs[-1]
+    out = driver(args, "latency", "20", blinkward.target, timeout=120)
+    latencies = [float(x) for x in out.stdout.split() if x != "timeout"]
+    results[blinkward.name]["click_to_tip_ms"] = latencies
+    results[blinkward.name]["click_to_tip_timeouts"] = out.stdout.split().count("timeout")
+    if out.returncode != 0:
+        print(f"  latency: {out.stderr.strip()}", flush=True)
+    for program in programs:
+        stop(args, program)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--long", action="store_true", help="idle 10 minutes before the clicks")
+    parser.add_argument("--reps", type=int, default=5)
+    parser.add_argument("--clicks", type=int, default=1000)
+    for name in ("blinkward64", "blinkward32", "baseline64", "baseline32", "driver", "logic",
+                 "out", "chart"):
+        parser.add_argument(f"--{name}", required=True)
+    args = parser.parse_args()
+    os.makedirs(args.out, exist_ok=True)
+
+    programs = [Program("baseline", args.baseline64, args.baseline32, "BenchBaselineTray",
+                        "BenchBaselineTray"),
+                Program("blinkward", args.blinkward64, args.blinkward32, "BlinkwardSettings",
+                        "BlinkwardSettings/BlinkwardStatusOutput")]
+    results = {p.name: {"startup_ms": [], "private_10s_kib": [], "rss_10s_kib": [],
+                        "idle_cpu_ms_per_60s": [], "idle_sched_ms_per_60s": [],
+                        "idle_switches_per_60s": []} for p in programs}
+    for program in programs:
+        results[program.name].update(static_facts(program))
+
+    print("logic: instructions and allocations per tick (callgrind)", flush=True)
+    results["logic"] = logic.measure(args.logic, args.out)
+    print("start-up and memory after 10 s idle", flush=True)
+    startup_phase(args, programs, results)
+    print("side by side: idle CPU, clicks, click-to-tip", flush=True)
+    steady_phase(args, programs, results)
+
+    with open(os.path.join(args.out, "footprint.json"), "w") as f:
+        json.dump(results, f, indent=1)
+    table = report.markdown(results, args.long)
+    with open(os.path.join(args.out, "footprint.md"), "w") as f:
+        f.write(table)
+    chart.draw(report.ratios(results), args.chart)
+    print()
+    print(table)
+    print(f"chart: {args.chart}; raw samples: {os.path.join(args.out, 'footprint.json')}")
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,111 @@
+"""Turns the samples of one footprint run into a Markdown table and the ratios."""
+import statistics
+
+KIB = 1024
+GOAL_RATIO = 1.1  # private memory, start-up and idle CPU: at most this times the baseline's
+GOAL_EXE_I686 = 128 * KIB
+
+
+def median(values):
+    return statistics.median(values) if isinstance(values, list) else values
+
+
+def spread(values, digits=0):
+    """'median (min-max)' of a list, or the one value."""
+    if not isinstance(values, list):
+        return f"{values:,.{digits}f}"
+    if len(values) == 1:
+        return f"{values[0]:,.{digits}f}"
+    return (f"{statistics.median(values):,.{digits}f} "
+            f"({min(values):,.{digits}f}-{max(values):,.{digits}f})")
+
+
+# (label, key, digits, in the chart as): the rows both programs have.
+ROWS = [
+    ("Executable, i686 (bytes)", "exe_i686_bytes", 0, "exe i686"),
+    ("Executable, x86_64 (bytes)", "exe_x86_64_bytes", 0, "exe x86_64"),
+    ("Start-up: launch to NIM_ADD returned (ms)", "startup_ms", 0, "start-up"),
+    ("Private memory after 10 s idle (KiB)", "private_10s_kib", 0, "private memory"),
+    ("VmRSS after 10 s idle (KiB)", "rss_10s_kib", 0, "VmRSS"),
+    ("Private memory after 10 s, untraced run (KiB)", "untraced_private_10s_kib", 0, None),
+    ("Private memory after 10 min idle (KiB)", "private_10min_kib", 0, None),
+    ("Private memory after 1,000 clicks (KiB)", "private_clicks_kib", 0, None),
+    ("VmRSS after 1,000 clicks (KiB)", "rss_clicks_kib", 0, None),
+    ("Idle CPU, utime+stime per 60 s (ms)", "idle_cpu_ms_whole_span_per_60s", 0, None),
+    ("Idle CPU, all threads' run time per 60 s (ms)", "idle_sched_ms_per_60s", 1, "idle CPU"),
+    ("Voluntary context switches per 60 s idle", "idle_switches_per_60s", 0, "ctx switches"),
+]
+
+
+def ratios(results):
+    """Blinkward / baseline for the charted rows, by chart label."""
+    base, bw = results["baseline"], results["blinkward"]
+    return {chart: median(bw[key]) / median(base[key]) for _, key, _, chart in ROWS
+            if chart and key in base and key in bw and median(base[key])}
+
+
+def goals(results):
+    base, bw, logic = results["baseline"], results["blinkward"], results.get("logic", {})
+    rows = []
+
+    def ratio_goal(text, key):
+        r = median(bw[key]) / median(base[key])
+        rows.append((text, f"{r:.2f}x", r <= GOAL_RATIO))
+
+    rows.append(("i686 exe at most 128 KiB", f"{bw['exe_i686_bytes'] / KIB:.1f} KiB",
+                 bw["exe_i686_bytes"] <= GOAL_EXE_I686))
+    rows.append(("imports system DLLs only", ", ".join(bw["imports_i686"]),
+                 bw["imports_i686_system_only"] and bw["imports_x86_64_system_only"]))
+    ratio_goal("private memory within 1.1x", "private_10s_kib")
+    ratio_goal("start-up within 1.1x", "startup_ms")
+    ratio_goal("idle CPU within 1.1x", "idle_sched_ms_per_60s")
+    for later, text in (("private_10min_kib", "no growth over 10 minutes idle"),
+                        ("private_clicks_kib", "no growth over 1,000 clicks")):
+        if later in bw:
+            growth = bw[later] - bw["untraced_private_10s_kib"]
+            rows.append((text, f"{growth:+,} KiB", growth <= 0))
+    poller = logic.get("poller")
+    if poller:
+        one = (poller["queries_per_tick"] == 1 and poller["shell_calls_per_tick"] == 0
+               and poller["allocations_per_tick"] == 0)
+        rows.append(("poller tick: one query, no shell call, no allocation",
+                     f"{poller['queries_per_tick']:g} / {poller['shell_calls_per_tick']:g} / "
+                     f"{poller['allocations_per_tick']:g}", one))
+    return rows
+
+
+def markdown(results, long_run):
+    base, bw = results["baseline"], results["blinkward"]
+    lines = ["| Measure | Baseline | Blinkward | Ratio |", "|---|--:|--:|--:|"]
+    for label, key, digits, _ in ROWS:
+        if key not in base or key not in bw:
+            continue
+        r = median(bw[key]) / median(base[key]) if median(base[key]) else float("nan")
+        lines.append(f"| {label} | {spread(base[key], digits)} | {spread(bw[key], digits)} "
+                     f"| {r:.2f} |")
+    for bits in ("i686", "x86_64"):
+        lines.append(f"| Imported DLLs, {bits} | {', '.join(base[f'imports_{bits}'])} "
+                     f"| {', '.join(bw[f'imports_{bits}'])} | |")
+    if bw.get("click_to_tip_ms"):
+        timeouts = bw.get("click_to_tip_timeouts", 0)
+        lines.append(f"| Click to new tip, {len(bw['click_to_tip_ms'])} clicks (ms) | - "
+                     f"| {spread(bw['click_to_tip_ms'])}"
+                     f"{f', {timeouts} timed out' if timeouts else ''} | |")
+    logic = results.get("logic", {})
+    for name, label in (("poller", "poller tick, no change"), ("countdown", "countdown tick")):
+        tick = logic.get(name)
+        if not tick:
+            continue
+        lines.append(f"| Logic, {label}: instructions / allocations / state queries / shell calls"
+                     f" | | {tick['instructions_per_tick']:,.0f} / "
+                     f"{tick['allocations_per_tick']:g} / {tick['queries_per_tick']:g} / "
+                     f"{tick['shell_calls_per_tick']:g} | |")
+    lines += ["", "| Goal | Blinkward | Met |", "|---|---|---|"]
+    for text, value, met in goals(results):
+        lines.append(f"| {text} | {value} | {'yes' if met else '**no**'} |")
+    lines.append("")
+    lines.append("Median (min-max). Start-up and memory after 10 s: "
+                 f"{len(bw['startup_ms'])} launches of each, traced (relay of the two "
+                 "notify-icon entry points only). Idle CPU: "
+                 + ("ten 60 s windows." if long_run else "five 12 s windows, scaled to 60 s."))
+    return "\n".join(lines) + "\n"
