@@ -34,7 +34,7 @@ bw_log() { echo "wine-session: $*" >&2; }
 bw_start_xvfb() {
   local fdfile="$BW_WINE_DIR/xvfb-display.$$" log="$BW_WINE_DIR/xvfb.$$.log"
   rm -f "$fdfile"
-  Xvfb -displayfd 3 -screen 0 "${BW_SCREEN}x24" -nolisten tcp 3>"$fdfile" >"$log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${BW_SCREEN}x24" -nolisten tcp 3>"$fdfile" >"$log" 2>&1 </dev/null &
   BW_XVFB_PID=$!
   local i
   for i in $(seq 100); do
@@ -138,7 +138,9 @@ wine_session_start() {
 
   # One server for the whole session, started with the display already set (a
   # server first started without one keeps failing to create windows).
-  timeout 60 wineserver -p || { bw_log "wineserver did not start"; return 1; }
+  # No process left running may hold the caller's output open (a caller's
+  # `| tail` would wait for it): every one gets its own.
+  timeout 60 wineserver -p </dev/null >/dev/null 2>&1 || { bw_log "wineserver did not start"; return 1; }
 
   # Wine ends its desktop (and the notification area with it) a second after
   # its last user process; a cmd.exe that waits on an endless input keeps it
@@ -148,7 +150,7 @@ wine_session_start() {
   rm -f "$fifo" && mkfifo "$fifo"
   wine cmd.exe <"$fifo" >/dev/null 2>&1 &
   BW_KEEPER_PID=$!
-  sleep 2147483647 >"$fifo" &
+  sleep 2147483647 >"$fifo" 2>/dev/null </dev/null &
   BW_KEEPER_FEED_PID=$!
   # Any program that asks for the desktop window starts the desktop.
   timeout 60 wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1
