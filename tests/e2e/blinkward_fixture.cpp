@@ -41,7 +41,8 @@ void BlinkwardTest::StartBlinkward() {
   const std::wstring exe = BlinkwardExePath();
   ASSERT_FALSE(exe.empty()) << "BLINKWARD_EXE is not set (CTest sets it)";
   blinkward_ = Process::Start(exe);
-  ASSERT_TRUE(blinkward_.started()) << "CreateProcess failed with error " << blinkward_.startError();
+  ASSERT_TRUE(blinkward_.started())
+      << "CreateProcess failed with error " << blinkward_.startError();
 
   ASSERT_TRUE(PumpUntil(
       [this] {
@@ -51,7 +52,8 @@ void BlinkwardTest::StartBlinkward() {
       },
       kStartMs))
       << "no window of class BlinkwardSettings with a BlinkwardStatusOutput child";
-  ASSERT_TRUE(blinkward_.running()) << "Blinkward ended at start with code " << blinkward_.exitCode();
+  ASSERT_TRUE(blinkward_.running())
+      << "Blinkward ended at start with code " << blinkward_.exitCode();
   ASSERT_NE(nullptr, main_);
   ASSERT_NE(nullptr, callback_) << "no child window of class BlinkwardStatusOutput";
   ASSERT_TRUE(PumpUntil([this] { return !Icons().empty(); }, kStartMs)) << "no icon was added";

@@ -14,7 +14,7 @@
 namespace e2e {
 
 // The program's outside contract.
-inline constexpr wchar_t kMainClass[] = L"BlinkwardSettings";        // main window
+inline constexpr wchar_t kMainClass[] = L"BlinkwardSettings";  // main window
 inline constexpr wchar_t kMainCaption[] = L"Settings";
 inline constexpr wchar_t kCallbackClass[] = L"BlinkwardStatusOutput";  // the icon's owner
 inline constexpr UINT kIconId = 1;

@@ -46,11 +46,12 @@ TEST_P(CloseRequests, Close_OnlyHidesTheWindowAndKeepsTheIcon) {
   EXPECT_EQ(1u, Icons().size());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TitleBarAndTaskManager, CloseRequests,
-    ::testing::Values(CloseRequest{"SysCommandClose", WM_SYSCOMMAND, SC_CLOSE},
-                      CloseRequest{"WmClose", WM_CLOSE, 0}),
-    [](const ::testing::TestParamInfo<CloseRequest>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(TitleBarAndTaskManager, CloseRequests,
+                         ::testing::Values(CloseRequest{"SysCommandClose", WM_SYSCOMMAND, SC_CLOSE},
+                                           CloseRequest{"WmClose", WM_CLOSE, 0}),
+                         [](const ::testing::TestParamInfo<CloseRequest>& info) {
+                           return info.param.name;
+                         });
 
 TEST_F(BlinkwardTest, EndOfLogon_RemovesTheIconAndEndsTheProcess) {
   ASSERT_NO_FATAL_FAILURE(StartBlinkward());

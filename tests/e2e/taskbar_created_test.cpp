@@ -24,8 +24,8 @@ TEST_F(BlinkwardTest, TaskbarCreated_AddsTheIconAgainAsItWas) {
   ASSERT_NE(0u, taskbarCreated);
   ASSERT_TRUE(PostMessageW(HWND_BROADCAST, taskbarCreated, 0, 0));
 
-  EXPECT_TRUE(WaitForTip(tip, kTipMs)) << "icons shown: " << Icons().size() << ", tip \"" << Tip()
-                                       << "\"";
+  EXPECT_TRUE(WaitForTip(tip, kTipMs))
+      << "icons shown: " << Icons().size() << ", tip \"" << Tip() << "\"";
   EXPECT_EQ(1u, Icons().size());
 }
 

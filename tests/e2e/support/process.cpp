@@ -12,8 +12,8 @@ Process Process::Start(const std::wstring& exe) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &info)) {
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info)) {
     process.startError_ = GetLastError();
     return process;
   }
@@ -36,9 +36,7 @@ Process::~Process() {
   if (handle_) CloseHandle(handle_);
 }
 
-bool Process::running() const {
-  return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT;
-}
+bool Process::running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
 
 bool Process::WaitForExit(DWORD ms) const {
   return handle_ && PumpUntil([this] { return !running(); }, ms);

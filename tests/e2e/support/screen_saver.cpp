@@ -3,8 +3,8 @@
 namespace e2e {
 
 void ConnectToDisplay() {
-  static HWND window = CreateWindowExW(0, L"STATIC", L"e2e display connection", WS_POPUP, 0, 0,
-                                       1, 1, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  static HWND window = CreateWindowExW(0, L"STATIC", L"e2e display connection", WS_POPUP, 0, 0, 1,
+                                       1, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   (void)window;
 }
 

@@ -8,16 +8,16 @@
 namespace e2e {
 namespace {
 
-constexpr SIZE_T kRemoteBytes = 4096;          // TTTOOLINFOW, then the text
-constexpr SIZE_T kRemoteTextOffset = 1024;     // where the text goes
+constexpr SIZE_T kRemoteBytes = 4096;       // TTTOOLINFOW, then the text
+constexpr SIZE_T kRemoteTextOffset = 1024;  // where the text goes
 constexpr int kMaxTipChars = (kRemoteBytes - kRemoteTextOffset) / sizeof(WCHAR);
 
 // Memory in another process, freed with the object.
 class RemoteBuffer {
  public:
   explicit RemoteBuffer(DWORD pid)
-      : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
-                             FALSE, pid)) {
+      : process_(
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid)) {
     if (process_) {
       base_ = static_cast<char*>(
           VirtualAllocEx(process_, nullptr, kRemoteBytes, MEM_COMMIT, PAGE_READWRITE));
@@ -66,7 +66,8 @@ bool ReadTool(HWND tooltip, TTTOOLINFOW* tool, std::wstring* text) {
     return false;
   }
   WCHAR buffer[kMaxTipChars];
-  if (!remote.Read(0, tool, sizeof *tool) || !remote.Read(kRemoteTextOffset, buffer, sizeof buffer)) {
+  if (!remote.Read(0, tool, sizeof *tool) ||
+      !remote.Read(kRemoteTextOffset, buffer, sizeof buffer)) {
     return false;
   }
   buffer[kMaxTipChars - 1] = 0;

@@ -19,8 +19,7 @@ namespace {
 constexpr DWORD kDefaultTimeoutMs = 30000;
 
 std::string Utf8(const std::wstring& text) {
-  const int size =
-      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
   std::string out(size > 0 ? size - 1 : 0, '\0');
   if (size > 1) {
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), size, nullptr, nullptr);
@@ -33,9 +32,7 @@ void Print(const e2e::TrayIcon& icon) {
   std::printf("%ld %ld %ld %ld %s\n", r.left, r.top, r.right, r.bottom, Utf8(icon.tip).c_str());
 }
 
-bool ShowsState(const e2e::TrayIcon& icon) {
-  return icon.tip.rfind(L"Screen Saver is", 0) == 0;
-}
+bool ShowsState(const e2e::TrayIcon& icon) { return icon.tip.rfind(L"Screen Saver is", 0) == 0; }
 
 }  // namespace
 
