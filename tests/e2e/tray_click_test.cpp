@@ -92,5 +92,27 @@ TEST_F(UserTest, TrayClick_DroppedWhileThePopupMenuIsOpen) {
   EXPECT_TRUE(WaitForTip(TipFor(!initial), kTipMs));
 }
 
+// The whole way from a mouse on the taskbar: the shell reports the click to
+// the icon's owner, which switches the screen saver.
+TEST_F(UserTest, TrayClick_RealMouseOnTheIcon) {
+  const bool initial = ScreenSaverActive();
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
+  ASSERT_TRUE(WaitForTip(TipFor(initial), kTipMs));
+  const std::vector<TrayIcon> icons = Icons();
+  ASSERT_EQ(1u, icons.size());
+
+  ASSERT_TRUE(MouseClickAt(icons[0], MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP));
+  EXPECT_TRUE(PumpUntil([&] { return ScreenSaverActive() != initial; }, kTipMs))
+      << "a left click on the icon did not switch the screen saver";
+  EXPECT_TRUE(WaitForTip(TipFor(!initial), kTipMs));
+
+  // Far enough apart not to make a double click.
+  PumpFor(kQuietMs);
+  ASSERT_TRUE(MouseClickAt(icons[0], MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP));
+  EXPECT_TRUE(PumpUntil([this] { return PopupMenu() != nullptr; }, kTipMs))
+      << "a right click on the icon opened no menu";
+  EXPECT_TRUE(DismissPopupMenu());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -110,6 +110,21 @@ void DeleteUserValue(const wchar_t* keyPath, const wchar_t* name) {
   RegCloseKey(key);
 }
 
+bool MouseClickAt(const TrayIcon& icon, DWORD press, DWORD release) {
+  const int x = (icon.screenRect.left + icon.screenRect.right) / 2;
+  const int y = (icon.screenRect.top + icon.screenRect.bottom) / 2;
+  if (!SetCursorPos(x, y)) return false;
+  PumpFor(50);
+  INPUT inputs[2]{};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = press;
+  inputs[1].mi.dwFlags = release;
+  const bool sent = SendInput(2, inputs, sizeof(INPUT)) == 2;
+  PumpFor(50);
+  SetCursorPos(0, 0);
+  return sent;
+}
+
 std::wstring CountdownTip(const std::wstring& secondLine) {
   return L"Screen Saver will be DISABLED\n" + secondLine;
 }

@@ -52,6 +52,10 @@ void DeleteUserValue(const wchar_t* keyPath, const wchar_t* name);
 // The countdown's tip while a timed disable runs.
 std::wstring CountdownTip(const std::wstring& secondLine);
 
+// A real mouse click in the middle of the icon, through the system's input
+// queue (press and release flags of MOUSEINPUT); the mouse is moved away after.
+bool MouseClickAt(const TrayIcon& icon, DWORD press, DWORD release);
+
 // The controls of the timed-disable dialog that a user works with.
 struct TimedDialog {
   HWND window = nullptr;
