@@ -10,6 +10,9 @@ namespace {
 // `tmrAnimClock`'s id on the dialog's window.
 constexpr UINT_PTR kAnimClockTimer = 1;
 
+// The key of a keyboard message: its scan code with the extended-key bit.
+std::size_t KeyOf(LPARAM lParam) { return (lParam >> 16) & 0x1FF; }
+
 void RegisterTimedDialogClass(HINSTANCE instance) {
   WNDCLASSA existing;
   if (GetClassInfoA(instance, kTimedDialogClass, &existing)) return;
@@ -148,20 +151,24 @@ void TimedDialogWin::AttachKeyFilter(SpanField field) {
 }
 
 // Keys reach the filter before the text box acts on them. A discarded key's
-// character, which TranslateMessage has already queued, is dropped as well.
+// character, which TranslateMessage queues with the key's own scan code, is
+// dropped as well when it comes.
 LRESULT CALLBACK TimedDialogWin::FieldProcedure(HWND field, UINT message, WPARAM wParam,
                                                 LPARAM lParam, UINT_PTR subclassId,
                                                 DWORD_PTR self) {
   auto* dialog = reinterpret_cast<TimedDialogWin*>(self);
+  const std::size_t key = KeyOf(lParam);
   switch (message) {
-    case WM_KEYDOWN:
-      dialog->discardChar_ = !dialog->form_->OnFieldKeyDown(static_cast<SpanField>(subclassId),
-                                                            static_cast<int>(wParam));
-      if (dialog->discardChar_) return 0;
+    case WM_KEYDOWN: {
+      const bool passes = dialog->form_->OnFieldKeyDown(static_cast<SpanField>(subclassId),
+                                                        static_cast<int>(wParam));
+      dialog->discardedKeys_[key] = !passes;
+      if (!passes) return 0;
       break;
+    }
     case WM_CHAR:
-      if (dialog->discardChar_) {
-        dialog->discardChar_ = false;
+      if (dialog->discardedKeys_[key]) {
+        dialog->discardedKeys_[key] = false;
         return 0;
       }
       break;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <bitset>
 #include <optional>
 
 #include "platform/win32/form_builder_win.h"
@@ -72,8 +73,10 @@ class TimedDialogWin final : public TimedDialogPort, public TimedDialogHost, pub
   FormResources resources_;
   // The dialog object: created at the first opening, kept for the run.
   std::optional<FrmTimedDisable> form_;
-  // The key filter discarded the last key: its character must not be typed.
-  bool discardChar_ = false;
+  // Keys (KeyOf) the key filter discarded whose characters have not come yet.
+  // Not just the last key: keys posted by another program all reach the field
+  // before the first of their characters does.
+  std::bitset<512> discardedKeys_;
 };
 
 }  // namespace bw::win32
