@@ -134,5 +134,32 @@ TEST_F(UserTest, TimedDisable_ExitSwitchesTheScreenSaverBackOn) {
   EXPECT_TRUE(ScreenSaverActive()) << "quitting left the screen saver off";
 }
 
+// The dialog is opened from the menu's command, so until it closes the icon
+// answers nothing; the end of the logon still gets through.
+TEST_F(UserTest, TimedDialog_OpenIconIgnoresClicksAndTheLogonCanEnd) {
+  const bool initial = ScreenSaverActive();
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
+  ASSERT_TRUE(WaitForTip(TipFor(initial), kTipMs));
+  ASSERT_TRUE(Choose(MenuChoice::TimedDisable));
+  ASSERT_TRUE(PumpUntil([this] { return FindTimedDialog().window != nullptr; }, kTipMs));
+
+  Click();
+  TrayEvent(WM_RBUTTONDOWN);
+  TrayEvent(WM_RBUTTONUP);
+  EXPECT_FALSE(
+      PumpUntil([&] { return ScreenSaverActive() != initial || PopupMenu() != nullptr; }, kQuietMs))
+      << (PopupMenu() ? "a popup menu opened" : "a click switched the screen saver")
+      << " while the dialog was open";
+  EXPECT_TRUE(FindTimedDialog().window);
+
+  EXPECT_NE(0, SendEndOfLogon()) << "Blinkward refused to let the logon end";
+  EXPECT_TRUE(blinkward_.WaitForExit(kExitMs)) << "the process still runs";
+  EXPECT_TRUE(PumpUntil([this] { return ShownTip().empty(); }, kTipMs))
+      << "the icon is still shown";
+  const std::optional<RegistryValue> method = ReadUserValue(kMethodKeyPath, nullptr);
+  ASSERT_TRUE(method) << "the end of the logon did not store the click method";
+  EXPECT_EQ(L"0", method->Text());
+}
+
 }  // namespace
 }  // namespace e2e
