@@ -79,6 +79,8 @@ void TimedDialogWin::RunModal() {
   while (hwnd()) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0) {
+      // The program is ending: the dialog goes as Cancel would, and the quit
+      // goes on to the program's own loop, which would otherwise never see it.
       form_->OnCancel();
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
