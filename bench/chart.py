@@ -28,11 +28,12 @@ def x_of(ratio):
     return LEFT + (WIDTH - LEFT - RIGHT) * math.log(ratio / LOW) / math.log(HIGH / LOW)
 
 
-def draw(ratios, path):
+def draw(ratios, path, ratio_goals):
+    """ratio_goals: the labels whose goal is a ratio (coloured by it); the rest are grey."""
     height = TOP + ROW * len(ratios) + 30
     one = x_of(1.0)
     ops = ["-fill", "black", "-pointsize", "13",
-           "-draw", "text 10,22 'Blinkward / baseline (log scale; green: within 1.1x)'"]
+           "-draw", "text 10,22 'Blinkward / baseline (log scale; goal 1.1x: green met, orange missed; grey: no ratio goal)'"]
     for mark in (0.5, 1, 2, 4, 8, 16, 32):
         x = x_of(mark)
         ops += ["-stroke", "#bbbbbb", "-draw", f"line {x:.0f},{TOP - 6} {x:.0f},{height - 24}",
@@ -44,7 +45,9 @@ def draw(ratios, path):
     for i, (label, ratio) in enumerate(ratios.items()):
         y = TOP + i * ROW
         x = x_of(ratio)
-        colour = "#3a9a5b" if ratio <= GOAL else "#d9822b"
+        colour = "#9a9a9a"
+        if label in ratio_goals:
+            colour = "#3a9a5b" if ratio <= GOAL else "#d9822b"
         ops += ["-fill", colour,
                 "-draw", f"rectangle {min(one, x):.0f},{y + 6} {max(one, x):.0f},{y + ROW - 6}",
                 "-fill", "black", "-draw", f"text 10,{y + ROW / 2 + 5:.0f} '{label}'",

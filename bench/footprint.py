@@ -285,7 +285,7 @@ def main():
     table = report.markdown(results, args.long)
     with open(os.path.join(args.out, "footprint.md"), "w") as f:
         f.write(table)
-    chart.draw(report.ratios(results), args.chart)
+    chart.draw(report.ratios(results), args.chart, report.RATIO_GOALS)
     print()
     print(table)
     print(f"chart: {args.chart}; raw samples: {os.path.join(args.out, 'footprint.json')}")

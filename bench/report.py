@@ -20,7 +20,8 @@ def spread(values, digits=0):
             f"({min(values):,.{digits}f}-{max(values):,.{digits}f})")
 
 
-# (label, key, digits, in the chart as): the rows both programs have.
+# (label, key, digits, in the chart as): the rows both programs have. The
+# charted rows whose goal is a ratio are listed in RATIO_GOALS.
 ROWS = [
     ("Executable, i686 (bytes)", "exe_i686_bytes", 0, "exe i686"),
     ("Executable, x86_64 (bytes)", "exe_x86_64_bytes", 0, "exe x86_64"),
@@ -35,6 +36,9 @@ ROWS = [
     ("Idle CPU, all threads' run time per 60 s (ms)", "idle_sched_ms_per_60s", 1, "idle CPU"),
     ("Voluntary context switches per 60 s idle", "idle_switches_per_60s", 0, "ctx switches"),
 ]
+
+
+RATIO_GOALS = {"start-up", "private memory", "idle CPU"}
 
 
 def ratios(results):
@@ -58,6 +62,10 @@ def goals(results):
                  bw["imports_i686_system_only"] and bw["imports_x86_64_system_only"]))
     ratio_goal("private memory within 1.1x", "private_10s_kib")
     ratio_goal("start-up within 1.1x", "startup_ms")
+    # Launches are disturbed by whatever else the machine runs; the fastest
+    # launch of each is the least disturbed.
+    fastest = min(bw["startup_ms"]) / min(base["startup_ms"])
+    rows[-1] = (rows[-1][0], f"{rows[-1][1]} (fastest launches: {fastest:.2f}x)", rows[-1][2])
     ratio_goal("idle CPU within 1.1x", "idle_sched_ms_per_60s")
     for later, text in (("private_10min_kib", "no growth over 10 minutes idle"),
                         ("private_clicks_kib", "no growth over 1,000 clicks")):
