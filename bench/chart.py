@@ -15,8 +15,8 @@ GOAL = 1.1
 
 def font():
     """A TrueType file for the labels: DejaVu if present, else Wine's Tahoma."""
-    for pattern in ("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "/usr/share/wine/fonts/tahoma.ttf",
-                    "/usr/share/fonts/**/*.ttf"):
+    for pattern in ("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                    "/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/**/*.ttf"):
         found = glob.glob(pattern, recursive=True)
         if found:
             return found[0]
@@ -32,8 +32,8 @@ def draw(ratios, path, ratio_goals):
     """ratio_goals: the labels whose goal is a ratio (coloured by it); the rest are grey."""
     height = TOP + ROW * len(ratios) + 30
     one = x_of(1.0)
-    ops = ["-fill", "black", "-pointsize", "13",
-           "-draw", "text 10,22 'Blinkward / baseline (log scale; goal 1.1x: green met, orange missed; grey: no ratio goal)'"]
+    title = "Blinkward / baseline (log scale; goal 1.1x: green met, orange missed; grey: none)"
+    ops = ["-fill", "black", "-pointsize", "13", "-draw", f"text 10,22 '{title}'"]
     for mark in (0.5, 1, 2, 4, 8, 16, 32):
         x = x_of(mark)
         ops += ["-stroke", "#bbbbbb", "-draw", f"line {x:.0f},{TOP - 6} {x:.0f},{height - 24}",

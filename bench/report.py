@@ -26,11 +26,15 @@ ROWS = [
     ("Executable, i686 (bytes)", "exe_i686_bytes", 0, "exe i686"),
     ("Executable, x86_64 (bytes)", "exe_x86_64_bytes", 0, "exe x86_64"),
     ("Start-up: launch to NIM_ADD returned (ms)", "startup_ms", 0, "start-up"),
+    ("Start-up: CPU time used by then, all threads (ms)", "startup_cpu_ms", 0, "start-up CPU"),
     ("Private memory after 10 s idle (KiB)", "private_10s_kib", 0, "private memory"),
     ("VmRSS after 10 s idle (KiB)", "rss_10s_kib", 0, "VmRSS"),
     ("Private memory after 10 s, untraced run (KiB)", "untraced_private_10s_kib", 0, None),
     ("Private memory after 10 min idle (KiB)", "private_10min_kib", 0, None),
     ("Private memory after 1,000 clicks (KiB)", "private_clicks_kib", 0, None),
+    ("Private_Dirty after 10 s, untraced run (KiB)", "untraced_dirty_10s_kib", 0, None),
+    ("Private_Dirty after 10 min idle (KiB)", "dirty_10min_kib", 0, None),
+    ("Private_Dirty after 1,000 clicks (KiB)", "dirty_clicks_kib", 0, None),
     ("VmRSS after 1,000 clicks (KiB)", "rss_clicks_kib", 0, None),
     ("Idle CPU, utime+stime per 60 s (ms)", "idle_cpu_ms_whole_span_per_60s", 0, None),
     ("Idle CPU, all threads' run time per 60 s (ms)", "idle_sched_ms_per_60s", 1, "idle CPU"),
@@ -67,11 +71,19 @@ def goals(results):
     fastest = min(bw["startup_ms"]) / min(base["startup_ms"])
     rows[-1] = (rows[-1][0], f"{rows[-1][1]} (fastest launches: {fastest:.2f}x)", rows[-1][2])
     ratio_goal("idle CPU within 1.1x", "idle_sched_ms_per_60s")
-    for later, text in (("private_10min_kib", "no growth over 10 minutes idle"),
-                        ("private_clicks_kib", "no growth over 1,000 clicks")):
-        if later in bw:
-            growth = bw[later] - bw["untraced_private_10s_kib"]
-            rows.append((text, f"{growth:+,} KiB", growth <= 0))
+    # Growth is judged on the written pages: Private_Clean also moves when
+    # other processes stop sharing a file page with this one.
+    for later, text in (("10min", "no growth over 10 minutes idle"),
+                        ("clicks", "no growth over 1,000 clicks")):
+        if f"dirty_{later}_kib" in bw:
+            dirty = bw[f"dirty_{later}_kib"] - bw["untraced_dirty_10s_kib"]
+            private = bw[f"private_{later}_kib"] - bw["untraced_private_10s_kib"]
+            rows.append((text, f"Private_Dirty {dirty:+,} KiB (Clean + Dirty {private:+,} KiB)",
+                         dirty <= 0))
+    if "dirty_half_kib" in bw:
+        second = bw["dirty_clicks_kib"] - bw["dirty_half_kib"]
+        rows.append(("no growth over the second 500 clicks (a leak grows in both halves)",
+                     f"Private_Dirty {second:+,} KiB", second <= 0))
     poller = logic.get("poller")
     if poller:
         one = (poller["queries_per_tick"] == 1 and poller["shell_calls_per_tick"] == 0
