@@ -3,7 +3,7 @@
 // would. CTest runs each test in its own process (cmake/windows-tests.cmake).
 #include <gtest/gtest.h>
 
-#include "screen_saver.h"
+#include "fixture.h"
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);

@@ -1,120 +1,95 @@
 #include "tray.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
-
-#include "pump.h"
 
 namespace e2e {
 namespace {
 
-constexpr SIZE_T kRemoteBytes = 4096;       // TTTOOLINFOW, then the text
-constexpr SIZE_T kRemoteTextOffset = 1024;  // where the text goes
-constexpr int kMaxTipChars = (kRemoteBytes - kRemoteTextOffset) / sizeof(WCHAR);
+constexpr SIZE_T kRemoteBytes = 4096;  // TTTOOLINFOW, then the text from kTextAt
+constexpr SIZE_T kTextAt = 1024;
+constexpr int kMaxTipChars = (kRemoteBytes - kTextAt) / sizeof(WCHAR);
 
-// Memory in another process, freed with the object.
-class RemoteBuffer {
- public:
-  explicit RemoteBuffer(DWORD pid)
-      : process_(
-            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid)) {
-    if (process_) {
-      base_ = static_cast<char*>(
-          VirtualAllocEx(process_, nullptr, kRemoteBytes, MEM_COMMIT, PAGE_READWRITE));
-    }
+void PumpPending(DWORD waitMs) {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT);
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
   }
-  ~RemoteBuffer() {
-    if (base_) VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
-    if (process_) CloseHandle(process_);
-  }
-  RemoteBuffer(const RemoteBuffer&) = delete;
-  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+}
 
-  bool ok() const { return base_ != nullptr; }
-  char* at(SIZE_T offset) const { return base_ + offset; }
-  bool Write(SIZE_T offset, const void* data, SIZE_T size) const {
-    return WriteProcessMemory(process_, base_ + offset, data, size, nullptr);
-  }
-  bool Read(SIZE_T offset, void* data, SIZE_T size) const {
-    return ReadProcessMemory(process_, base_ + offset, data, size, nullptr);
-  }
-
- private:
-  HANDLE process_;
-  char* base_ = nullptr;
-};
-
-// Reads tool 0 of a tooltip window that lives in another process.
+// Tool 0 of a tooltip window of another process, through a buffer in that
+// process's memory (TTM_ENUMTOOLSW writes where its pointers point).
 bool ReadTool(HWND tooltip, TTTOOLINFOW* tool, std::wstring* text) {
   DWORD pid = 0;
   GetWindowThreadProcessId(tooltip, &pid);
-  RemoteBuffer remote(pid);
-  if (!remote.ok()) return false;
-
+  const HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return false;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, kRemoteBytes, MEM_COMMIT, PAGE_READWRITE));
+  bool ok = remote != nullptr;
   TTTOOLINFOW request{};
   request.cbSize = sizeof request;
-  request.lpszText = reinterpret_cast<LPWSTR>(remote.at(kRemoteTextOffset));
+  request.lpszText = reinterpret_cast<LPWSTR>(remote + kTextAt);
   const WCHAR empty[1] = {0};
-  if (!remote.Write(0, &request, sizeof request) ||
-      !remote.Write(kRemoteTextOffset, empty, sizeof empty)) {
-    return false;
-  }
   DWORD_PTR found = 0;
-  if (!SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(remote.at(0)),
-                           SMTO_ABORTIFHUNG, 2000, &found) ||
-      !found) {
-    return false;
-  }
   WCHAR buffer[kMaxTipChars];
-  if (!remote.Read(0, tool, sizeof *tool) ||
-      !remote.Read(kRemoteTextOffset, buffer, sizeof buffer)) {
-    return false;
-  }
+  ok = ok && WriteProcessMemory(process, remote, &request, sizeof request, nullptr) &&
+       WriteProcessMemory(process, remote + kTextAt, empty, sizeof empty, nullptr) &&
+       SendMessageTimeoutW(tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(remote),
+                           SMTO_ABORTIFHUNG, 2000, &found) &&
+       found && ReadProcessMemory(process, remote, tool, sizeof *tool, nullptr) &&
+       ReadProcessMemory(process, remote + kTextAt, buffer, sizeof buffer, nullptr);
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  if (!ok) return false;
   buffer[kMaxTipChars - 1] = 0;
   *text = buffer;
   return true;
 }
 
-struct Search {
-  HWND taskbar;
-  std::vector<TrayIcon>* icons;
-};
-
 BOOL CALLBACK CollectIcon(HWND window, LPARAM param) {
-  const Search& search = *reinterpret_cast<Search*>(param);
+  auto& icons = *reinterpret_cast<std::vector<TrayIcon>*>(param);
   WCHAR cls[64];
   if (!GetClassNameW(window, cls, 64) || lstrcmpiW(cls, TOOLTIPS_CLASSW) != 0) return TRUE;
-  if (GetWindow(window, GW_OWNER) != search.taskbar) return TRUE;
-
+  if (GetWindow(window, GW_OWNER) != FindTaskbar()) return TRUE;
   TTTOOLINFOW tool{};
   TrayIcon icon;
   icon.tooltip = window;
   if (!ReadTool(window, &tool, &icon.tip) || IsRectEmpty(&tool.rect)) return TRUE;
   icon.screenRect = tool.rect;
   MapWindowPoints(tool.hwnd, nullptr, reinterpret_cast<POINT*>(&icon.screenRect), 2);
-  search.icons->push_back(icon);
+  icons.push_back(icon);
   return TRUE;
 }
 
-bool IsBlinkwardTip(const std::wstring& tip) {
-  return tip == L"Blinkward" || tip.rfind(L"Screen Saver is", 0) == 0;
+}  // namespace
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  for (PumpPending(0); !done(); PumpPending(10)) {
+    if (GetTickCount64() >= end) return false;
+  }
+  return true;
 }
 
-}  // namespace
+void PumpFor(DWORD ms) {
+  PumpUntil([] { return false; }, ms);
+}
 
 HWND FindTaskbar() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
 
 std::vector<TrayIcon> VisibleTrayIcons() {
   std::vector<TrayIcon> icons;
-  Search search{FindTaskbar(), &icons};
-  if (search.taskbar) EnumWindows(CollectIcon, reinterpret_cast<LPARAM>(&search));
+  if (FindTaskbar()) EnumWindows(CollectIcon, reinterpret_cast<LPARAM>(&icons));
   return icons;
 }
 
 std::vector<TrayIcon> BlinkwardTrayIcons() {
   std::vector<TrayIcon> mine;
   for (const TrayIcon& icon : VisibleTrayIcons()) {
-    if (IsBlinkwardTip(icon.tip)) mine.push_back(icon);
+    if (icon.tip == L"Blinkward" || icon.tip.rfind(L"Screen Saver ", 0) == 0) mine.push_back(icon);
   }
   return mine;
 }
@@ -126,27 +101,17 @@ std::wstring HoverTip(const TrayIcon& icon, DWORD timeoutMs) {
   SetCursorPos(x, y);
   PumpFor(50);
   SetCursorPos(x + 1, y);
-  std::wstring text;
+  WCHAR text[256] = {0};
   PumpUntil(
       [&] {
-        if (!IsWindowVisible(icon.tooltip)) return false;
-        WCHAR buffer[256] = {0};
-        SendMessageTimeoutW(icon.tooltip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buffer),
-                            SMTO_ABORTIFHUNG, 2000, nullptr);
-        text = buffer;
-        return !text.empty();
+        return IsWindowVisible(icon.tooltip) &&
+               SendMessageTimeoutW(icon.tooltip, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text),
+                                   SMTO_ABORTIFHUNG, 2000, nullptr) &&
+               text[0];
       },
       timeoutMs);
   SetCursorPos(0, 0);
   return text;
-}
-
-bool DeleteTrayIcon(HWND owner, UINT id) {
-  NOTIFYICONDATAW data{};
-  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-  data.hWnd = owner;
-  data.uID = id;
-  return Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
 }  // namespace e2e

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <string>
 
-#include "pump.h"
 #include "tray.h"
 
 namespace {
