@@ -13,44 +13,34 @@ constexpr wchar_t kCallbackClass[] = L"BlinkwardStatusOutput";
 constexpr UINT kIconId = 1;
 constexpr UINT kIconCallbackMessage = 512;  // the message Blinkward registered for its icon
 
-std::wstring ClassOf(HWND window) {
-  WCHAR name[256] = {0};
-  GetClassNameW(window, name, 256);
-  return name;
-}
-
-struct ChildSearch {
+struct WindowSearch {
+  DWORD pid;  // 0: any
   const wchar_t* windowClass;
-  const wchar_t* text;  // null: any
+  const wchar_t* text;
+  bool visibleOnly;
   std::vector<HWND> found;
 };
 
-BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<ChildSearch*>(param);
-  if (lstrcmpiW(ClassOf(window).c_str(), search.windowClass) == 0 &&
+BOOL CALLBACK Collect(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<WindowSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  WCHAR cls[256] = {0};
+  GetClassNameW(window, cls, 256);
+  if ((!search.pid || pid == search.pid) &&
+      (!search.windowClass || lstrcmpiW(cls, search.windowClass) == 0) &&
+      (!search.visibleOnly || IsWindowVisible(window)) &&
       (!search.text || TextOf(window) == search.text)) {
     search.found.push_back(window);
   }
   return TRUE;
 }
 
-std::vector<HWND> Children(HWND parent, const wchar_t* windowClass, const wchar_t* text = nullptr) {
-  ChildSearch search{windowClass, text, {}};
-  if (parent) EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
+// The first descendant of `parent` with that class (and text), or null.
 HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text = nullptr) {
-  const std::vector<HWND> found = Children(parent, windowClass, text);
-  return found.empty() ? nullptr : found[0];
-}
-
-BOOL CALLBACK CollectWindowOf(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid == search.first) search.second.push_back(window);
-  return TRUE;
+  WindowSearch search{0, windowClass, text, false, {}};
+  if (parent) EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search));
+  return search.found.empty() ? nullptr : search.found[0];
 }
 
 void PostKey(HWND window, WPARAM key) {
@@ -59,11 +49,7 @@ void PostKey(HWND window, WPARAM key) {
 }
 
 void ClearSettings() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKeyPath, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-    RegDeleteValueW(key, L"Blinkward");
-    RegCloseKey(key);
-  }
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKeyPath, L"Blinkward");
   RegDeleteKeyW(HKEY_CURRENT_USER, kMethodKeyPath);
   RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Blinkward");
 }
@@ -107,30 +93,17 @@ bool SetScreenSaverActive(bool active) {
 
 std::optional<std::wstring> ReadUserText(const wchar_t* keyPath, const wchar_t* name) {
   WCHAR text[1024] = {0};
-  DWORD type = 0;
-  DWORD size = sizeof text - sizeof(WCHAR);
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+  DWORD type = 0, size = sizeof text - sizeof(WCHAR);
+  if (RegGetValueW(HKEY_CURRENT_USER, keyPath, name, RRF_RT_ANY | RRF_NOEXPAND, &type, text,
+                   &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  const LONG result =
-      RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-  RegCloseKey(key);
-  if (result != ERROR_SUCCESS) return std::nullopt;
   return type == REG_SZ ? std::wstring(text) : L"<not REG_SZ>";
 }
 
 bool WriteUserText(const wchar_t* keyPath, const wchar_t* name, const std::wstring& text) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  const LONG result =
-      RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
-  return result == ERROR_SUCCESS;
+  return RegSetKeyValueW(HKEY_CURRENT_USER, keyPath, name, REG_SZ, text.c_str(),
+                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -146,10 +119,11 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
-std::vector<HWND> TopLevelWindowsOf(DWORD pid) {
-  std::pair<DWORD, std::vector<HWND>> search{pid, {}};
-  EnumWindows(CollectWindowOf, reinterpret_cast<LPARAM>(&search));
-  return search.second;
+std::vector<HWND> TopLevelWindowsOf(DWORD pid, const wchar_t* windowClass, const wchar_t* text,
+                                    bool shownOnly) {
+  WindowSearch search{pid, windowClass, text, shownOnly, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 Process::~Process() {
@@ -177,12 +151,6 @@ bool Process::running() const { return handle_ && WaitForSingleObject(handle_, 0
 
 bool Process::WaitForExit(DWORD ms) const {
   return handle_ && PumpUntil([this] { return !running(); }, ms);
-}
-
-DWORD Process::exitCode() const {
-  DWORD code = STILL_ACTIVE;
-  if (handle_) GetExitCodeProcess(handle_, &code);
-  return code;
 }
 
 void Process::Kill() const {
@@ -221,16 +189,14 @@ void BlinkwardTest::StartBlinkward() {
   main_ = callback_ = nullptr;
   ASSERT_TRUE(PumpUntil(
       [this] {
-        for (HWND window : TopLevelWindowsOf(blinkward_.id())) {
-          if (ClassOf(window) == kMainClass) main_ = window;
-        }
+        const std::vector<HWND> mains = TopLevelWindowsOf(blinkward_.id(), kMainClass);
+        main_ = mains.empty() ? nullptr : mains[0];
         callback_ = Child(main_, kCallbackClass);
         return callback_ != nullptr || !blinkward_.running();
       },
       kStartMs))
       << "no window of class BlinkwardSettings with a BlinkwardStatusOutput child";
-  ASSERT_TRUE(blinkward_.running())
-      << "Blinkward ended at start with code " << blinkward_.exitCode();
+  ASSERT_TRUE(blinkward_.running()) << "Blinkward ended at start";
   ASSERT_TRUE(WaitForTip(TipFor(ScreenSaverActive()), kStartMs))
       << Icons().size() << " icons, tip \"" << Tip() << "\"";
 }
@@ -277,10 +243,8 @@ bool BlinkwardTest::DeleteIcon() const {
 }
 
 HWND BlinkwardTest::PopupMenu() const {
-  for (HWND window : TopLevelWindowsOf(blinkward_.id())) {
-    if (ClassOf(window) == L"#32768" && IsWindowVisible(window)) return window;
-  }
-  return nullptr;
+  const std::vector<HWND> menus = TopLevelWindowsOf(blinkward_.id(), L"#32768", nullptr, true);
+  return menus.empty() ? nullptr : menus[0];
 }
 
 bool BlinkwardTest::OpenPopupMenu() const {
@@ -327,13 +291,14 @@ bool BlinkwardTest::SelectMethodWithKeys(int method) const {
 
 TimedDialog BlinkwardTest::FindTimedDialog() const {
   TimedDialog dialog;
-  for (HWND window : TopLevelWindowsOf(blinkward_.id())) {
-    if (IsWindowVisible(window) && TextOf(window) == L"Timed") dialog.window = window;
-  }
-  for (HWND upDown : Children(dialog.window, UPDOWN_CLASSW)) {
+  const std::vector<HWND> shown = TopLevelWindowsOf(blinkward_.id(), nullptr, L"Timed", true);
+  if (shown.empty()) return dialog;
+  dialog.window = shown[0];
+  WindowSearch upDowns{0, UPDOWN_CLASSW, nullptr, false, {}};
+  EnumChildWindows(dialog.window, Collect, reinterpret_cast<LPARAM>(&upDowns));
+  for (HWND upDown : upDowns.found) {
     const auto buddy = reinterpret_cast<HWND>(Send(upDown, UDM_GETBUDDY));
-    const int maximum = LOWORD(Send(upDown, UDM_GETRANGE));
-    (maximum == 15 ? dialog.hours : dialog.minutes) = buddy;
+    (LOWORD(Send(upDown, UDM_GETRANGE)) == 15 ? dialog.hours : dialog.minutes) = buddy;
   }
   dialog.ok = Child(dialog.window, L"Button", L"OK");
   return dialog;

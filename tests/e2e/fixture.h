@@ -29,16 +29,11 @@ inline constexpr DWORD kTipMs = 3000;
 // How long to watch for something that must NOT happen: three ticks.
 inline constexpr DWORD kQuietMs = 750;
 
-// The popup menu's items as the Down arrow reaches them (it skips separators).
-enum class MenuChoice : int {
-  TimedDisable = 4,  // "Enable Screen Saver" while a timed disable runs
-  ConfigureProgram = 5,
-  Exit = 6,
-};
-
+// The popup menu's items as the Down arrow reaches them (it skips separators);
+// item 4 reads "Enable Screen Saver" while a timed disable runs.
+enum class MenuChoice : int { TimedDisable = 4, ConfigureProgram = 5, Exit = 6 };
 // The click methods, as items of the settings window's combo box.
-inline constexpr int kSingleClick = 0;
-inline constexpr int kDoubleClick = 1;
+inline constexpr int kSingleClick = 0, kDoubleClick = 1;
 
 std::wstring TipFor(bool screenSaverActive);
 std::wstring CountdownTip(const std::wstring& secondLine);
@@ -61,7 +56,9 @@ bool WriteUserText(const wchar_t* keyPath, const wchar_t* name, const std::wstri
 // Messages to Blinkward's windows, with a timeout.
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 std::wstring TextOf(HWND window);
-std::vector<HWND> TopLevelWindowsOf(DWORD pid);
+// The top-level windows of a process, of that class and text when given.
+std::vector<HWND> TopLevelWindowsOf(DWORD pid, const wchar_t* windowClass = nullptr,
+                                    const wchar_t* text = nullptr, bool shownOnly = false);
 
 // A child process; its handle is closed with the object, the process is not
 // ended by it (the test says how a program ends).
@@ -76,7 +73,6 @@ class Process {
   DWORD id() const { return id_; }
   bool running() const;
   bool WaitForExit(DWORD ms) const;  // pumping meanwhile
-  DWORD exitCode() const;
   void Kill() const;
 
  private:
@@ -84,12 +80,10 @@ class Process {
   DWORD id_ = 0;
 };
 
-// The controls of the timed-disable dialog that a user works with.
+// The controls of the timed-disable dialog that a user works with; hours is
+// the field whose up-down stops at 15.
 struct TimedDialog {
-  HWND window = nullptr;
-  HWND hours = nullptr;  // the field whose up-down stops at 15
-  HWND minutes = nullptr;
-  HWND ok = nullptr;
+  HWND window = nullptr, hours = nullptr, minutes = nullptr, ok = nullptr;
 };
 
 class BlinkwardTest : public ::testing::Test {
