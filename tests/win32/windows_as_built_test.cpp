@@ -1,0 +1,227 @@
+// The settings window and the timed-disable dialog as the program builds them
+// from their layouts: frame, size, place, and every control's class, style,
+// text, pixels, font and Tab order.
+#include <gtest/gtest.h>
+
+#include <span>
+
+#include "win32_test_support.h"
+
+namespace bw::win32::test {
+namespace {
+
+// A kind of control as it must come out: its class and style bits.
+struct Kind {
+  const char* className;
+  LONG mask, style;  // (GWL_STYLE & mask) == style
+};
+
+constexpr LONG kStatic = WS_VISIBLE | SS_TYPEMASK, kButton = WS_VISIBLE | BS_TYPEMASK;
+constexpr LONG kUpDownBits =
+    WS_VISIBLE | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNLEFT | UDS_ALIGNRIGHT | WS_TABSTOP;
+constexpr Kind kLabel{"Static", kStatic, WS_VISIBLE | SS_LEFT};
+constexpr Kind kPicture{"Static", kStatic, WS_VISIBLE | SS_ICON};
+constexpr Kind kHiddenPicture{"Static", kStatic, SS_ICON};
+constexpr Kind kCheckBox{"Button", kButton, WS_VISIBLE | BS_AUTOCHECKBOX};
+constexpr Kind kButtonKind{"Button", kButton, WS_VISIBLE | BS_PUSHBUTTON};
+constexpr Kind kDefaultButton{"Button", kButton, WS_VISIBLE | BS_DEFPUSHBUTTON};
+constexpr Kind kList{"ComboBox", WS_VISIBLE | 3, WS_VISIBLE | CBS_DROPDOWNLIST};
+constexpr Kind kNumber{"Edit", WS_VISIBLE | ES_CENTER | ES_RIGHT, WS_VISIBLE | ES_RIGHT};
+constexpr Kind kUpDown{UPDOWN_CLASSA, kUpDownBits, WS_VISIBLE | UDS_SETBUDDYINT};
+constexpr Kind kWrappingUpDown{UPDOWN_CLASSA, kUpDownBits, WS_VISIBLE | UDS_SETBUDDYINT | UDS_WRAP};
+constexpr Kind kTrayTarget{"BlinkwardStatusOutput", WS_VISIBLE, 0};
+
+struct ExpectedControl {
+  int id;
+  Kind kind;
+  const char* text;  // null: not compared (lists, pictures)
+  RECT pixels;       // in the parent's client area
+  LONG weight;       // of the font; 0: a control that keeps no font
+};
+
+void ExpectControls(HWND parent, std::span<const ExpectedControl> expected) {
+  for (const ExpectedControl& e : expected) {
+    SCOPED_TRACE(testing::Message() << "control " << e.id);
+    const HWND control = GetDlgItem(parent, e.id);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), e.kind.className), 0) << ClassOf(control);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    EXPECT_EQ(style & e.kind.mask, e.kind.style) << std::hex << style;
+    if (e.text) {
+      EXPECT_EQ(TextOf(control), e.text);
+    }
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_TRUE(EqualRect(&rect, &e.pixels))
+        << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+    if (e.weight == 0) continue;
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_STREQ(font.lfFaceName, "Tahoma");
+    EXPECT_EQ(font.lfHeight, -11);  // 8.25 pt at 96 dpi
+    EXPECT_EQ(font.lfWeight, e.weight);
+    EXPECT_EQ(font.lfCharSet, 161);
+  }
+}
+
+// The controls Tab visits from the first, once round.
+std::vector<int> TabOrder(HWND parent) {
+  std::vector<int> ids;
+  const HWND first = GetNextDlgTabItem(parent, nullptr, FALSE);
+  for (HWND at = first; at && ids.size() < 12 && (ids.empty() || at != first);
+       at = GetNextDlgTabItem(parent, at, FALSE)) {
+    ids.push_back(GetDlgCtrlID(at));
+  }
+  return ids;
+}
+
+// A fixed window: class, caption, title bar with close box, no sizing, the
+// client area as designed and centred on the screen.
+void ExpectFixedCentredWindow(HWND hwnd, const char* className, const char* caption, int width,
+                              int height) {
+  EXPECT_EQ(ClassOf(hwnd), className);
+  EXPECT_EQ(TextOf(hwnd), caption);
+  const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+  constexpr LONG kChecked =
+      WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CHILD;
+  EXPECT_EQ(style & kChecked, WS_CAPTION | WS_SYSMENU) << std::hex << style;
+  RECT client{}, frame{};
+  GetClientRect(hwnd, &client);
+  GetWindowRect(hwnd, &frame);
+  EXPECT_EQ(client.right, width);
+  EXPECT_EQ(client.bottom, height);
+  EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
+  EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
+}
+
+TEST(SettingsWindow, IsAHiddenFixedWindowWithTheDesignedControls) {
+  SettingsWindow window;
+  ASSERT_TRUE(window.created);
+  const HWND hwnd = window.form.hwnd();
+  ExpectFixedCentredWindow(hwnd, "BlinkwardSettings", "Settings", 201, 117);
+  EXPECT_FALSE(IsWindowVisible(hwnd));
+  // A real top-level window: message-only windows never get the shell's broadcasts.
+  EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
+  EXPECT_EQ(GetMenu(hwnd), nullptr);
+
+  const ExpectedControl controls[] = {
+      {kIdTitle, kLabel, "Blinkward v", {8, 8, 193, 41}, 700},
+      {kIdWindowsStart, kCheckBox, "Start automatically with Windows", {8, 44, 193, 61}, 400},
+      {kIdMethodLabel, kLabel, "Change Screen Saver state method:", {8, 72, 193, 89}, 400},
+      {kIdMethod, kList, nullptr, {104, 88, 193, 109}, 400},
+      // The tray's callback target and the pictures: hidden below the client area.
+      {kIdStatusOutput, kTrayTarget, nullptr, {144, 136, 161, 153}, 0},
+      {kIdStatus0, kHiddenPicture, nullptr, {48, 136, 64, 152}, 0},
+      {kIdStatus0 + 1, kHiddenPicture, nullptr, {80, 136, 96, 152}, 0},
+      {kIdStatus0 + 2, kHiddenPicture, nullptr, {112, 136, 128, 152}, 0},
+  };
+  ExpectControls(hwnd, controls);
+  EXPECT_EQ(FromHandle<HWND>(window.form.StatusOutputWindow()), window.Item(kIdStatusOutput));
+  EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdWindowsStart, kIdMethod}));
+
+  // The method list: two items, nothing selected, and an open list that shows both.
+  const HWND list = window.Item(kIdMethod);
+  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
+  char items[2][32] = {};
+  for (int i = 0; i < 2; ++i)
+    SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(items[i]));
+  EXPECT_STREQ(items[0], "Single click");
+  EXPECT_STREQ(items[1], "Double click");
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(list, &info));
+  SendMessageA(list, CB_SHOWDROPDOWN, TRUE, 0);
+  RECT dropped{};
+  GetWindowRect(info.hwndList, &dropped);
+  SendMessageA(list, CB_SHOWDROPDOWN, FALSE, 0);
+  EXPECT_GE(dropped.bottom - dropped.top, 2 * SendMessageA(list, CB_GETITEMHEIGHT, 0, 0));
+}
+
+TEST(SettingsWindow, ShownItFocusesTheCheckBoxAndKeepsTheFocusTabMovedOn) {
+  SettingsWindow window;
+  ASSERT_TRUE(window.created);
+  const HWND check = window.Item(kIdWindowsStart), list = window.Item(kIdMethod);
+  window.form.ShowMainWindow();
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == check; })) << GetFocus();
+  // The program's message loop hands keys to IsDialogMessage, as here.
+  MSG tab{check, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_TRUE(IsDialogMessageA(window.form.hwnd(), &tab));
+  EXPECT_EQ(GetFocus(), list);
+  window.form.HideMainWindow();
+  window.form.ShowMainWindow();
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == list; })) << GetFocus();
+}
+
+TEST(SettingsWindow, PicturesAreDistinctSixteenPixelIconsAndTheTitleBarShowsTheFirst) {
+  SettingsWindow window;
+  ASSERT_TRUE(window.created);
+  std::vector<Handle> seen;
+  for (TrayPicture picture : {TrayPicture::FormIcon, TrayPicture::Enabled, TrayPicture::Disabled,
+                              TrayPicture::TimedDisable}) {
+    SCOPED_TRACE(static_cast<int>(picture));
+    const Handle icon = window.form.PictureIcon(picture);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(FromHandle<HICON>(icon), &info));
+    BITMAP colour{};
+    EXPECT_TRUE(GetObjectA(info.hbmColor, sizeof colour, &colour));
+    EXPECT_EQ(colour.bmWidth, 16);
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    for (Handle other : seen) EXPECT_NE(icon, other);
+    seen.push_back(icon);
+  }
+  EXPECT_EQ(SendMessageA(window.form.hwnd(), WM_GETICON, ICON_SMALL, 0),
+            static_cast<LRESULT>(seen[0]));
+}
+
+TEST(TimedDialogWindow, IsAnOwnedFixedDialogWithoutIconAndWithTheDesignedControls) {
+  TimedDialogFixture f;
+  ASSERT_TRUE(f.open);
+  const HWND dialog = f.dialog.hwnd();
+  ExpectFixedCentredWindow(dialog, kTimedDialogClass, "Timed", 209, 130);
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_TRUE(GetWindowLongA(dialog, GWL_STYLE) & WS_POPUP);
+  const LONG exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
+  EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME) << std::hex << exStyle;
+  EXPECT_FALSE(exStyle & (WS_EX_APPWINDOW | WS_EX_TOOLWINDOW)) << std::hex << exStyle;
+  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0);
+  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_EQ(GetClassLongPtrA(dialog, GCLP_HICON) | GetClassLongPtrA(dialog, GCLP_HICONSM), 0u);
+  // Owned, so no taskbar button; the owner takes no input until the dialog closes.
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), f.main.form.hwnd());
+  EXPECT_FALSE(IsWindowEnabled(f.main.form.hwnd()));
+
+  const ExpectedControl controls[] = {
+      {kIdAnimClock, kPicture, nullptr, {13, 4, 45, 36}, 0},
+      {kIdPrompt, kLabel, "Screen Saver will be disabled for:", {56, 8, 201, 41}, 400},
+      {kIdHours, kNumber, "0", {16, 40, 40, 59}, 400},
+      {kIdHoursUpDown, kUpDown, nullptr, {40, 40, 57, 59}, 0},
+      {kIdHoursLabel, kLabel, "hours", {62, 43, 103, 60}, 400},
+      {kIdMinutes, kNumber, "0", {104, 40, 128, 59}, 400},
+      {kIdMinutesUpDown, kWrappingUpDown, nullptr, {128, 40, 145, 59}, 0},
+      {kIdMinutesLabel, kLabel, "minutes", {150, 43, 199, 60}, 400},
+      {kIdStartOnExpire,
+       kCheckBox,
+       "Start SS immediately after the timer expires",
+       {24, 64, 193, 89},
+       400},
+      {kIdCancel, kButtonKind, "Cancel", {16, 100, 81, 125}, 400},
+      {kIdOK, kDefaultButton, "OK", {128, 100, 193, 125}, 400},
+  };
+  ExpectControls(dialog, controls);
+  EXPECT_EQ(TabOrder(dialog),
+            (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOK, kIdStartOnExpire}));
+  // The stopwatch frames only hold pictures.
+  for (int k = 0; k < kClockFrameCount; ++k) EXPECT_FALSE(IsWindowVisible(f.Item(kIdClock0 + k)));
+
+  // The up-downs' ranges, buddies and the fields' limit show in the keyboard tests.
+  SendMessageA(dialog, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_TRUE(IsWindowEnabled(f.main.form.hwnd()));
+}
+
+}  // namespace
+}  // namespace bw::win32::test
