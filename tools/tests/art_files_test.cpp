@@ -3,11 +3,8 @@
 // into the exe under the identifier the code loads it by.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
 #include <map>
 #include <regex>
-#include <sstream>
 
 #include "art_catalog.h"
 #include "ico_reader.h"
@@ -15,98 +12,81 @@
 
 namespace {
 
-using art_test::DecodedIco;
-using art_test::DecodeIco;
-using art_test::ReadFileBytes;
-
-const std::string kResDir = ART_RES_DIR;
+using art_test::Ico;
 
 TEST(ArtFiles, CommittedFilesMatchTheGenerator) {
   const std::vector<art::ArtFile> files = art::BuildArtFiles();
   ASSERT_EQ(files.size(), 28u) << "app icon, three tray pictures and 24 clock frames";
   for (const art::ArtFile& file : files) {
-    const std::vector<std::uint8_t> committed = ReadFileBytes(kResDir + "/" + file.name);
-    const auto diff =
-        std::mismatch(committed.begin(), committed.end(), file.bytes.begin(), file.bytes.end());
-    EXPECT_TRUE(committed.size() == file.bytes.size() && diff.first == committed.end())
-        << file.name << " differs from the drawing code at byte " << diff.first - committed.begin()
-        << " (committed " << committed.size() << " bytes, drawn " << file.bytes.size()
-        << "); rebuild the regenerate_art target and commit the result";
+    EXPECT_TRUE(Ico(file.name).bytes == file.bytes)
+        << file.name << " differs from the drawing code: build the regenerate_art target and "
+        << "commit the result";
   }
 }
 
-struct Expected {
-  int size, bits, dir_colours;
-};
-
-void ExpectImages(const std::string& name, const std::vector<Expected>& expected) {
-  SCOPED_TRACE(name);
-  const DecodedIco ico = DecodeIco(ReadFileBytes(kResDir + "/" + name));
-  ASSERT_EQ(ico.error, "");
-  ASSERT_EQ(ico.images.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    const art_test::DecodedImage& img = ico.images[i];
-    EXPECT_EQ(img.width, expected[i].size) << "image " << i;
-    EXPECT_EQ(img.height, expected[i].size) << "image " << i;
-    EXPECT_EQ(img.bits, expected[i].bits) << "image " << i;
-    EXPECT_EQ(img.dir_colour_count, expected[i].dir_colours) << "image " << i;
-    for (int y = 0; y < img.height; ++y) {
-      for (int x = 0; x < img.width; ++x) {
-        // Under a set mask bit the colour is XORed onto the background: only black leaves it be.
-        if (img.Transparent(x, y)) {
-          ASSERT_EQ(img.At(x, y), art::pal::kBlack) << "transparent pixel " << x << "," << y;
-        }
-        if (img.bits == 4) {
-          ASSERT_TRUE(std::ranges::count(art::kStandardPalette, img.At(x, y)) == 1)
-              << "pixel " << x << "," << y << " is not a standard 16-colour palette entry";
+// Directory entries and bitmap headers as Windows reads them, the images one after
+// another to the file's end; 4-bit images use the standard palette, and under a set
+// mask bit the colour is black, since it is XORed onto the background.
+TEST(ArtFiles, HeadersDescribeTheImagesTheProgramExpects) {
+  for (const art::ArtFile& file : art::BuildArtFiles()) {
+    SCOPED_TRACE(file.name);
+    const bool clock = file.name.starts_with("clock");  // 32 pixels, 24 bits; the others 4 bits
+    const std::vector<int> sizes =
+        file.name == "app.ico" ? std::vector{32, 16} : std::vector{clock ? 32 : 16};
+    const std::uint32_t bits = clock ? 24 : 4;
+    const Ico ico(file.name);
+    ASSERT_EQ((std::vector{ico.U16(0), ico.U16(2), ico.U16(4)}),
+              (std::vector<std::uint32_t>{0, 1, static_cast<std::uint32_t>(sizes.size())}));
+    std::size_t next = 6 + 16 * sizes.size();
+    for (int i = 0; i < static_cast<int>(sizes.size()); ++i) {
+      const std::size_t e = ico.Entry(i), h = ico.Header(i);
+      const std::uint32_t n = sizes[i];
+      // Entry: width, height, colour count, planes, bits per pixel, offset.
+      EXPECT_EQ((std::vector<std::uint32_t>{ico.bytes[e], ico.bytes[e + 1], ico.bytes[e + 2],
+                                            ico.U16(e + 4), ico.U16(e + 6), ico.U32(e + 12)}),
+                (std::vector<std::uint32_t>{n, n, bits == 4 ? 16u : 0u, 1, bits,
+                                            static_cast<std::uint32_t>(next)}));
+      // BITMAPINFOHEADER: size, width, twice the height (colours and mask), planes,
+      // bits per pixel, no compression; the entry's byte count covers the image.
+      EXPECT_EQ((std::vector{ico.U32(h), ico.U32(h + 4), ico.U32(h + 8), ico.U16(h + 12),
+                             ico.U16(h + 14), ico.U32(h + 16)}),
+                (std::vector<std::uint32_t>{40, n, 2 * n, 1, bits, 0}));
+      EXPECT_EQ(ico.U32(e + 8), ico.Rows(i) - h + (ico.ColourRow(i) + ico.MaskRow(i)) * n);
+      next += ico.U32(e + 8);
+      for (int p = 0; p < (bits == 4 ? 16 : 0); ++p) {
+        const std::size_t at = ico.Palette(i) + 4 * p;
+        EXPECT_EQ((art::Rgb{ico.bytes[at + 2], ico.bytes[at + 1], ico.bytes[at]}),
+                  art::kStandardPalette[p]);
+      }
+      for (int y = 0; y < sizes[i]; ++y) {
+        for (int x = 0; x < sizes[i]; ++x) {
+          ASSERT_TRUE(!ico.Transparent(x, y, i) || ico.At(x, y, i) == art::pal::kBlack)
+              << x << "," << y;
         }
       }
     }
+    EXPECT_EQ(next, ico.bytes.size());
   }
 }
 
-TEST(ArtFiles, IconsHaveTheExpectedSizesAndDepths) {
-  ExpectImages("app.ico", {{32, 4, 16}, {16, 4, 16}});
-  for (const char* name : {"status_enabled.ico", "status_disabled.ico", "status_timed.ico"}) {
-    ExpectImages(name, {{16, 4, 16}});
-  }
-  for (int k = 0; k < IDI_CLOCK_COUNT; ++k) ExpectImages(art::ClockFileName(k), {{32, 24, 0}});
-}
-
-// Reads the ICON lines of the resource script: identifier (macro or number) -> file name.
-std::map<int, std::string> IconsInResourceScript() {
-  const std::map<std::string, int> macros = {{"IDI_APP", IDI_APP},
-                                             {"IDI_STATUS_ENABLED", IDI_STATUS_ENABLED},
-                                             {"IDI_STATUS_DISABLED", IDI_STATUS_DISABLED},
-                                             {"IDI_STATUS_TIMED", IDI_STATUS_TIMED}};
-  std::ifstream in(kResDir + "/blinkward.rc");
-  std::map<int, std::string> icons;
-  const std::regex icon_line(R"re(^\s*(\w+)\s+ICON\s+"([^"]+)"\s*$)re");
-  std::string line;
-  while (std::getline(in, line)) {
-    std::smatch m;
-    if (!std::regex_match(line, m, icon_line)) continue;
-    const auto macro = macros.find(m[1]);
-    const int id = macro != macros.end() ? macro->second : std::stoi(m[1]);
-    EXPECT_TRUE(icons.emplace(id, m[2]).second) << "icon id " << id << " used twice";
-  }
-  return icons;
-}
-
+// The ICON lines of the resource script: identifier (macro or number) -> file name.
 TEST(ResourceScript, CompilesEachPictureUnderTheIdTheCodeLoads) {
-  std::map<int, std::string> expected = {{IDI_APP, "app.ico"},
-                                         {IDI_STATUS_ENABLED, "status_enabled.ico"},
-                                         {IDI_STATUS_DISABLED, "status_disabled.ico"},
-                                         {IDI_STATUS_TIMED, "status_timed.ico"}};
-  for (int k = 0; k < IDI_CLOCK_COUNT; ++k) expected[IDI_CLOCK_FIRST + k] = art::ClockFileName(k);
-  EXPECT_EQ(IconsInResourceScript(), expected);
-
-  // And every file the generator draws is one of them.
-  for (const art::ArtFile& file : art::BuildArtFiles()) {
-    EXPECT_EQ(std::ranges::count(expected, file.name, &std::pair<const int, std::string>::second),
-              1)
-        << file.name;
+  std::map<std::string, std::string> expected = {{"IDI_APP", "app.ico"},
+                                                 {"IDI_STATUS_ENABLED", "status_enabled.ico"},
+                                                 {"IDI_STATUS_DISABLED", "status_disabled.ico"},
+                                                 {"IDI_STATUS_TIMED", "status_timed.ico"}};
+  for (int k = 0; k < IDI_CLOCK_COUNT; ++k) {
+    expected[std::to_string(IDI_CLOCK_FIRST + k)] = art::ClockFileName(k);
   }
+  std::ifstream in(ART_RES_DIR "/blinkward.rc");
+  std::map<std::string, std::string> icons;
+  const std::regex iconLine(R"re(^\s*(\w+)\s+ICON\s+"([^"]+)"\s*$)re");
+  std::smatch m;
+  for (std::string line; std::getline(in, line);) {
+    if (!std::regex_match(line, m, iconLine)) continue;
+    EXPECT_TRUE(icons.emplace(m[1], m[2]).second) << line;
+  }
+  EXPECT_EQ(icons, expected);
 }
 
 }  // namespace
