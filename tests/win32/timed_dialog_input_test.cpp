@@ -96,7 +96,10 @@ TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) 
       PostKey(f.Item(c.focus), c.key);
       DeliverQueued(dialog);
     } else {
-      if (c.logonEnds) f.dialog.EndSession();
+      if (c.logonEnds) {
+        f.dialog.EndSession();
+        EXPECT_EQ(f.dialog.hwnd(), nullptr) << "still open at the end of the logon";
+      }
       // A dialog left open, or a quit kept from the program's own loop, hangs the test.
       PostQuitMessage(3);
       f.dialog.RunModal();
