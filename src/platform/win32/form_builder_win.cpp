@@ -134,23 +134,23 @@ void Complete(HWND window, const ControlSpec& control, const RECT& pixels, HWND 
 
 }  // namespace
 
-HFONT FormResources::Font(const FontSpec& spec) {
+HFONT FormResources::Font(const FontSpec& wanted) {
   for (const FontEntry& entry : fonts_) {
-    if (entry.spec == &spec) return entry.font.Get();
+    if (entry.wanted == &wanted) return entry.font.Get();
   }
   const HDC screen = GetDC(nullptr);
   const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   LOGFONTA font{};
-  font.lfHeight = -MulDiv(spec.hundredthsOfPoint, dotsPerInch, kHundredthsOfPointPerInch);
-  font.lfWeight = spec.weight;
-  font.lfCharSet = static_cast<BYTE>(spec.charset);
+  font.lfHeight = -MulDiv(wanted.hundredthsOfPoint, dotsPerInch, kHundredthsOfPointPerInch);
+  font.lfWeight = wanted.weight;
+  font.lfCharSet = static_cast<BYTE>(wanted.charset);
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  std::strncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
-  fonts_.push_back({&spec, UniqueFont(CreateFontIndirectA(&font))});
+  std::strncpy(font.lfFaceName, wanted.face, LF_FACESIZE - 1);
+  fonts_.push_back({&wanted, UniqueFont(CreateFontIndirectA(&font))});
   return fonts_.back().font.Get();
 }
 

@@ -23,15 +23,15 @@ inline constexpr UINT kPictureBoxMouseMove = WM_APP + 1;
 // form owns one of these beside its window and destroys the window first.
 class FormResources {
  public:
-  // The font of the spec at the screen's resolution, created on first use.
-  HFONT Font(const FontSpec& spec);
+  // The font described by `wanted` at the screen's resolution, created on first use.
+  HFONT Font(const FontSpec& wanted);
   // An icon resource of the running module at the given pixel size, loaded on
   // first use: a form built again shows the same pictures without loading them again.
   HICON Icon(int resourceId, int pixels);
 
  private:
   struct FontEntry {
-    const FontSpec* spec;
+    const FontSpec* wanted;
     UniqueFont font;
   };
   struct IconEntry {
