@@ -169,21 +169,23 @@ wine_session_state() {
 
 wine_session_stop() {
   trap - EXIT HUP INT PIPE TERM
+  # Every step below may find its process gone already; under a caller's
+  # `set -e` one failure must not leave the rest (the Xvfb) running.
   if [ -n "${WINEPREFIX:-}" ]; then
     # Ends every Wine process of this prefix (the keeper too) and the server;
     # the server saves the registry as it goes.
-    timeout 30 wineserver -k 2>/dev/null
-    timeout 30 wineserver -w 2>/dev/null
-    [ "${BW_PREFIX_IS_COPY:-}" = 1 ] && rm -rf "$WINEPREFIX"
+    timeout 30 wineserver -k 2>/dev/null || true
+    timeout 30 wineserver -w 2>/dev/null || true
+    if [ "${BW_PREFIX_IS_COPY:-}" = 1 ]; then rm -rf "$WINEPREFIX"; fi
   fi
   # The keeper and what feeds it, then our own Xvfb, each by its id.
   local pid
   for pid in ${BW_KEEPER_FEED_PID:-} ${BW_KEEPER_PID:-}; do
-    kill "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null || true
   done
   if [ -n "${BW_XVFB_PID:-}" ]; then
-    kill "$BW_XVFB_PID" 2>/dev/null
-    wait "$BW_XVFB_PID" 2>/dev/null
+    kill "$BW_XVFB_PID" 2>/dev/null || true
+    wait "$BW_XVFB_PID" 2>/dev/null || true
   fi
   BW_XVFB_PID= BW_KEEPER_PID= BW_KEEPER_FEED_PID= BW_PREFIX_IS_COPY=
   return 0
