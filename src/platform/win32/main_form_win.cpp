@@ -219,12 +219,7 @@ void MainFormWin::SetListIndex(SettingsControl control, int index) {
   SendMessageA(Control(control), CB_SETCURSEL, index, 0);
 }
 
-std::string MainFormWin::Caption(SettingsControl control) {
-  const HWND window = Control(control);
-  std::string text(GetWindowTextLengthA(window) + 1, '\0');
-  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-  return text;
-}
+std::string MainFormWin::Caption(SettingsControl control) { return WindowText(Control(control)); }
 
 void MainFormWin::SetCaption(SettingsControl control, const std::string& text) {
   SetWindowTextA(Control(control), text.c_str());

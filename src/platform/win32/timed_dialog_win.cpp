@@ -87,7 +87,7 @@ void TimedDialogWin::RunModal() {
     }
     // -1 means an invalid argument, which this loop never passes; keep running.
     if (got == -1) continue;
-    if (IsDialogMessageA(hwnd(), &msg)) continue;
+    if (DialogKeyboard(hwnd(), msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -197,12 +197,7 @@ void TimedDialogWin::StartClock() {
   SetTimer(hwnd(), kAnimClockTimer, kAnimClockIntervalMs, nullptr);
 }
 
-std::string TimedDialogWin::Text(SpanField field) {
-  const HWND window = Field(field);
-  std::string text(GetWindowTextLengthA(window) + 1, '\0');
-  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-  return text;
-}
+std::string TimedDialogWin::Text(SpanField field) { return WindowText(Field(field)); }
 
 void TimedDialogWin::SetText(SpanField field, const std::string& text) {
   SetWindowTextA(Field(field), text.c_str());

@@ -22,6 +22,17 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   return result;
 }
 
+std::string WindowText(HWND window) {
+  std::string text(GetWindowTextLengthA(window) + 1, '\0');
+  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+bool DialogKeyboard(HWND dialogWindow, MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  return dialogWindow && IsDialogMessageA(dialogWindow, &msg);
+}
+
 int RunMessageLoop(HWND dialogWindow) {
   MSG msg;
   for (;;) {
@@ -29,7 +40,7 @@ int RunMessageLoop(HWND dialogWindow) {
     if (got == 0) return static_cast<int>(msg.wParam);
     // -1 means an invalid argument, which this loop never passes; keep running.
     if (got == -1) continue;
-    if (dialogWindow && IsDialogMessageA(dialogWindow, &msg)) continue;
+    if (DialogKeyboard(dialogWindow, msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace bw::win32 {
 
 class Window {
@@ -26,6 +28,14 @@ class Window {
  private:
   HWND hwnd_ = nullptr;
 };
+
+// The text of a window or control, whatever its length.
+std::string WindowText(HWND window);
+
+// Hands one message to the dialog manager of dialogWindow, which acts only on
+// keys (Tab, arrows, Enter, Esc); true when it has dealt with the message.
+// Other messages, the timers' four ticks a second among them, skip it.
+bool DialogKeyboard(HWND dialogWindow, MSG& msg);
 
 // Runs the thread's message loop until WM_QUIT; keyboard navigation (Tab,
 // arrows) works inside dialogWindow. Returns the exit code that WM_QUIT carries.
