@@ -13,7 +13,8 @@ add_library(blinkward_platform STATIC ${PLATFORM_SOURCES})
 target_include_directories(blinkward_platform PUBLIC src)
 target_compile_definitions(blinkward_platform PUBLIC ${BLINKWARD_WIN_DEFS})
 target_compile_options(blinkward_platform PRIVATE -Wall -Wextra -fno-exceptions -fno-rtti)
-target_link_libraries(blinkward_platform PUBLIC blinkward_logic comctl32 shell32 advapi32 user32 gdi32 kernel32)
+# comctl32 is loaded at run time, when a window first needs its controls.
+target_link_libraries(blinkward_platform PUBLIC blinkward_logic shell32 advapi32 user32 gdi32 kernel32)
 
 add_executable(Blinkward WIN32 src/platform/win32/main_win.cpp src/platform/win32/runtime_win.cpp
   src/app/res/blinkward.rc)

@@ -15,11 +15,7 @@
 #include <new>
 #include <string_view>
 
-#include "platform/forms.h"
-#include "screensaver/screen_saver.h"
-#include "timed/timed_disable.h"
-#include "tray/status_poller.h"
-#include "tray/tray_icon.h"
+#include "app/app.h"
 
 namespace {
 
@@ -34,73 +30,54 @@ Counts counts;
 
 class System : public bw::SystemPort {
  public:
-  std::uint32_t QueryScreenSaveActive() override {
+  bool ScreenSaverActive() override {
     ++counts.queries;
     return active_;
   }
-  bool SetScreenSaveActive(std::uint32_t uiParam, std::uint32_t) override {
+  bool SetScreenSaverActive(bool active, bool) override {
     ++counts.switches;
-    active_ = uiParam != 0 ? 1 : 0;
+    active_ = active;
     return true;
   }
-  void SendSysCommandToDesktop(std::uint32_t) override {}
-  void Launch(const std::string&, int) override {}
+  void StartScreenSaver() override {}
+  bool Launch(const std::string&, const std::string&) override { return true; }
   std::string SystemDirectory() override { return {}; }
+  std::string NativeSystemDirectory() override { return {}; }
+  bool FileExists(const std::string&) override { return false; }
   std::string ExecutablePath() override { return {}; }
+  // Each reading is a second later: one per countdown tick.
+  std::uint32_t TickCount() override { return now_ += 1000; }
 
  private:
-  std::uint32_t active_ = 1;
+  bool active_ = true;
+  std::uint32_t now_ = 0;
 };
 
 class Registry : public bw::RegistryPort {
  public:
-  static constexpr long kFileNotFound = 2;
-  long OpenKey(bw::Handle, const std::string&, std::uint32_t, bw::Handle*) override {
-    return kFileNotFound;
-  }
-  long CreateKey(bw::Handle, const std::string&, std::uint32_t, bw::Handle*) override {
-    return kFileNotFound;
-  }
-  long QueryValue(bw::Handle, const std::string&, std::uint32_t*, std::uint8_t*,
-                  std::uint32_t*) override {
-    return kFileNotFound;
-  }
-  long SetValue(bw::Handle, const std::string&, std::uint32_t, std::string_view) override {
-    return kFileNotFound;
-  }
-  long DeleteValue(bw::Handle, const std::string&) override { return kFileNotFound; }
-  long CloseKey(bw::Handle) override { return 0; }
+  bw::StoredString ReadString(std::string_view, std::string_view) override { return {}; }
+  bool WriteString(std::string_view, std::string_view, std::string_view) override { return false; }
+  bool DeleteValue(std::string_view, std::string_view) override { return true; }
 };
 
 class Shell : public bw::ShellPort {
  public:
-  bool NotifyIcon(std::uint32_t, const bw::TrayIconData&) override {
+  bool NotifyIcon(bw::TrayCommand, const bw::TrayIconData&) override {
     ++counts.shellCalls;
     return true;
   }
 };
 
-class Forms : public bw::FormsPort {
+class Ui : public bw::UiPort {
  public:
-  bw::Handle StatusOutputWindow() override { return 0xB0; }
-  bw::Handle MainWindow() override { return 0xA0; }
-  bw::Handle PictureIcon(bw::TrayPicture picture) override {
-    return 0x1000 + static_cast<int>(picture);
-  }
-  void ShowMainWindow() override {}
-  void HideMainWindow() override {}
-  void DestroyMainWindow() override {}
-  void SetTimerEnabled(bw::TimerId, bool) override {}
-  void SetMenuItemEnabled(bw::MenuItem, bool) override {}
-  void SetMenuItemCaption(bw::MenuItem, const std::string&) override {}
-  void BringToForeground(bw::Handle) override {}
-  int TrackPopupMenu(std::uint32_t) override { return 0; }
-  int CheckValue(bw::SettingsControl) override { return 0; }
-  void SetCheckValue(bw::SettingsControl, int) override {}
-  int ListIndex(bw::SettingsControl) override { return 0; }
-  void SetListIndex(bw::SettingsControl, int) override {}
-  std::string Caption(bw::SettingsControl) override { return {}; }
-  void SetCaption(bw::SettingsControl, const std::string&) override {}
+  void SetTimer(bw::TimerId, bool) override {}
+  int TrackPopupMenu() override { return 0; }
+  void SetMenuItem(bw::MenuCommand, std::string_view, bool) override {}
+  void ShowSettings(const bw::SettingsView&) override {}
+  void HideSettings() override {}
+  void UpdateSettings(const bw::SettingsView&) override {}
+  void ShowTimedDisableDialog() override {}
+  void Quit() override {}
 };
 
 void Report(const char* what, long ticks) {
@@ -147,33 +124,26 @@ int main(int argc, char** argv) {
   System system;
   Registry registry;
   Shell shell;
-  Forms forms;
-  bw::ScreenSaver screenSaver(system, registry);
-  bw::TrayIcon trayIcon(shell, forms);
-  bw::StatusPoller poller(screenSaver, trayIcon);
-  bw::Timer tmrSSCheck(forms, bw::TimerId::SSCheck);
-  bw::Timer tmrSSTimedDisable(forms, bw::TimerId::SSTimedDisable);
-  bw::TimedDisable timed(tmrSSCheck, tmrSSTimedDisable, screenSaver, trayIcon, poller, forms);
+  Ui ui;
+  bw::Platform platform{system, registry, shell, ui};
+  bw::App app(platform);
 
   // As at start-up: the icon is added and the first tick draws the true state.
-  trayIcon.AddTrayIcon();
-  poller.CachedEnabled = !screenSaver.GetScreenSaverState();
-  tmrSSCheck.SetEnabled(true);
-  poller.Tick();
+  app.Start();
+  app.OnTimer(bw::TimerId::Poll);
 
   if (mode == "poller") {
     ResetCounts();
-    for (long i = 0; i < ticks; ++i) poller.Tick();
+    for (long i = 0; i < ticks; ++i) app.OnTimer(bw::TimerId::Poll);
     Report("poller", ticks);
     return 0;
   }
   if (mode == "countdown") {
     // A span long enough that no run reaches its end: every tick counts down
     // through "H hours and M minutes" texts, the common case.
-    timed.SecondsLeft = static_cast<std::int32_t>(ticks) + 3 * 3600;
-    timed.BeginTimedDisable();
+    app.countdown().Begin({static_cast<std::int16_t>(ticks / 3600 + 3), 0}, false);
     ResetCounts();
-    for (long i = 0; i < ticks; ++i) timed.Tick();
+    for (long i = 0; i < ticks; ++i) app.OnTimer(bw::TimerId::Countdown);
     Report("countdown", ticks);
     return 0;
   }

@@ -1,9 +1,6 @@
 #include "app/settings.h"
 
-#include <algorithm>
 #include <charconv>
-
-#include "app/mod_registry.h"
 
 namespace bw {
 
@@ -22,77 +19,32 @@ int ParseClickMethod(std::string_view text) {
   return value;
 }
 
-std::string ClickMethodText(int index) { return std::to_string(index); }
-
-void Settings::LoadRunEntryState() {
-  RunKeyHandle = 0;
-  registry_.OpenKey(kHKeyCurrentUser, kRunKeyPath, kKeyQueryValue, &RunKeyHandle);
-  std::string buffer(kRunQueryBufferSize, ' ');
-  std::uint32_t type = 0;
-  std::uint32_t size = kRunQueryBufferSize;
-  const long result = registry_.QueryValue(RunKeyHandle, kRunValueName, &type,
-                                           reinterpret_cast<std::uint8_t*>(buffer.data()), &size);
-  registry_.CloseKey(RunKeyHandle);
-  RunKeyHandle = 0;
-
-  // Only a definite answer moves the box; any other failure leaves it as it is.
-  int value = forms_.CheckValue(SettingsControl::WindowsStart);
-  if (result == kErrorSuccess) value = 1;
-  if (result == kErrorFileNotFound) value = 0;
-  if (value == forms_.CheckValue(SettingsControl::WindowsStart)) return;
-  forms_.SetCheckValue(SettingsControl::WindowsStart, value);
-  UpdateRunEntry();  // a changed value raises the box's click handler
+void Settings::Load() {
+  // An entry of any type or length counts; one that cannot be read is left alone.
+  if (RunEntryExists()) SetStartWithWindows(true);
+  clickMethod_ = ParseClickMethod(registry_.ReadString(kMethodKeyPath, "").text);
 }
 
-void Settings::UpdateRunEntry() {
-  RunKeyHandle = 0;
-  // Without the key there is nothing to write or delete; the box keeps the choice.
-  if (registry_.CreateKey(kHKeyCurrentUser, kRunKeyPath, kKeyAllSpecificRights, &RunKeyHandle) !=
-      kErrorSuccess) {
-    return;
-  }
-  const int value = forms_.CheckValue(SettingsControl::WindowsStart);
-  if (value == 1) {
-    const std::string data = RunEntryData(system_.ExecutablePath());
-    registry_.SetValue(RunKeyHandle, kRunValueName, kRegSz,
-                       std::string_view(data.c_str(), data.size() + 1));
-  } else if (value == 0) {
-    registry_.DeleteValue(RunKeyHandle, kRunValueName);
-  }
-  registry_.CloseKey(RunKeyHandle);
-  RunKeyHandle = 0;
+bool Settings::RunEntryExists() {
+  return registry_.ReadString(kRunKeyPath, kRunValueName).state == StoredString::State::Present;
 }
 
-void Settings::LoadClickMethod() {
-  forms_.SetListIndex(SettingsControl::Method, ParseClickMethod(ReadStoredMethod()));
+void Settings::SetStartWithWindows(bool start) {
+  if (start) {
+    registry_.WriteString(kRunKeyPath, kRunValueName, RunEntryData(system_.ExecutablePath()));
+  } else {
+    registry_.DeleteValue(kRunKeyPath, kRunValueName);
+  }
+  startWithWindows_ = RunEntryExists();
 }
 
-// The stored text, or nothing when there is none or it cannot be read; both
-// read as the default.
-std::string Settings::ReadStoredMethod() {
-  Handle key = 0;
-  if (registry_.OpenKey(kHKeyCurrentUser, kMethodKeyPath, kKeyQueryValue, &key) != kErrorSuccess) {
-    return {};
-  }
-  char buffer[16] = {};
-  std::uint32_t type = 0;
-  std::uint32_t size = sizeof buffer;
-  const long result =
-      registry_.QueryValue(key, "", &type, reinterpret_cast<std::uint8_t*>(buffer), &size);
-  registry_.CloseKey(key);
-  if (result != kErrorSuccess || type != kRegSz) return {};
-  const std::string_view stored(buffer, std::min<std::size_t>(size, sizeof buffer));
-  return std::string(stored.substr(0, stored.find('\0')));
+void Settings::SetClickMethod(int index) {
+  clickMethod_ = index;
+  SaveClickMethod();
 }
 
 void Settings::SaveClickMethod() {
-  Handle key = 0;
-  if (registry_.CreateKey(kHKeyCurrentUser, kMethodKeyPath, kKeySetValue, &key) != kErrorSuccess) {
-    return;
-  }
-  const std::string text = ClickMethodText(forms_.ListIndex(SettingsControl::Method));
-  registry_.SetValue(key, "", kRegSz, std::string_view(text.c_str(), text.size() + 1));
-  registry_.CloseKey(key);
+  registry_.WriteString(kMethodKeyPath, "", std::to_string(clickMethod_));
 }
 
 }  // namespace bw

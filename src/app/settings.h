@@ -1,20 +1,20 @@
-// The two choices that outlive a run: start with Windows (the per-user Run
-// entry, written the moment the box changes) and the click method (read at
-// start-up, stored when the program ends properly).
+// The two choices that outlive a run, held here while the program runs: start
+// with Windows (the per-user Run entry) and the click method. Both are stored
+// the moment the user changes them.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "platform/forms.h"
+#include "platform/ports.h"
 
 namespace bw {
 
-inline constexpr const char* kRunKeyPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
-inline constexpr const char* kRunValueName = "Blinkward";
-inline constexpr std::uint32_t kRunQueryBufferSize = 200;  // an entry up to this size counts
+inline constexpr std::string_view kRunKeyPath =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+inline constexpr std::string_view kRunValueName = "Blinkward";
 // The click method lives in this key's default value, as text.
-inline constexpr const char* kMethodKeyPath = "Software\\Blinkward\\Method";
+inline constexpr std::string_view kMethodKeyPath = "Software\\Blinkward\\Method";
 
 // The Run entry's data: the running executable's full path, quoted so a path
 // with spaces cannot start another program at logon.
@@ -23,28 +23,31 @@ std::string RunEntryData(std::string_view executablePath);
 // The stored click method: "-1", "0" or "1"; anything else selects the first
 // item, "Single click", rather than ending the program.
 int ParseClickMethod(std::string_view text);
-std::string ClickMethodText(int index);
 
 class Settings {
  public:
-  Settings(RegistryPort& registry, SystemPort& system, FormsPort& forms)
-      : registry_(registry), system_(system), forms_(forms) {}
+  Settings(RegistryPort& registry, SystemPort& system) : registry_(registry), system_(system) {}
 
-  // Ticks `chkWindowsStart` when the Run entry exists, which rewrites it.
-  void LoadRunEntryState();
-  // The click handler of `chkWindowsStart`: writes or deletes the Run entry.
-  void UpdateRunEntry();
-  // Selects the stored click method in `cboMethod`.
-  void LoadClickMethod();
-  // Stores the selected index of `cboMethod`.
+  // At start-up: an existing Run entry is rewritten with the current path; the
+  // click method is read.
+  void Load();
+  // Writes or deletes the Run entry; afterwards the choice is what the
+  // registry holds, so a locked Run key shows as what it is.
+  void SetStartWithWindows(bool start);
+  void SetClickMethod(int index);
+  // Stores the click method again (at Exit and at the end of the logon).
   void SaveClickMethod();
 
+  bool startWithWindows() const { return startWithWindows_; }
+  int clickMethod() const { return clickMethod_; }
+
  private:
-  std::string ReadStoredMethod();
+  bool RunEntryExists();
 
   RegistryPort& registry_;
   SystemPort& system_;
-  FormsPort& forms_;
+  bool startWithWindows_ = false;
+  int clickMethod_ = 0;
 };
 
 }  // namespace bw

@@ -1,28 +1,25 @@
-// The make-up of the main form `frmSettings`: the settings window the user sees
-// and the hidden controls that only carry data.
+// The make-up of the settings window.
 #pragma once
 
 #include "platform/layout.h"
 
 namespace bw {
 
-// Control ids of `frmSettings`.
+// Control ids of the settings window.
 enum SettingsControlId : int {
-  kIdStatusOutput = 100,  // `picStatusOutput`
-  kIdTitle = 101,         // `lblTitle`
-  kIdWindowsStart = 102,  // `chkWindowsStart`
-  kIdMethodLabel = 103,   // `lblMethod`
-  kIdMethod = 104,        // `cboMethod`
-  kIdStatus0 = 110,       // `imgStatus(0)`, `imgStatus(1)`, `imgStatus(2)` follow
+  kIdTitle = 101,
+  kIdStartWithWindows = 102,
+  kIdMethodLabel = 103,
+  kIdMethod = 104,
 };
 
-// Items of `cboMethod`, in order.
+// Items of the click-method list, in order.
 inline constexpr int kMethodSingleClick = 0;
 inline constexpr int kMethodDoubleClick = 1;
 
-// Caption of `lblTitle` as designed; start-up appends the version.
+// The title line; the version follows it.
 inline constexpr const char* kTitleCaption = "Blinkward v";
 
-const FormSpec& SettingsForm();
+const WindowLayout& SettingsLayout();
 
 }  // namespace bw

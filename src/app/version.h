@@ -1,14 +1,15 @@
-// The program's version; the version resource carries the same numbers.
+// The program's version, as the title line shows it.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "version_info.h"
+
 namespace bw {
 
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 1;
-inline constexpr int kVersionRevision = 12;
+inline constexpr int kVersionMajor = BLINKWARD_VERSION_MAJOR;
+inline constexpr int kVersionMinor = BLINKWARD_VERSION_MINOR;
 
 // The title caption followed by "major.minor", the minor at least two digits
 // ("Blinkward v" + 1.01).

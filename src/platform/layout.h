@@ -1,21 +1,20 @@
 // Window layouts as data: each window is a table of controls that one generic
-// builder in platform/win32 turns into real windows. Geometry is in twips, as
-// designed; at 96 dpi 15 twips make a pixel.
+// builder in platform/win32 turns into real windows. Geometry is in twips, a
+// 1440th of an inch, so that a window scales with the screen's resolution.
 #pragma once
 
-#include <cstdint>
 #include <span>
 
 namespace bw {
 
-inline constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kDefaultDpi = 96;  // 15 twips to the pixel
 
 enum class ControlKind {
   Label,         // static text
   CheckBox,      // auto check box
-  DropDownList,  // combo box the user picks from and cannot type into
-  PictureBox,    // a real child window (the tray's callback target)
-  Image,         // a picture holder; hidden ones only carry data
+  DropDownList,  // a list the user picks from and cannot type into
+  Icon,          // a picture
   TextBox,       // one-line edit field
   UpDown,        // spin control attached to the text box before it
   Button,        // push button
@@ -33,30 +32,30 @@ struct FontSpec {
   int charset;
 };
 
-struct ControlSpec {
+struct ControlLayout {
   ControlKind kind;
   int id;            // control id (WM_COMMAND, GetDlgItem)
-  const char* name;  // the control's name in the design
   const char* text;  // caption or text; list items separated by '\n'
   Rect twips;
-  int tabIndex;  // -1: none
-  bool visible = true;
+  int tabIndex;                    // -1: never takes the focus
   const FontSpec* font = nullptr;  // null: the window's font
   int maxLength = 0;               // text boxes: characters that can be typed; 0: no limit
   bool alignRight = false;         // text boxes
   int lower = 0, upper = 0;        // up-downs: range
   bool wrap = false;               // up-downs: wrap at the ends
-  int resourceId = 0;              // images: the icon shown
 };
 
-struct FormSpec {
-  const char* name;
+struct WindowLayout {
   const char* caption;
   int clientWidth, clientHeight;  // twips
   const FontSpec* font;
-  std::span<const ControlSpec> controls;
+  std::span<const ControlLayout> controls;
 };
 
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+// Pixels at a resolution, rounded to the nearest: at 96 dpi every designed
+// value is a whole number of pixels.
+constexpr int TwipsToPixels(int twips, int dpi) {
+  return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
+}
 
 }  // namespace bw

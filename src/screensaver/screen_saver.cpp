@@ -1,16 +1,25 @@
 #include "screensaver/screen_saver.h"
 
-#include <algorithm>
-
-#include "app/mod_registry.h"
-
 namespace bw {
 namespace {
 
-constexpr const char* kDesktopKey = "Control Panel\\Desktop\\";
-constexpr const char* kScreenSaverValue = "SCRNSAVE.EXE";
-// Booleans cross to the system sign-extended: "on" is all bits set.
-constexpr std::uint32_t kOn = 0xFFFFFFFF;
+constexpr std::string_view kDesktopKey = "Control Panel\\Desktop\\";
+constexpr std::string_view kScreenSaverValue = "SCRNSAVE.EXE";
+
+// "C:\x", "\\server\x" and "\x" name their folder; anything else is relative.
+bool IsAbsolute(std::string_view path) {
+  return (path.size() >= 2 && path[1] == ':') || (!path.empty() && path[0] == '\\');
+}
+
+// Paths compare without regard to the case of ASCII letters, as the file system does.
+bool IsInFolder(std::string_view path, std::string_view folder) {
+  if (path.size() <= folder.size() || path[folder.size()] != '\\') return false;
+  for (std::size_t i = 0; i < folder.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    if (lower(path[i]) != lower(folder[i])) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -30,46 +39,37 @@ std::string ConfigurationCommandLine(std::string_view path) {
   return line;
 }
 
-bool ScreenSaver::GetScreenSaverState() { return system_.QueryScreenSaveActive() != 0; }
-
-bool ScreenSaver::SetScreenSaverState(bool SSenabled, bool PermanentChange) {
-  const std::uint32_t fWinIni = PermanentChange ? kSpifUpdateAndBroadcast : 0;
-  return system_.SetScreenSaveActive(SSenabled ? kOn : 0, fWinIni);
+std::string ScreenSaverFile(std::string_view stored, std::string_view systemDirectory) {
+  if (stored.empty() || IsAbsolute(stored)) return std::string(stored);
+  std::string path(systemDirectory);
+  path += '\\';
+  path += stored;
+  return path;
 }
 
-void ScreenSaver::StartScreenSaver() { system_.SendSysCommandToDesktop(kScScreenSave); }
-
 void ScreenSaver::OpenScreenSaverSelection() {
-  system_.Launch(SelectionCommandLine(system_.SystemDirectory()), kSwShowMinimized);
+  const std::string systemDirectory = system_.SystemDirectory();
+  system_.Launch(SelectionCommandLine(systemDirectory), systemDirectory);
 }
 
 void ScreenSaver::OpenScreenSaverConfiguration() {
-  registry_.OpenKey(kHKeyCurrentUser, kDesktopKey, kKeyQueryValue, &RunKeyHandle);
-  const std::string command = ConfigurationCommandLine(ReadScreenSaverPath());
+  const std::string systemDirectory = system_.SystemDirectory();
+  const std::string stored = registry_.ReadString(kDesktopKey, kScreenSaverValue).text;
+  const std::string command = ConfigurationCommandLine(LocateScreenSaver(stored, systemDirectory));
   // No screen saver chosen: there is nothing to configure.
-  if (!command.empty()) system_.Launch(command, kSwShowMinimized);
-  registry_.CloseKey(RunKeyHandle);
-  RunKeyHandle = 0;
+  if (!command.empty()) system_.Launch(command, systemDirectory);
 }
 
-// The stored path at its full length, up to its first NUL; empty when the
-// value is missing, empty or unreadable.
-std::string ScreenSaver::ReadScreenSaverPath() {
-  std::string buffer;
-  std::uint32_t size = 0;
-  std::uint32_t type = 0;
-  long result = registry_.QueryValue(RunKeyHandle, kScreenSaverValue, &type, nullptr, &size);
-  // The value may grow between asking its size and reading it: ask again then.
-  for (int attempt = 0; attempt < 3 && result == kErrorSuccess && size > 0; ++attempt) {
-    buffer.assign(size, '\0');
-    type = 0;
-    result = registry_.QueryValue(RunKeyHandle, kScreenSaverValue, &type,
-                                  reinterpret_cast<std::uint8_t*>(buffer.data()), &size);
-    if (result != kErrorMoreData) break;
-  }
-  if (result != kErrorSuccess) return {};
-  buffer.resize(std::min<std::size_t>(size, buffer.size()));
-  return buffer.substr(0, buffer.find('\0'));
+// A 32-bit program on 64-bit Windows sees a redirected system folder, where a
+// screen saver installed only for 64-bit programs is missing: then it is
+// looked for in the real one.
+std::string ScreenSaver::LocateScreenSaver(std::string_view stored,
+                                           const std::string& systemDirectory) {
+  std::string path = ScreenSaverFile(stored, systemDirectory);
+  if (path.empty() || system_.FileExists(path)) return path;
+  const std::string native = system_.NativeSystemDirectory();
+  if (native.empty() || !IsInFolder(path, systemDirectory)) return path;
+  return native + path.substr(systemDirectory.size());
 }
 
 }  // namespace bw

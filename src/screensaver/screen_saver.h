@@ -9,39 +9,36 @@
 
 namespace bw {
 
-inline constexpr std::uint32_t kSpiGetScreenSaveActive = 16;
-inline constexpr std::uint32_t kSpiSetScreenSaveActive = 17;
-inline constexpr std::uint32_t kSpifUpdateAndBroadcast =
-    3;  // SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE
-inline constexpr std::uint32_t kScScreenSave = 0xF140;  // SC_SCREENSAVE
-inline constexpr int kSwShowMinimized = 2;              // SW_SHOWMINIMIZED
-
 // The system's display settings, opened on their screen-saver page.
 inline constexpr std::string_view kSelectionArguments = "shell32.dll,Control_RunDLL desk.cpl,,1";
 
-// The command line that runs rundll32 from the system directory, never
-// through the search path (which would look in the current directory first).
+// The command line that runs rundll32 from the system folder, never through
+// the search path (which would look in the current folder first).
 std::string SelectionCommandLine(std::string_view systemDirectory);
 
-// The configuration command line for a screen saver path, quoted so a path
+// The configuration command line for a screen saver's path, quoted so a path
 // with spaces cannot run another program; empty when there is no path.
 std::string ConfigurationCommandLine(std::string_view path);
+
+// The screen saver's file as the system would find it: a bare or relative
+// name lives in the system folder.
+std::string ScreenSaverFile(std::string_view stored, std::string_view systemDirectory);
 
 class ScreenSaver {
  public:
   ScreenSaver(SystemPort& system, RegistryPort& registry) : system_(system), registry_(registry) {}
 
-  // True when a screen saver is active.
-  bool GetScreenSaverState();
-  // Switches the screen saver on or off; PermanentChange stores it in the user
-  // profile too. True when the system accepted the change.
-  bool SetScreenSaverState(bool SSenabled, bool PermanentChange);
-  void StartScreenSaver();
+  bool GetScreenSaverState() { return system_.ScreenSaverActive(); }
+  // persist also stores the state in the user's profile. True when accepted.
+  bool SetScreenSaverState(bool enabled, bool persist) {
+    return system_.SetScreenSaverActive(enabled, persist);
+  }
+  void StartScreenSaver() { system_.StartScreenSaver(); }
   void OpenScreenSaverSelection();
   void OpenScreenSaverConfiguration();
 
  private:
-  std::string ReadScreenSaverPath();
+  std::string LocateScreenSaver(std::string_view stored, const std::string& systemDirectory);
 
   SystemPort& system_;
   RegistryPort& registry_;

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "timed/timed_layout.h"
+
 namespace bw {
 namespace {
 
@@ -38,28 +40,35 @@ KeyAction FilterKey(int keyCode) {
   return KeyAction::Discard;
 }
 
-int StepValue(int value, int lower, int upper, bool up, bool wrap) {
+bool FieldAcceptsChar(std::uint32_t codePoint) {
+  return codePoint < 0x20 || (codePoint >= '0' && codePoint <= '9');
+}
+
+UpDownRange SpanUpDownRange(SpanField field) {
+  const ControlLayout& upDown =
+      TimedDialogControl(field == SpanField::Hours ? kIdHoursUpDown : kIdMinutesUpDown);
+  return {upDown.lower, upDown.upper, upDown.wrap};
+}
+
+int StepValue(int value, UpDownRange range, bool up) {
   if (up) {
-    if (value < upper) return value + 1;
-    return wrap ? lower : value;
+    if (value < range.upper) return value + 1;
+    return range.wrap ? range.lower : value;
   }
-  if (value > lower) return value - 1;
-  return wrap ? upper : value;
+  if (value > range.lower) return value - 1;
+  return range.wrap ? range.upper : value;
 }
 
 SpanReading ReadSpan(std::string_view hoursText, std::string_view minutesText) {
-  std::optional<std::int16_t> hours = ReadField(hoursText);
-  std::optional<std::int16_t> minutes = ReadField(minutesText);
-  SpanReading span{};
-  span.hours = hours.value_or(0);
-  span.minutes = minutes.value_or(0);
-  span.secondsLeft = (std::int32_t{span.hours} * 60 + span.minutes) * 60 - 1;
-  if (!hours || !minutes) {
-    span.badField = hours ? SpanField::Minutes : SpanField::Hours;
-    // Refused like a zero span, which leaves the same -1 behind.
-    span.secondsLeft = -1;
+  const std::optional<std::int16_t> hours = ReadField(hoursText);
+  const std::optional<std::int16_t> minutes = ReadField(minutesText);
+  SpanReading reading{{hours.value_or(0), minutes.value_or(0)}, std::nullopt};
+  if (!hours) {
+    reading.badField = SpanField::Hours;
+  } else if (!minutes) {
+    reading.badField = SpanField::Minutes;
   }
-  return span;
+  return reading;
 }
 
 std::string FieldText(std::int16_t value) { return std::to_string(value); }

@@ -7,13 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "timed/countdown.h"
+
 namespace bw {
 
 // The two number fields of the dialog, each with its up-down.
-enum class SpanField {
-  Hours,    // `txtHours` with `updnHours`
-  Minutes,  // `txtMinutes` with `updnMinutes`
-};
+enum class SpanField { Hours, Minutes };
 
 // What a key pressed in a number field does.
 enum class KeyAction {
@@ -27,25 +26,31 @@ enum class KeyAction {
 // Backspace pass, Up and Down step, everything else is dropped.
 KeyAction FilterKey(int keyCode);
 
-// True for the up-down that runs round at its ends (minutes); hours stop.
-constexpr bool WrapsAtEnds(SpanField field) { return field == SpanField::Minutes; }
+// Whether a character may enter a number field, whatever way it came (a key,
+// Alt and the numeric keypad, an input method): digits and the control
+// characters that edit (Backspace, the clipboard's Ctrl keys).
+bool FieldAcceptsChar(std::uint32_t codePoint);
 
-// The up-down's value after one step from value within [lower, upper].
-int StepValue(int value, int lower, int upper, bool up, bool wrap);
+struct UpDownRange {
+  int lower;
+  int upper;
+  bool wrap;  // runs round at its ends instead of stopping
+};
+
+// The range of a field's up-down, as the dialog's layout sets it.
+UpDownRange SpanUpDownRange(SpanField field);
+
+// The up-down's value after one step up or down.
+int StepValue(int value, UpDownRange range, bool up);
 
 // The span as OK reads it from the two fields.
 struct SpanReading {
-  std::int16_t hours;                 // `DisableHours`
-  std::int16_t minutes;               // `DisableMinutes`
-  std::int32_t secondsLeft;           // `SecondsLeft`: the span in seconds minus 1; -1 when refused
+  Span span;
   std::optional<SpanField> badField;  // the first field that holds no number
-
-  // OK starts a timed disable only for a positive span read from two numbers.
-  bool accepted() const { return !badField && secondsLeft > 0; }
 };
 
 // Reads both fields. An empty field counts as 0. A field that holds anything
-// but decimal digits (a pasted sign or letter) reads as 0 and refuses the span.
+// but decimal digits (a pasted sign or letter) names no span.
 SpanReading ReadSpan(std::string_view hoursText, std::string_view minutesText);
 
 // The text a field is filled with when the dialog opens.

@@ -1,32 +1,31 @@
-// The make-up of the dialog `frmTimedDisable` that asks for the span of a
-// timed disable: its controls as a table, and the stopwatch's frames.
+// The make-up of the timed-disable dialog.
 #pragma once
 
 #include "platform/layout.h"
 
 namespace bw {
 
-// Control ids of `frmTimedDisable`.
+// Control ids of the dialog.
 enum TimedControlId : int {
-  kIdOK = 1,               // `cmdOK`: IDOK, which the dialog manager sends for Enter
-  kIdCancel = 2,           // `cmdCancel`: IDCANCEL, sent for Esc and the close box
-  kIdAnimClock = 200,      // `imgAnimClock`
-  kIdPrompt = 201,         // `lblPrompt`
-  kIdHours = 202,          // `txtHours`
-  kIdHoursUpDown = 203,    // `updnHours`
-  kIdHoursLabel = 204,     // `lblHours`
-  kIdMinutes = 205,        // `txtMinutes`
-  kIdMinutesUpDown = 206,  // `updnMinutes`
-  kIdMinutesLabel = 207,   // `lblMinutes`
-  kIdStartOnExpire = 208,  // `chkStartOnExpire`
-  kIdClock0 = 210,         // `imgClock(0)`; `imgClock(k)` has kIdClock0 + k
+  kIdOk = 1,      // IDOK, which the dialog manager sends for Enter
+  kIdCancel = 2,  // IDCANCEL, sent for Esc and the close box
+  kIdClock = 200,
+  kIdPrompt = 201,
+  kIdHours = 202,
+  kIdHoursUpDown = 203,
+  kIdHoursLabel = 204,
+  kIdMinutes = 205,
+  kIdMinutesUpDown = 206,
+  kIdMinutesLabel = 207,
+  kIdStartWhenDone = 208,
 };
 
-// Frames of the stopwatch, `imgClock(0)` to `imgClock(23)`.
+// Frames of the stopwatch; a full turn of 24 frames takes 2.88 s.
 inline constexpr int kClockFrameCount = 24;
-// `tmrAnimClock`: one frame every 120 ms, a full turn of 24 frames in 2.88 s.
-inline constexpr int kAnimClockIntervalMs = 120;
+inline constexpr int kClockIntervalMs = 120;
 
-const FormSpec& TimedDisableForm();
+const WindowLayout& TimedDialogLayout();
+// The row of the layout for a control id (which must be one of the above).
+const ControlLayout& TimedDialogControl(int id);
 
 }  // namespace bw

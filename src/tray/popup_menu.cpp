@@ -1,23 +1,23 @@
 #include "tray/popup_menu.h"
 
-#include "platform/forms.h"
-
 namespace bw {
 namespace {
 
+constexpr int Id(MenuCommand command) { return static_cast<int>(command); }
+
 constexpr MenuItemSpec kItems[] = {
-    {static_cast<int>(MenuItem::StartSS), "mnuStartSS", "Start Screen Saver"},
-    {static_cast<int>(MenuItem::ConfigureSS), "mnuConfigureSS", "Configure Screen Saver"},
-    {static_cast<int>(MenuItem::SelectSS), "mnuSelectSS", "Select Screen Saver"},
-    {0, "mnuSeparator1", "-"},
-    {static_cast<int>(MenuItem::TimedDisable), "mnuTimedDisable", kTimedDisableCaption},
-    {0, "mnuSeparator2", "-"},
-    {static_cast<int>(MenuItem::Configure), "mnuConfigure", "Configure program"},
-    {static_cast<int>(MenuItem::Exit), "mnuExit", "Exit"},
+    {Id(MenuCommand::StartScreenSaver), kStartScreenSaverCaption},
+    {Id(MenuCommand::ConfigureScreenSaver), "Configure Screen Saver"},
+    {Id(MenuCommand::SelectScreenSaver), "Select Screen Saver"},
+    {0, nullptr},
+    {Id(MenuCommand::TimedDisable), kTimedDisableCaption},
+    {0, nullptr},
+    {Id(MenuCommand::Settings), "Configure program"},
+    {Id(MenuCommand::Exit), "Exit"},
 };
 
 }  // namespace
 
-std::span<const MenuItemSpec> OptionsMenu() { return kItems; }
+std::span<const MenuItemSpec> PopupMenuItems() { return kItems; }
 
 }  // namespace bw

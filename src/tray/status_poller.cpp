@@ -4,11 +4,15 @@ namespace bw {
 
 void StatusPoller::Tick() {
   const bool enabled = screenSaver_.GetScreenSaverState();
-  if (enabled == CachedEnabled) return;
-  CachedEnabled = enabled;
-  trayIcon_.SetTrayPicture(enabled ? 0 : 1);
-  trayIcon_.SetTrayTip(enabled ? kEnabledTip : kDisabledTip);
-  trayIcon_.ModifyTrayIcon();
+  if (!stale_ && enabled == shown_) {
+    trayIcon_.Retry();
+    return;
+  }
+  shown_ = enabled;
+  stale_ = false;
+  trayIcon_.SetPicture(enabled ? TrayPicture::Enabled : TrayPicture::Disabled);
+  trayIcon_.SetTip(enabled ? kEnabledTip : kDisabledTip);
+  trayIcon_.Update();
 }
 
 }  // namespace bw

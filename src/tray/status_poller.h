@@ -1,5 +1,5 @@
-// The status poller `tmrSSCheck`: four times a second it compares the system's
-// screen-saver state with the one the icon shows and redraws only on a change.
+// Four times a second the poller compares the system's screen-saver state with
+// the one the icon shows, and redraws the icon only on a change.
 #pragma once
 
 #include "screensaver/screen_saver.h"
@@ -15,15 +15,17 @@ class StatusPoller {
   StatusPoller(ScreenSaver& screenSaver, TrayIcon& trayIcon)
       : screenSaver_(screenSaver), trayIcon_(trayIcon) {}
 
-  // One tick: one state query, and the shell only when the state changed.
+  // One state query; the shell only when the icon must change (or the icon
+  // is still missing from the notification area).
   void Tick();
-
-  // The state the icon shows as far as the poller knows.
-  bool CachedEnabled = false;
+  // The icon no longer shows the state it last drew: the next tick redraws.
+  void Invalidate() { stale_ = true; }
 
  private:
   ScreenSaver& screenSaver_;
   TrayIcon& trayIcon_;
+  bool shown_ = false;  // the state the icon shows, unless stale_
+  bool stale_ = true;
 };
 
 }  // namespace bw

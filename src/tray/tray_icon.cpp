@@ -1,39 +1,41 @@
 #include "tray/tray_icon.h"
 
+#include "tray/tray_icon_data.h"
+
 namespace bw {
 
 namespace {
 constexpr std::string_view kStartupTip = "Blinkward";  // the tip until the first poll
 }  // namespace
 
-void TrayIcon::AddTrayIcon() {
-  record_.cbSize = kTrayRecordSize;
-  record_.hWnd = forms_.StatusOutputWindow();
-  record_.uID = kTrayIconId;
-  record_.uFlags = kTrayFlags;
-  record_.uCallbackMessage = kTrayCallbackMessage;
-  record_.hIcon = forms_.PictureIcon(TrayPicture::FormIcon);
-  SetTrayTip(kStartupTip);
-  shown_ = true;
-  shell_.NotifyIcon(kNimAdd, record_);
+void TrayIcon::Add() {
+  icon_.picture = TrayPicture::App;
+  SetTip(kStartupTip);
+  wanted_ = true;
+  AddNow();
 }
 
-void TrayIcon::SetTrayPicture(int index) {
-  record_.hIcon = forms_.PictureIcon(static_cast<TrayPicture>(index));
+void TrayIcon::SetTip(std::string_view text) { WriteTipField(icon_.tip, text); }
+
+void TrayIcon::Update() {
+  if (shown_ && shell_.NotifyIcon(TrayCommand::Modify, icon_)) return;
+  if (wanted_) AddNow();
 }
 
-void TrayIcon::SetTrayTip(std::string_view text) { WriteTipField(record_.szTip, text); }
-
-void TrayIcon::ModifyTrayIcon() { shell_.NotifyIcon(kNimModify, record_); }
-
-void TrayIcon::DeleteTrayIcon() {
+void TrayIcon::Remove() {
+  wanted_ = false;
   shown_ = false;
-  shell_.NotifyIcon(kNimDelete, record_);
+  shell_.NotifyIcon(TrayCommand::Delete, icon_);
 }
 
-void TrayIcon::RestoreTrayIcon() {
-  if (!shown_) return;
-  shell_.NotifyIcon(kNimAdd, record_);
+void TrayIcon::Restore() {
+  if (wanted_) AddNow();
 }
+
+void TrayIcon::Retry() {
+  if (wanted_ && !shown_) AddNow();
+}
+
+void TrayIcon::AddNow() { shown_ = shell_.NotifyIcon(TrayCommand::Add, icon_); }
 
 }  // namespace bw

@@ -4,36 +4,40 @@
 
 #include <string_view>
 
-#include "platform/forms.h"
-#include "tray/tray_icon_data.h"
+#include "platform/ports.h"
 
 namespace bw {
 
 class TrayIcon {
  public:
-  TrayIcon(ShellPort& shell, FormsPort& forms) : shell_(shell), forms_(forms) {}
+  explicit TrayIcon(ShellPort& shell) : shell_(shell) {}
 
-  // Fills every field (the form's own icon, the tip "Blinkward") and adds the icon.
-  void AddTrayIcon();
-  // Picks `imgStatus(index)` as the picture; nothing is sent.
-  void SetTrayPicture(int index);
-  // Writes the tip; nothing is sent.
-  void SetTrayTip(std::string_view text);
-  // Sends the whole record with NIM_MODIFY.
-  void ModifyTrayIcon();
-  // Sends the whole record with NIM_DELETE.
-  void DeleteTrayIcon();
-  // The notification area was created anew (Explorer restarted, or it did not
-  // exist yet when the icon was added): add the icon again as it stands now.
-  void RestoreTrayIcon();
+  // Shows the icon with the application's picture and the tip "Blinkward".
+  void Add();
+  // Picture and tip take effect with the next Update; nothing is sent.
+  void SetPicture(TrayPicture picture) { icon_.picture = picture; }
+  void SetTip(std::string_view text);
+  // Sends the record as it stands. A shell that has lost the icon, or never
+  // took it, is asked to add it instead.
+  void Update();
+  // Takes the icon out of the notification area for good.
+  void Remove();
+  // The notification area was created anew (Explorer restarted): add the icon
+  // again as it stands.
+  void Restore();
+  // While the icon should be shown but the shell has not taken it (a shell
+  // still busy at logon), one more attempt; called at each poll.
+  void Retry();
 
-  const TrayIconData& TrayIconRecord() const { return record_; }
+  const TrayIconData& data() const { return icon_; }
 
  private:
+  void AddNow();
+
   ShellPort& shell_;
-  FormsPort& forms_;
-  TrayIconData record_;  // `TrayIconData`
-  bool shown_ = false;   // between AddTrayIcon and DeleteTrayIcon
+  TrayIconData icon_;
+  bool wanted_ = false;  // between Add and Remove
+  bool shown_ = false;   // the shell has taken the icon
 };
 
 }  // namespace bw

@@ -1,13 +1,13 @@
 // What a mouse message on the tray icon asks for.
 #pragma once
 
-#include <cstdint>
-
 namespace bw {
 
-inline constexpr std::int32_t kWmLButtonDown = 513;
-inline constexpr std::int32_t kWmLButtonDblClk = 515;
-inline constexpr std::int32_t kWmRButtonUp = 517;
+// The mouse messages the shell reports for the icon (WM_LBUTTONDOWN,
+// WM_LBUTTONDBLCLK, WM_RBUTTONUP); the Win32 layer checks them against its headers.
+inline constexpr int kLeftButtonDown = 513;
+inline constexpr int kLeftDoubleClick = 515;
+inline constexpr int kRightButtonUp = 517;
 
 enum class TrayAction {
   None,
@@ -16,19 +16,13 @@ enum class TrayAction {
   Popup,                // right release: the popup menu
 };
 
-// The mouse message number from the callback's lParam: the shell puts it in
-// the low word, where a mouse move carries its signed X coordinate.
-constexpr std::int32_t TrayMessageNumber(std::int64_t lParam) {
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(lParam & 0xFFFF));
-}
-
-constexpr TrayAction DecodeTrayMessage(std::int32_t message) {
+constexpr TrayAction DecodeTrayMessage(int message) {
   switch (message) {
-    case kWmLButtonDown:
+    case kLeftButtonDown:
       return TrayAction::ToggleOnSingleClick;
-    case kWmLButtonDblClk:
+    case kLeftDoubleClick:
       return TrayAction::ToggleOnDoubleClick;
-    case kWmRButtonUp:
+    case kRightButtonUp:
       return TrayAction::Popup;
     default:
       return TrayAction::None;

@@ -277,7 +277,9 @@ HWND BlinkwardTest::WindowsStartBox() const {
 
 HWND BlinkwardTest::MethodBox() const { return Child(main_, WC_COMBOBOXW); }
 
+// The settings window's controls exist from its first showing on.
 int BlinkwardTest::SelectedMethod() const {
+  if (!MethodBox() && !ShowSettings()) return -2;
   return static_cast<int>(Send(MethodBox(), CB_GETCURSEL));
 }
 

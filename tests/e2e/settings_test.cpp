@@ -1,6 +1,6 @@
 // The settings window opened from the tray menu: closing it only hides it, its
-// click method is used at once and stored only when the program ends properly,
-// and its check box keeps the start-with-Windows entry.
+// click method is used and stored at once, and its check box keeps the
+// start-with-Windows entry.
 #include <cstdlib>
 
 #include "fixture.h"
@@ -43,9 +43,14 @@ TEST_P(CloseRequests, SettingsWindow_ShownFromTheMenuAndClosingOnlyHidesIt) {
   EXPECT_TRUE(IsWindow(main_)) << "the window was destroyed";
   EXPECT_TRUE(blinkward_.running());
   EXPECT_EQ(tip, Tip());
-  EXPECT_EQ(L"<absent>", StoredMethod()) << "closing the window stored the click method";
   // Shown again as the user left it.
   ASSERT_TRUE(ShowSettings());
+  EXPECT_EQ(kDoubleClick, SelectedMethod());
+  // Stored at once: a program killed now starts again with the choice.
+  EXPECT_EQ(L"1", StoredMethod());
+  blinkward_.Kill();
+  DeleteIcon();  // a killed program's icon stays behind
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
   EXPECT_EQ(kDoubleClick, SelectedMethod());
 }
 
@@ -130,6 +135,7 @@ TEST_F(BlinkwardTest, RunEntry_FollowsTheBoxAndAStartRewritesIt) {
   ASSERT_TRUE(blinkward_.WaitForExit(kExitMs));
   ASSERT_TRUE(WriteUserText(kRunKeyPath, L"Blinkward", L"\"C:\\Old Place\\Blinkward.exe\""));
   ASSERT_NO_FATAL_FAILURE(StartBlinkward());
+  ASSERT_TRUE(ShowSettings());
   EXPECT_EQ(BST_CHECKED, Send(WindowsStartBox(), BM_GETCHECK));
   EXPECT_TRUE(NamesThisExe(RunEntry())) << "after a start";
 }

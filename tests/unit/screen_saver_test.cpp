@@ -1,64 +1,55 @@
+// The screen saver's configuration and selection commands.
 #include "screensaver/screen_saver.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
-#include "app/mod_registry.h"
 #include "fakes.h"
 
 namespace bw {
 namespace {
 
-struct ScreenSaverTest : ::testing::Test {
-  test::FakePlatform fake;
-  ScreenSaver service{fake.system, fake.registry};
-};
+using test::Log;
 
-// On is all bits set; only a permanent change is stored and broadcast (fWinIni 3).
-TEST_F(ScreenSaverTest, SwitchPassesAllBitsForOnAndStoresOnlyWhenPermanent) {
-  EXPECT_TRUE(service.SetScreenSaverState(true, false));
-  EXPECT_TRUE(service.SetScreenSaverState(false, true));
-  EXPECT_TRUE(service.SetScreenSaverState(true, true));
-  EXPECT_TRUE(service.SetScreenSaverState(false, false));
-  EXPECT_EQ(fake.log, (test::Log{"SPI_SET 0xFFFFFFFF 0", "SPI_SET 0x0 3", "SPI_SET 0xFFFFFFFF 3",
-                                 "SPI_SET 0x0 0"}));
-}
+const std::string kSaver = "Control Panel\\Desktop\\|SCRNSAVE.EXE";
 
-TEST_F(ScreenSaverTest, SelectionRunsRundllFromTheSystemDirectory) {
-  service.OpenScreenSaverSelection();
-  EXPECT_EQ(fake.log, test::Log{"LAUNCH [\"C:\\windows\\system32\\rundll32.exe\" "
-                                "shell32.dll,Control_RunDLL desk.cpl,,1] 2"});
-}
-
-// The stored path, quoted, at any length, up to its first NUL; nothing without one.
-TEST_F(ScreenSaverTest, ConfigurationLaunchesTheQuotedPathOrNothing) {
-  const std::string longPath = "C:\\" + std::string(250, 'd') + "\\saver.scr";
+// The stored path is quoted and started in the system folder; a bare or
+// relative name is the system folder's; a 32-bit program on 64-bit Windows
+// finds a screen saver missing from its redirected folder in the real one.
+TEST(ScreenSaver, ConfigurationFindsTheFileAsTheSystemWould) {
   const struct {
-    std::optional<std::string> stored;  // nothing: no desktop key at all
-    std::string launched;               // empty: nothing launched
-  } cases[] = {
-      {"C:\\Program Files\\Savers\\My Saver.scr" + std::string(1, '\0'),
-       "LAUNCH [\"C:\\Program Files\\Savers\\My Saver.scr\" c] 2"},
-      {longPath + '\0', "LAUNCH [\"" + longPath + "\" c] 2"},
-      {std::string(30, 'p') + std::string(170, '\0'),
-       "LAUNCH [\"" + std::string(30, 'p') + "\" c] 2"},
-      {"", ""},
-      {std::string(1, '\0'), ""},
-      {std::nullopt, ""},
+    const char* stored;
+    const char* native;
+    const char* exists;
+    const char* launched;  // null: nothing
+  } rows[] = {
+      {"C:\\Savers\\a b.scr", "", "", "\"C:\\Savers\\a b.scr\" c"},
+      {"ssText3d.scr", "", "", "\"C:\\Windows\\system32\\ssText3d.scr\" c"},
+      {"sub\\x.scr", "", "", "\"C:\\Windows\\system32\\sub\\x.scr\" c"},
+      {"C:\\WINDOWS\\System32\\y.scr", "C:\\Windows\\Sysnative", "",
+       "\"C:\\Windows\\Sysnative\\y.scr\" c"},
+      {"y.scr", "C:\\Windows\\Sysnative", "C:\\Windows\\system32\\y.scr",
+       "\"C:\\Windows\\system32\\y.scr\" c"},
+      {"C:\\Savers\\z.scr", "C:\\Windows\\Sysnative", "", "\"C:\\Savers\\z.scr\" c"},
+      {"", "", "", nullptr},
+      {nullptr, "", "", nullptr},
   };
-  for (const auto& c : cases) {
-    test::FakePlatform local;
-    if (c.stored) {
-      local.registry.keys["Control Panel\\Desktop\\"]["SCRNSAVE.EXE"] = {kRegSz, *c.stored};
-    }
-    ScreenSaver{local.system, local.registry}.OpenScreenSaverConfiguration();
-    SCOPED_TRACE(c.launched);
-    EXPECT_EQ(local.log.front(), "OPEN 0x80000001 Control Panel\\Desktop\\ 0x1");
-    EXPECT_EQ(test::Count(local.log, "LAUNCH"), c.launched.empty() ? 0 : 1);
-    EXPECT_TRUE(c.launched.empty() || local.log.end()[-2] == c.launched) << local.log.end()[-2];
-    EXPECT_TRUE(local.registry.open.empty()) << "the key is closed";
+  for (const auto& row : rows) {
+    test::FakePlatform fake;
+    if (row.stored) fake.registry.values[kSaver] = row.stored;
+    fake.system.native = row.native;
+    fake.system.files.insert(row.exists);
+    ScreenSaver(fake.system, fake.registry).OpenScreenSaverConfiguration();
+    const Log expected =
+        row.launched ? Log{"LAUNCH [" + std::string(row.launched) + "] in [C:\\Windows\\system32]"}
+                     : Log{};
+    EXPECT_EQ(fake.log, expected) << (row.stored ? row.stored : "(none)");
   }
+}
+
+// rundll32 from the system folder, never from the search path.
+TEST(ScreenSaver, SelectionRunsTheSystemsRundll32) {
+  EXPECT_EQ(SelectionCommandLine("D:\\WinNT\\system32"),
+            "\"D:\\WinNT\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL desk.cpl,,1");
 }
 
 }  // namespace

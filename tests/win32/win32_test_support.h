@@ -1,5 +1,5 @@
-// Helpers of the Win32 tests: message pumping, the main form with its events
-// recorded, and the timed dialog over it.
+// Helpers of the Win32 tests: message pumping, the program's window with its
+// events recorded, and the timed dialog over it.
 #pragma once
 
 // commctrl.h needs the types of windows.h.
@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/frm_settings.h"
+#include "app/app.h"
 #include "app/settings_layout.h"
-#include "platform/win32/main_form_win.h"
+#include "platform/win32/main_window_win.h"
 #include "platform/win32/registry_win.h"
 #include "platform/win32/shell_win.h"
 #include "platform/win32/system_win.h"
@@ -64,55 +64,51 @@ inline std::string ClassOf(HWND window) {
   return name;
 }
 
-// Every call the main form's window makes, in order, as text.
-class RecordingEvents final : public MainFormEvents {
+// Every event the window reports, in order, as text.
+class RecordingEvents final : public AppEvents {
  public:
   std::vector<std::string> calls;
-  bool QueryUnload(int reason) override {
-    calls.push_back("QueryUnload " + std::to_string(reason));
-    return true;  // refused, so the window stays
+  void OnCloseRequest(CloseReason reason) override {
+    calls.push_back("Close " + std::to_string(static_cast<int>(reason)));
   }
-  void EndSession() override { calls.push_back("EndSession"); }
-  void Timer(TimerId id) override { calls.push_back("Timer " + std::to_string(int(id))); }
-  void TrayCallback(std::int32_t lParam) override {
-    calls.push_back("TrayCallback " + std::to_string(lParam));
+  void OnTimer(TimerId timer) override {
+    calls.push_back("Timer " + std::to_string(static_cast<int>(timer)));
   }
-  void TaskbarCreated() override { calls.push_back("TaskbarCreated"); }
-  void WindowsStartClick() override { calls.push_back("WindowsStartClick"); }
+  void OnTrayMessage(int message) override { calls.push_back("Tray " + std::to_string(message)); }
+  void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
+  void OnStartWithWindowsClicked(bool checked) override {
+    calls.push_back("StartWithWindows " + std::to_string(checked));
+  }
+  void OnClickMethodChanged(int index) override {
+    calls.push_back("Method " + std::to_string(index));
+  }
 };
 
-// The main form as the program builds it, with recorded events.
-struct SettingsWindow {
+// The program's window as it builds it, with recorded events, and the timed
+// dialog over it. The countdown the dialog starts is the program's own, on the
+// real Win32 platform.
+struct Windows {
   RecordingEvents events;
-  MainFormWin form;
-  bool created = form.Create(SettingsForm(), events);
-  HWND Item(int id) const { return GetDlgItem(form.hwnd(), id); }
-};
-
-// The main form's logic beside the recorded window: the dialog's OK really
-// starts a countdown, whose ticks then reach only the record.
-struct TimedDialogFixture {
-  SettingsWindow main;
+  MainWindow window;
   SystemWin system;
   RegistryWin registry;
   ShellWin shell;
-  Platform platform{system, registry, shell, main.form};
-  FrmSettings frmSettings{platform};
-  TimedDialogWin dialog{frmSettings.timedDisable(), main.form};
-  bool open = main.created && (frmSettings.timedDisable().SetDialogHost(dialog), dialog.Open());
+  Platform platform{system, registry, shell, window};
+  App app{platform};
+  TimedDialogWindow dialog{app.countdown(), window};
+  bool created = window.Create(events, dialog);
 
-  TimedDisable& countdown() { return frmSettings.timedDisable(); }
-  bool CountdownRuns() { return frmSettings.tmrSSTimedDisable().Enabled(); }
-  HWND Item(int id) const { return GetDlgItem(dialog.hwnd(), id); }
+  HWND Item(int id) const { return GetDlgItem(window.hwnd(), id); }
+  HWND DialogItem(int id) const { return GetDlgItem(dialog.hwnd(), id); }
   std::pair<int, int> Selection(int id) const {
     DWORD start = 0, end = 0;
-    SendMessageA(Item(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    SendMessageA(DialogItem(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     return {static_cast<int>(start), static_cast<int>(end)};
   }
   // Moves the focus as Tab would, through the dialog manager.
   void FocusOn(int id) const {
-    SendMessageA(dialog.hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+    SendMessageA(dialog.hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(DialogItem(id)), TRUE);
   }
 };
 

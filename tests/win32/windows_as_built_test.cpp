@@ -22,7 +22,6 @@ constexpr LONG kUpDownBits =
     WS_VISIBLE | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNLEFT | UDS_ALIGNRIGHT | WS_TABSTOP;
 constexpr Kind kLabel{"Static", kStatic, WS_VISIBLE | SS_LEFT};
 constexpr Kind kPicture{"Static", kStatic, WS_VISIBLE | SS_ICON};
-constexpr Kind kHiddenPicture{"Static", kStatic, SS_ICON};
 constexpr Kind kCheckBox{"Button", kButton, WS_VISIBLE | BS_AUTOCHECKBOX};
 constexpr Kind kButtonKind{"Button", kButton, WS_VISIBLE | BS_PUSHBUTTON};
 constexpr Kind kDefaultButton{"Button", kButton, WS_VISIBLE | BS_DEFPUSHBUTTON};
@@ -30,7 +29,6 @@ constexpr Kind kList{"ComboBox", WS_VISIBLE | 3, WS_VISIBLE | CBS_DROPDOWNLIST};
 constexpr Kind kNumber{"Edit", WS_VISIBLE | ES_CENTER | ES_RIGHT, WS_VISIBLE | ES_RIGHT};
 constexpr Kind kUpDown{UPDOWN_CLASSA, kUpDownBits, WS_VISIBLE | UDS_SETBUDDYINT};
 constexpr Kind kWrappingUpDown{UPDOWN_CLASSA, kUpDownBits, WS_VISIBLE | UDS_SETBUDDYINT | UDS_WRAP};
-constexpr Kind kTrayTarget{"BlinkwardStatusOutput", WS_VISIBLE, 0};
 
 struct ExpectedControl {
   int id;
@@ -97,76 +95,67 @@ void ExpectFixedCentredWindow(HWND hwnd, const char* className, const char* capt
   EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
 }
 
-TEST(SettingsWindow, IsAHiddenFixedWindowWithTheDesignedControls) {
-  SettingsWindow window;
-  ASSERT_TRUE(window.created);
-  const HWND hwnd = window.form.hwnd();
-  ExpectFixedCentredWindow(hwnd, "BlinkwardSettings", "Settings", 201, 117);
+// Hidden, the window is a bare host: its controls, and comctl32 with them,
+// come when the user first opens it.
+TEST(SettingsWindow, IsBuiltOnFirstUseAsAFixedWindowWithTheDesignedControls) {
+  Windows w;
+  ASSERT_TRUE(w.created);
+  const HWND hwnd = w.window.hwnd();
   EXPECT_FALSE(IsWindowVisible(hwnd));
+  EXPECT_EQ(w.Item(kIdStartWithWindows), nullptr);
   // A real top-level window: message-only windows never get the shell's broadcasts.
   EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
-  EXPECT_EQ(GetMenu(hwnd), nullptr);
+  EXPECT_EQ(GetParent(w.window.TrayCallbackWindow()), hwnd);
+  EXPECT_FALSE(IsWindowVisible(w.window.TrayCallbackWindow()));
+  EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0) != 0, true);
 
+  w.window.ShowSettings({"Blinkward v1.01", true, 1});
+  ExpectFixedCentredWindow(hwnd, "BlinkwardSettings", "Settings", 201, 117);
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+  EXPECT_EQ(GetMenu(hwnd), nullptr);
   const ExpectedControl controls[] = {
-      {kIdTitle, kLabel, "Blinkward v", {8, 8, 193, 41}, 700},
-      {kIdWindowsStart, kCheckBox, "Start automatically with Windows", {8, 44, 193, 61}, 400},
+      {kIdTitle, kLabel, "Blinkward v1.01", {8, 8, 193, 41}, 700},
+      {kIdStartWithWindows, kCheckBox, "Start automatically with Windows", {8, 44, 193, 61}, 400},
       {kIdMethodLabel, kLabel, "Change Screen Saver state method:", {8, 72, 193, 89}, 400},
       {kIdMethod, kList, nullptr, {104, 88, 193, 109}, 400},
-      // The tray's callback target and the pictures: hidden below the client area.
-      {kIdStatusOutput, kTrayTarget, nullptr, {144, 136, 161, 153}, 0},
-      {kIdStatus0, kHiddenPicture, nullptr, {48, 136, 64, 152}, 0},
-      {kIdStatus0 + 1, kHiddenPicture, nullptr, {80, 136, 96, 152}, 0},
-      {kIdStatus0 + 2, kHiddenPicture, nullptr, {112, 136, 128, 152}, 0},
   };
   ExpectControls(hwnd, controls);
-  EXPECT_EQ(FromHandle<HWND>(window.form.StatusOutputWindow()), window.Item(kIdStatusOutput));
-  EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdWindowsStart, kIdMethod}));
+  EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdStartWithWindows, kIdMethod}));
+  EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
 
-  // The method list: two items, nothing selected.
-  const HWND list = window.Item(kIdMethod);
+  // The method list: two items, the program's choice selected.
+  const HWND list = w.Item(kIdMethod);
   ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   char items[2][32] = {};
   for (int i = 0; i < 2; ++i)
     SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(items[i]));
   EXPECT_STREQ(items[0], "Single click");
   EXPECT_STREQ(items[1], "Double click");
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
+  w.window.UpdateSettings({"Blinkward v1.01", false, -1});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
 TEST(SettingsWindow, ShownItFocusesTheCheckBoxAndKeepsTheFocusTabMovedOn) {
-  SettingsWindow window;
-  ASSERT_TRUE(window.created);
-  const HWND check = window.Item(kIdWindowsStart), list = window.Item(kIdMethod);
-  window.form.ShowMainWindow();
+  Windows w;
+  ASSERT_TRUE(w.created);
+  w.window.ShowSettings({});
+  const HWND check = w.Item(kIdStartWithWindows), list = w.Item(kIdMethod);
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == check; })) << GetFocus();
   // The program's message loop hands keys to IsDialogMessage, as here.
   MSG tab{check, WM_KEYDOWN, VK_TAB, 0, 0, {}};
-  EXPECT_TRUE(IsDialogMessageA(window.form.hwnd(), &tab));
+  EXPECT_TRUE(IsDialogMessageA(w.window.hwnd(), &tab));
   EXPECT_EQ(GetFocus(), list);
-  window.form.HideMainWindow();
-  window.form.ShowMainWindow();
+  w.window.HideSettings();
+  w.window.ShowSettings({});
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == list; })) << GetFocus();
 }
 
-TEST(SettingsWindow, PicturesAreDistinctIconsAndTheTitleBarShowsTheFirst) {
-  SettingsWindow window;
-  ASSERT_TRUE(window.created);
-  std::vector<Handle> seen;
-  for (TrayPicture picture : {TrayPicture::FormIcon, TrayPicture::Enabled, TrayPicture::Disabled,
-                              TrayPicture::TimedDisable}) {
-    const Handle icon = window.form.PictureIcon(picture);
-    EXPECT_NE(icon, 0u);
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), icon), 0) << static_cast<int>(picture);
-    seen.push_back(icon);
-  }
-  EXPECT_EQ(SendMessageA(window.form.hwnd(), WM_GETICON, ICON_SMALL, 0),
-            static_cast<LRESULT>(seen[0]));
-}
-
 TEST(TimedDialogWindow, IsAnOwnedFixedDialogWithoutIconAndWithTheDesignedControls) {
-  TimedDialogFixture f;
-  ASSERT_TRUE(f.open);
-  const HWND dialog = f.dialog.hwnd();
+  Windows w;
+  ASSERT_TRUE(w.created && w.dialog.Open());
+  const HWND dialog = w.dialog.hwnd();
   ExpectFixedCentredWindow(dialog, kTimedDialogClass, "Timed", 209, 130);
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_TRUE(GetWindowLongA(dialog, GWL_STYLE) & WS_POPUP);
@@ -177,11 +166,11 @@ TEST(TimedDialogWindow, IsAnOwnedFixedDialogWithoutIconAndWithTheDesignedControl
   EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_EQ(GetClassLongPtrA(dialog, GCLP_HICON) | GetClassLongPtrA(dialog, GCLP_HICONSM), 0u);
   // Owned, so no taskbar button; the owner takes no input until the dialog closes.
-  EXPECT_EQ(GetWindow(dialog, GW_OWNER), f.main.form.hwnd());
-  EXPECT_FALSE(IsWindowEnabled(f.main.form.hwnd()));
+  EXPECT_EQ(GetWindow(dialog, GW_OWNER), w.window.hwnd());
+  EXPECT_FALSE(IsWindowEnabled(w.window.hwnd()));
 
   const ExpectedControl controls[] = {
-      {kIdAnimClock, kPicture, nullptr, {13, 4, 45, 36}, 0},
+      {kIdClock, kPicture, nullptr, {13, 4, 45, 36}, 0},
       {kIdPrompt, kLabel, "Screen Saver will be disabled for:", {56, 8, 201, 41}, 400},
       {kIdHours, kNumber, "0", {16, 40, 40, 59}, 400},
       {kIdHoursUpDown, kUpDown, nullptr, {40, 40, 57, 59}, 0},
@@ -189,24 +178,23 @@ TEST(TimedDialogWindow, IsAnOwnedFixedDialogWithoutIconAndWithTheDesignedControl
       {kIdMinutes, kNumber, "0", {104, 40, 128, 59}, 400},
       {kIdMinutesUpDown, kWrappingUpDown, nullptr, {128, 40, 145, 59}, 0},
       {kIdMinutesLabel, kLabel, "minutes", {150, 43, 199, 60}, 400},
-      {kIdStartOnExpire,
+      {kIdStartWhenDone,
        kCheckBox,
        "Start SS immediately after the timer expires",
        {24, 64, 193, 89},
        400},
       {kIdCancel, kButtonKind, "Cancel", {16, 100, 81, 125}, 400},
-      {kIdOK, kDefaultButton, "OK", {128, 100, 193, 125}, 400},
+      {kIdOk, kDefaultButton, "OK", {128, 100, 193, 125}, 400},
   };
   ExpectControls(dialog, controls);
   EXPECT_EQ(TabOrder(dialog),
-            (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOK, kIdStartOnExpire}));
-  // The stopwatch frames only hold pictures.
-  for (int k = 0; k < kClockFrameCount; ++k) EXPECT_FALSE(IsWindowVisible(f.Item(kIdClock0 + k)));
+            (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk, kIdStartWhenDone}));
+  EXPECT_NE(SendMessageA(w.DialogItem(kIdClock), STM_GETICON, 0, 0), 0) << "frame 0 shows";
 
   // The up-downs' ranges, buddies and the fields' limit show in the keyboard tests.
   SendMessageA(dialog, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_TRUE(IsWindowEnabled(f.main.form.hwnd()));
+  EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
 }
 
 }  // namespace

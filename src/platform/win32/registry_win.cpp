@@ -3,50 +3,76 @@
 #include <windows.h>
 
 #include "platform/win32/handles_win.h"
+#include "platform/win32/text_win.h"
 
 namespace bw::win32 {
+namespace {
 
-long RegistryWin::OpenKey(Handle root, const std::string& path, std::uint32_t access, Handle* key) {
+using State = StoredString::State;
+
+State StateOf(LONG result) {
+  if (result == ERROR_SUCCESS) return State::Present;
+  return result == ERROR_FILE_NOT_FOUND ? State::Missing : State::Unreadable;
+}
+
+// A string value at its full length, up to its first NUL. The value may grow
+// between asking its size and reading it: then it is asked again.
+std::wstring ReadText(HKEY key, const std::wstring& name, DWORD size) {
+  std::wstring text;
+  LONG result = ERROR_MORE_DATA;
+  for (int attempt = 0; attempt < 3 && result == ERROR_MORE_DATA; ++attempt) {
+    text.assign(size / sizeof(wchar_t) + 1, L'\0');
+    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    result = RegQueryValueExW(key, name.c_str(), nullptr, nullptr,
+                              reinterpret_cast<BYTE*>(text.data()), &size);
+  }
+  if (result != ERROR_SUCCESS) return {};
+  text.resize(size / sizeof(wchar_t));
+  return text.substr(0, text.find(L'\0'));
+}
+
+}  // namespace
+
+StoredString RegistryWin::ReadString(std::string_view keyPath, std::string_view name) {
   HKEY opened = nullptr;
-  const LONG result = RegOpenKeyExA(ToKey(root), path.c_str(), 0, access, &opened);
-  *key = ToHandle(opened);
-  return result;
+  const LONG open =
+      RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_QUERY_VALUE, &opened);
+  if (open != ERROR_SUCCESS) return {StateOf(open), {}};
+  const UniqueKey key(opened);
+  const std::wstring valueName = Widen(name);
+  DWORD type = REG_NONE, size = 0;
+  const LONG query = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size);
+  StoredString value{StateOf(query), {}};
+  if (query == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ)) {
+    value.text = Narrow(ReadText(key.Get(), valueName, size));
+  }
+  return value;
 }
 
-long RegistryWin::CreateKey(Handle root, const std::string& path, std::uint32_t access,
-                            Handle* key) {
+bool RegistryWin::WriteString(std::string_view keyPath, std::string_view name,
+                              std::string_view text) {
   HKEY created = nullptr;
-  char noClass[] = "";
-  const LONG result = RegCreateKeyExA(ToKey(root), path.c_str(), 0, noClass,
-                                      REG_OPTION_NON_VOLATILE, access, nullptr, &created, nullptr);
-  *key = ToHandle(created);
-  return result;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, nullptr,
+                      REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
+                      nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const UniqueKey key(created);
+  const std::wstring data = Widen(text);
+  // The size counts the terminating NUL.
+  const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+  return RegSetValueExW(key.Get(), Widen(name).c_str(), 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }
 
-long RegistryWin::QueryValue(Handle key, const std::string& name, std::uint32_t* type,
-                             std::uint8_t* data, std::uint32_t* size) {
-  // DWORD is unsigned long, not the logic's uint32_t: pass copies.
-  DWORD valueType = type ? *type : 0;
-  DWORD valueSize = size ? *size : 0;
-  const LONG result =
-      RegQueryValueExA(ToKey(key), name.c_str(), nullptr, type ? &valueType : nullptr, data,
-                       size ? &valueSize : nullptr);
-  if (type) *type = valueType;
-  if (size) *size = valueSize;
-  return result;
+bool RegistryWin::DeleteValue(std::string_view keyPath, std::string_view name) {
+  HKEY opened = nullptr;
+  const LONG open =
+      RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_SET_VALUE, &opened);
+  if (open != ERROR_SUCCESS) return open == ERROR_FILE_NOT_FOUND;
+  const UniqueKey key(opened);
+  const LONG result = RegDeleteValueW(key.Get(), Widen(name).c_str());
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
-
-long RegistryWin::SetValue(Handle key, const std::string& name, std::uint32_t type,
-                           std::string_view bytes) {
-  return RegSetValueExA(ToKey(key), name.c_str(), 0, type,
-                        reinterpret_cast<const BYTE*>(bytes.data()),
-                        static_cast<DWORD>(bytes.size()));
-}
-
-long RegistryWin::DeleteValue(Handle key, const std::string& name) {
-  return RegDeleteValueA(ToKey(key), name.c_str());
-}
-
-long RegistryWin::CloseKey(Handle key) { return RegCloseKey(ToKey(key)); }
 
 }  // namespace bw::win32

@@ -1,4 +1,5 @@
-// RegistryPort on advapi32.
+// RegistryPort on advapi32, under HKEY_CURRENT_USER, in UTF-16 so that paths in
+// any script are stored as they are.
 #pragma once
 
 #include "platform/ports.h"
@@ -7,14 +8,9 @@ namespace bw::win32 {
 
 class RegistryWin final : public RegistryPort {
  public:
-  long OpenKey(Handle root, const std::string& path, std::uint32_t access, Handle* key) override;
-  long CreateKey(Handle root, const std::string& path, std::uint32_t access, Handle* key) override;
-  long QueryValue(Handle key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
-                  std::uint32_t* size) override;
-  long SetValue(Handle key, const std::string& name, std::uint32_t type,
-                std::string_view bytes) override;
-  long DeleteValue(Handle key, const std::string& name) override;
-  long CloseKey(Handle key) override;
+  StoredString ReadString(std::string_view keyPath, std::string_view name) override;
+  bool WriteString(std::string_view keyPath, std::string_view name, std::string_view text) override;
+  bool DeleteValue(std::string_view keyPath, std::string_view name) override;
 };
 
 }  // namespace bw::win32

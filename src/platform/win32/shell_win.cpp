@@ -9,41 +9,62 @@
 #include <cstddef>
 #include <cstring>
 
-#include "platform/win32/handles_win.h"
-#include "tray/tray_icon_data.h"
+#include "app/res/resource_ids.h"
+#include "tray/tray_message.h"
 
 namespace bw::win32 {
 
-// On 32-bit Windows the native record is the 88-byte layout that the program's
-// own encoder writes, field for field.
+// On 32-bit Windows the native first-version record is the 88-byte layout
+// that the oldest shells take, with the tip at offset 24.
 #ifndef _WIN64
-static_assert(NOTIFYICONDATAA_V1_SIZE == kTrayRecordSize);
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
 static_assert(offsetof(NOTIFYICONDATAA, szTip) == 24);
 #endif
 static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= kTipFieldSize);
+// The mouse messages the logic decodes are the system's own.
+static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kLeftDoubleClick == WM_LBUTTONDBLCLK &&
+              kRightButtonUp == WM_RBUTTONUP);
 
 namespace {
 
-// The native first-version record the shell takes, built from the program's own.
-NOTIFYICONDATAA ToNotifyIconData(const TrayIconData& record) {
-  NOTIFYICONDATAA data{};
-  // The first-version size: the shell then reads only the fields up to szTip's
-  // 64 bytes, which is all the program fills in.
-  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  data.hWnd = FromHandle<HWND>(record.hWnd);
-  data.uID = record.uID;
-  data.uFlags = record.uFlags;
-  data.uCallbackMessage = record.uCallbackMessage;
-  data.hIcon = FromHandle<HICON>(record.hIcon);
-  std::memcpy(data.szTip, record.szTip.data(), kTipFieldSize);
-  return data;
+constexpr UINT kIconId = 1;  // the program's only icon
+
+DWORD MessageOf(TrayCommand command) {
+  switch (command) {
+    case TrayCommand::Add:
+      return NIM_ADD;
+    case TrayCommand::Modify:
+      return NIM_MODIFY;
+    case TrayCommand::Delete:
+      return NIM_DELETE;
+  }
+  return NIM_MODIFY;
 }
 
 }  // namespace
 
-bool ShellWin::NotifyIcon(std::uint32_t message, const TrayIconData& record) {
-  NOTIFYICONDATAA data = ToNotifyIconData(record);
-  return Shell_NotifyIconA(message, &data) != FALSE;
+ShellWin::ShellWin() {
+  const int ids[] = {IDI_APP, IDI_STATUS_ENABLED, IDI_STATUS_DISABLED, IDI_STATUS_TIMED};
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  for (int i = 0; i < 4; ++i) {
+    pictures_[i].Reset(
+        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ids[i]),
+                                      IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  }
+}
+
+bool ShellWin::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
+  NOTIFYICONDATAA data{};
+  // The first-version size: the shell then reads only the fields up to the
+  // 64-byte tip, which is all the program fills in.
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = window_;
+  data.uID = kIconId;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = kTrayCallbackMessage;
+  data.hIcon = Picture(icon.picture);
+  std::memcpy(data.szTip, icon.tip.data(), kTipFieldSize);
+  return Shell_NotifyIconA(MessageOf(command), &data) != FALSE;
 }
 
 }  // namespace bw::win32

@@ -1,13 +1,31 @@
-// ShellPort on shell32: the notification-area icon.
+// ShellPort on shell32: the notification-area icon, with the pictures it shows.
 #pragma once
 
+#include <windows.h>
+
 #include "platform/ports.h"
+#include "platform/win32/handles_win.h"
 
 namespace bw::win32 {
 
+// The shell sends the icon's mouse events to the callback window as this
+// message, with the mouse message in lParam.
+inline constexpr UINT kTrayCallbackMessage = WM_MOUSEMOVE;
+
 class ShellWin final : public ShellPort {
  public:
-  bool NotifyIcon(std::uint32_t message, const TrayIconData& record) override;
+  // The pictures are loaded at the size the notification area asks for.
+  ShellWin();
+
+  // The window that receives the icon's callbacks; set before the first icon.
+  void SetCallbackWindow(HWND window) { window_ = window; }
+  HICON Picture(TrayPicture picture) const { return pictures_[static_cast<int>(picture)].Get(); }
+
+  bool NotifyIcon(TrayCommand command, const TrayIconData& icon) override;
+
+ private:
+  HWND window_ = nullptr;
+  UniqueIcon pictures_[4];
 };
 
 }  // namespace bw::win32

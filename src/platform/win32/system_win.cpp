@@ -2,67 +2,97 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/win32/handles_win.h"
+#include "platform/win32/text_win.h"
 
 namespace bw::win32 {
+namespace {
 
-std::uint32_t SystemWin::QueryScreenSaveActive() {
-  BOOL active = 0;
+// The system keeps the flag as a Boolean; "on" crosses as all bits set.
+constexpr UINT kOn = 0xFFFFFFFF;
+
+// True in a 32-bit process on 64-bit Windows. Looked up at run time: Windows
+// XP before its second service pack has no IsWow64Process.
+bool IsWow64() {
+  using IsWow64Function = BOOL(WINAPI*)(HANDLE, PBOOL);
+  const auto isWow64 = reinterpret_cast<IsWow64Function>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+  BOOL wow64 = FALSE;
+  return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+}
+
+}  // namespace
+
+bool SystemWin::ScreenSaverActive() {
+  BOOL active = FALSE;
   SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-  return static_cast<std::uint32_t>(active);
+  return active != FALSE;
 }
 
-bool SystemWin::SetScreenSaveActive(std::uint32_t uiParam, std::uint32_t fWinIni) {
-  return SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, uiParam, nullptr, fWinIni) != 0;
+bool SystemWin::SetScreenSaverActive(bool active, bool persist) {
+  const UINT update = persist ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : 0;
+  return SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? kOn : 0, nullptr, update) != 0;
 }
 
-void SystemWin::SendSysCommandToDesktop(std::uint32_t wParam) {
-  SendMessageA(GetDesktopWindow(), WM_SYSCOMMAND, wParam, 0);
+void SystemWin::StartScreenSaver() {
+  SendMessageA(GetDesktopWindow(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
 }
 
-void SystemWin::Launch(const std::string& commandLine, int showState) {
-  // CreateProcessA may write into the command line, so it gets a copy.
-  std::vector<char> line(commandLine.begin(), commandLine.end());
-  line.push_back('\0');
-  STARTUPINFOA startup{};
+bool SystemWin::Launch(const std::string& commandLine, const std::string& folder) {
+  // CreateProcessW may write into the command line, so it gets a copy.
+  std::wstring line = Widen(commandLine);
+  const std::wstring directory = Widen(folder);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = static_cast<WORD>(showState);
+  startup.wShowWindow = SW_SHOWMINIMIZED;
   PROCESS_INFORMATION process{};
-  // No application name: the first token of the line is looked up on the search path.
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return;
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.empty() ? nullptr : directory.c_str(), &startup, &process)) {
+    return false;
   }
   // Nothing waits for the process; its handles are not needed.
   UniqueKernelHandle thread(process.hThread);
   UniqueKernelHandle child(process.hProcess);
+  return true;
 }
 
 std::string SystemWin::SystemDirectory() {
-  const UINT needed = GetSystemDirectoryA(nullptr, 0);
-  std::string path(needed, '\0');
-  path.resize(GetSystemDirectoryA(path.data(), needed));
-  // Only a system directory at the root of a drive ends with a separator.
-  if (!path.empty() && path.back() == '\\') path.pop_back();
-  return path;
+  std::wstring path(GetSystemDirectoryW(nullptr, 0), L'\0');
+  path.resize(GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size())));
+  // Only a system folder at the root of a drive ends with a separator.
+  if (!path.empty() && path.back() == L'\\') path.pop_back();
+  return Narrow(path);
+}
+
+std::string SystemWin::NativeSystemDirectory() {
+  if (!IsWow64()) return {};
+  std::wstring path(GetWindowsDirectoryW(nullptr, 0), L'\0');
+  path.resize(GetWindowsDirectoryW(path.data(), static_cast<UINT>(path.size())));
+  if (!path.empty() && path.back() == L'\\') path.pop_back();
+  return Narrow(path) + "\\Sysnative";
+}
+
+bool SystemWin::FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string SystemWin::ExecutablePath() {
   // The path has no length limit that the call would tell in advance: grow the
   // buffer until the result no longer fills it.
-  std::string path(MAX_PATH, '\0');
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);
-      return path;
+      return Narrow(path);
     }
     path.resize(path.size() * 2);
   }
 }
+
+std::uint32_t SystemWin::TickCount() { return GetTickCount(); }
 
 }  // namespace bw::win32

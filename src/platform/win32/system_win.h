@@ -7,12 +7,15 @@ namespace bw::win32 {
 
 class SystemWin final : public SystemPort {
  public:
-  std::uint32_t QueryScreenSaveActive() override;
-  bool SetScreenSaveActive(std::uint32_t uiParam, std::uint32_t fWinIni) override;
-  void SendSysCommandToDesktop(std::uint32_t wParam) override;
-  void Launch(const std::string& commandLine, int showState) override;
+  bool ScreenSaverActive() override;
+  bool SetScreenSaverActive(bool active, bool persist) override;
+  void StartScreenSaver() override;
+  bool Launch(const std::string& commandLine, const std::string& folder) override;
   std::string SystemDirectory() override;
+  std::string NativeSystemDirectory() override;
+  bool FileExists(const std::string& path) override;
   std::string ExecutablePath() override;
+  std::uint32_t TickCount() override;
 };
 
 }  // namespace bw::win32

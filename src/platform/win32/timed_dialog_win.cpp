@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
-#include "timed/timed_layout.h"
+#include "app/res/resource_ids.h"
+#include "platform/win32/common_controls_win.h"
 
 namespace bw::win32 {
 namespace {
 
-// `tmrAnimClock`'s id on the dialog's window.
-constexpr UINT_PTR kAnimClockTimer = 1;
+constexpr UINT_PTR kClockTimer = 1;
 
 // The key of a keyboard message: its scan code with the extended-key bit.
 std::size_t KeyOf(LPARAM lParam) { return (lParam >> 16) & 0x1FF; }
@@ -29,42 +29,47 @@ void RegisterTimedDialogClass(HINSTANCE instance) {
 
 }  // namespace
 
-TimedDialogWin::TimedDialogWin(TimedDisable& countdown, const Window& owner)
-    : countdown_(countdown), owner_(owner) {}
+TimedDialogWindow::TimedDialogWindow(Countdown& countdown, const Window& owner)
+    : dialog_(*this, countdown), owner_(owner) {}
 
-TimedDialogWin::~TimedDialogWin() {
+TimedDialogWindow::~TimedDialogWindow() {
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-void TimedDialogWin::ShowTimedDisableDialog() {
-  if (!Open()) return;
-  RunModal();
+void TimedDialogWindow::Show() {
+  if (Open()) RunModal();
 }
 
-bool TimedDialogWin::Open() {
-  if (hwnd()) return false;
-  if (!form_) form_.emplace(*this, countdown_);
-  if (!BuildWindow()) return false;
-  form_->Load();
+bool TimedDialogWindow::Open() {
+  if (hwnd() || !BuildWindow()) return false;
+  dialog_.Load();
+  SetTimer(hwnd(), kClockTimer, kClockIntervalMs, nullptr);
   // Disabled before the dialog shows, as a modal dialog's owner is.
   EnableWindow(owner_.hwnd(), FALSE);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
-  Focus(SpanField::Hours);
+  FocusField(SpanField::Hours);
   return true;
 }
 
-bool TimedDialogWin::BuildWindow() {
+bool TimedDialogWindow::BuildWindow() {
+  LoadCommonControls();
   RegisterTimedDialogClass(GetModuleHandleA(nullptr));
-  const FormSpec& layout = TimedDisableForm();
-  if (!CreateFormWindow(layout, kTimedDialogClass, kTimedDialogStyle, kTimedDialogExStyle,
-                        owner_.hwnd(), this)) {
+  const WindowLayout& layout = TimedDialogLayout();
+  if (!CreateLayoutWindow(layout, kTimedDialogClass, kTimedDialogStyle, kTimedDialogExStyle,
+                          owner_.hwnd(), this)) {
     return false;
   }
   // Without all its controls the dialog could not be used or read: not shown.
-  if (!CreateControls(hwnd(), layout, resources_)) {
+  if (!CreateControls(hwnd(), layout, fonts_)) {
     DestroyWindow(hwnd());
     return false;
+  }
+  const RECT clock = PixelRect(TimedDialogControl(kIdClock).twips, ScreenDpi());
+  for (int k = 0; k < kClockFrameCount && !clockFrames_[k]; ++k) {
+    clockFrames_[k].Reset(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CLOCK_FIRST + k), IMAGE_ICON,
+                   clock.right - clock.left, clock.bottom - clock.top, 0)));
   }
   // Enter presses OK, unless the focus is on Cancel: the dialog manager lends
   // the default to a focused push button and returns it to OK afterwards.
@@ -74,14 +79,14 @@ bool TimedDialogWin::BuildWindow() {
   return true;
 }
 
-void TimedDialogWin::RunModal() {
+void TimedDialogWindow::RunModal() {
   MSG msg;
   while (hwnd()) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0) {
       // The program is ending: the dialog goes as Cancel would, and the quit
       // goes on to the program's own loop, which would otherwise never see it.
-      form_->OnCancel();
+      Cancel();
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
@@ -93,24 +98,22 @@ void TimedDialogWin::RunModal() {
   }
 }
 
-void TimedDialogWin::EndSession() {
-  if (hwnd()) form_->OnEndSession();
+void TimedDialogWindow::Cancel() {
+  if (hwnd()) dialog_.OnCancel();
 }
 
-LRESULT TimedDialogWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TimedDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if (OnCommand(wParam)) return 0;
       break;
     case WM_CLOSE:  // the close box, the system menu, Alt+F4
-      form_->OnCancel();
+      dialog_.OnCancel();
       return 0;
     case WM_TIMER:
-      if (wParam == kAnimClockTimer) {
-        form_->OnAnimClockTimer();
-        return 0;
-      }
-      break;
+      if (wParam != kClockTimer) break;
+      dialog_.OnClockTick();
+      return 0;
     case WM_VSCROLL:
       OnUpDownScroll(wParam, lParam);
       return 0;
@@ -121,14 +124,15 @@ LRESULT TimedDialogWin::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // OK and Cancel, clicked or pressed with Enter and Esc.
-bool TimedDialogWin::OnCommand(WPARAM wParam) {
+bool TimedDialogWindow::OnCommand(WPARAM wParam) {
   if (HIWORD(wParam) != BN_CLICKED) return false;
   switch (LOWORD(wParam)) {
     case IDOK:
-      form_->OnOK();
+      dialog_.OnOk(WindowText(Field(SpanField::Hours)), WindowText(Field(SpanField::Minutes)),
+                   IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED);
       return true;
     case IDCANCEL:
-      form_->OnCancel();
+      dialog_.OnCancel();
       return true;
     default:
       return false;
@@ -139,112 +143,96 @@ bool TimedDialogWin::OnCommand(WPARAM wParam) {
 // end, and only once it has written the new number into its text box; the
 // selection made now is therefore not undone by that text. UDN_DELTAPOS comes
 // before the text changes.
-void TimedDialogWin::OnUpDownScroll(WPARAM wParam, LPARAM lParam) {
+void TimedDialogWindow::OnUpDownScroll(WPARAM wParam, LPARAM lParam) {
   if (LOWORD(wParam) != SB_THUMBPOSITION) return;
   const HWND from = reinterpret_cast<HWND>(lParam);
   for (SpanField field : {SpanField::Hours, SpanField::Minutes}) {
-    if (from == UpDown(field)) form_->OnUpDownNotify(field);
+    if (from == UpDown(field)) dialog_.OnUpDownClicked(field);
   }
 }
 
-void TimedDialogWin::AttachKeyFilter(SpanField field) {
-  SetWindowSubclass(Field(field), FieldProcedure, static_cast<UINT_PTR>(field),
-                    reinterpret_cast<DWORD_PTR>(this));
+// The text boxes are subclassed the classic way, which needs nothing of
+// comctl32; both share the system's edit procedure.
+void TimedDialogWindow::AttachKeyFilter(SpanField field) {
+  const HWND window = Field(field);
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  fieldProcedure_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FieldProcedure)));
+}
+
+LRESULT CALLBACK TimedDialogWindow::FieldProcedure(HWND field, UINT message, WPARAM wParam,
+                                                   LPARAM lParam) {
+  auto* self = reinterpret_cast<TimedDialogWindow*>(GetWindowLongPtrA(field, GWLP_USERDATA));
+  return self->OnFieldMessage(field, message, wParam, lParam);
 }
 
 // Keys reach the filter before the text box acts on them. A discarded key's
 // character, which TranslateMessage queues with the key's own scan code, is
-// dropped as well when it comes.
-LRESULT CALLBACK TimedDialogWin::FieldProcedure(HWND field, UINT message, WPARAM wParam,
-                                                LPARAM lParam, UINT_PTR subclassId,
-                                                DWORD_PTR self) {
-  auto* dialog = reinterpret_cast<TimedDialogWin*>(self);
+// dropped as well when it comes; so is any other character but a digit,
+// whatever way it came (Alt and the numeric keypad, an input method).
+LRESULT TimedDialogWindow::OnFieldMessage(HWND field, UINT message, WPARAM wParam, LPARAM lParam) {
+  const SpanField which = field == Field(SpanField::Hours) ? SpanField::Hours : SpanField::Minutes;
   const std::size_t key = KeyOf(lParam);
   switch (message) {
     case WM_KEYDOWN: {
-      const bool passes = dialog->form_->OnFieldKeyDown(static_cast<SpanField>(subclassId),
-                                                        static_cast<int>(wParam));
-      dialog->discardedKeys_[key] = !passes;
+      const int upDown = static_cast<int>(SendMessageA(UpDown(which), UDM_GETPOS32, 0, 0));
+      const bool passes = dialog_.OnFieldKeyDown(which, static_cast<int>(wParam), upDown);
+      discardedKeys_[key] = !passes;
       if (!passes) return 0;
       break;
     }
     case WM_CHAR:
-      if (dialog->discardedKeys_[key]) {
-        dialog->discardedKeys_[key] = false;
+    case WM_IME_CHAR:
+      if (discardedKeys_[key] && message == WM_CHAR) {
+        discardedKeys_[key] = false;
         return 0;
       }
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(field, FieldProcedure, subclassId);
+      if (!FieldAcceptsChar(static_cast<std::uint32_t>(wParam))) return 0;
       break;
     default:
       break;
   }
-  return DefSubclassProc(field, message, wParam, lParam);
+  return CallWindowProcA(fieldProcedure_, field, message, wParam, lParam);
 }
 
-HWND TimedDialogWin::Field(SpanField field) const {
+HWND TimedDialogWindow::Field(SpanField field) const {
   return GetDlgItem(hwnd(), field == SpanField::Hours ? kIdHours : kIdMinutes);
 }
 
-HWND TimedDialogWin::UpDown(SpanField field) const {
+HWND TimedDialogWindow::UpDown(SpanField field) const {
   return GetDlgItem(hwnd(), field == SpanField::Hours ? kIdHoursUpDown : kIdMinutesUpDown);
 }
 
-void TimedDialogWin::InitCommonControls() { ::InitCommonControls(); }
-
-void TimedDialogWin::StartClock() {
-  SetTimer(hwnd(), kAnimClockTimer, kAnimClockIntervalMs, nullptr);
-}
-
-std::string TimedDialogWin::Text(SpanField field) { return WindowText(Field(field)); }
-
-void TimedDialogWin::SetText(SpanField field, const std::string& text) {
+void TimedDialogWindow::SetFieldText(SpanField field, const std::string& text) {
   SetWindowTextA(Field(field), text.c_str());
 }
 
-void TimedDialogWin::SelectText(SpanField field, int start, int length) {
+void TimedDialogWindow::SelectField(SpanField field, int start, int length) {
   SendMessageA(Field(field), EM_SETSEL, start, start + length);
 }
 
 // Through the dialog manager, which also gives the default back to OK when the
 // focus leaves Cancel.
-void TimedDialogWin::Focus(SpanField field) {
+void TimedDialogWindow::FocusField(SpanField field) {
   SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Field(field)), TRUE);
 }
 
-int TimedDialogWin::UpDownValue(SpanField field) {
-  return static_cast<int>(SendMessageA(UpDown(field), UDM_GETPOS32, 0, 0));
-}
-
-UpDownLimits TimedDialogWin::UpDownRange(SpanField field) {
-  int lower = 0, upper = 0;
-  SendMessageA(UpDown(field), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower),
-               reinterpret_cast<LPARAM>(&upper));
-  return {lower, upper};
-}
-
-void TimedDialogWin::SetUpDownValue(SpanField field, int value) {
+void TimedDialogWindow::SetUpDownValue(SpanField field, int value) {
   SendMessageA(UpDown(field), UDM_SETPOS32, 0, value);
 }
 
-// `imgClock(frame)` holds the picture; `imgAnimClock` shows the same icon.
-void TimedDialogWin::ShowClockFrame(int frame) {
-  const LRESULT icon = SendMessageA(GetDlgItem(hwnd(), kIdClock0 + frame), STM_GETICON, 0, 0);
-  SendMessageA(GetDlgItem(hwnd(), kIdAnimClock), STM_SETICON, icon, 0);
+void TimedDialogWindow::ShowClockFrame(int frame) {
+  SendDlgItemMessageA(hwnd(), kIdClock, STM_SETICON,
+                      reinterpret_cast<WPARAM>(clockFrames_[frame].Get()), 0);
 }
 
-int TimedDialogWin::StartOnExpireValue() {
-  return static_cast<int>(SendMessageA(GetDlgItem(hwnd(), kIdStartOnExpire), BM_GETCHECK, 0, 0));
+void TimedDialogWindow::SetStartWhenDone(bool start) {
+  CheckDlgButton(hwnd(), kIdStartWhenDone, start ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void TimedDialogWin::SetStartOnExpireValue(int value) {
-  SendMessageA(GetDlgItem(hwnd(), kIdStartOnExpire), BM_SETCHECK, value, 0);
-}
-
-void TimedDialogWin::Close() {
+void TimedDialogWindow::Close() {
   if (!hwnd()) return;
-  KillTimer(hwnd(), kAnimClockTimer);
+  KillTimer(hwnd(), kClockTimer);
   // Enabled before the dialog goes, so that the activation returns to the
   // program's window and not to another program's.
   EnableWindow(owner_.hwnd(), TRUE);

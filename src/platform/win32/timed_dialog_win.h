@@ -1,17 +1,18 @@
-// The window of the dialog `frmTimedDisable`: built from its layout at each
-// opening, shown modally over the main form, destroyed at each close. It is
-// the window behind the dialog's logic (TimedDialogPort) and what the countdown
-// asks to show the dialog (TimedDialogHost).
+// The window of the timed-disable dialog: built from its layout at each
+// opening, shown modally over the main window, destroyed at each close. It
+// shows what the dialog's logic (TimedDisableDialog) tells it and hands that
+// logic its events.
 #pragma once
 
 #include <windows.h>
 
 #include <bitset>
-#include <optional>
 
-#include "platform/win32/form_builder_win.h"
+#include "platform/win32/handles_win.h"
+#include "platform/win32/layout_builder_win.h"
 #include "platform/win32/window_win.h"
-#include "timed/frm_timed_disable.h"
+#include "timed/timed_disable_dialog.h"
+#include "timed/timed_layout.h"
 
 namespace bw::win32 {
 
@@ -24,36 +25,30 @@ inline constexpr const char* kTimedDialogClass = "BlinkwardTimedDisable";
 inline constexpr DWORD kTimedDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 inline constexpr DWORD kTimedDialogExStyle = WS_EX_DLGMODALFRAME;
 
-class TimedDialogWin final : public TimedDialogPort, public TimedDialogHost, public Window {
+class TimedDialogWindow final : public TimedDialogView, public Window {
  public:
-  // owner: the main form. It owns the dialog, which keeps the dialog out of
+  // owner: the main window. It owns the dialog, which keeps the dialog out of
   // the taskbar, and is disabled while the dialog is open.
-  TimedDialogWin(TimedDisable& countdown, const Window& owner);
-  ~TimedDialogWin();
+  TimedDialogWindow(Countdown& countdown, const Window& owner);
+  ~TimedDialogWindow();
 
   // Opens the dialog and returns when it has closed.
-  void ShowTimedDisableDialog() override;
+  void Show();
   // Builds and shows the window, focused on the hours, after the dialog's load
   // step. False if the window could not be built; nothing is open then.
   bool Open();
   // Runs the thread's messages until the dialog closes. A WM_QUIT closes it
   // as Cancel would and is posted again for the program's own loop.
   void RunModal();
-  // Windows ends the logon: an open dialog closes as Cancel would.
-  void EndSession();
+  // Closes an open dialog as Cancel would.
+  void Cancel();
 
-  void InitCommonControls() override;
-  void StartClock() override;
-  std::string Text(SpanField field) override;
-  void SetText(SpanField field, const std::string& text) override;
-  void SelectText(SpanField field, int start, int length) override;
-  void Focus(SpanField field) override;
-  int UpDownValue(SpanField field) override;
-  UpDownLimits UpDownRange(SpanField field) override;
+  void SetFieldText(SpanField field, const std::string& text) override;
+  void SelectField(SpanField field, int start, int length) override;
+  void FocusField(SpanField field) override;
   void SetUpDownValue(SpanField field, int value) override;
   void ShowClockFrame(int frame) override;
-  int StartOnExpireValue() override;
-  void SetStartOnExpireValue(int value) override;
+  void SetStartWhenDone(bool start) override;
   void Close() override;
 
  private:
@@ -62,20 +57,21 @@ class TimedDialogWin final : public TimedDialogPort, public TimedDialogHost, pub
   void OnUpDownScroll(WPARAM wParam, LPARAM lParam);
   bool BuildWindow();
   void AttachKeyFilter(SpanField field);
-  static LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR subclassId, DWORD_PTR self);
+  LRESULT OnFieldMessage(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
   HWND Field(SpanField field) const;
   HWND UpDown(SpanField field) const;
 
-  TimedDisable& countdown_;
+  TimedDisableDialog dialog_;
   const Window& owner_;
-  // Fonts and pictures, loaded at the first opening and kept for the run.
-  FormResources resources_;
-  // The dialog object: created at the first opening, kept for the run.
-  std::optional<FrmTimedDisable> form_;
-  // Keys (KeyOf) the key filter discarded whose characters have not come yet.
-  // Not just the last key: keys posted by another program all reach the field
-  // before the first of their characters does.
+  // Fonts and stopwatch frames, made at the first opening and kept for the run.
+  LayoutFonts fonts_;
+  UniqueIcon clockFrames_[kClockFrameCount];
+  // The text boxes' own window procedure, which the key filter hands on to.
+  WNDPROC fieldProcedure_ = nullptr;
+  // Keys the key filter discarded whose characters have not come yet, by scan
+  // code. Not just the last key: keys posted by another program all reach the
+  // field before the first of their characters does.
   std::bitset<512> discardedKeys_;
 };
 

@@ -1,4 +1,4 @@
-#include "platform/win32/form_builder_win.h"
+#include "platform/win32/layout_builder_win.h"
 
 #include <commctrl.h>
 
@@ -18,9 +18,9 @@ struct ControlClass {
   DWORD exStyle;
 };
 
-// Only controls the user can work with stop the Tab key; labels, pictures and
-// images never take the focus, and an up-down is driven from its text box.
-ControlClass ClassOf(const ControlSpec& control) {
+// Only controls the user can work with stop the Tab key; labels and pictures
+// never take the focus, and an up-down is driven from its text box.
+ControlClass ClassOf(const ControlLayout& control) {
   switch (control.kind) {
     case ControlKind::Label:
       return {"STATIC", SS_LEFT, 0};
@@ -28,9 +28,7 @@ ControlClass ClassOf(const ControlSpec& control) {
       return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::DropDownList:
       return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
-    case ControlKind::PictureBox:
-      return {kPictureBoxClass, 0, 0};
-    case ControlKind::Image:
+    case ControlKind::Icon:
       return {"STATIC", SS_ICON, 0};
     case ControlKind::TextBox:
       return {"EDIT",
@@ -49,38 +47,17 @@ ControlClass ClassOf(const ControlSpec& control) {
   return {"STATIC", 0, 0};
 }
 
-// A picture box only reports the mouse moves the shell sends it as tray callbacks.
-LRESULT CALLBACK PictureBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_MOUSEMOVE) {
-    SendMessageA(GetParent(hwnd), kPictureBoxMouseMove, GetDlgCtrlID(hwnd), lParam);
-    return 0;
-  }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-void RegisterPictureBoxClass(HINSTANCE instance) {
-  WNDCLASSA existing;
-  if (GetClassInfoA(instance, kPictureBoxClass, &existing)) return;
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = PictureBoxProcedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kPictureBoxClass;
-  RegisterClassA(&windowClass);
-}
-
 // The controls in the order they are created: by tab index, then those without one.
 // An insertion sort: stable, and a dozen controls need nothing bigger.
-std::vector<const ControlSpec*> CreationOrder(const FormSpec& form) {
-  const auto before = [](const ControlSpec* a, const ControlSpec* b) {
+std::vector<const ControlLayout*> CreationOrder(const WindowLayout& layout) {
+  const auto before = [](const ControlLayout* a, const ControlLayout* b) {
     const bool aHas = a->tabIndex >= 0, bHas = b->tabIndex >= 0;
     if (aHas != bHas) return aHas;
     return aHas && a->tabIndex < b->tabIndex;
   };
-  std::vector<const ControlSpec*> order;
-  order.reserve(form.controls.size());
-  for (const ControlSpec& control : form.controls) {
+  std::vector<const ControlLayout*> order;
+  order.reserve(layout.controls.size());
+  for (const ControlLayout& control : layout.controls) {
     auto at = order.end();
     while (at != order.begin() && before(&control, *(at - 1))) --at;
     order.insert(at, &control);
@@ -109,18 +86,11 @@ void SizeDropDown(HWND combo, const RECT& pixels) {
 }
 
 // Settings that only exist once the control does.
-void Complete(HWND window, const ControlSpec& control, const RECT& pixels, HWND previous,
-              FormResources& resources) {
+void Complete(HWND window, const ControlLayout& control, const RECT& pixels, HWND previous) {
   switch (control.kind) {
     case ControlKind::DropDownList:
       AddListItems(window, control.text ? control.text : "");
       SizeDropDown(window, pixels);
-      break;
-    case ControlKind::Image:
-      if (control.resourceId != 0) {
-        const HICON icon = resources.Icon(control.resourceId, pixels.right - pixels.left);
-        SendMessageA(window, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-      }
       break;
     case ControlKind::TextBox:
       if (control.maxLength > 0) SendMessageA(window, EM_LIMITTEXT, control.maxLength, 0);
@@ -140,15 +110,19 @@ void Complete(HWND window, const ControlSpec& control, const RECT& pixels, HWND 
 
 }  // namespace
 
-HFONT FormResources::Font(const FontSpec& wanted) {
-  for (const FontEntry& entry : fonts_) {
+int ScreenDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+HFONT LayoutFonts::Font(const FontSpec& wanted) {
+  for (const Entry& entry : fonts_) {
     if (entry.wanted == &wanted) return entry.font.Get();
   }
-  const HDC screen = GetDC(nullptr);
-  const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
   LOGFONTA font{};
-  font.lfHeight = -MulDiv(wanted.hundredthsOfPoint, dotsPerInch, kHundredthsOfPointPerInch);
+  font.lfHeight = -MulDiv(wanted.hundredthsOfPoint, ScreenDpi(), kHundredthsOfPointPerInch);
   font.lfWeight = wanted.weight;
   font.lfCharSet = static_cast<BYTE>(wanted.charset);
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -160,44 +134,37 @@ HFONT FormResources::Font(const FontSpec& wanted) {
   return fonts_.back().font.Get();
 }
 
-HICON FormResources::Icon(int resourceId, int pixels) {
-  for (const IconEntry& entry : icons_) {
-    if (entry.resourceId == resourceId && entry.pixels == pixels) return entry.icon.Get();
-  }
-  const HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
-                                  IMAGE_ICON, pixels, pixels, 0);
-  icons_.push_back({resourceId, pixels, UniqueIcon(static_cast<HICON>(image))});
-  return icons_.back().icon.Get();
+// Edges are converted, not sizes, so that controls that touch in the layout
+// still touch at any resolution.
+RECT PixelRect(const Rect& twips, int dpi) {
+  return {TwipsToPixels(twips.left, dpi), TwipsToPixels(twips.top, dpi),
+          TwipsToPixels(twips.left + twips.width, dpi), TwipsToPixels(twips.top + twips.height, dpi)};
 }
 
-RECT PixelRect(const Rect& twips) {
-  const int left = TwipsToPixels(twips.left), top = TwipsToPixels(twips.top);
-  return {left, top, left + TwipsToPixels(twips.width), top + TwipsToPixels(twips.height)};
-}
-
-HWND CreateFormWindow(const FormSpec& form, const char* className, DWORD style, DWORD exStyle,
-                      HWND owner, Window* object) {
-  RECT frame{0, 0, TwipsToPixels(form.clientWidth), TwipsToPixels(form.clientHeight)};
+HWND CreateLayoutWindow(const WindowLayout& layout, const char* className, DWORD style,
+                        DWORD exStyle, HWND owner, Window* object) {
+  const int dpi = ScreenDpi();
+  RECT frame{0, 0, TwipsToPixels(layout.clientWidth, dpi), TwipsToPixels(layout.clientHeight, dpi)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return CreateWindowExA(exStyle, className, form.caption, style & ~WS_VISIBLE, left, top, width,
+  return CreateWindowExA(exStyle, className, layout.caption, style & ~WS_VISIBLE, left, top, width,
                          height, owner, nullptr, GetModuleHandleA(nullptr), object);
 }
 
-bool CreateControls(HWND parent, const FormSpec& form, FormResources& resources) {
+bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterPictureBoxClass(instance);
+  const int dpi = ScreenDpi();
   HWND previous = nullptr;
   bool complete = true;
-  for (const ControlSpec* control : CreationOrder(form)) {
+  for (const ControlLayout* control : CreationOrder(layout)) {
     const ControlClass windowClass = ClassOf(*control);
-    const RECT pixels = PixelRect(control->twips);
-    const DWORD style = WS_CHILD | (control->visible ? WS_VISIBLE : 0) | windowClass.style;
-    // Images take their picture and lists their items after creation.
+    const RECT pixels = PixelRect(control->twips, dpi);
+    const DWORD style = WS_CHILD | WS_VISIBLE | windowClass.style;
+    // Pictures take their icon and lists their items after creation.
     const bool textIsCaption =
-        control->kind != ControlKind::Image && control->kind != ControlKind::DropDownList;
+        control->kind != ControlKind::Icon && control->kind != ControlKind::DropDownList;
     const HWND window = CreateWindowExA(
         windowClass.exStyle, windowClass.className, textIsCaption ? control->text : "", style,
         pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
@@ -206,9 +173,9 @@ bool CreateControls(HWND parent, const FormSpec& form, FormResources& resources)
       complete = false;
       continue;
     }
-    const HFONT font = resources.Font(control->font ? *control->font : *form.font);
+    const HFONT font = fonts.Font(control->font ? *control->font : *layout.font);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    Complete(window, *control, pixels, previous, resources);
+    Complete(window, *control, pixels, previous);
     previous = window;
   }
   return complete;

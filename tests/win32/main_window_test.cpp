@@ -1,5 +1,5 @@
-// What the main form's window reports to the program for the messages Windows,
-// the shell and the user send it, and its popup menu as built.
+// What the program's window reports for the messages Windows, the shell and
+// the user send it, and its popup menu as built.
 #include <gtest/gtest.h>
 
 #include "win32_test_support.h"
@@ -7,33 +7,37 @@
 namespace bw::win32::test {
 namespace {
 
-TEST(MainFormEvents, WindowMessagesBecomeTheProgramsCallsInOrder) {
-  SettingsWindow window;
-  ASSERT_TRUE(window.created);
-  const HWND hwnd = window.form.hwnd(), box = window.Item(kIdWindowsStart);
+TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
+  Windows w;
+  ASSERT_TRUE(w.created);
+  const HWND hwnd = w.window.hwnd();
   // The shell sends the icon's callback (WM_MOUSEMOVE) to the hidden child with
   // the icon id and the mouse message that happened over the icon.
   for (LPARAM mouse : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONUP}) {
-    SendMessageA(FromHandle<HWND>(window.form.StatusOutputWindow()), WM_MOUSEMOVE, 1, mouse);
+    SendMessageA(w.window.TrayCallbackWindow(), WM_MOUSEMOVE, 1, mouse);
   }
   SendMessageA(hwnd, WM_CLOSE, 0, 0);
   SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);  // the system menu and Alt+F4
   EXPECT_EQ(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageA(hwnd, WM_ENDSESSION, FALSE, 0);  // the end was called off
   SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);
-  // Only the user's click on the box is reported, not the program's own change.
-  SendMessageA(box, BM_CLICK, 0, 0);
-  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
-  window.form.SetCheckValue(SettingsControl::WindowsStart, 0);
-  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  // The user's choices, with the values they leave.
+  w.window.ShowSettings({"", false, 0});
+  SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
+  SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
+  SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdMethod, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(w.Item(kIdMethod)));
+  w.window.HideSettings();
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-  PumpUntil([&] { return window.events.calls.size() >= 8; });
+  w.window.SetTimer(TimerId::Countdown, true);
+  PumpUntil([&] { return w.events.calls.size() >= 10; });
+  w.window.SetTimer(TimerId::Countdown, false);
 
-  EXPECT_EQ(window.events.calls,
-            (std::vector<std::string>{"TrayCallback 513", "TrayCallback 515", "TrayCallback 517",
-                                      "QueryUnload 0", "QueryUnload 0", "EndSession",
-                                      "WindowsStartClick", "TaskbarCreated"}));
+  EXPECT_EQ(w.events.calls,
+            (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Close 0", "Close 0",
+                                      "Close 2", "StartWithWindows 1", "Method 1",
+                                      "TaskbarCreated", "Timer 1"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -44,9 +48,9 @@ std::string CaptionAt(HMENU menu, int position) {
 }
 
 TEST(PopupMenu, EightPlainItemsWithSeparatorsAtFourAndSixAndTheTimedDisableChanges) {
-  SettingsWindow window;
-  ASSERT_TRUE(window.created);
-  const HMENU menu = window.form.OptionsMenu();
+  Windows w;
+  ASSERT_TRUE(w.created);
+  const HMENU menu = w.window.PopupMenu();
   const char* captions[] = {"Start Screen Saver",
                             "Configure Screen Saver",
                             "Select Screen Saver",
@@ -70,16 +74,14 @@ TEST(PopupMenu, EightPlainItemsWithSeparatorsAtFourAndSixAndTheTimedDisableChang
     EXPECT_EQ(GetMenuItemID(menu, i), static_cast<UINT>(i + 1));
     EXPECT_EQ(CaptionAt(menu, i), captions[i]);
   }
-
-  // A timed disable greys item 1 and renames item 5; each change keeps the other.
-  window.form.SetMenuItemEnabled(MenuItem::StartSS, false);
-  window.form.SetMenuItemCaption(MenuItem::TimedDisable, "Enable Screen Saver");
-  window.form.SetMenuItemCaption(MenuItem::StartSS, "Start Screen Saver");
+  // A timed disable greys item 1 and renames item 5, and its end undoes both.
+  w.app.countdown().Begin({0, 5}, false);
   EXPECT_TRUE(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED);
   EXPECT_EQ(CaptionAt(menu, 4), "Enable Screen Saver");
-  EXPECT_EQ(GetMenuItemID(menu, 4), 5u);
-  window.form.SetMenuItemEnabled(MenuItem::StartSS, true);
+  EXPECT_EQ(CaptionAt(menu, 0), "Start Screen Saver");
+  w.app.countdown().End();
   EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED, 0u);
+  EXPECT_EQ(CaptionAt(menu, 4), "Temporarily disable Screen Saver");
   EXPECT_EQ(GetMenuItemCount(menu), 8);
 }
 

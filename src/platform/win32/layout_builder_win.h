@@ -1,0 +1,46 @@
+// Turns a window layout (platform/layout.h) into a real window and its
+// controls, scaled to the screen's resolution.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/layout.h"
+#include "platform/win32/handles_win.h"
+#include "platform/win32/window_win.h"
+
+namespace bw::win32 {
+
+// The screen's logical resolution, which the fonts are made for too.
+int ScreenDpi();
+
+// The pixel rectangle of a layout rectangle at a resolution.
+RECT PixelRect(const Rect& twips, int dpi);
+
+// The fonts of one window's controls. They must outlive the controls, so a
+// window keeps one of these beside it and destroys its window first.
+class LayoutFonts {
+ public:
+  // The font described by `wanted` at the screen's resolution, made on first use.
+  HFONT Font(const FontSpec& wanted);
+
+ private:
+  struct Entry {
+    const FontSpec* wanted;
+    UniqueFont font;
+  };
+  std::vector<Entry> fonts_;
+};
+
+// Creates the top-level window of a layout: hidden, the client area as
+// designed, centred on the screen. object receives the window's messages
+// (Window::Procedure must be the class's window procedure).
+HWND CreateLayoutWindow(const WindowLayout& layout, const char* className, DWORD style,
+                        DWORD exStyle, HWND owner, Window* object);
+
+// Creates the controls of a layout inside parent, in Tab order (those without
+// a tab index last). False if any control could not be created.
+bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts);
+
+}  // namespace bw::win32

@@ -1,0 +1,244 @@
+#include "platform/win32/main_window_win.h"
+
+#include "app/res/resource_ids.h"
+#include "app/settings_layout.h"
+#include "platform/win32/common_controls_win.h"
+#include "platform/win32/shell_win.h"
+#include "platform/win32/timed_dialog_win.h"
+#include "tray/popup_menu.h"
+
+namespace bw::win32 {
+namespace {
+
+// The tray callback window hands each callback to its parent as this message.
+constexpr UINT kTrayCallback = WM_APP + 1;
+
+UINT_PTR TimerIdOf(TimerId timer) { return static_cast<UINT_PTR>(timer) + 1; }
+
+UINT IntervalOf(TimerId timer) {
+  switch (timer) {
+    case TimerId::Poll:
+      return 250;
+    case TimerId::Countdown:
+      return 1000;
+  }
+  return USER_TIMER_MAXIMUM;
+}
+
+void RegisterClassOnce(const char* name, WNDPROC procedure) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA existing;
+  if (GetClassInfoA(instance, name, &existing)) return;
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = name;
+  RegisterClassA(&windowClass);
+}
+
+LRESULT CALLBACK TrayCallbackProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kTrayCallbackMessage) {
+    SendMessageA(GetParent(hwnd), kTrayCallback, 0, lParam);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+UniqueMenu CreatePopup() {
+  UniqueMenu menu(CreatePopupMenu());
+  if (!menu) return menu;
+  for (const MenuItemSpec& item : PopupMenuItems()) {
+    if (item.commandId == 0) {
+      AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuA(menu.Get(), MF_STRING, item.commandId, item.caption);
+    }
+  }
+  return menu;
+}
+
+UniqueIcon LoadAppIcon(int sizeMetric) {
+  const int size = GetSystemMetrics(sizeMetric);
+  return UniqueIcon(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, size, size, 0)));
+}
+
+// An elevated program does not receive the shell's broadcast from a program
+// that is not, unless it lets the message in. Looked up at run time: Windows
+// before 7 has no such call, and needs none.
+void AllowFromLowerPrivilege(HWND window, UINT message) {
+  using FilterFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  const auto allow = reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+  constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+  if (allow) allow(window, message, kAllow, nullptr);
+}
+
+}  // namespace
+
+// The program is destroyed before its window: the window's last messages
+// must not reach it.
+MainWindow::~MainWindow() {
+  if (!hwnd()) return;
+  events_ = nullptr;
+  DestroyWindow(hwnd());
+}
+
+bool MainWindow::Create(AppEvents& events, TimedDialogWindow& dialog) {
+  events_ = &events;
+  dialog_ = &dialog;
+  RegisterClassOnce(kMainWindowClass, Window::Procedure);
+  RegisterClassOnce(kTrayCallbackClass, TrayCallbackProcedure);
+  if (!CreateLayoutWindow(SettingsLayout(), kMainWindowClass, kMainWindowStyle, 0, nullptr, this)) {
+    return false;
+  }
+  smallIcon_ = LoadAppIcon(SM_CXSMICON);
+  largeIcon_ = LoadAppIcon(SM_CXICON);
+  SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.Get()));
+  // A real top-level window: message-only windows never get the broadcast.
+  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+  AllowFromLowerPrivilege(hwnd(), taskbarCreated_);
+  trayCallback_ = CreateWindowExA(0, kTrayCallbackClass, "", WS_CHILD, 0, 0, 0, 0, hwnd(), nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+  menu_ = CreatePopup();
+  return trayCallback_ && menu_;
+}
+
+LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!events_) return DefWindowProcA(hwnd(), message, wParam, lParam);
+  switch (message) {
+    case WM_CLOSE:
+      events_->OnCloseRequest(CloseReason::User);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) events_->OnCloseRequest(CloseReason::EndSession);
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
+      break;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
+    case WM_TIMER:
+      events_->OnTimer(wParam == TimerIdOf(TimerId::Poll) ? TimerId::Poll : TimerId::Countdown);
+      return 0;
+    case kTrayCallback:
+      // The mouse message is in the low word, where a real mouse move keeps
+      // its X coordinate.
+      events_->OnTrayMessage(LOWORD(lParam));
+      return 0;
+    case WM_COMMAND:
+      if (OnCommand(wParam, lParam)) return 0;
+      break;
+    default:
+      if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        events_->OnTaskbarCreated();
+        return 0;
+      }
+      break;
+  }
+  return DefWindowProcA(hwnd(), message, wParam, lParam);
+}
+
+// The settings controls report their new values.
+bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const auto control = reinterpret_cast<HWND>(lParam);
+  if (!control) return false;
+  if (LOWORD(wParam) == kIdStartWithWindows && HIWORD(wParam) == BN_CLICKED) {
+    events_->OnStartWithWindowsClicked(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    return true;
+  }
+  if (LOWORD(wParam) == kIdMethod && HIWORD(wParam) == CBN_SELCHANGE) {
+    events_->OnClickMethodChanged(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+    return true;
+  }
+  return false;
+}
+
+// The settings window keeps the keyboard focus as a dialog does: on the
+// control that had it when the window was last left, at first on the first
+// control in the Tab order.
+void MainWindow::RememberFocus() {
+  const HWND focus = GetFocus();
+  if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+}
+
+void MainWindow::RestoreFocus() {
+  const bool valid = lastFocus_ && IsChild(hwnd(), lastFocus_);
+  SetFocus(valid ? lastFocus_ : GetNextDlgTabItem(hwnd(), nullptr, FALSE));
+}
+
+bool MainWindow::BuildControls() {
+  if (controlsBuilt_) return true;
+  LoadCommonControls();
+  controlsBuilt_ = CreateControls(hwnd(), SettingsLayout(), fonts_);
+  return controlsBuilt_;
+}
+
+void MainWindow::ShowSettings(const SettingsView& view) {
+  if (!BuildControls()) return;
+  UpdateSettings(view);
+  ShowWindow(hwnd(), SW_SHOW);
+  // Showing a window that is already visible does not bring it to the front.
+  SetForegroundWindow(hwnd());
+}
+
+void MainWindow::HideSettings() { ShowWindow(hwnd(), SW_HIDE); }
+
+void MainWindow::UpdateSettings(const SettingsView& view) {
+  if (!controlsBuilt_) return;
+  SetDlgItemTextA(hwnd(), kIdTitle, view.title.c_str());
+  CheckDlgButton(hwnd(), kIdStartWithWindows, view.startWithWindows ? BST_CHECKED : BST_UNCHECKED);
+  SendDlgItemMessageA(hwnd(), kIdMethod, CB_SETCURSEL, view.clickMethod, 0);
+}
+
+void MainWindow::SetTimer(TimerId timer, bool enabled) {
+  if (enabled) {
+    ::SetTimer(hwnd(), TimerIdOf(timer), IntervalOf(timer), nullptr);
+  } else {
+    KillTimer(hwnd(), TimerIdOf(timer));
+  }
+}
+
+int MainWindow::TrackPopupMenu() {
+  // The window must be in the foreground, or the menu stays open when the user
+  // clicks elsewhere.
+  SetForegroundWindow(hwnd());
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // TPM_RETURNCMD: the choice comes back here instead of as WM_COMMAND, so the
+  // caller runs its command before it returns.
+  const BOOL command = ::TrackPopupMenu(menu_.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x,
+                                        cursor.y, 0, hwnd(), nullptr);
+  // A harmless message forces the task switch back; without it the next popup
+  // opened from the tray appears and vanishes at once.
+  PostMessageA(hwnd(), WM_NULL, 0, 0);
+  return command;
+}
+
+void MainWindow::SetMenuItem(MenuCommand command, std::string_view caption, bool enabled) {
+  const std::string text(caption);
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING | MIIM_STATE;
+  info.fState = enabled ? MFS_ENABLED : MFS_GRAYED;
+  info.dwTypeData = const_cast<char*>(text.c_str());
+  SetMenuItemInfoA(menu_.Get(), static_cast<UINT>(command), FALSE, &info);
+}
+
+void MainWindow::ShowTimedDisableDialog() { dialog_->Show(); }
+
+// An open dialog closes first (as Cancel), so that its modal loop ends and the
+// program's own loop finds the quit.
+void MainWindow::Quit() {
+  dialog_->Cancel();
+  DestroyWindow(hwnd());
+  PostQuitMessage(0);
+}
+
+}  // namespace bw::win32

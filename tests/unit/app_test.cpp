@@ -1,0 +1,146 @@
+// The program as a whole against the fakes: start-up, closing, the tray's
+// events, the popup menu's commands and the settings window's events.
+#include "app/app.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace bw {
+namespace {
+
+using test::Log;
+using AppTest = test::Started;
+
+const std::string kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\|Blinkward";
+const std::string kMethod = "Software\\Blinkward\\Method|";
+const std::string kEntry = "\"C:\\Program Files\\Blinkward\\Blinkward.exe\"";
+
+// The icon appears with the program's own picture and name, the settings are
+// read, then the poller runs; the first poll always draws the state.
+TEST(App, StartsWithItsOwnIconThenDrawsTheState) {
+  for (bool active : {false, true}) {
+    test::FakePlatform fake;
+    fake.system.active = active;
+    App app(fake.platform);
+    app.Start();
+    EXPECT_EQ(fake.log, (Log{"NOTIFY ADD app [Blinkward]", "POLL on"}));
+    fake.log.clear();
+    app.OnTimer(TimerId::Poll);
+    EXPECT_EQ(fake.log, (Log{"SPI_GET", active ? "NOTIFY MODIFY on [Screen Saver is ENABLED]"
+                                               : "NOTIFY MODIFY off [Screen Saver is DISABLED]"}));
+  }
+}
+
+// A user's close only hides; Exit and the end of the logon store the method
+// before the icon goes (the shell may be busy then), and mid-span switch the
+// screen saver back on without starting it.
+TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
+  app.OnCloseRequest(CloseReason::User);
+  EXPECT_EQ(fake.log, Log{"HIDE"});
+  for (CloseReason reason : {CloseReason::Exit, CloseReason::EndSession}) {
+    for (bool midSpan : {false, true}) {
+      test::FakePlatform fake;
+      App app(fake.platform);
+      app.Start();
+      if (midSpan) app.countdown().Begin({1, 0}, true);
+      fake.log.clear();
+      reason == CloseReason::Exit ? app.OnMenuCommand(static_cast<int>(MenuCommand::Exit))
+                                  : app.OnCloseRequest(reason);
+      Log expected = {"WRITE " + kMethod + " [0]",
+                      "NOTIFY DELETE " + std::string(midSpan ? "timed" : "app") + " [Blinkward]",
+                      "POLL off", "QUIT"};
+      if (midSpan) expected.insert(expected.begin(), {"COUNTDOWN off", "SPI_SET on"});
+      if (midSpan) expected.erase(expected.end() - 2);  // the poller is off already
+      EXPECT_EQ(fake.log, expected) << static_cast<int>(reason) << midSpan;
+      fake.log.clear();
+      app.OnTaskbarCreated();
+      EXPECT_TRUE(fake.log.empty()) << "no icon comes back after the end";
+    }
+  }
+}
+
+// A click toggles only with its method and never during a timed disable; the
+// icon follows in the same handler.
+TEST_F(AppTest, EachMethodTogglesOnlyOnItsOwnMessage) {
+  const struct {
+    int method, message;
+    bool timed, toggles;
+  } cases[] = {
+      {0, 513, false, true},  {0, 515, false, false},  {0, 514, false, false},
+      {0, 512, false, false}, {0, 516, false, false},  {1, 515, false, true},
+      {1, 513, false, false}, {-1, 513, false, false}, {-1, 515, false, false},
+      {0, 513, true, false},  {1, 515, true, false},
+  };
+  for (const auto& c : cases) {
+    app.OnClickMethodChanged(c.method);
+    if (c.timed) app.countdown().Begin({1, 0}, false);
+    fake.log.clear();
+    app.OnTrayMessage(c.message);
+    EXPECT_EQ(test::Count(fake.log, "SPI_SET"), c.toggles ? 1 : 0)
+        << c.method << " " << c.message << " " << c.timed;
+    if (c.toggles) {
+      EXPECT_EQ(fake.log.back(), "NOTIFY MODIFY off [Screen Saver is DISABLED]");
+      app.OnTrayMessage(c.message);
+      EXPECT_EQ(fake.log.back(), "NOTIFY MODIFY on [Screen Saver is ENABLED]");
+    }
+    app.countdown().End();
+  }
+}
+
+// The popup's command runs before the handler returns; tray events that
+// arrive meanwhile (from the popup's own loop) are dropped.
+TEST_F(AppTest, ThePopupRunsTheChoiceAndDropsEventsMeanwhile) {
+  app.OnClickMethodChanged(0);
+  fake.log.clear();
+  fake.ui.popupChoice = static_cast<int>(MenuCommand::StartScreenSaver);
+  fake.ui.whilePopupOpen = [&] { app.OnTrayMessage(513); };
+  app.OnTrayMessage(517);
+  EXPECT_EQ(fake.log, (Log{"POPUP", "START"}));
+  fake.ui.whilePopupOpen = nullptr;
+  app.OnTrayMessage(513);
+  EXPECT_EQ(test::Count(fake.log, "SPI_SET"), 1) << "the busy flag is cleared";
+}
+
+TEST_F(AppTest, MenuCommandsReachTheirTargets) {
+  fake.registry.values["Control Panel\\Desktop\\|SCRNSAVE.EXE"] = "C:\\Savers\\my saver.scr";
+  fake.system.files.insert("C:\\Savers\\my saver.scr");
+  for (MenuCommand command : {MenuCommand::ConfigureScreenSaver, MenuCommand::SelectScreenSaver,
+                              MenuCommand::Settings, MenuCommand::TimedDisable}) {
+    app.OnMenuCommand(static_cast<int>(command));
+  }
+  EXPECT_EQ(fake.log,
+            (Log{"LAUNCH [\"C:\\Savers\\my saver.scr\" c] in [C:\\Windows\\system32]",
+                 "LAUNCH [\"C:\\Windows\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL "
+                 "desk.cpl,,1] in [C:\\Windows\\system32]",
+                 "SHOW [Blinkward v1.01] start=0 method=0", "DIALOG"}));
+}
+
+// Explorer restarted: the icon comes back as it stands.
+TEST_F(AppTest, TaskbarCreatedAddsTheIconAsItStands) {
+  fake.system.active = false;
+  app.OnTimer(TimerId::Poll);
+  fake.shell.hasIcon = false;
+  fake.log.clear();
+  app.OnTaskbarCreated();
+  EXPECT_EQ(fake.log, Log{"NOTIFY ADD off [Screen Saver is DISABLED]"});
+}
+
+// Both settings are stored the moment they change; the box shows what the
+// registry holds afterwards, so a locked Run key reads as unticked.
+TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
+  app.OnClickMethodChanged(1);
+  app.OnStartWithWindowsClicked(true);
+  EXPECT_EQ(fake.log, (Log{"WRITE " + kMethod + " [1]", "WRITE " + kRun + " [" + kEntry + "]",
+                           "UPDATE [Blinkward v1.01] start=1 method=1"}));
+  fake.log.clear();
+  app.OnStartWithWindowsClicked(false);
+  EXPECT_EQ(fake.log, (Log{"DELETE " + kRun, "UPDATE [Blinkward v1.01] start=0 method=1"}));
+  fake.registry.locked.insert("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\");
+  fake.log.clear();
+  app.OnStartWithWindowsClicked(true);
+  EXPECT_EQ(fake.log.back(), "UPDATE [Blinkward v1.01] start=0 method=1");
+}
+
+}  // namespace
+}  // namespace bw
