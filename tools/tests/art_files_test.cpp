@@ -67,8 +67,9 @@ TEST(ArtFiles, HeadersDescribeTheImagesTheProgramExpects) {
               << x << "," << y;
         }
       }
+      if (clock) continue;  // the stopwatch's corners are its own business
       for (const auto& [x, y] : {std::pair{0u, 0u}, {n - 1, 0u}, {0u, n - 1}, {n - 1, n - 1}}) {
-        EXPECT_TRUE(clock || ico.Transparent(x, y, i)) << "corner " << x << "," << y;
+        EXPECT_TRUE(ico.Transparent(x, y, i)) << "corner " << x << "," << y;
       }
     }
     EXPECT_EQ(next, ico.bytes.size());
