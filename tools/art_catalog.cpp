@@ -24,9 +24,18 @@ std::vector<ArtFile> BuildArtFiles() {
     return true;
   };
 
-  // The large image first: it is the one the shell and the window caption prefer to scale from.
-  const Canvas app32 = DrawAppIcon(32), app16 = DrawAppIcon(16);
-  bool ok = add("app.ico", {{&app32, IcoDepth::kStandard16}, {&app16, IcoDepth::kStandard16}});
+  // Largest first, as the system expects; it picks the image by size, not by place.
+  auto sizes = [](auto draw) {
+    std::vector<Canvas> canvases;
+    for (int size : kIconSizes) canvases.push_back(draw(size));
+    return canvases;
+  };
+  auto images = [](const std::vector<Canvas>& canvases) {
+    std::vector<IcoImage> list;
+    for (const Canvas& c : canvases) list.push_back({&c, IcoDepth::kStandard16});
+    return list;
+  };
+  bool ok = add("app.ico", images(sizes(DrawAppIcon)));
 
   const struct {
     const char* name;
@@ -35,8 +44,9 @@ std::vector<ArtFile> BuildArtFiles() {
               {"status_disabled.ico", TrayState::kDisabled},
               {"status_timed.ico", TrayState::kTimed}};
   for (const auto& t : tray) {
-    const Canvas picture = DrawTrayPicture(t.state);
-    ok = ok && add(t.name, {{&picture, IcoDepth::kStandard16}});
+    const std::vector<Canvas> pictures =
+        sizes([&t](int size) { return DrawTrayPicture(t.state, size); });
+    ok = ok && add(t.name, images(pictures));
   }
 
   for (int k = 0; k < kClockFrameCount; ++k) {

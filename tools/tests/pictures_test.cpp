@@ -68,8 +68,9 @@ TEST(ClockFrames, HandAndQuartersFollowTheRule) {
   }
 }
 
-// The same monitor in every state; only its screen differs: green with a black
-// tick, red with a white cross, yellow with a dark red clock.
+// The same monitor in every state and at every size; only its screen differs:
+// green with a black tick, red with a white cross, yellow with a dark red clock.
+// Beside the stand the background shows through.
 TEST(TrayPictures, ScreenShowsTheStateOnTheSameMonitor) {
   const struct {
     const char* name;
@@ -79,27 +80,36 @@ TEST(TrayPictures, ScreenShowsTheStateOnTheSameMonitor) {
                {"status_timed.ico", art::pal::kYellow, art::pal::kDarkRed}};
   const Ico reference(cases[0].name);
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
     const Ico ico(c.name);
-    ASSERT_EQ(ico.Width(0), 16);
-    int screen = 0, symbol = 0;
-    for (int y = 0; y < 16; ++y) {
-      for (int x = 0; x < 16; ++x) {
-        if (x < art::kTrayScreenLeft || x >= art::kTrayScreenRight || y < art::kTrayScreenTop ||
-            y >= art::kTrayScreenBottom) {
-          EXPECT_EQ(ico.Transparent(x, y), reference.Transparent(x, y)) << x << "," << y;
-          EXPECT_EQ(ico.At(x, y), reference.At(x, y)) << x << "," << y;
-          continue;
+    ASSERT_EQ(ico.U16(4), reference.U16(4));
+    for (int i = 0; i < static_cast<int>(ico.U16(4)); ++i) {
+      const int n = ico.Width(i);
+      SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(n));
+      ASSERT_EQ(n, reference.Width(i));
+      const art::PixelBox s = art::TrayScreen(n);
+      int screen = 0, symbol = 0;
+      for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x) {
+          if (x < s.left || x >= s.right || y < s.top || y >= s.bottom) {
+            EXPECT_EQ(ico.Transparent(x, y, i), reference.Transparent(x, y, i)) << x << "," << y;
+            EXPECT_EQ(ico.At(x, y, i), reference.At(x, y, i)) << x << "," << y;
+            continue;
+          }
+          EXPECT_FALSE(ico.Transparent(x, y, i)) << x << "," << y;
+          screen += ico.At(x, y, i) == c.screen;
+          symbol += ico.At(x, y, i) == c.symbol;
         }
-        EXPECT_FALSE(ico.Transparent(x, y)) << x << "," << y;
-        screen += ico.At(x, y) == c.screen;
-        symbol += ico.At(x, y) == c.symbol;
+      }
+      // Mostly screen colour, with a symbol big enough to read at every size.
+      const int area = (s.right - s.left) * (s.bottom - s.top);
+      EXPECT_GE(area, n * n * 3 / 8) << "a screen that fills most of the monitor";
+      EXPECT_GT(screen, area / 2);
+      EXPECT_GE(symbol, area / 10);
+      EXPECT_EQ(screen + symbol, area) << "only two colours on the screen";
+      for (int x : {0, n / 8, n - 1 - n / 8, n - 1}) {
+        EXPECT_TRUE(ico.Transparent(x, n * 7 / 8, i)) << "beside the stand at " << x;
       }
     }
-    // Mostly screen colour, with a symbol big enough to read at 16 pixels.
-    EXPECT_GT(screen, 48);
-    EXPECT_GE(symbol, 10);
-    EXPECT_EQ(screen + symbol, 96) << "only two colours on the screen";
   }
 }
 
