@@ -29,5 +29,11 @@ target_compile_options(blinkward_logic PRIVATE ${BLINKWARD_SIZE_FLAGS})
 target_compile_options(blinkward_platform PRIVATE ${BLINKWARD_SIZE_FLAGS})
 target_compile_options(Blinkward PRIVATE ${BLINKWARD_SIZE_FLAGS})
 set_target_properties(Blinkward PROPERTIES OUTPUT_NAME Blinkward)
+# The resource compiler's output depends on the pictures and the manifest it
+# embeds, which CMake does not see by itself.
+file(GLOB BLINKWARD_RESOURCE_FILES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/app/res/*.ico ${CMAKE_SOURCE_DIR}/src/app/res/*.manifest)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/res/blinkward.rc PROPERTIES
+  OBJECT_DEPENDS "${BLINKWARD_RESOURCE_FILES}")
 
 include(cmake/windows-tests.cmake OPTIONAL)
