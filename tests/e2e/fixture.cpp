@@ -182,8 +182,7 @@ void BlinkwardTest::TearDown() {
   ClearSettings();
 }
 
-void BlinkwardTest::StartBlinkward() {
-  const std::wstring exe = BlinkwardExePath();
+void BlinkwardTest::StartBlinkward(const std::wstring& exe) {
   ASSERT_FALSE(exe.empty()) << "BLINKWARD_EXE is not set (CTest sets it)";
   ASSERT_TRUE(blinkward_.Start(exe)) << "CreateProcess failed with error " << GetLastError();
   main_ = callback_ = nullptr;

@@ -31,7 +31,12 @@ inline constexpr DWORD kQuietMs = 750;
 
 // The popup menu's items as the Down arrow reaches them (it skips separators);
 // item 4 reads "Enable Screen Saver" while a timed disable runs.
-enum class MenuChoice : int { TimedDisable = 4, ConfigureProgram = 5, Exit = 6 };
+enum class MenuChoice : int {
+  ConfigureScreenSaver = 2,
+  TimedDisable = 4,
+  ConfigureProgram = 5,
+  Exit = 6
+};
 // The click methods, as items of the settings window's combo box.
 inline constexpr int kSingleClick = 0, kDoubleClick = 1;
 
@@ -95,9 +100,10 @@ class BlinkwardTest : public ::testing::Test {
   // icon), restores the flag and clears both settings.
   void TearDown() override;
 
-  // Starts Blinkward.exe; returns once its main window and callback child
-  // exist and its one icon shows the true state. A failure ends the test.
-  void StartBlinkward();
+  // Starts Blinkward.exe (or a copy of it); returns once its main window and
+  // callback child exist and its one icon shows the true state. A failure
+  // ends the test.
+  void StartBlinkward(const std::wstring& exe = BlinkwardExePath());
 
   std::vector<TrayIcon> Icons() const { return BlinkwardTrayIcons(); }
   // The tip of the one Blinkward icon; empty unless exactly one is shown.

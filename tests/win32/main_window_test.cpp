@@ -34,10 +34,9 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   PumpUntil([&] { return w.events.calls.size() >= 10; });
   w.window.SetTimer(TimerId::Countdown, false);
 
-  EXPECT_EQ(w.events.calls,
-            (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Close 0", "Close 0",
-                                      "Close 2", "StartWithWindows 1", "Method 1",
-                                      "TaskbarCreated", "Timer 1"}));
+  EXPECT_EQ(w.events.calls, (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Close 0",
+                                                      "Close 0", "Close 2", "StartWithWindows 1",
+                                                      "Method 1", "TaskbarCreated", "Timer 1"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 

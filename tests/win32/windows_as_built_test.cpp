@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <span>
 
 #include "win32_test_support.h"
@@ -195,6 +196,116 @@ TEST(TimedDialogWindow, IsAnOwnedFixedDialogWithoutIconAndWithTheDesignedControl
   SendMessageA(dialog, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
+}
+
+// How much of a control its text needs, as a fraction of what it has: the
+// width of a one-line caption beside a check box, the height of a label's
+// wrapped lines. At 96 dpi the font is Tahoma 8.25 pt, 11 pixels high.
+double TextNeed(HWND control, HFONT font, int width, int height) {
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, font);
+  const std::string text = TextOf(control);
+  RECT need{0, 0, width, 0};
+  const bool box = ClassOf(control) == "Button";
+  // A check box's caption starts past the box and a gap of about a third of it.
+  if (box) need.right -= GetSystemMetrics(SM_CXMENUCHECK) * 4 / 3;
+  const int available = box ? need.right : height;
+  DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | (box ? DT_SINGLELINE : DT_WORDBREAK));
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return static_cast<double>(box ? need.right : need.bottom) / available;
+}
+
+// Run in a process of its own at the resolution BLINKWARD_TEST_DPI names:
+// the windows grow by the resolution's ratio, and no text needs more of its
+// control than it does at 96 dpi (where Windows' Tahoma fits every one).
+void ExpectScaledWindows(int dpi) {
+  ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
+  Windows w;
+  ASSERT_TRUE(w.created && w.dialog.Open());
+  w.window.ShowSettings({"Blinkward v1.01", false, 0});
+  const struct {
+    HWND window;
+    const WindowLayout& layout;
+    int width96, height96;
+  } windows[] = {
+      {w.window.hwnd(), SettingsLayout(), 201, 117},
+      {w.dialog.hwnd(), TimedDialogLayout(), 209, 130},
+  };
+  const HFONT font96 = CreateFontA(-11, 0, 0, 0, 400, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma");
+  const HFONT bold96 = CreateFontA(-11, 0, 0, 0, 700, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma");
+  for (const auto& window : windows) {
+    RECT client{};
+    GetClientRect(window.window, &client);
+    EXPECT_NEAR(client.right, window.width96 * dpi / 96.0, 1.0);
+    EXPECT_NEAR(client.bottom, window.height96 * dpi / 96.0, 1.0);
+    for (const ControlLayout& row : window.layout.controls) {
+      if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox) continue;
+      const HWND control = GetDlgItem(window.window, row.id);
+      RECT rect{};
+      GetClientRect(control, &rect);
+      const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+      const double need = TextNeed(control, font, rect.right, rect.bottom);
+      // At 96 dpi a twip is a fifteenth of a pixel.
+      const double need96 = TextNeed(control, row.id == kIdTitle ? bold96 : font96,
+                                     row.twips.width / 15, row.twips.height / 15);
+      EXPECT_LE(need, need96 * 1.1 + 0.02) << "control " << row.id << " \"" << TextOf(control)
+                                           << "\" needs " << need << ", at 96 dpi " << need96;
+    }
+  }
+  DeleteObject(font96);
+  DeleteObject(bold96);
+}
+
+// Where Wine (and Windows before 8.1) keeps the resolution programs start with.
+void SetSystemDpi(int dpi) {
+  const struct {
+    HKEY root;
+    const char* path;
+  } places[] = {{HKEY_CURRENT_USER, "Control Panel\\Desktop"},
+                {HKEY_CURRENT_CONFIG, "Software\\Fonts"}};
+  for (const auto& place : places) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(place.root, place.path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+      continue;
+    }
+    const DWORD value = dpi;
+    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+    RegCloseKey(key);
+  }
+}
+
+// Windows reads the resolution once, when a program starts: each one is tried
+// in a copy of this test program, with the system set to it meanwhile.
+TEST(Dpi, WindowsScaleAsAWholeAt96_120And144) {
+  if (const char* dpi = std::getenv("BLINKWARD_TEST_DPI")) {
+    ExpectScaledWindows(std::atoi(dpi));
+    return;
+  }
+  for (int dpi : {96, 120, 144}) {
+    SCOPED_TRACE(dpi);
+    SetSystemDpi(dpi);
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string line = std::string("\"") + self + "\" --gtest_filter=Dpi.*";
+    SetEnvironmentVariableA("BLINKWARD_TEST_DPI", std::to_string(dpi).c_str());
+    STARTUPINFOA startup{sizeof startup};
+    PROCESS_INFORMATION child{};
+    const bool started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &child);
+    SetEnvironmentVariableA("BLINKWARD_TEST_DPI", nullptr);
+    DWORD status = 1;
+    if (started) {
+      WaitForSingleObject(child.hProcess, 60000);
+      GetExitCodeProcess(child.hProcess, &status);
+      CloseHandle(child.hThread);
+      CloseHandle(child.hProcess);
+    }
+    EXPECT_TRUE(started);
+    EXPECT_EQ(status, 0u) << "the checks at " << dpi << " dpi failed (their report is above)";
+  }
+  SetSystemDpi(96);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 //   tray_probe wait-taskbar [ms]      until the taskbar exists
 //   tray_probe wait-blinkward [ms]    until Blinkward's icon shows the screen-saver
 //                                     state; prints that icon as `list` does
+//   tray_probe c                      as a screen saver asked for its settings:
+//                                     notes its own path in HKCU\Software\BlinkwardE2E
 // Exit status 0 when found, 1 on timeout, 2 on a usage error.
 #include <windows.h>
 
@@ -43,6 +45,12 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   const DWORD timeout = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : kDefaultTimeoutMs;
 
+  if (command == "c") {
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\BlinkwardE2E", L"Configured", REG_SZ,
+                           path, static_cast<DWORD>((wcslen(path) + 1) * sizeof(wchar_t)));
+  }
   if (command == "list") {
     for (const e2e::TrayIcon& icon : e2e::VisibleTrayIcons()) Print(icon);
     return 0;
