@@ -125,7 +125,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       RestoreFocus();
       return 0;
     case WM_TIMER:
-      events_->OnTimer(wParam == TimerIdOf(TimerId::Poll) ? TimerId::Poll : TimerId::Countdown);
+      for (TimerId timer : {TimerId::Poll, TimerId::Countdown}) {
+        if (wParam == TimerIdOf(timer)) events_->OnTimer(timer);
+      }
       return 0;
     case kTrayCallback:
       // The mouse message is in the low word, where a real mouse move keeps
