@@ -24,8 +24,9 @@ void App::Start() {
 }
 
 SettingsView App::View() const {
-  return {TitleWithVersion(kTitleCaption, kVersionMajor, kVersionMinor),
-          settings_.startWithWindows(), settings_.clickMethod()};
+  return {
+      TitleWithVersion(kTitleCaption, kVersionMajor, kVersionMinor),
+      {{kIdStartWithWindows, settings_.startWithWindows()}, {kIdMethod, settings_.clickMethod()}}};
 }
 
 void App::OnCloseRequest(CloseReason reason) {
@@ -60,12 +61,21 @@ void App::OnTimer(TimerId timer) {
 
 void App::OnTaskbarCreated() { trayIcon_.Restore(); }
 
-void App::OnStartWithWindowsClicked(bool checked) {
-  settings_.SetStartWithWindows(checked);
+// Stored at once; the window then shows what was stored, which for a Run key
+// that cannot be written is not what the user clicked.
+void App::OnSettingChanged(int controlId, int value) {
+  switch (controlId) {
+    case kIdStartWithWindows:
+      settings_.SetStartWithWindows(value != 0);
+      break;
+    case kIdMethod:
+      settings_.SetClickMethod(value);
+      break;
+    default:
+      return;
+  }
   platform_.ui.UpdateSettings(View());
 }
-
-void App::OnClickMethodChanged(int index) { settings_.SetClickMethod(index); }
 
 void App::OnTrayMessage(int mouseMessage) {
   if (trayBusy_) return;

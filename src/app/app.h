@@ -23,8 +23,7 @@ class App final : public AppEvents {
   void OnTimer(TimerId timer) override;
   void OnTrayMessage(int mouseMessage) override;
   void OnTaskbarCreated() override;
-  void OnStartWithWindowsClicked(bool checked) override;
-  void OnClickMethodChanged(int index) override;
+  void OnSettingChanged(int controlId, int value) override;
 
   // A command of the popup menu.
   void OnMenuCommand(int commandId);

@@ -52,6 +52,14 @@ struct WindowLayout {
   std::span<const ControlLayout> controls;
 };
 
+// The row of a layout for a control id; null when there is none.
+constexpr const ControlLayout* FindControl(const WindowLayout& layout, int id) {
+  for (const ControlLayout& control : layout.controls) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
 // Pixels at a resolution, rounded to the nearest: at 96 dpi every designed
 // value is a whole number of pixels.
 constexpr int TwipsToPixels(int twips, int dpi) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ports.h"
 
@@ -25,11 +26,17 @@ enum class MenuCommand : int {
   Exit = 8,
 };
 
-// What the settings window shows.
+// A control of the settings window and the value it shows: a check box 0 or
+// 1, a list the index of its selected item (-1: none).
+struct ControlValue {
+  int id;
+  int value;
+};
+
+// What the settings window shows: its title line and the settings' controls.
 struct SettingsView {
   std::string title;
-  bool startWithWindows = false;
-  int clickMethod = 0;  // index in the method list; -1 selects nothing
+  std::vector<ControlValue> values;
 };
 
 // Why the program's window is asked to close.
@@ -67,10 +74,8 @@ class AppEvents {
   virtual void OnTrayMessage(int mouseMessage) = 0;
   // The notification area was created anew (Explorer restarted).
   virtual void OnTaskbarCreated() = 0;
-  // The user ticked or cleared the start-with-Windows box.
-  virtual void OnStartWithWindowsClicked(bool checked) = 0;
-  // The user chose another click method.
-  virtual void OnClickMethodChanged(int index) = 0;
+  // The user changed a control of the settings window; value as ControlValue's.
+  virtual void OnSettingChanged(int controlId, int value) = 0;
 };
 
 // A timer the logic switches; it remembers whether it runs.

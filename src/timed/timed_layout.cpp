@@ -88,10 +88,8 @@ constexpr WindowLayout kLayout{.caption = "Timed",
 const WindowLayout& TimedDialogLayout() { return kLayout; }
 
 const ControlLayout& TimedDialogControl(int id) {
-  for (const ControlLayout& control : kControls) {
-    if (control.id == id) return control;
-  }
-  return kControls[0];
+  const ControlLayout* control = FindControl(kLayout, id);
+  return control ? *control : kControls[0];
 }
 
 }  // namespace bw

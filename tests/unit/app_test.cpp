@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/settings_layout.h"
 #include "fakes.h"
 
 namespace bw {
@@ -73,7 +74,7 @@ TEST_F(AppTest, EachMethodTogglesOnlyOnItsOwnMessage) {
       {0, 513, true, false},  {1, 515, true, false},
   };
   for (const auto& c : cases) {
-    app.OnClickMethodChanged(c.method);
+    app.OnSettingChanged(kIdMethod, c.method);
     if (c.timed) app.countdown().Begin({1, 0}, false);
     fake.log.clear();
     app.OnTrayMessage(c.message);
@@ -91,7 +92,7 @@ TEST_F(AppTest, EachMethodTogglesOnlyOnItsOwnMessage) {
 // The popup's command runs before the handler returns; tray events that
 // arrive meanwhile (from the popup's own loop) are dropped.
 TEST_F(AppTest, ThePopupRunsTheChoiceAndDropsEventsMeanwhile) {
-  app.OnClickMethodChanged(0);
+  app.OnSettingChanged(kIdMethod, 0);
   fake.log.clear();
   fake.ui.popupChoice = static_cast<int>(MenuCommand::StartScreenSaver);
   fake.ui.whilePopupOpen = [&] { app.OnTrayMessage(513); };
@@ -113,7 +114,7 @@ TEST_F(AppTest, MenuCommandsReachTheirTargets) {
             (Log{"LAUNCH [\"C:\\Savers\\my saver.scr\" c] in [C:\\Windows\\system32]",
                  "LAUNCH [\"C:\\Windows\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL "
                  "desk.cpl,,1] in [C:\\Windows\\system32]",
-                 "SHOW [Blinkward v1.01] start=0 method=0", "DIALOG"}));
+                 "SHOW [Blinkward v1.01] 102=0 104=0", "DIALOG"}));
 }
 
 // Explorer restarted: the icon comes back as it stands.
@@ -129,17 +130,18 @@ TEST_F(AppTest, TaskbarCreatedAddsTheIconAsItStands) {
 // Both settings are stored the moment they change; the box shows what the
 // registry holds afterwards, so a locked Run key reads as unticked.
 TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
-  app.OnClickMethodChanged(1);
-  app.OnStartWithWindowsClicked(true);
-  EXPECT_EQ(fake.log, (Log{"WRITE " + kMethod + " [1]", "WRITE " + kRun + " [" + kEntry + "]",
-                           "UPDATE [Blinkward v1.01] start=1 method=1"}));
+  app.OnSettingChanged(kIdMethod, 1);
+  app.OnSettingChanged(kIdStartWithWindows, true);
+  EXPECT_EQ(fake.log,
+            (Log{"WRITE " + kMethod + " [1]", "UPDATE [Blinkward v1.01] 102=0 104=1",
+                 "WRITE " + kRun + " [" + kEntry + "]", "UPDATE [Blinkward v1.01] 102=1 104=1"}));
   fake.log.clear();
-  app.OnStartWithWindowsClicked(false);
-  EXPECT_EQ(fake.log, (Log{"DELETE " + kRun, "UPDATE [Blinkward v1.01] start=0 method=1"}));
+  app.OnSettingChanged(kIdStartWithWindows, false);
+  EXPECT_EQ(fake.log, (Log{"DELETE " + kRun, "UPDATE [Blinkward v1.01] 102=0 104=1"}));
   fake.registry.locked.insert("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\");
   fake.log.clear();
-  app.OnStartWithWindowsClicked(true);
-  EXPECT_EQ(fake.log.back(), "UPDATE [Blinkward v1.01] start=0 method=1");
+  app.OnSettingChanged(kIdStartWithWindows, true);
+  EXPECT_EQ(fake.log.back(), "UPDATE [Blinkward v1.01] 102=0 104=1");
 }
 
 }  // namespace

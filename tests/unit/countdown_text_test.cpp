@@ -1,9 +1,9 @@
+#include "timed/countdown_text.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
-
-#include "timed/countdown_text.h"
 
 namespace bw {
 namespace {

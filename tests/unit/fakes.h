@@ -136,8 +136,11 @@ class FakeUi : public UiPort, Recorder {
   void Quit() override { log_.push_back("QUIT"); }
 
   static std::string Text(const SettingsView& view) {
-    return "[" + view.title + "] start=" + std::to_string(view.startWithWindows) +
-           " method=" + std::to_string(view.clickMethod);
+    std::string text = "[" + view.title + "]";
+    for (const ControlValue& v : view.values) {
+      text += " " + std::to_string(v.id) + "=" + std::to_string(v.value);
+    }
+    return text;
   }
 
   int popupChoice = 0;

@@ -22,7 +22,7 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   SendMessageA(hwnd, WM_ENDSESSION, FALSE, 0);  // the end was called off
   SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);
   // The user's choices, with the values they leave.
-  w.window.ShowSettings({"", false, 0});
+  w.window.ShowSettings({"", {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdMethod, CBN_SELCHANGE),
@@ -34,9 +34,9 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   PumpUntil([&] { return w.events.calls.size() >= 10; });
   w.window.SetTimer(TimerId::Countdown, false);
 
-  EXPECT_EQ(w.events.calls, (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Close 0",
-                                                      "Close 0", "Close 2", "StartWithWindows 1",
-                                                      "Method 1", "TaskbarCreated", "Timer 1"}));
+  EXPECT_EQ(w.events.calls, (std::vector<std::string>{
+                                "Tray 513", "Tray 515", "Tray 517", "Close 0", "Close 0", "Close 2",
+                                "Setting 102 1", "Setting 104 1", "TaskbarCreated", "Timer 1"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 

@@ -76,11 +76,8 @@ class RecordingEvents final : public AppEvents {
   }
   void OnTrayMessage(int message) override { calls.push_back("Tray " + std::to_string(message)); }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
-  void OnStartWithWindowsClicked(bool checked) override {
-    calls.push_back("StartWithWindows " + std::to_string(checked));
-  }
-  void OnClickMethodChanged(int index) override {
-    calls.push_back("Method " + std::to_string(index));
+  void OnSettingChanged(int id, int value) override {
+    calls.push_back("Setting " + std::to_string(id) + " " + std::to_string(value));
   }
 };
 

@@ -110,7 +110,7 @@ TEST(SettingsWindow, IsBuiltOnFirstUseAsAFixedWindowWithTheDesignedControls) {
   EXPECT_FALSE(IsWindowVisible(w.window.TrayCallbackWindow()));
   EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0) != 0, true);
 
-  w.window.ShowSettings({"Blinkward v1.01", true, 1});
+  w.window.ShowSettings({"Blinkward v1.01", {{kIdStartWithWindows, 1}, {kIdMethod, 1}}});
   ExpectFixedCentredWindow(hwnd, "BlinkwardSettings", "Settings", 201, 117);
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetMenu(hwnd), nullptr);
@@ -133,7 +133,7 @@ TEST(SettingsWindow, IsBuiltOnFirstUseAsAFixedWindowWithTheDesignedControls) {
   EXPECT_STREQ(items[0], "Single click");
   EXPECT_STREQ(items[1], "Double click");
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
-  w.window.UpdateSettings({"Blinkward v1.01", false, -1});
+  w.window.UpdateSettings({"Blinkward v1.01", {{kIdStartWithWindows, 0}, {kIdMethod, -1}}});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
@@ -223,7 +223,7 @@ void ExpectScaledWindows(int dpi) {
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
   Windows w;
   ASSERT_TRUE(w.created && w.dialog.Open());
-  w.window.ShowSettings({"Blinkward v1.01", false, 0});
+  w.window.ShowSettings({"Blinkward v1.01", {}});
   const struct {
     HWND window;
     const WindowLayout& layout;

@@ -150,13 +150,14 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // The settings controls report their new values.
 bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   const auto control = reinterpret_cast<HWND>(lParam);
-  if (!control) return false;
-  if (LOWORD(wParam) == kIdStartWithWindows && HIWORD(wParam) == BN_CLICKED) {
-    events_->OnStartWithWindowsClicked(SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
+  const ControlLayout* row = FindControl(SettingsLayout(), LOWORD(wParam));
+  if (!control || !row) return false;
+  if (row->kind == ControlKind::CheckBox && HIWORD(wParam) == BN_CLICKED) {
+    events_->OnSettingChanged(row->id, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
     return true;
   }
-  if (LOWORD(wParam) == kIdMethod && HIWORD(wParam) == CBN_SELCHANGE) {
-    events_->OnClickMethodChanged(static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
+  if (row->kind == ControlKind::DropDownList && HIWORD(wParam) == CBN_SELCHANGE) {
+    events_->OnSettingChanged(row->id, static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
     return true;
   }
   return false;
@@ -195,8 +196,14 @@ void MainWindow::HideSettings() { ShowWindow(hwnd(), SW_HIDE); }
 void MainWindow::UpdateSettings(const SettingsView& view) {
   if (!controlsBuilt_) return;
   SetDlgItemTextA(hwnd(), kIdTitle, view.title.c_str());
-  CheckDlgButton(hwnd(), kIdStartWithWindows, view.startWithWindows ? BST_CHECKED : BST_UNCHECKED);
-  SendDlgItemMessageA(hwnd(), kIdMethod, CB_SETCURSEL, view.clickMethod, 0);
+  for (const ControlValue& shown : view.values) {
+    const ControlLayout* row = FindControl(SettingsLayout(), shown.id);
+    if (row && row->kind == ControlKind::CheckBox) {
+      CheckDlgButton(hwnd(), shown.id, shown.value ? BST_CHECKED : BST_UNCHECKED);
+    } else if (row && row->kind == ControlKind::DropDownList) {
+      SendDlgItemMessageA(hwnd(), shown.id, CB_SETCURSEL, shown.value, 0);
+    }
+  }
 }
 
 void MainWindow::SetTimer(TimerId timer, bool enabled) {
