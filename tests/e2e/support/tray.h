@@ -1,11 +1,13 @@
-// The notification area of Wine 8's shell desktop ("Shell_TrayWnd" of
+// The notification area of Wine's shell desktop ("Shell_TrayWnd" of
 // explorer.exe) as another program sees it, and waiting without sleeping.
 //
 // Wine 8 draws every icon into the taskbar itself and gives each its own
 // tooltip window, owned by the taskbar, with one tool whose rectangle is where
 // the icon is drawn (empty once the icon is removed; Wine keeps the window).
-// So the icons shown are those tooltips with a non-empty tool rectangle, and an
-// icon's tip is its tool's text. Windows' own taskbar is built differently.
+// So the icons shown are those tooltips with a non-empty tool rectangle.
+// Wine 10 gives each icon a visible child window of the taskbar, which owns
+// the icon's tooltip (a tool without a rectangle). Either way an icon's tip is
+// its tool's text. Windows' own taskbar is built differently.
 #pragma once
 
 #include <windows.h>
