@@ -7,5 +7,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# 32-bit code cannot run on these machines: this build is checked statically only.
-set(BLINKWARD_CAN_RUN OFF CACHE BOOL "" FORCE)
+# Run under the WoW64 build of Wine in the root that scripts/test makes
+# (scripts/lib/wow64-root.sh); cmake/wine-run enters it.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run --wow64)

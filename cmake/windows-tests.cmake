@@ -1,19 +1,20 @@
 # The Windows test tiers, included by cmake/windows.cmake.
 #
-# x86_64: GoogleTest programs built with MinGW and run by CTest under Wine
-# (cmake/wine-run is the emulator; scripts/test starts the Wine session):
+# GoogleTest programs built with MinGW and run by CTest under Wine (cmake/wine-run
+# is the emulator; scripts/test starts the Wine session). x86_64 runs on the
+# host's Wine; i686, the release build, under Wine's WoW64 build in a Debian sid
+# root (scripts/lib/wow64-root.sh), since these machines exec no 32-bit Linux
+# program:
 #   win32_tests  tests/win32/*.cpp against the real platform layer, in-process
 #   e2e_tests    tests/e2e/*.cpp: starts the real Blinkward.exe and drives it
 #                from outside, as the shell and other programs would
 #   tray_probe   a small tool that reads the notification area (scripts/run)
-# i686: 32-bit code cannot run on these machines; tests/pe checks the exe's
-# headers, imports and resources statically.
+# i686 also has tests/pe, static checks of the exe's headers, imports and
+# resources, in build/win32/pe; the tests run under Wine have the label "wine".
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
-  include(${CMAKE_SOURCE_DIR}/tests/pe/pe-tests.cmake OPTIONAL)
-  return()
-endif()
-if(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  add_subdirectory(${CMAKE_SOURCE_DIR}/cmake/pe-checks pe)
+elseif(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   return()
 endif()
 
@@ -38,6 +39,7 @@ function(blinkward_add_wine_tests target prefix timeout)
       RUN_SERIAL TRUE
       FAIL_REGULAR_EXPRESSION "Unhandled (exception|page fault)"
       PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] 1 test\\."
+      LABELS wine
       ${ARGN})
 endfunction()
 
