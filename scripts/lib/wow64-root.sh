@@ -114,7 +114,7 @@ bw_wow64_remove() {
 }
 
 wow64_root_ready() {
-  local why
+  local why=
   if [ "$(id -u)" != 0 ]; then
     why="must run as root (debootstrap, chroot, mount)"
   else
