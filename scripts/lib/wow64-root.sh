@@ -127,7 +127,7 @@ wow64_root_ready() {
       fi
     else
       bw_wow64_create ||
-        why="could not create it from the Debian archive (see build/wow64/*.log)"
+        why="could not create it from the Debian archive: is it reachable? (see build/wow64/*.log)"
       [ -n "$why" ] || bw_wow64_root_ok || why="its Wine does not start"
     fi
     exec 8>&-
