@@ -159,7 +159,7 @@ wow64_root_enter() {
     trap 'exit 141' PIPE
     trap 'exit 143' TERM
   fi
-  mkdir -p /tmp/.X11-unix
+  [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix   # as the X server would make it
   wow64_root_mount_system &&
     bw_wow64_mount --bind "$BW_ROOT" "$BW_WOW64_ROOT$BW_ROOT" &&
     bw_wow64_mount --bind /tmp/.X11-unix "$BW_WOW64_ROOT/tmp/.X11-unix" || {
