@@ -54,12 +54,11 @@ TEST_F(PollerTest, RedrawsOnlyOnAChangeOrWhenInvalidated) {
   icon.Add();
   poller.Tick();
   log.clear();
-  poller.Tick();
-  system.active = false;
-  poller.Tick();
-  poller.Tick();
-  poller.Invalidate();
-  poller.Tick();
+  for (int tick = 0; tick < 4; ++tick) {
+    system.active = tick == 0;
+    if (tick == 3) poller.Invalidate();
+    poller.Tick();
+  }
   EXPECT_EQ(log, (Log{"SPI_GET", "SPI_GET", "NOTIFY MODIFY off [Screen Saver is DISABLED]",
                       "SPI_GET", "SPI_GET", "NOTIFY MODIFY off [Screen Saver is DISABLED]"}));
 }

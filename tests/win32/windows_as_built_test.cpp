@@ -12,57 +12,50 @@
 namespace bw::win32::test {
 namespace {
 
-// A kind of control as it must come out: its class and style bits.
-struct Kind {
-  const char* className;
-  LONG mask, style;  // (GWL_STYLE & mask) == style
-};
-
-constexpr LONG kStatic = WS_VISIBLE | SS_TYPEMASK, kButton = WS_VISIBLE | BS_TYPEMASK;
-constexpr LONG kUpDownBits =
-    WS_VISIBLE | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNLEFT | UDS_ALIGNRIGHT | WS_TABSTOP;
-constexpr Kind kLabel{"Static", kStatic, WS_VISIBLE | SS_LEFT};
-constexpr Kind kPicture{"Static", kStatic, WS_VISIBLE | SS_ICON};
-constexpr Kind kCheckBox{"Button", kButton, WS_VISIBLE | BS_AUTOCHECKBOX};
-constexpr Kind kButtonKind{"Button", kButton, WS_VISIBLE | BS_PUSHBUTTON};
-constexpr Kind kDefaultButton{"Button", kButton, WS_VISIBLE | BS_DEFPUSHBUTTON};
-constexpr Kind kList{"ComboBox", WS_VISIBLE | 3, WS_VISIBLE | CBS_DROPDOWNLIST};
-constexpr Kind kNumber{"Edit", WS_VISIBLE | ES_CENTER | ES_RIGHT, WS_VISIBLE | ES_RIGHT};
-constexpr Kind kUpDown{UPDOWN_CLASSA, kUpDownBits, WS_VISIBLE | UDS_SETBUDDYINT};
-constexpr Kind kWrappingUpDown{UPDOWN_CLASSA, kUpDownBits, WS_VISIBLE | UDS_SETBUDDYINT | UDS_WRAP};
-
+// A control as it must come out: class, type (the style bits that choose what
+// the class makes), text (null: not compared), pixels in the parent's client
+// area, and font weight (0: a control that keeps no font).
 struct ExpectedControl {
   int id;
-  Kind kind;
-  const char* text;  // null: not compared (lists, pictures)
-  RECT pixels;       // in the parent's client area
-  LONG weight;       // of the font; 0: a control that keeps no font
+  const char* className;
+  LONG type;
+  const char* text;
+  RECT pixels;
+  LONG weight;
 };
+
+LONG TypeBits(const std::string& className, LONG style) {
+  if (className == "Static") return style & SS_TYPEMASK;
+  if (className == "Button") return style & BS_TYPEMASK;
+  if (className == "ComboBox") return style & 3;
+  if (className == "Edit") return style & (ES_CENTER | ES_RIGHT);
+  return style & (UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNLEFT | UDS_ALIGNRIGHT | WS_TABSTOP);
+}
 
 void ExpectControls(HWND parent, std::span<const ExpectedControl> expected) {
   for (const ExpectedControl& e : expected) {
     SCOPED_TRACE(testing::Message() << "control " << e.id);
     const HWND control = GetDlgItem(parent, e.id);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), e.kind.className), 0) << ClassOf(control);
+    EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), e.className), 0) << ClassOf(control);
     const LONG style = GetWindowLongA(control, GWL_STYLE);
-    EXPECT_EQ(style & e.kind.mask, e.kind.style) << std::hex << style;
+    EXPECT_TRUE(style & WS_VISIBLE);
+    EXPECT_EQ(TypeBits(e.className, style), e.type) << std::hex << style;
     if (e.text) {
       EXPECT_EQ(TextOf(control), e.text);
     }
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_TRUE(EqualRect(&rect, &e.pixels))
-        << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_TRUE(EqualRect(&r, &e.pixels))
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
     if (e.weight == 0) continue;
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    EXPECT_STREQ(font.lfFaceName, "Tahoma");
-    EXPECT_EQ(font.lfHeight, -11);  // 8.25 pt at 96 dpi
-    EXPECT_EQ(font.lfWeight, e.weight);
-    EXPECT_EQ(font.lfCharSet, 161);
+    LOGFONTA f{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof f, &f);
+    // Tahoma 8.25 pt at 96 dpi.
+    EXPECT_EQ(std::string(f.lfFaceName) + " " + std::to_string(f.lfHeight) + " " +
+                  std::to_string(f.lfWeight) + " " + std::to_string(f.lfCharSet),
+              "Tahoma -11 " + std::to_string(e.weight) + " 161");
   }
 }
 
@@ -108,17 +101,27 @@ TEST(SettingsWindow, IsBuiltOnFirstUseAsAFixedWindowWithTheDesignedControls) {
   EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
   EXPECT_EQ(GetParent(w.window.TrayCallbackWindow()), hwnd);
   EXPECT_FALSE(IsWindowVisible(w.window.TrayCallbackWindow()));
-  EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0) != 0, true);
+  EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 
   w.window.ShowSettings({"Blinkward v1.01", true, 1});
   ExpectFixedCentredWindow(hwnd, "BlinkwardSettings", "Settings", 201, 117);
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetMenu(hwnd), nullptr);
   const ExpectedControl controls[] = {
-      {kIdTitle, kLabel, "Blinkward v1.01", {8, 8, 193, 41}, 700},
-      {kIdStartWithWindows, kCheckBox, "Start automatically with Windows", {8, 44, 193, 61}, 400},
-      {kIdMethodLabel, kLabel, "Change Screen Saver state method:", {8, 72, 193, 89}, 400},
-      {kIdMethod, kList, nullptr, {104, 88, 193, 109}, 400},
+      {kIdTitle, "Static", SS_LEFT, "Blinkward v1.01", {8, 8, 193, 41}, 700},
+      {kIdStartWithWindows,
+       "Button",
+       BS_AUTOCHECKBOX,
+       "Start automatically with Windows",
+       {8, 44, 193, 61},
+       400},
+      {kIdMethodLabel,
+       "Static",
+       SS_LEFT,
+       "Change Screen Saver state method:",
+       {8, 72, 193, 89},
+       400},
+      {kIdMethod, "ComboBox", CBS_DROPDOWNLIST, nullptr, {104, 88, 193, 109}, 400},
   };
   ExpectControls(hwnd, controls);
   EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdStartWithWindows, kIdMethod}));
@@ -127,11 +130,12 @@ TEST(SettingsWindow, IsBuiltOnFirstUseAsAFixedWindowWithTheDesignedControls) {
   // The method list: two items, the program's choice selected.
   const HWND list = w.Item(kIdMethod);
   ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
-  char items[2][32] = {};
-  for (int i = 0; i < 2; ++i)
-    SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(items[i]));
-  EXPECT_STREQ(items[0], "Single click");
-  EXPECT_STREQ(items[1], "Double click");
+  const char* items[] = {"Single click", "Double click"};
+  for (int i = 0; i < 2; ++i) {
+    char text[32] = "";
+    SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, items[i]);
+  }
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
   w.window.UpdateSettings({"Blinkward v1.01", false, -1});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
@@ -163,36 +167,36 @@ TEST(TimedDialogWindow, IsAnOwnedFixedDialogWithoutIconAndWithTheDesignedControl
   const LONG exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
   EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME) << std::hex << exStyle;
   EXPECT_FALSE(exStyle & (WS_EX_APPWINDOW | WS_EX_TOOLWINDOW)) << std::hex << exStyle;
-  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0);
-  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0), 0);
-  EXPECT_EQ(GetClassLongPtrA(dialog, GCLP_HICON) | GetClassLongPtrA(dialog, GCLP_HICONSM), 0u);
+  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) |
+                SendMessageA(dialog, WM_GETICON, ICON_BIG, 0) |
+                GetClassLongPtrA(dialog, GCLP_HICON) | GetClassLongPtrA(dialog, GCLP_HICONSM),
+            0);
   // Owned, so no taskbar button; the owner takes no input until the dialog closes.
   EXPECT_EQ(GetWindow(dialog, GW_OWNER), w.window.hwnd());
   EXPECT_FALSE(IsWindowEnabled(w.window.hwnd()));
 
   const ExpectedControl controls[] = {
-      {kIdClock, kPicture, nullptr, {13, 4, 45, 36}, 0},
-      {kIdPrompt, kLabel, "Screen Saver will be disabled for:", {56, 8, 201, 41}, 400},
-      {kIdHours, kNumber, "0", {16, 40, 40, 59}, 400},
-      {kIdHoursUpDown, kUpDown, nullptr, {40, 40, 57, 59}, 0},
-      {kIdHoursLabel, kLabel, "hours", {62, 43, 103, 60}, 400},
-      {kIdMinutes, kNumber, "0", {104, 40, 128, 59}, 400},
-      {kIdMinutesUpDown, kWrappingUpDown, nullptr, {128, 40, 145, 59}, 0},
-      {kIdMinutesLabel, kLabel, "minutes", {150, 43, 199, 60}, 400},
+      {kIdClock, "Static", SS_ICON, nullptr, {13, 4, 45, 36}, 0},
+      {kIdPrompt, "Static", SS_LEFT, "Screen Saver will be disabled for:", {56, 8, 201, 41}, 400},
+      {kIdHours, "Edit", ES_RIGHT, "0", {16, 40, 40, 59}, 400},
+      {kIdHoursUpDown, UPDOWN_CLASSA, UDS_SETBUDDYINT, nullptr, {40, 40, 57, 59}, 0},
+      {kIdHoursLabel, "Static", SS_LEFT, "hours", {62, 43, 103, 60}, 400},
+      {kIdMinutes, "Edit", ES_RIGHT, "0", {104, 40, 128, 59}, 400},
+      {kIdMinutesUpDown, UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_WRAP, nullptr, {128, 40, 145, 59}, 0},
+      {kIdMinutesLabel, "Static", SS_LEFT, "minutes", {150, 43, 199, 60}, 400},
       {kIdStartWhenDone,
-       kCheckBox,
+       "Button",
+       BS_AUTOCHECKBOX,
        "Start SS immediately after the timer expires",
        {24, 64, 193, 89},
        400},
-      {kIdCancel, kButtonKind, "Cancel", {16, 100, 81, 125}, 400},
-      {kIdOk, kDefaultButton, "OK", {128, 100, 193, 125}, 400},
+      {kIdCancel, "Button", BS_PUSHBUTTON, "Cancel", {16, 100, 81, 125}, 400},
+      {kIdOk, "Button", BS_DEFPUSHBUTTON, "OK", {128, 100, 193, 125}, 400},
   };
   ExpectControls(dialog, controls);
   EXPECT_EQ(TabOrder(dialog),
             (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk, kIdStartWhenDone}));
   EXPECT_NE(SendMessageA(w.DialogItem(kIdClock), STM_GETICON, 0, 0), 0) << "frame 0 shows";
-
-  // The up-downs' ranges, buddies and the fields' limit show in the keyboard tests.
   SendMessageA(dialog, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));

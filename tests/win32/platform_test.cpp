@@ -1,7 +1,9 @@
-// What the program's window reports for the messages Windows, the shell and
-// the user send it, and its popup menu as built.
+// What the Win32 layer makes of the messages Windows, the shell and the user
+// send the program's window; its popup menu; and the registry as it stores
+// the program's settings.
 #include <gtest/gtest.h>
 
+#include "platform/win32/text_win.h"
 #include "win32_test_support.h"
 
 namespace bw::win32::test {
@@ -11,8 +13,8 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   Windows w;
   ASSERT_TRUE(w.created);
   const HWND hwnd = w.window.hwnd();
-  // The shell sends the icon's callback (WM_MOUSEMOVE) to the hidden child with
-  // the icon id and the mouse message that happened over the icon.
+  // The shell sends the icon's callback to the hidden child: the icon id and
+  // the mouse message that happened over the icon.
   for (LPARAM mouse : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONUP}) {
     SendMessageA(w.window.TrayCallbackWindow(), WM_MOUSEMOVE, 1, mouse);
   }
@@ -21,7 +23,6 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   EXPECT_EQ(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageA(hwnd, WM_ENDSESSION, FALSE, 0);  // the end was called off
   SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);
-  // The user's choices, with the values they leave.
   w.window.ShowSettings({"", false, 0});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
@@ -33,7 +34,6 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   w.window.SetTimer(TimerId::Countdown, true);
   PumpUntil([&] { return w.events.calls.size() >= 10; });
   w.window.SetTimer(TimerId::Countdown, false);
-
   EXPECT_EQ(w.events.calls, (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Close 0",
                                                       "Close 0", "Close 2", "StartWithWindows 1",
                                                       "Method 1", "TaskbarCreated", "Timer 1"}));
@@ -46,42 +46,63 @@ std::string CaptionAt(HMENU menu, int position) {
   return caption;
 }
 
-TEST(PopupMenu, EightPlainItemsWithSeparatorsAtFourAndSixAndTheTimedDisableChanges) {
+// Eight plain items with separators at 4 and 6; a timed disable greys item 1
+// and renames item 5, and its end undoes both.
+TEST(PopupMenu, HasTheDesignedItemsAndFollowsATimedDisable) {
   Windows w;
   ASSERT_TRUE(w.created);
   const HMENU menu = w.window.PopupMenu();
   const char* captions[] = {"Start Screen Saver",
                             "Configure Screen Saver",
                             "Select Screen Saver",
-                            nullptr,
+                            "",
                             "Temporarily disable Screen Saver",
-                            nullptr,
+                            "",
                             "Configure program",
                             "Exit"};
   ASSERT_EQ(GetMenuItemCount(menu), 8);
   for (int i = 0; i < 8; ++i) {
-    SCOPED_TRACE(i + 1);
     const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+    EXPECT_EQ(CaptionAt(menu, i), captions[i]);
     // Wine reports separators as greyed; they cannot be chosen either way.
-    if (!captions[i]) {
-      EXPECT_TRUE(state & MF_SEPARATOR) << std::hex << state;
+    if (!*captions[i]) {
+      EXPECT_TRUE(state & MF_SEPARATOR) << i << std::hex << " " << state;
       continue;
     }
-    constexpr UINT kNotPlain = MF_SEPARATOR | MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_POPUP |
-                               MF_DEFAULT | MF_BITMAP | MF_OWNERDRAW;
-    EXPECT_EQ(state & kNotPlain, 0u) << std::hex << state;
+    EXPECT_EQ(state & (MF_GRAYED | MF_CHECKED | MF_POPUP | MF_DEFAULT | MF_OWNERDRAW), 0u) << i;
     EXPECT_EQ(GetMenuItemID(menu, i), static_cast<UINT>(i + 1));
-    EXPECT_EQ(CaptionAt(menu, i), captions[i]);
   }
-  // A timed disable greys item 1 and renames item 5, and its end undoes both.
-  w.app.countdown().Begin({0, 5}, false);
-  EXPECT_TRUE(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED);
-  EXPECT_EQ(CaptionAt(menu, 4), "Enable Screen Saver");
-  EXPECT_EQ(CaptionAt(menu, 0), "Start Screen Saver");
-  w.app.countdown().End();
-  EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED, 0u);
-  EXPECT_EQ(CaptionAt(menu, 4), "Temporarily disable Screen Saver");
-  EXPECT_EQ(GetMenuItemCount(menu), 8);
+  for (bool timed : {true, false}) {
+    timed ? w.app.countdown().Begin({0, 5}, false) : w.app.countdown().End();
+    EXPECT_EQ((GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED) != 0, timed);
+    EXPECT_EQ(CaptionAt(menu, 4), timed ? "Enable Screen Saver" : captions[4]);
+  }
+}
+
+// Strings in any script round-trip; a value of any type is present; a delete
+// of what is not there succeeds.
+TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
+  RegistryWin registry;
+  const std::string path = "Software\\BlinkwardWin32Test\\\xD0\x9F\xE6\xB5\x8B";
+  const std::string text = "C:\\\xE6\x97\xA5\xD0\x94\\Blinkward.exe" + std::string(300, 'x');
+  using State = StoredString::State;
+  EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
+  ASSERT_TRUE(registry.WriteString(path, "x", text));
+  const StoredString read = registry.ReadString(path, "x");
+  EXPECT_EQ(read.state, State::Present);
+  EXPECT_EQ(read.text, text);
+  const DWORD number = 7;
+  HKEY key = nullptr;
+  RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, KEY_SET_VALUE, &key);
+  RegSetValueExW(key, L"n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
+  RegCloseKey(key);
+  EXPECT_EQ(registry.ReadString(path, "n").state, State::Present);
+  EXPECT_EQ(registry.ReadString(path, "n").text, "");
+  for (int i = 0; i < 2; ++i) EXPECT_TRUE(registry.DeleteValue(path, "x")) << i;
+  EXPECT_TRUE(registry.DeleteValue(path + "\\absent", "x"));
+  EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
+  RegDeleteKeyW(HKEY_CURRENT_USER, Widen(path).c_str());
+  RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\BlinkwardWin32Test");
 }
 
 }  // namespace
