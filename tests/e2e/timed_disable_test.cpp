@@ -45,7 +45,7 @@ TEST_F(BlinkwardTest, TimedDisableHoldsTheScreenSaverOffUntilEnded) {
     } else {
       EXPECT_TRUE(WaitForTip(kEnabledTip)) << "tip is \"" << Tip() << "\"";
       EXPECT_FALSE(WaitForScreenSaver(false, 2 * kQuietMs)) << "still held off";
-      EXPECT_TRUE(TopLevelWindowsOf(blinkward_.id, L"Timed").empty())
+      EXPECT_TRUE(FindWindows(nullptr, blinkward_.id, nullptr, L"Timed").empty())
           << "\"Enable Screen Saver\" opened the dialog";
       SendEndOfLogon();
       ASSERT_TRUE(blinkward_.WaitForExit(kWaitMs));

@@ -25,7 +25,7 @@ TEST_F(BlinkwardTest, SecondCopyEndsAtOnceWithoutAWindow) {
   size_t windowsSeen = 0;  // over its whole life
   const bool ended = PumpUntil(
       [&] {
-        windowsSeen += TopLevelWindowsOf(second.id, nullptr, false).size();
+        windowsSeen += FindWindows(nullptr, second.id, nullptr, nullptr, false).size();
         return !second.Running();
       },
       kWaitMs);
