@@ -82,9 +82,11 @@ TEST_F(AppTest, EachMethodTogglesOnlyOnItsOwnMessage) {
     EXPECT_EQ(test::Count(fake.log, "SPI_SET"), c.toggles ? 1 : 0)
         << c.method << " " << c.message << " " << c.timed;
     if (c.toggles) {
-      EXPECT_EQ(fake.log.back(), "NOTIFY MODIFY off [Screen Saver is DISABLED]");
       app.OnTrayMessage(c.message);
-      EXPECT_EQ(fake.log.back(), "NOTIFY MODIFY on [Screen Saver is ENABLED]");
+      EXPECT_EQ(
+          fake.log,
+          (Log{"SPI_GET", "SPI_SET off", "SPI_GET", "NOTIFY MODIFY off [Screen Saver is DISABLED]",
+               "SPI_GET", "SPI_SET on", "SPI_GET", "NOTIFY MODIFY on [Screen Saver is ENABLED]"}));
     }
     app.countdown().End();
   }
@@ -154,7 +156,7 @@ TEST(Settings, ClickMethodReadsOnlyWholeIndexes) {
 }
 
 // Start-up rewrites an entry that exists, whatever it held (a long path, another
-// type, another copy's place), with the kEntry path of this copy; it writes
+// type, another copy's place), with the quoted path of this copy; it writes
 // nothing when there is none, or when the key cannot be read.
 TEST(Settings, LoadRewritesAnExistingRunEntryOnly) {
   for (const char* held : {"C:\\old\\Blinkward.exe", "", static_cast<const char*>(nullptr)}) {

@@ -54,7 +54,6 @@ struct FakeSystem : SystemPort, Recorder {
   bool FileExists(const std::string& path) override { return files.count(path) != 0; }
   std::string ExecutablePath() override { return "C:\\Program Files\\Blinkward\\Blinkward.exe"; }
   std::uint32_t TickCount() override { return now; }
-
   bool active = true, accepts = true;
   std::string native;
   std::set<std::string> files;
@@ -84,7 +83,6 @@ struct FakeRegistry : RegistryPort, Recorder {
   static std::string Name(std::string_view keyPath, std::string_view name) {
     return std::string(keyPath) + "|" + std::string(name);
   }
-
   std::map<std::string, std::string> values;
   std::set<std::string> locked, unreadable;
 };
@@ -103,7 +101,6 @@ struct FakeShell : ShellPort, Recorder {
     if (accepted && command != TrayCommand::Modify) hasIcon = command == TrayCommand::Add;
     return accepted;
   }
-
   int busy = 0;  // calls that fail, as a shell still starting at logon
   bool hasIcon = false;
 };
@@ -131,7 +128,6 @@ struct FakeUi : UiPort, Recorder {
     return "[" + view.title + "] start=" + std::to_string(view.startWithWindows) +
            " method=" + std::to_string(view.clickMethod);
   }
-
   int popupChoice = 0;
   std::function<void()> whilePopupOpen;
 };

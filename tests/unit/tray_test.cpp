@@ -7,7 +7,6 @@
 #include "tray/status_poller.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_icon_data.h"
-#include "tray/tray_message.h"
 
 namespace bw {
 namespace {
@@ -25,16 +24,6 @@ TEST(TrayTip, FillsTheFieldWithTextNulAndSpaces) {
     EXPECT_EQ(TipFieldText(field), text.substr(0, kept));
     EXPECT_EQ(field[kept], '\0') << length;
     EXPECT_EQ(std::string(field.begin() + kept + 1, field.end()), std::string(63 - kept, ' '));
-  }
-}
-
-TEST(TrayMessage, OnlyThreeMessagesMeanAnything) {
-  for (int n = -70000; n <= 70000; ++n) {
-    const TrayAction expected = n == 513   ? TrayAction::ToggleOnSingleClick
-                                : n == 515 ? TrayAction::ToggleOnDoubleClick
-                                : n == 517 ? TrayAction::Popup
-                                           : TrayAction::None;
-    ASSERT_EQ(DecodeTrayMessage(n), expected) << n;
   }
 }
 
