@@ -18,22 +18,6 @@ const std::string kMethod = "Software\\Blinkward\\Method|";
 const std::string kEntry = "\"C:\\Program Files\\Blinkward\\Blinkward.exe\"";
 const std::string kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 
-// The icon appears with the program's own picture and name, the settings are
-// read, then the poller runs; the first poll always draws the state.
-TEST(App, StartsWithItsOwnIconThenDrawsTheState) {
-  for (bool active : {false, true}) {
-    test::FakePlatform fake;
-    fake.system.active = active;
-    App app(fake.platform);
-    app.Start();
-    EXPECT_EQ(fake.log, (Log{"NOTIFY ADD app [Blinkward]", "POLL on"}));
-    fake.log.clear();
-    app.OnTimer(TimerId::Poll);
-    EXPECT_EQ(fake.log, (Log{"SPI_GET", active ? "NOTIFY MODIFY on [Screen Saver is ENABLED]"
-                                               : "NOTIFY MODIFY off [Screen Saver is DISABLED]"}));
-  }
-}
-
 // A user's close only hides; Exit and the end of the logon store the method
 // before the icon goes (the shell may be busy then), and mid-span switch the
 // screen saver back on without starting it.
@@ -118,16 +102,6 @@ TEST_F(AppTest, MenuCommandsReachTheirTargets) {
                  "LAUNCH [\"C:\\Windows\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL "
                  "desk.cpl,,1] in [C:\\Windows\\system32]",
                  "SHOW [Blinkward v1.01] start=0 method=0", "DIALOG"}));
-}
-
-// Explorer restarted: the icon comes back as it stands.
-TEST_F(AppTest, TaskbarCreatedAddsTheIconAsItStands) {
-  fake.system.active = false;
-  app.OnTimer(TimerId::Poll);
-  fake.shell.hasIcon = false;
-  fake.log.clear();
-  app.OnTaskbarCreated();
-  EXPECT_EQ(fake.log, Log{"NOTIFY ADD off [Screen Saver is DISABLED]"});
 }
 
 // Both settings are stored the moment they change; the box shows what the

