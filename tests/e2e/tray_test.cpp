@@ -7,46 +7,6 @@
 namespace e2e {
 namespace {
 
-TEST_F(BlinkwardTest, IconShowsTheTrueStateAndFollowsAnotherProgramsChange) {
-  ASSERT_TRUE(SetScreenSaverActive(false));
-  ASSERT_NO_FATAL_FAILURE(StartBlinkward());  // one icon, the tip of the state
-  EXPECT_FALSE(IsWindowVisible(main_)) << "the main window must start hidden";
-  // What a user sees: the shell's tooltip when the mouse rests on the icon.
-  ASSERT_EQ(1u, Icons().size());
-  EXPECT_EQ(kDisabledTip, HoverTip(Icons()[0], kWaitMs));
-  ASSERT_TRUE(SetScreenSaverActive(true));
-  EXPECT_TRUE(WaitForTip(kEnabledTip)) << "tip is \"" << Tip() << "\"";
-}
-
-TEST_F(BlinkwardTest, SecondCopyEndsAtOnceWithoutAWindow) {
-  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
-  Process second;
-  ASSERT_TRUE(second.Start(BlinkwardExePath()));
-  size_t windowsSeen = 0;  // over its whole life
-  const bool ended = PumpUntil(
-      [&] {
-        windowsSeen += FindWindows(nullptr, second.id, nullptr, nullptr, false).size();
-        return !second.Running();
-      },
-      kWaitMs);
-  TerminateProcess(second.handle, 1);
-  EXPECT_TRUE(ended) << "the second copy still runs";
-  EXPECT_EQ(0u, windowsSeen) << "the second copy created a window";
-  EXPECT_TRUE(blinkward_.Running());
-  EXPECT_EQ(TipFor(ScreenSaverActive()), Tip()) << Icons().size() << " icons shown";
-}
-
-// Explorer broadcasts "TaskbarCreated" when it restarts (Wine 8 never does); a
-// new notification area knows no icons.
-TEST_F(BlinkwardTest, TaskbarCreatedAddsTheIconAgain) {
-  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
-  const std::wstring tip = Tip();
-  ASSERT_TRUE(DeleteIcon()) << "the icon is not (callback window, 1)";
-  ASSERT_TRUE(WaitForNoIcon());
-  ASSERT_TRUE(PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
-  EXPECT_TRUE(WaitForTip(tip)) << Icons().size() << " icons, tip \"" << Tip() << "\"";
-}
-
 // A real click through the system's input queue, in the middle of the icon.
 bool MouseClickAt(const TrayIcon& icon, DWORD press, DWORD release) {
   const RECT& r = icon.screenRect;
@@ -62,15 +22,43 @@ bool MouseClickAt(const TrayIcon& icon, DWORD press, DWORD release) {
   return sent;
 }
 
-TEST_F(BlinkwardTest, RealMouseLeftClickSwitchesAndRightClickOpensTheMenu) {
-  const bool initial = ScreenSaverActive();
-  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
-  ASSERT_EQ(1u, Icons().size());
-  ASSERT_TRUE(MouseClickAt(Icons()[0], MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP));
-  EXPECT_TRUE(WaitForScreenSaver(!initial, kWaitMs)) << "a left click did not switch";
-  EXPECT_TRUE(WaitForTip(TipFor(!initial)));
+// The icon shows the true state and follows another program's change; a
+// second copy ends at once without a window; a new notification area gets the
+// icon again (Explorer broadcasts "TaskbarCreated" when it restarts, Wine 8
+// never does); and a real left click switches, a right click opens the menu.
+TEST_F(BlinkwardTest, OneIconFollowsTheStateAndTheMouseForEveryCopyAndTaskbar) {
+  ASSERT_TRUE(SetScreenSaverActive(false));
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward());  // one icon, the tip of the state
+  EXPECT_FALSE(IsWindowVisible(main_)) << "the main window must start hidden";
+  // What a user sees: the shell's tooltip when the mouse rests on the icon.
+  EXPECT_EQ(kDisabledTip, HoverTip(Icons().at(0), kWaitMs));
+  ASSERT_TRUE(SetScreenSaverActive(true));
+  EXPECT_TRUE(WaitForTip(kEnabledTip)) << "tip is \"" << Tip() << "\"";
+
+  Process second;
+  ASSERT_TRUE(second.Start(BlinkwardExePath()));
+  size_t windowsSeen = 0;  // over its whole life
+  EXPECT_TRUE(PumpUntil(
+      [&] {
+        windowsSeen += FindWindows(nullptr, second.id, nullptr, nullptr, false).size();
+        return !second.Running();
+      },
+      kWaitMs))
+      << "the second copy still runs";
+  TerminateProcess(second.handle, 1);
+  EXPECT_EQ(0u, windowsSeen) << "the second copy created a window";
+  EXPECT_EQ(kEnabledTip, Tip()) << Icons().size() << " icons shown";
+
+  ASSERT_TRUE(DeleteIcon()) << "the icon is not (callback window, 1)";
+  ASSERT_TRUE(WaitForNoIcon());
+  ASSERT_TRUE(PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
+  ASSERT_TRUE(WaitForTip(kEnabledTip)) << Icons().size() << " icons, tip \"" << Tip() << "\"";
+
+  ASSERT_TRUE(MouseClickAt(Icons().at(0), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP));
+  EXPECT_TRUE(WaitForScreenSaver(false, kWaitMs)) << "a left click did not switch";
+  EXPECT_TRUE(WaitForTip(kDisabledTip));
   PumpFor(kQuietMs);  // far enough apart not to make a double click
-  ASSERT_TRUE(MouseClickAt(Icons()[0], MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP));
+  ASSERT_TRUE(MouseClickAt(Icons().at(0), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP));
   EXPECT_TRUE(PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) << "no menu";
   PostMessageW(PopupMenu(), WM_KEYDOWN, VK_ESCAPE, 1);
 }
