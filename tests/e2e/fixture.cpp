@@ -94,7 +94,7 @@ bool BlinkwardTest::Choose(MenuChoice item) const {
 
 HWND BlinkwardTest::OpenTimedDialog() const {
   std::vector<HWND> shown;
-  if (Choose(MenuChoice::TimedDisable)) {
+  if (Choose(kTimedDisable)) {
     PumpUntil(
         [&] { return !(shown = FindWindows(nullptr, blinkward_.id, nullptr, L"Timed")).empty(); },
         kWaitMs);

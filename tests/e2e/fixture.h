@@ -29,12 +29,7 @@ inline constexpr wchar_t kMethodKeyPath[] = L"Software\\Blinkward\\Method";  // 
 inline constexpr DWORD kStartMs = 15000, kWaitMs = 3000, kQuietMs = 750;
 
 // The popup menu's items as the Down arrow reaches them (it skips separators).
-enum class MenuChoice {
-  ConfigureScreenSaver = 2,
-  TimedDisable = 4,
-  ConfigureProgram = 5,
-  Exit = 6
-};
+enum MenuChoice { kConfigureScreenSaver = 2, kTimedDisable = 4, kConfigureProgram = 5, kExit = 6 };
 
 inline std::wstring TipFor(bool active) { return active ? kEnabledTip : kDisabledTip; }
 
@@ -169,7 +164,7 @@ class BlinkwardTest : public ::testing::Test {
     return FindWindowIn(main_, windowClass, text);
   }
   bool ShowSettings() const {
-    return Choose(MenuChoice::ConfigureProgram) &&
+    return Choose(kConfigureProgram) &&
            PumpUntil([this] { return IsWindowVisible(main_) != FALSE; }, kWaitMs);
   }
   HWND OpenTimedDialog() const;  // null if none showed

@@ -42,7 +42,7 @@ TEST_F(Paths, AFolderInAnotherScriptReachesTheRunEntryAndTheScreenSaverWhole) {
   EXPECT_FALSE(ReadUserText(kRunKeyPath, L"Blinkward")) << "unticking left the Run entry";
 
   ASSERT_TRUE(WriteUserText(kDesktopKey, L"SCRNSAVE.EXE", kSaver));
-  ASSERT_TRUE(Choose(MenuChoice::ConfigureScreenSaver));
+  ASSERT_TRUE(Choose(kConfigureScreenSaver));
   std::optional<std::wstring> noted;
   PumpUntil([&] { return (noted = ReadUserText(kMarkKey, L"Configured")).has_value(); }, kStartMs);
   EXPECT_EQ(kSaver, noted.value_or(L"<not started>"));

@@ -10,8 +10,8 @@ const std::wstring kOneMinuteTip = L"Screen Saver will be DISABLED\nfor the next
 constexpr DWORD kTickMs = 3000;  // for the countdown's once-a-second work to show
 
 TEST_F(BlinkwardTest, TimedDisableHoldsTheScreenSaverOffUntilEnded) {
-  for (MenuChoice end : {MenuChoice::TimedDisable, MenuChoice::Exit}) {
-    SCOPED_TRACE(end == MenuChoice::Exit ? "Exit" : "Enable Screen Saver");
+  for (MenuChoice end : {kTimedDisable, kExit}) {
+    SCOPED_TRACE(end == kExit ? "Exit" : "Enable Screen Saver");
     // Off before it starts, so a click that got through would switch it on.
     ASSERT_TRUE(SetScreenSaverActive(false));
     ASSERT_NO_FATAL_FAILURE(StartBlinkward());
@@ -39,7 +39,7 @@ TEST_F(BlinkwardTest, TimedDisableHoldsTheScreenSaverOffUntilEnded) {
 
     ASSERT_TRUE(Choose(end));
     EXPECT_TRUE(WaitForScreenSaver(true, kWaitMs)) << "the screen saver was left off";
-    if (end == MenuChoice::Exit) {
+    if (end == kExit) {
       EXPECT_TRUE(blinkward_.WaitForExit(kWaitMs)) << "\"Exit\" did not end the program";
       EXPECT_TRUE(WaitForNoIcon()) << "the icon is still shown";
     } else {

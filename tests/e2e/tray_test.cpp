@@ -93,7 +93,7 @@ TEST_F(BlinkwardTest, TheMethodIsStoredAtOnceAndAgainByEachEnd) {
     if (end.logonEnds) {
       EXPECT_NE(0, SendEndOfLogon()) << "Blinkward refused to let the logon end";
     } else {
-      ASSERT_TRUE(Choose(MenuChoice::Exit));
+      ASSERT_TRUE(Choose(kExit));
     }
     EXPECT_TRUE(WaitForNoIcon()) << "the icon is still shown";
     ASSERT_TRUE(blinkward_.WaitForExit(kWaitMs)) << "the program still runs";
