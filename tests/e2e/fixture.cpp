@@ -1,23 +1,12 @@
 #include "fixture.h"
 
-#include <commctrl.h>
-#include <shellapi.h>
-
-#include <cstdlib>
-
 namespace e2e {
 namespace {
 
-constexpr wchar_t kMainClass[] = L"BlinkwardSettings";
-constexpr wchar_t kCallbackClass[] = L"BlinkwardStatusOutput";
-constexpr UINT kIconId = 1;
-constexpr UINT kIconCallbackMessage = 512;  // the message Blinkward registered for its icon
-
 struct WindowSearch {
-  DWORD pid;  // 0: any
-  const wchar_t* windowClass;
-  const wchar_t* text;
-  bool visibleOnly;
+  DWORD pid;
+  const wchar_t *windowClass, *text;
+  bool shownOnly;
   std::vector<HWND> found;
 };
 
@@ -25,159 +14,47 @@ BOOL CALLBACK Collect(HWND window, LPARAM param) {
   auto& search = *reinterpret_cast<WindowSearch*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  WCHAR cls[256] = {0};
+  WCHAR cls[256] = {0}, text[512] = {0};
   GetClassNameW(window, cls, 256);
-  if ((!search.pid || pid == search.pid) &&
+  Send(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  if ((!search.pid || pid == search.pid) && (!search.shownOnly || IsWindowVisible(window)) &&
       (!search.windowClass || lstrcmpiW(cls, search.windowClass) == 0) &&
-      (!search.visibleOnly || IsWindowVisible(window)) &&
-      (!search.text || TextOf(window) == search.text)) {
+      (!search.text || lstrcmpW(text, search.text) == 0)) {
     search.found.push_back(window);
   }
   return TRUE;
 }
 
-// The first descendant of `parent` with that class (and text), or null.
-HWND Child(HWND parent, const wchar_t* windowClass, const wchar_t* text = nullptr) {
-  WindowSearch search{0, windowClass, text, false, {}};
-  if (parent) EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search));
-  return search.found.empty() ? nullptr : search.found[0];
-}
-
-void PostKey(HWND window, WPARAM key) {
-  PostMessageW(window, WM_KEYDOWN, key, 1);
-  PostMessageW(window, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
-}
-
 void ClearSettings() {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKeyPath, L"Blinkward");
-  RegDeleteKeyW(HKEY_CURRENT_USER, kMethodKeyPath);
-  RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Blinkward");
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Blinkward");
 }
 
 }  // namespace
 
-std::wstring TipFor(bool screenSaverActive) {
-  return screenSaverActive ? kEnabledTip : kDisabledTip;
-}
-
-std::wstring CountdownTip(const std::wstring& secondLine) {
-  return L"Screen Saver will be DISABLED\n" + secondLine;
-}
-
-std::wstring BlinkwardExePath() {
-  const char* env = std::getenv("BLINKWARD_EXE");
-  const std::string path = env ? env : "";
-  std::wstring wide(path.begin(), path.end());
-  if (wide.empty() || wide[0] != L'/') return wide;
-  for (wchar_t& c : wide) {
-    if (c == L'/') c = L'\\';
-  }
-  return L"Z:" + wide;  // Wine's drive for the Unix root
-}
-
-void ConnectToDisplay() {
-  CreateWindowExW(0, L"STATIC", L"e2e display connection", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                  GetModuleHandleW(nullptr), nullptr);
-}
-
-bool ScreenSaverActive() {
-  BOOL active = FALSE;
-  SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
-  return active != FALSE;
-}
-
-bool SetScreenSaverActive(bool active) {
-  SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, active ? TRUE : FALSE, nullptr, 0);
-  return ScreenSaverActive() == active;
-}
-
-std::optional<std::wstring> ReadUserText(const wchar_t* keyPath, const wchar_t* name) {
-  WCHAR text[1024] = {0};
-  DWORD type = 0, size = sizeof text - sizeof(WCHAR);
-  if (RegGetValueW(HKEY_CURRENT_USER, keyPath, name, RRF_RT_ANY | RRF_NOEXPAND, &type, text,
-                   &size) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  return type == REG_SZ ? std::wstring(text) : L"<not REG_SZ>";
-}
-
-bool WriteUserText(const wchar_t* keyPath, const wchar_t* name, const std::wstring& text) {
-  return RegSetKeyValueW(HKEY_CURRENT_USER, keyPath, name, REG_SZ, text.c_str(),
-                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-}
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kExitMs, &result);
-  return static_cast<LRESULT>(result);
-}
-
-std::wstring TextOf(HWND window) {
-  WCHAR text[512] = {0};
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                      2000, nullptr);
-  return text;
-}
-
-std::vector<HWND> TopLevelWindowsOf(DWORD pid, const wchar_t* windowClass, const wchar_t* text,
-                                    bool shownOnly) {
+std::vector<HWND> FindWindows(HWND parent, DWORD pid, const wchar_t* windowClass,
+                              const wchar_t* text, bool shownOnly) {
   WindowSearch search{pid, windowClass, text, shownOnly, {}};
-  EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+  parent ? EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search))
+         : EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-Process::~Process() {
-  if (handle_) CloseHandle(handle_);
-}
-
-bool Process::Start(const std::wstring& exe) {
-  if (handle_) CloseHandle(handle_);
-  handle_ = nullptr;
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
-    return false;
-  }
-  CloseHandle(info.hThread);
-  handle_ = info.hProcess;
-  id_ = info.dwProcessId;
-  return true;
-}
-
-bool Process::running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
-
-bool Process::WaitForExit(DWORD ms) const {
-  return handle_ && PumpUntil([this] { return !running(); }, ms);
-}
-
-void Process::Kill() const {
-  if (!running()) return;
-  TerminateProcess(handle_, 1);
-  WaitForSingleObject(handle_, kExitMs);
 }
 
 void BlinkwardTest::SetUp() {
   savedScreenSaver_ = ScreenSaverActive();
   ASSERT_TRUE(PumpUntil([] { return FindTaskbar() != nullptr; }, kStartMs))
       << "no taskbar: run the tests in the Wine session of scripts/test";
-  ASSERT_EQ(nullptr, FindWindowW(kMainClass, nullptr))
-      << "a Blinkward from an earlier test still runs";
+  ASSERT_EQ(nullptr, FindWindowW(L"BlinkwardSettings", nullptr)) << "a Blinkward still runs";
   ASSERT_EQ(0u, Icons().size()) << "an icon of an earlier Blinkward is still shown";
   ClearSettings();
 }
 
 void BlinkwardTest::TearDown() {
-  if (blinkward_.running() && main_) {
+  if (blinkward_.handle && blinkward_.Running() && main_) {
     SendEndOfLogon();
-    blinkward_.WaitForExit(kExitMs);
+    blinkward_.WaitForExit(kWaitMs);
   }
-  if (blinkward_.running()) {
-    blinkward_.Kill();
-    if (callback_) DeleteIcon();
-  }
+  Kill();
   SetScreenSaverActive(savedScreenSaver_);
   ClearSettings();
 }
@@ -188,136 +65,60 @@ void BlinkwardTest::StartBlinkward(const std::wstring& exe) {
   main_ = callback_ = nullptr;
   ASSERT_TRUE(PumpUntil(
       [this] {
-        const std::vector<HWND> mains = TopLevelWindowsOf(blinkward_.id(), kMainClass);
-        main_ = mains.empty() ? nullptr : mains[0];
-        callback_ = Child(main_, kCallbackClass);
-        return callback_ != nullptr || !blinkward_.running();
+        main_ = FindWindowW(L"BlinkwardSettings", L"Settings");
+        callback_ = FindWindowIn(main_, L"BlinkwardStatusOutput");
+        return callback_ != nullptr || !blinkward_.Running();
       },
       kStartMs))
-      << "no window of class BlinkwardSettings with a BlinkwardStatusOutput child";
-  ASSERT_TRUE(blinkward_.running()) << "Blinkward ended at start";
+      << "no window BlinkwardSettings \"Settings\" with a BlinkwardStatusOutput child";
+  ASSERT_TRUE(blinkward_.Running()) << "Blinkward ended at start";
   ASSERT_TRUE(WaitForTip(TipFor(ScreenSaverActive()), kStartMs))
       << Icons().size() << " icons, tip \"" << Tip() << "\"";
 }
 
-std::wstring BlinkwardTest::Tip() const {
-  const std::vector<TrayIcon> icons = Icons();
-  return icons.size() == 1 ? icons[0].tip : std::wstring();
+void BlinkwardTest::Kill() {
+  if (!blinkward_.handle || !blinkward_.Running()) return;
+  TerminateProcess(blinkward_.handle, 1);
+  WaitForSingleObject(blinkward_.handle, kWaitMs);
+  if (callback_) DeleteIcon();
 }
 
-bool BlinkwardTest::WaitForTip(const std::wstring& tip, DWORD ms) const {
-  return PumpUntil([&] { return Tip() == tip; }, ms);
-}
-
-bool BlinkwardTest::WaitForScreenSaver(bool active, DWORD ms) {
-  return PumpUntil([active] { return ScreenSaverActive() == active; }, ms);
-}
-
-LRESULT BlinkwardTest::SendEndOfLogon() const {
-  const LRESULT answer = Send(main_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
-  Send(main_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-  return answer;
-}
-
-void BlinkwardTest::TrayEvent(UINT mouseMessage) const {
-  SendNotifyMessageW(callback_, kIconCallbackMessage, kIconId, mouseMessage);
-}
-
-void BlinkwardTest::Click() const {
-  TrayEvent(WM_LBUTTONDOWN);
-  TrayEvent(WM_LBUTTONUP);
-}
-
-void BlinkwardTest::SecondClick() const {
-  TrayEvent(WM_LBUTTONDBLCLK);
-  TrayEvent(WM_LBUTTONUP);
-}
-
-bool BlinkwardTest::DeleteIcon() const {
-  NOTIFYICONDATAW data{};
-  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-  data.hWnd = callback_;
-  data.uID = kIconId;
-  return Shell_NotifyIconW(NIM_DELETE, &data);
-}
-
-HWND BlinkwardTest::PopupMenu() const {
-  const std::vector<HWND> menus = TopLevelWindowsOf(blinkward_.id(), L"#32768", nullptr, true);
-  return menus.empty() ? nullptr : menus[0];
-}
-
-bool BlinkwardTest::OpenPopupMenu() const {
+bool BlinkwardTest::Choose(MenuChoice item) const {
   TrayEvent(WM_RBUTTONDOWN);
   TrayEvent(WM_RBUTTONUP);
-  return PumpUntil([this] { return PopupMenu() != nullptr; }, kTipMs);
+  if (!PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) return false;
+  for (int i = 0; i < static_cast<int>(item); ++i) PostKey(PopupMenu(), VK_DOWN);
+  PostKey(PopupMenu(), VK_RETURN);
+  return PumpUntil([this] { return PopupMenu() == nullptr; }, kWaitMs);
 }
 
-bool BlinkwardTest::ChooseFromOpenMenu(MenuChoice item) const {
-  const HWND menu = PopupMenu();
-  if (!menu) return false;
-  for (int i = 0; i < static_cast<int>(item); ++i) PostKey(menu, VK_DOWN);
-  PostKey(menu, VK_RETURN);
-  return PumpUntil([this] { return PopupMenu() == nullptr; }, kTipMs);
-}
-
-bool BlinkwardTest::DismissPopupMenu() const {
-  if (const HWND menu = PopupMenu()) PostKey(menu, VK_ESCAPE);
-  return PumpUntil([this] { return PopupMenu() == nullptr; }, kTipMs);
-}
-
-bool BlinkwardTest::ShowSettings() const {
-  return Choose(MenuChoice::ConfigureProgram) &&
-         PumpUntil([this] { return IsWindowVisible(main_) != FALSE; }, kTipMs);
-}
-
-HWND BlinkwardTest::WindowsStartBox() const {
-  return Child(main_, L"Button", L"Start automatically with Windows");
-}
-
-HWND BlinkwardTest::MethodBox() const { return Child(main_, WC_COMBOBOXW); }
-
-// The settings window's controls exist from its first showing on.
-int BlinkwardTest::SelectedMethod() const {
-  if (!MethodBox() && !ShowSettings()) return -2;
-  return static_cast<int>(Send(MethodBox(), CB_GETCURSEL));
-}
-
-bool BlinkwardTest::SelectMethodWithKeys(int method) const {
-  // A closed drop-down list moves its selection by one item per arrow key.
-  for (int step = 0; step < 4 && SelectedMethod() != method; ++step) {
-    Send(MethodBox(), WM_KEYDOWN, SelectedMethod() < method ? VK_DOWN : VK_UP, 1);
+HWND BlinkwardTest::OpenTimedDialog() const {
+  std::vector<HWND> shown;
+  if (Choose(kTimedDisable)) {
+    PumpUntil(
+        [&] { return !(shown = FindWindows(nullptr, blinkward_.id, nullptr, L"Timed")).empty(); },
+        kWaitMs);
   }
-  return SelectedMethod() == method;
+  return shown.empty() ? nullptr : shown[0];
 }
 
-TimedDialog BlinkwardTest::FindTimedDialog() const {
-  TimedDialog dialog;
-  const std::vector<HWND> shown = TopLevelWindowsOf(blinkward_.id(), nullptr, L"Timed", true);
-  if (shown.empty()) return dialog;
-  dialog.window = shown[0];
-  WindowSearch upDowns{0, UPDOWN_CLASSW, nullptr, false, {}};
-  EnumChildWindows(dialog.window, Collect, reinterpret_cast<LPARAM>(&upDowns));
-  for (HWND upDown : upDowns.found) {
-    const auto buddy = reinterpret_cast<HWND>(Send(upDown, UDM_GETBUDDY));
-    (LOWORD(Send(upDown, UDM_GETRANGE)) == 15 ? dialog.hours : dialog.minutes) = buddy;
-  }
-  dialog.ok = Child(dialog.window, L"Button", L"OK");
-  return dialog;
-}
-
-TimedDialog BlinkwardTest::OpenTimedDialog() const {
-  TimedDialog dialog;
-  if (Choose(MenuChoice::TimedDisable)) {
-    PumpUntil([&] { return (dialog = FindTimedDialog()).window != nullptr; }, kTipMs);
-  }
-  return dialog;
-}
-
-void BlinkwardTest::EnterSpanAndPressOk(const TimedDialog& dialog, const wchar_t* hours,
-                                        const wchar_t* minutes) const {
-  Send(dialog.hours, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(hours));
-  Send(dialog.minutes, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(minutes));
-  Send(dialog.ok, BM_CLICK);
+// The hours field comes first.
+void BlinkwardTest::PressOk(HWND dialog, const wchar_t* hours, const wchar_t* minutes) {
+  const std::vector<HWND> fields = FindWindows(dialog, 0, L"Edit");
+  ASSERT_EQ(fields.size(), 2u);
+  Send(fields[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(hours));
+  Send(fields[1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(minutes));
+  Send(FindWindowIn(dialog, L"Button", L"OK"), BM_CLICK);
 }
 
 }  // namespace e2e
+
+// CTest runs each test in its own process (cmake/windows-tests.cmake).
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  // A display connection, before any test switches the flag "as another program".
+  if (!GTEST_FLAG_GET(list_tests)) {
+    CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  }
+  return RUN_ALL_TESTS();
+}

@@ -1,11 +1,12 @@
 // The program as a whole against the fakes: start-up, closing, the tray's
-// events, the popup menu's commands and the settings window's events.
+// events, the popup menu's commands, the settings and the screen saver's commands.
 #include "app/app.h"
 
 #include <gtest/gtest.h>
 
 #include "app/settings_layout.h"
 #include "fakes.h"
+#include "screensaver/screen_saver.h"
 
 namespace bw {
 namespace {
@@ -16,22 +17,7 @@ using AppTest = test::Started;
 const std::string kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\|Blinkward";
 const std::string kMethod = "Software\\Blinkward\\Method|";
 const std::string kEntry = "\"C:\\Program Files\\Blinkward\\Blinkward.exe\"";
-
-// The icon appears with the program's own picture and name, the settings are
-// read, then the poller runs; the first poll always draws the state.
-TEST(App, StartsWithItsOwnIconThenDrawsTheState) {
-  for (bool active : {false, true}) {
-    test::FakePlatform fake;
-    fake.system.active = active;
-    App app(fake.platform);
-    app.Start();
-    EXPECT_EQ(fake.log, (Log{"NOTIFY ADD app [Blinkward]", "POLL on"}));
-    fake.log.clear();
-    app.OnTimer(TimerId::Poll);
-    EXPECT_EQ(fake.log, (Log{"SPI_GET", active ? "NOTIFY MODIFY on [Screen Saver is ENABLED]"
-                                               : "NOTIFY MODIFY off [Screen Saver is DISABLED]"}));
-  }
-}
+const std::string kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 
 // A user's close only hides; Exit and the end of the logon store the method
 // before the icon goes (the shell may be busy then), and mid-span switch the
@@ -81,9 +67,11 @@ TEST_F(AppTest, EachMethodTogglesOnlyOnItsOwnMessage) {
     EXPECT_EQ(test::Count(fake.log, "SPI_SET"), c.toggles ? 1 : 0)
         << c.method << " " << c.message << " " << c.timed;
     if (c.toggles) {
-      EXPECT_EQ(fake.log.back(), "NOTIFY MODIFY off [Screen Saver is DISABLED]");
       app.OnTrayMessage(c.message);
-      EXPECT_EQ(fake.log.back(), "NOTIFY MODIFY on [Screen Saver is ENABLED]");
+      EXPECT_EQ(
+          fake.log,
+          (Log{"SPI_GET", "SPI_SET off", "SPI_GET", "NOTIFY MODIFY off [Screen Saver is DISABLED]",
+               "SPI_GET", "SPI_SET on", "SPI_GET", "NOTIFY MODIFY on [Screen Saver is ENABLED]"}));
     }
     app.countdown().End();
   }
@@ -117,16 +105,6 @@ TEST_F(AppTest, MenuCommandsReachTheirTargets) {
                  "SHOW [Blinkward v1.01] 102=0 104=0", "DIALOG"}));
 }
 
-// Explorer restarted: the icon comes back as it stands.
-TEST_F(AppTest, TaskbarCreatedAddsTheIconAsItStands) {
-  fake.system.active = false;
-  app.OnTimer(TimerId::Poll);
-  fake.shell.hasIcon = false;
-  fake.log.clear();
-  app.OnTaskbarCreated();
-  EXPECT_EQ(fake.log, Log{"NOTIFY ADD off [Screen Saver is DISABLED]"});
-}
-
 // Both settings are stored the moment they change; the box shows what the
 // registry holds afterwards, so a locked Run key reads as unticked.
 TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
@@ -138,10 +116,73 @@ TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
   fake.log.clear();
   app.OnSettingChanged(kIdStartWithWindows, false);
   EXPECT_EQ(fake.log, (Log{"DELETE " + kRun, "UPDATE [Blinkward v1.01] 102=0 104=1"}));
-  fake.registry.locked.insert("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\");
+  fake.registry.locked.insert(kRunKey);
   fake.log.clear();
   app.OnSettingChanged(kIdStartWithWindows, true);
   EXPECT_EQ(fake.log.back(), "UPDATE [Blinkward v1.01] 102=0 104=1");
+}
+
+TEST(Settings, ClickMethodReadsOnlyWholeIndexes) {
+  const struct {
+    const char* stored;
+    int method;
+  } rows[] = {{"0", 0},  {"1", 1},  {"-1", -1}, {"", 0},   {"2", 0},          {"-2", 0},
+              {"1x", 0}, {" 1", 0}, {"+1", 0},  {"01", 1}, {"99999999999", 0}};
+  for (const auto& row : rows) EXPECT_EQ(ParseClickMethod(row.stored), row.method) << row.stored;
+}
+
+// Start-up rewrites an entry that exists, whatever it held (a long path, another
+// type, another copy's place), with the quoted path of this copy; it writes
+// nothing when there is none, or when the key cannot be read.
+TEST(Settings, LoadRewritesAnExistingRunEntryOnly) {
+  for (const char* held : {"C:\\old\\Blinkward.exe", "", static_cast<const char*>(nullptr)}) {
+    for (bool unreadable : {false, true}) {
+      test::FakePlatform fake;
+      if (held) fake.registry.values[kRun] = held + std::string(300, 'x');
+      if (unreadable) fake.registry.unreadable.insert(kRunKey);
+      fake.registry.values[kMethod] = "-1";
+      Settings settings(fake.registry, fake.system);
+      settings.Load();
+      const bool rewrites = held && !unreadable;
+      EXPECT_EQ(fake.log, rewrites ? Log{"WRITE " + kRun + " [" + kEntry + "]"} : Log{});
+      EXPECT_EQ(settings.startWithWindows(), rewrites);
+      EXPECT_EQ(settings.clickMethod(), -1);
+    }
+  }
+}
+
+// The stored path is quoted and started in the system folder; a bare or
+// relative name is the system folder's; a 32-bit program on 64-bit Windows
+// finds a screen saver missing from its redirected folder in the real one.
+TEST(ScreenSaver, ConfigurationFindsTheFileAsTheSystemWould) {
+  const struct {
+    const char* stored;
+    const char* native;
+    const char* exists;
+    const char* launched;  // null: nothing
+  } rows[] = {
+      {"C:\\Savers\\a b.scr", "", "", "\"C:\\Savers\\a b.scr\" c"},
+      {"ssText3d.scr", "", "", "\"C:\\Windows\\system32\\ssText3d.scr\" c"},
+      {"sub\\x.scr", "", "", "\"C:\\Windows\\system32\\sub\\x.scr\" c"},
+      {"C:\\WINDOWS\\System32\\y.scr", "C:\\Windows\\Sysnative", "",
+       "\"C:\\Windows\\Sysnative\\y.scr\" c"},
+      {"y.scr", "C:\\Windows\\Sysnative", "C:\\Windows\\system32\\y.scr",
+       "\"C:\\Windows\\system32\\y.scr\" c"},
+      {"C:\\Savers\\z.scr", "C:\\Windows\\Sysnative", "", "\"C:\\Savers\\z.scr\" c"},
+      {"", "", "", nullptr},
+      {nullptr, "", "", nullptr},
+  };
+  for (const auto& row : rows) {
+    test::FakePlatform fake;
+    if (row.stored) fake.registry.values["Control Panel\\Desktop\\|SCRNSAVE.EXE"] = row.stored;
+    fake.system.native = row.native;
+    fake.system.files.insert(row.exists);
+    ScreenSaver(fake.system, fake.registry).OpenScreenSaverConfiguration();
+    const Log expected =
+        row.launched ? Log{"LAUNCH [" + std::string(row.launched) + "] in [C:\\Windows\\system32]"}
+                     : Log{};
+    EXPECT_EQ(fake.log, expected) << (row.stored ? row.stored : "(none)");
+  }
 }
 
 }  // namespace

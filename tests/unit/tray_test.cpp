@@ -7,7 +7,6 @@
 #include "tray/status_poller.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_icon_data.h"
-#include "tray/tray_message.h"
 
 namespace bw {
 namespace {
@@ -28,16 +27,6 @@ TEST(TrayTip, FillsTheFieldWithTextNulAndSpaces) {
   }
 }
 
-TEST(TrayMessage, OnlyThreeMessagesMeanAnything) {
-  for (int n = -70000; n <= 70000; ++n) {
-    const TrayAction expected = n == 513   ? TrayAction::ToggleOnSingleClick
-                                : n == 515 ? TrayAction::ToggleOnDoubleClick
-                                : n == 517 ? TrayAction::Popup
-                                           : TrayAction::None;
-    ASSERT_EQ(DecodeTrayMessage(n), expected) << n;
-  }
-}
-
 struct PollerTest : ::testing::Test {
   Log log;
   test::FakeSystem system{log};
@@ -54,12 +43,11 @@ TEST_F(PollerTest, RedrawsOnlyOnAChangeOrWhenInvalidated) {
   icon.Add();
   poller.Tick();
   log.clear();
-  poller.Tick();
-  system.active = false;
-  poller.Tick();
-  poller.Tick();
-  poller.Invalidate();
-  poller.Tick();
+  for (int tick = 0; tick < 4; ++tick) {
+    system.active = tick == 0;
+    if (tick == 3) poller.Invalidate();
+    poller.Tick();
+  }
   EXPECT_EQ(log, (Log{"SPI_GET", "SPI_GET", "NOTIFY MODIFY off [Screen Saver is DISABLED]",
                       "SPI_GET", "SPI_GET", "NOTIFY MODIFY off [Screen Saver is DISABLED]"}));
 }

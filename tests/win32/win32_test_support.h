@@ -1,5 +1,5 @@
-// Helpers of the Win32 tests: message pumping, the program's window with its
-// events recorded, and the timed dialog over it.
+// The program's windows as it builds them, over the real platform layer, with
+// their events recorded; and message pumping.
 #pragma once
 
 // commctrl.h needs the types of windows.h.
@@ -23,33 +23,19 @@
 
 namespace bw::win32::test {
 
-// Dispatches this thread's messages until done() holds or the time is up.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+// Dispatches this thread's messages until done() holds or the time is up; a
+// dialog's messages go through the dialog manager, as its modal loop does.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000,
+                      HWND dialog = nullptr) {
+  for (const DWORD start = GetTickCount();; MsgWaitForMultipleObjects(0, 0, 0, 20, QS_ALLINPUT)) {
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
+      if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
     if (done()) return true;
     if (GetTickCount() - start >= timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
   }
-}
-
-// Handles what is queued as the dialog's modal loop does, until nothing is left.
-inline void DeliverQueued(HWND dialog) {
-  MSG msg;
-  for (int i = 0; i < 1000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-    if (IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-// Queues a key press for the window, as the keyboard would.
-inline void PostKey(HWND target, UINT key) {
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, 0)) << 16;
-  PostMessageA(target, WM_KEYDOWN, key, scan | 1);
-  PostMessageA(target, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
 }
 
 inline std::string TextOf(HWND window) {
@@ -65,25 +51,20 @@ inline std::string ClassOf(HWND window) {
 }
 
 // Every event the window reports, in order, as text.
-class RecordingEvents final : public AppEvents {
- public:
+struct RecordingEvents final : AppEvents {
   std::vector<std::string> calls;
-  void OnCloseRequest(CloseReason reason) override {
-    calls.push_back("Close " + std::to_string(static_cast<int>(reason)));
-  }
-  void OnTimer(TimerId timer) override {
-    calls.push_back("Timer " + std::to_string(static_cast<int>(timer)));
-  }
-  void OnTrayMessage(int message) override { calls.push_back("Tray " + std::to_string(message)); }
+  void Add(const std::string& call, int value) { calls.push_back(call + std::to_string(value)); }
+  void OnCloseRequest(CloseReason reason) override { Add("Close ", static_cast<int>(reason)); }
+  void OnTimer(TimerId timer) override { Add("Timer ", static_cast<int>(timer)); }
+  void OnTrayMessage(int message) override { Add("Tray ", message); }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
   void OnSettingChanged(int id, int value) override {
-    calls.push_back("Setting " + std::to_string(id) + " " + std::to_string(value));
+    Add("Setting " + std::to_string(id) + " ", value);
   }
 };
 
-// The program's window as it builds it, with recorded events, and the timed
-// dialog over it. The countdown the dialog starts is the program's own, on the
-// real Win32 platform.
+// The program's window with recorded events, and the timed dialog over it,
+// which starts the program's own countdown on the real platform.
 struct Windows {
   RecordingEvents events;
   MainWindow window;
@@ -97,16 +78,6 @@ struct Windows {
 
   HWND Item(int id) const { return GetDlgItem(window.hwnd(), id); }
   HWND DialogItem(int id) const { return GetDlgItem(dialog.hwnd(), id); }
-  std::pair<int, int> Selection(int id) const {
-    DWORD start = 0, end = 0;
-    SendMessageA(DialogItem(id), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return {static_cast<int>(start), static_cast<int>(end)};
-  }
-  // Moves the focus as Tab would, through the dialog manager.
-  void FocusOn(int id) const {
-    SendMessageA(dialog.hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(DialogItem(id)), TRUE);
-  }
 };
 
 }  // namespace bw::win32::test

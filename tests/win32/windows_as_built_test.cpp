@@ -1,70 +1,14 @@
 // The settings window and the timed-disable dialog as the program builds them
-// from their layouts: frame, size, place, and every control's class, style,
-// text, pixels, font and Tab order.
+// from their layouts: frame, styles and Tab order, and at 96, 120 and 144 dpi
+// every control's class, place and font.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <span>
 
 #include "win32_test_support.h"
 
 namespace bw::win32::test {
 namespace {
-
-// A kind of control as it must come out: its class and style bits.
-struct Kind {
-  const char* className;
-  LONG mask, style;  // (GWL_STYLE & mask) == style
-};
-
-constexpr LONG kStatic = WS_VISIBLE | SS_TYPEMASK, kButton = WS_VISIBLE | BS_TYPEMASK;
-constexpr LONG kUpDownBits =
-    WS_VISIBLE | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNLEFT | UDS_ALIGNRIGHT | WS_TABSTOP;
-constexpr Kind kLabel{"Static", kStatic, WS_VISIBLE | SS_LEFT};
-constexpr Kind kPicture{"Static", kStatic, WS_VISIBLE | SS_ICON};
-constexpr Kind kCheckBox{"Button", kButton, WS_VISIBLE | BS_AUTOCHECKBOX};
-constexpr Kind kButtonKind{"Button", kButton, WS_VISIBLE | BS_PUSHBUTTON};
-constexpr Kind kDefaultButton{"Button", kButton, WS_VISIBLE | BS_DEFPUSHBUTTON};
-constexpr Kind kList{"ComboBox", WS_VISIBLE | 3, WS_VISIBLE | CBS_DROPDOWNLIST};
-constexpr Kind kNumber{"Edit", WS_VISIBLE | ES_CENTER | ES_RIGHT, WS_VISIBLE | ES_RIGHT};
-constexpr Kind kUpDown{UPDOWN_CLASSA, kUpDownBits, WS_VISIBLE | UDS_SETBUDDYINT};
-constexpr Kind kWrappingUpDown{UPDOWN_CLASSA, kUpDownBits, WS_VISIBLE | UDS_SETBUDDYINT | UDS_WRAP};
-
-struct ExpectedControl {
-  int id;
-  Kind kind;
-  const char* text;  // null: not compared (lists, pictures)
-  RECT pixels;       // in the parent's client area
-  LONG weight;       // of the font; 0: a control that keeps no font
-};
-
-void ExpectControls(HWND parent, std::span<const ExpectedControl> expected) {
-  for (const ExpectedControl& e : expected) {
-    SCOPED_TRACE(testing::Message() << "control " << e.id);
-    const HWND control = GetDlgItem(parent, e.id);
-    ASSERT_NE(control, nullptr);
-    EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), e.kind.className), 0) << ClassOf(control);
-    const LONG style = GetWindowLongA(control, GWL_STYLE);
-    EXPECT_EQ(style & e.kind.mask, e.kind.style) << std::hex << style;
-    if (e.text) {
-      EXPECT_EQ(TextOf(control), e.text);
-    }
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_TRUE(EqualRect(&rect, &e.pixels))
-        << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
-    if (e.weight == 0) continue;
-    LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    EXPECT_STREQ(font.lfFaceName, "Tahoma");
-    EXPECT_EQ(font.lfHeight, -11);  // 8.25 pt at 96 dpi
-    EXPECT_EQ(font.lfWeight, e.weight);
-    EXPECT_EQ(font.lfCharSet, 161);
-  }
-}
 
 // The controls Tab visits from the first, once round.
 std::vector<int> TabOrder(HWND parent) {
@@ -77,28 +21,21 @@ std::vector<int> TabOrder(HWND parent) {
   return ids;
 }
 
-// A fixed window: class, caption, title bar with close box, no sizing, the
-// client area as designed and centred on the screen.
-void ExpectFixedCentredWindow(HWND hwnd, const char* className, const char* caption, int width,
-                              int height) {
-  EXPECT_EQ(ClassOf(hwnd), className);
-  EXPECT_EQ(TextOf(hwnd), caption);
-  const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
-  constexpr LONG kChecked =
-      WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CHILD;
-  EXPECT_EQ(style & kChecked, WS_CAPTION | WS_SYSMENU) << std::hex << style;
-  RECT client{}, frame{};
-  GetClientRect(hwnd, &client);
-  GetWindowRect(hwnd, &frame);
-  EXPECT_EQ(client.right, width);
-  EXPECT_EQ(client.bottom, height);
-  EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
-  EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
+// The style bits under `mask` of each control, by id.
+struct Style {
+  int id;
+  LONG mask, bits;
+};
+void ExpectStyles(HWND parent, std::initializer_list<Style> styles) {
+  for (const Style& s : styles) {
+    const LONG style = GetWindowLongA(GetDlgItem(parent, s.id), GWL_STYLE);
+    EXPECT_EQ(style & s.mask, s.bits) << "control " << s.id << std::hex << " style " << style;
+  }
 }
 
 // Hidden, the window is a bare host: its controls, and comctl32 with them,
 // come when the user first opens it.
-TEST(SettingsWindow, IsBuiltOnFirstUseAsAFixedWindowWithTheDesignedControls) {
+TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoices) {
   Windows w;
   ASSERT_TRUE(w.created);
   const HWND hwnd = w.window.hwnd();
@@ -108,31 +45,23 @@ TEST(SettingsWindow, IsBuiltOnFirstUseAsAFixedWindowWithTheDesignedControls) {
   EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
   EXPECT_EQ(GetParent(w.window.TrayCallbackWindow()), hwnd);
   EXPECT_FALSE(IsWindowVisible(w.window.TrayCallbackWindow()));
-  EXPECT_EQ(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0) != 0, true);
+  EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 
   w.window.ShowSettings({"Blinkward v1.01", {{kIdStartWithWindows, 1}, {kIdMethod, 1}}});
-  ExpectFixedCentredWindow(hwnd, "BlinkwardSettings", "Settings", 201, 117);
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetMenu(hwnd), nullptr);
-  const ExpectedControl controls[] = {
-      {kIdTitle, kLabel, "Blinkward v1.01", {8, 8, 193, 41}, 700},
-      {kIdStartWithWindows, kCheckBox, "Start automatically with Windows", {8, 44, 193, 61}, 400},
-      {kIdMethodLabel, kLabel, "Change Screen Saver state method:", {8, 72, 193, 89}, 400},
-      {kIdMethod, kList, nullptr, {104, 88, 193, 109}, 400},
-  };
-  ExpectControls(hwnd, controls);
+  EXPECT_EQ(TextOf(w.Item(kIdTitle)), "Blinkward v1.01");
+  ExpectStyles(hwnd, {{kIdStartWithWindows, BS_TYPEMASK, BS_AUTOCHECKBOX},
+                      {kIdMethod, 3, CBS_DROPDOWNLIST}});
   EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdStartWithWindows, kIdMethod}));
-  EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
-
-  // The method list: two items, the program's choice selected.
   const HWND list = w.Item(kIdMethod);
-  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   char items[2][32] = {};
   for (int i = 0; i < 2; ++i)
     SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(items[i]));
-  EXPECT_STREQ(items[0], "Single click");
-  EXPECT_STREQ(items[1], "Double click");
+  EXPECT_EQ(std::string(items[0]) + "|" + items[1], "Single click|Double click");
+  EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
   w.window.UpdateSettings({"Blinkward v1.01", {{kIdStartWithWindows, 0}, {kIdMethod, -1}}});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
@@ -153,72 +82,47 @@ TEST(SettingsWindow, ShownItFocusesTheCheckBoxAndKeepsTheFocusTabMovedOn) {
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == list; })) << GetFocus();
 }
 
-TEST(TimedDialogWindow, IsAnOwnedFixedDialogWithoutIconAndWithTheDesignedControls) {
+// Owned, so no taskbar button and no icon; the owner takes no input until
+// the dialog closes.
+TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
   Windows w;
   ASSERT_TRUE(w.created && w.dialog.Open());
   const HWND dialog = w.dialog.hwnd();
-  ExpectFixedCentredWindow(dialog, kTimedDialogClass, "Timed", 209, 130);
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_TRUE(GetWindowLongA(dialog, GWL_STYLE) & WS_POPUP);
   const LONG exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
-  EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME) << std::hex << exStyle;
-  EXPECT_FALSE(exStyle & (WS_EX_APPWINDOW | WS_EX_TOOLWINDOW)) << std::hex << exStyle;
-  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0);
-  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0), 0);
-  EXPECT_EQ(GetClassLongPtrA(dialog, GCLP_HICON) | GetClassLongPtrA(dialog, GCLP_HICONSM), 0u);
-  // Owned, so no taskbar button; the owner takes no input until the dialog closes.
+  EXPECT_EQ(exStyle & (WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW | WS_EX_TOOLWINDOW),
+            WS_EX_DLGMODALFRAME)
+      << std::hex << exStyle;
+  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0) |
+                SendMessageA(dialog, WM_GETICON, ICON_BIG, 0) |
+                GetClassLongPtrA(dialog, GCLP_HICON) | GetClassLongPtrA(dialog, GCLP_HICONSM),
+            0);
   EXPECT_EQ(GetWindow(dialog, GW_OWNER), w.window.hwnd());
   EXPECT_FALSE(IsWindowEnabled(w.window.hwnd()));
-
-  const ExpectedControl controls[] = {
-      {kIdClock, kPicture, nullptr, {13, 4, 45, 36}, 0},
-      {kIdPrompt, kLabel, "Screen Saver will be disabled for:", {56, 8, 201, 41}, 400},
-      {kIdHours, kNumber, "0", {16, 40, 40, 59}, 400},
-      {kIdHoursUpDown, kUpDown, nullptr, {40, 40, 57, 59}, 0},
-      {kIdHoursLabel, kLabel, "hours", {62, 43, 103, 60}, 400},
-      {kIdMinutes, kNumber, "0", {104, 40, 128, 59}, 400},
-      {kIdMinutesUpDown, kWrappingUpDown, nullptr, {128, 40, 145, 59}, 0},
-      {kIdMinutesLabel, kLabel, "minutes", {150, 43, 199, 60}, 400},
-      {kIdStartWhenDone,
-       kCheckBox,
-       "Start SS immediately after the timer expires",
-       {24, 64, 193, 89},
-       400},
-      {kIdCancel, kButtonKind, "Cancel", {16, 100, 81, 125}, 400},
-      {kIdOk, kDefaultButton, "OK", {128, 100, 193, 125}, 400},
-  };
-  ExpectControls(dialog, controls);
+  // Hours stop at their ends, minutes wrap; OK is the default.
+  constexpr LONG kUpDownBits = UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNLEFT | UDS_ALIGNRIGHT;
+  ExpectStyles(dialog, {{kIdClock, SS_TYPEMASK, SS_ICON},
+                        {kIdHours, ES_CENTER | ES_RIGHT, ES_RIGHT},
+                        {kIdMinutes, ES_CENTER | ES_RIGHT, ES_RIGHT},
+                        {kIdHoursUpDown, kUpDownBits, UDS_SETBUDDYINT},
+                        {kIdMinutesUpDown, kUpDownBits, UDS_SETBUDDYINT | UDS_WRAP},
+                        {kIdStartWhenDone, BS_TYPEMASK, BS_AUTOCHECKBOX},
+                        {kIdCancel, BS_TYPEMASK, BS_PUSHBUTTON},
+                        {kIdOk, BS_TYPEMASK, BS_DEFPUSHBUTTON}});
   EXPECT_EQ(TabOrder(dialog),
             (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk, kIdStartWhenDone}));
+  EXPECT_EQ(TextOf(w.DialogItem(kIdHours)) + TextOf(w.DialogItem(kIdMinutes)), "00");
   EXPECT_NE(SendMessageA(w.DialogItem(kIdClock), STM_GETICON, 0, 0), 0) << "frame 0 shows";
-
-  // The up-downs' ranges, buddies and the fields' limit show in the keyboard tests.
   SendMessageA(dialog, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
 }
 
-// How much of a control its text needs, as a fraction of what it has: the
-// width of a one-line caption beside a check box, the height of a label's
-// wrapped lines. At 96 dpi the font is Tahoma 8.25 pt, 11 pixels high.
-double TextNeed(HWND control, HFONT font, int width, int height) {
-  const HDC dc = GetDC(control);
-  const HGDIOBJ old = SelectObject(dc, font);
-  const std::string text = TextOf(control);
-  RECT need{0, 0, width, 0};
-  const bool box = ClassOf(control) == "Button";
-  // A check box's caption starts past the box and a gap of about a third of it.
-  if (box) need.right -= GetSystemMetrics(SM_CXMENUCHECK) * 4 / 3;
-  const int available = box ? need.right : height;
-  DrawTextA(dc, text.c_str(), -1, &need, DT_CALCRECT | (box ? DT_SINGLELINE : DT_WORDBREAK));
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return static_cast<double>(box ? need.right : need.bottom) / available;
-}
-
-// Run in a process of its own at the resolution BLINKWARD_TEST_DPI names:
-// the windows grow by the resolution's ratio, and no text needs more of its
-// control than it does at 96 dpi (where Windows' Tahoma fits every one).
+// Run in a process of its own at the resolution BLINKWARD_TEST_DPI names: a
+// fixed window of the designed client size, grown by the resolution's ratio
+// and centred; each control of the layout where its twips put it, in its font
+// at this resolution, so that every text keeps the room it has at 96 dpi.
 void ExpectScaledWindows(int dpi) {
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
   Windows w;
@@ -226,35 +130,55 @@ void ExpectScaledWindows(int dpi) {
   w.window.ShowSettings({"Blinkward v1.01", {}});
   const struct {
     HWND window;
+    const char *className, *caption;
     const WindowLayout& layout;
     int width96, height96;
-  } windows[] = {
-      {w.window.hwnd(), SettingsLayout(), 201, 117},
-      {w.dialog.hwnd(), TimedDialogLayout(), 209, 130},
-  };
-  const HFONT font96 = CreateFontA(-11, 0, 0, 0, 400, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma");
-  const HFONT bold96 = CreateFontA(-11, 0, 0, 0, 700, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma");
+  } windows[] = {{w.window.hwnd(), kMainWindowClass, "Settings", SettingsLayout(), 201, 117},
+                 {w.dialog.hwnd(), kTimedDialogClass, "Timed", TimedDialogLayout(), 209, 130}};
+  const char* const kClasses[] = {"Static", "Button",          "ComboBox", "Static",
+                                  "Edit",   "msctls_updown32", "Button"};  // by ControlKind
   for (const auto& window : windows) {
-    RECT client{};
+    SCOPED_TRACE(window.caption);
+    EXPECT_EQ(ClassOf(window.window) + " " + TextOf(window.window),
+              std::string(window.className) + " " + window.caption);
+    const LONG style = GetWindowLongA(window.window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              WS_CAPTION | WS_SYSMENU)
+        << std::hex << style;
+    RECT client{}, frame{};
     GetClientRect(window.window, &client);
+    GetWindowRect(window.window, &frame);
     EXPECT_NEAR(client.right, window.width96 * dpi / 96.0, 1.0);
     EXPECT_NEAR(client.bottom, window.height96 * dpi / 96.0, 1.0);
+    EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
+    EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
     for (const ControlLayout& row : window.layout.controls) {
-      if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox) continue;
+      SCOPED_TRACE(testing::Message() << "control " << row.id);
       const HWND control = GetDlgItem(window.window, row.id);
-      RECT rect{};
-      GetClientRect(control, &rect);
-      const auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-      const double need = TextNeed(control, font, rect.right, rect.bottom);
-      // At 96 dpi a twip is a fifteenth of a pixel.
-      const double need96 = TextNeed(control, row.id == kIdTitle ? bold96 : font96,
-                                     row.twips.width / 15, row.twips.height / 15);
-      EXPECT_LE(need, need96 * 1.1 + 0.02) << "control " << row.id << " \"" << TextOf(control)
-                                           << "\" needs " << need << ", at 96 dpi " << need96;
+      ASSERT_TRUE(control && IsWindowVisible(control));
+      EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), kClasses[static_cast<int>(row.kind)]), 0)
+          << ClassOf(control);
+      RECT r{};
+      GetWindowRect(control, &r);
+      MapWindowPoints(nullptr, window.window, reinterpret_cast<POINT*>(&r), 2);
+      const Rect& t = row.twips;
+      RECT laid{TwipsToPixels(t.left, dpi), TwipsToPixels(t.top, dpi),
+                TwipsToPixels(t.left + t.width, dpi), TwipsToPixels(t.top + t.height, dpi)};
+      // A closed drop-down list takes the height its font needs.
+      if (row.kind == ControlKind::DropDownList && dpi != 96) laid.bottom = r.bottom;
+      EXPECT_TRUE(EqualRect(&r, &laid))
+          << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+      if (row.kind == ControlKind::Icon || row.kind == ControlKind::UpDown) continue;
+      LOGFONTA f{};
+      GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof f, &f);
+      const FontSpec& spec = row.font ? *row.font : *window.layout.font;
+      EXPECT_EQ(std::string(f.lfFaceName) + " " + std::to_string(f.lfHeight) + " " +
+                    std::to_string(f.lfWeight) + " " + std::to_string(f.lfCharSet),
+                std::string(spec.face) + " " +
+                    std::to_string(-MulDiv(spec.hundredthsOfPoint, dpi, 7200)) + " " +
+                    std::to_string(spec.weight) + " " + std::to_string(spec.charset));
     }
   }
-  DeleteObject(font96);
-  DeleteObject(bold96);
 }
 
 // Where Wine (and Windows before 8.1) keeps the resolution programs start with.
@@ -266,12 +190,8 @@ void SetSystemDpi(int dpi) {
                 {HKEY_CURRENT_CONFIG, "Software\\Fonts"}};
   for (const auto& place : places) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(place.root, place.path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
-      continue;
-    }
-    const DWORD value = dpi;
-    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+    RegCreateKeyExA(place.root, place.path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), 4);
     RegCloseKey(key);
   }
 }
@@ -284,25 +204,23 @@ TEST(Dpi, WindowsScaleAsAWholeAt96_120And144) {
     return;
   }
   for (int dpi : {96, 120, 144}) {
-    SCOPED_TRACE(dpi);
     SetSystemDpi(dpi);
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string line = std::string("\"") + self + "\" --gtest_filter=Dpi.*";
     SetEnvironmentVariableA("BLINKWARD_TEST_DPI", std::to_string(dpi).c_str());
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
-    const bool started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &child);
-    SetEnvironmentVariableA("BLINKWARD_TEST_DPI", nullptr);
     DWORD status = 1;
-    if (started) {
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                       &child)) {
       WaitForSingleObject(child.hProcess, 60000);
       GetExitCodeProcess(child.hProcess, &status);
       CloseHandle(child.hThread);
       CloseHandle(child.hProcess);
     }
-    EXPECT_TRUE(started);
+    SetEnvironmentVariableA("BLINKWARD_TEST_DPI", nullptr);
     EXPECT_EQ(status, 0u) << "the checks at " << dpi << " dpi failed (their report is above)";
   }
   SetSystemDpi(96);

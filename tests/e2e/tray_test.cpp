@@ -1,0 +1,106 @@
+// What only the real exe under a real shell shows: the icon and its tip, a
+// real mouse click, one copy per logon, a new notification area, and the
+// ends of the program storing the click method.
+
+#include "fixture.h"
+
+namespace e2e {
+namespace {
+
+// A real click through the system's input queue, in the middle of the icon.
+bool MouseClickAt(const TrayIcon& icon, DWORD press, DWORD release) {
+  const RECT& r = icon.screenRect;
+  if (!SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2)) return false;
+  PumpFor(50);
+  INPUT inputs[2]{};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = press;
+  inputs[1].mi.dwFlags = release;
+  const bool sent = SendInput(2, inputs, sizeof(INPUT)) == 2;
+  PumpFor(50);
+  SetCursorPos(0, 0);
+  return sent;
+}
+
+// The icon shows the true state and follows another program's change; a
+// second copy ends at once without a window; a new notification area gets the
+// icon again (Explorer broadcasts "TaskbarCreated" when it restarts, Wine 8
+// never does); and a real left click switches, a right click opens the menu.
+TEST_F(BlinkwardTest, OneIconFollowsTheStateAndTheMouseForEveryCopyAndTaskbar) {
+  ASSERT_TRUE(SetScreenSaverActive(false));
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward());  // one icon, the tip of the state
+  EXPECT_FALSE(IsWindowVisible(main_)) << "the main window must start hidden";
+  // What a user sees: the shell's tooltip when the mouse rests on the icon.
+  EXPECT_EQ(kDisabledTip, HoverTip(Icons().at(0), kWaitMs));
+  ASSERT_TRUE(SetScreenSaverActive(true));
+  EXPECT_TRUE(WaitForTip(kEnabledTip)) << "tip is \"" << Tip() << "\"";
+
+  Process second;
+  ASSERT_TRUE(second.Start(BlinkwardExePath()));
+  size_t windowsSeen = 0;  // over its whole life
+  EXPECT_TRUE(PumpUntil(
+      [&] {
+        windowsSeen += FindWindows(nullptr, second.id, nullptr, nullptr, false).size();
+        return !second.Running();
+      },
+      kWaitMs))
+      << "the second copy still runs";
+  TerminateProcess(second.handle, 1);
+  EXPECT_EQ(0u, windowsSeen) << "the second copy created a window";
+  EXPECT_EQ(kEnabledTip, Tip()) << Icons().size() << " icons shown";
+
+  ASSERT_TRUE(DeleteIcon()) << "the icon is not (callback window, 1)";
+  ASSERT_TRUE(WaitForNoIcon());
+  ASSERT_TRUE(PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
+  ASSERT_TRUE(WaitForTip(kEnabledTip)) << Icons().size() << " icons, tip \"" << Tip() << "\"";
+
+  ASSERT_TRUE(MouseClickAt(Icons().at(0), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP));
+  EXPECT_TRUE(WaitForScreenSaver(false, kWaitMs)) << "a left click did not switch";
+  EXPECT_TRUE(WaitForTip(kDisabledTip));
+  PumpFor(kQuietMs);  // far enough apart not to make a double click
+  ASSERT_TRUE(MouseClickAt(Icons().at(0), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP));
+  EXPECT_TRUE(PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) << "no menu";
+  PostMessageW(PopupMenu(), WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+// A method chosen in the settings window is in use and stored at once, so a
+// killed program starts again with it; Exit and the end of the logon (with
+// the timed dialog open too) store it again and remove the icon.
+TEST_F(BlinkwardTest, TheMethodIsStoredAtOnceAndAgainByEachEnd) {
+  const struct {
+    const char* name;
+    bool logonEnds, dialogOpen;
+  } ends[] = {{"Exit", false, false}, {"end of logon", true, false}, {"with dialog", true, true}};
+  for (const auto& end : ends) {
+    SCOPED_TRACE(end.name);
+    const bool initial = ScreenSaverActive();
+    ASSERT_NO_FATAL_FAILURE(StartBlinkward());
+    ASSERT_TRUE(ShowSettings());
+    // A closed drop-down list moves its selection by one item per arrow key.
+    Send(Control(L"ComboBox"), WM_KEYDOWN, VK_DOWN, 1);
+    SecondClick();  // which the first run's "Single click" ignores
+    EXPECT_TRUE(WaitForTip(TipFor(!initial))) << "the chosen method is not in use";
+    EXPECT_EQ(L"1", ReadUserText(kMethodKeyPath, nullptr).value_or(L"<absent>"));
+    Kill();
+    ASSERT_NO_FATAL_FAILURE(StartBlinkward());
+    ASSERT_TRUE(ShowSettings());
+    EXPECT_EQ(1, Send(Control(L"ComboBox"), CB_GETCURSEL));
+
+    RegDeleteKeyW(HKEY_CURRENT_USER, kMethodKeyPath);
+    if (end.dialogOpen) {
+      ASSERT_TRUE(OpenTimedDialog());
+    }
+    if (end.logonEnds) {
+      EXPECT_NE(0, SendEndOfLogon()) << "Blinkward refused to let the logon end";
+    } else {
+      ASSERT_TRUE(Choose(kExit));
+    }
+    EXPECT_TRUE(WaitForNoIcon()) << "the icon is still shown";
+    ASSERT_TRUE(blinkward_.WaitForExit(kWaitMs)) << "the program still runs";
+    EXPECT_EQ(L"1", ReadUserText(kMethodKeyPath, nullptr).value_or(L"<absent>"));
+    RegDeleteKeyW(HKEY_CURRENT_USER, kMethodKeyPath);
+  }
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,103 @@
+// What the Win32 layer makes of the messages Windows, the shell and the user
+// send the program's window; its popup menu; and the registry as it stores
+// the program's settings.
+#include <gtest/gtest.h>
+
+#include "platform/win32/text_win.h"
+#include "win32_test_support.h"
+
+namespace bw::win32::test {
+namespace {
+
+TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
+  Windows w;
+  ASSERT_TRUE(w.created);
+  const HWND hwnd = w.window.hwnd();
+  // The shell sends the icon's callback to the hidden child: the icon id and
+  // the mouse message that happened over the icon.
+  for (LPARAM mouse : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONUP}) {
+    SendMessageA(w.window.TrayCallbackWindow(), WM_MOUSEMOVE, 1, mouse);
+  }
+  SendMessageA(hwnd, WM_CLOSE, 0, 0);
+  SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);  // the system menu and Alt+F4
+  EXPECT_EQ(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageA(hwnd, WM_ENDSESSION, FALSE, 0);  // the end was called off
+  SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);
+  w.window.ShowSettings({"", {}});
+  SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
+  SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
+  SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdMethod, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(w.Item(kIdMethod)));
+  w.window.HideSettings();
+  // The hidden window must hear the broadcast of a new notification area.
+  PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  w.window.SetTimer(TimerId::Countdown, true);
+  PumpUntil([&] { return w.events.calls.size() >= 10; });
+  w.window.SetTimer(TimerId::Countdown, false);
+  EXPECT_EQ(w.events.calls, (std::vector<std::string>{
+                                "Tray 513", "Tray 515", "Tray 517", "Close 0", "Close 0", "Close 2",
+                                "Setting 102 1", "Setting 104 1", "TaskbarCreated", "Timer 1"}));
+  EXPECT_TRUE(IsWindow(hwnd));
+}
+
+std::string CaptionAt(HMENU menu, int position) {
+  char caption[64] = "";
+  GetMenuStringA(menu, position, caption, sizeof caption, MF_BYPOSITION);
+  return caption;
+}
+
+// Plain items with their commands' ids, separators (which Wine reports as
+// greyed); a timed disable greys the first item and renames the fifth, and
+// its end undoes both.
+TEST(PopupMenu, HasTheDesignedItemsAndFollowsATimedDisable) {
+  Windows w;
+  ASSERT_TRUE(w.created);
+  const HMENU menu = w.window.PopupMenu();
+  std::string items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+    constexpr UINT kNotPlain = MF_GRAYED | MF_CHECKED | MF_POPUP | MF_DEFAULT | MF_OWNERDRAW;
+    items += state & MF_SEPARATOR
+                 ? "-|"
+                 : CaptionAt(menu, i) + "=" + std::to_string(GetMenuItemID(menu, i)) +
+                       (state & kNotPlain ? "!|" : "|");
+  }
+  EXPECT_EQ(items,
+            "Start Screen Saver=1|Configure Screen Saver=2|Select Screen Saver=3|-|"
+            "Temporarily disable Screen Saver=5|-|Configure program=7|Exit=8|");
+  for (bool timed : {true, false}) {
+    timed ? w.app.countdown().Begin({0, 5}, false) : w.app.countdown().End();
+    EXPECT_EQ((GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED) != 0, timed);
+    EXPECT_EQ(CaptionAt(menu, 4),
+              timed ? "Enable Screen Saver" : "Temporarily disable Screen Saver");
+  }
+}
+
+// Strings in any script round-trip; a value of any type is present; a delete
+// of what is not there succeeds.
+TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
+  RegistryWin registry;
+  const std::string path = "Software\\BlinkwardWin32Test\\\xD0\x9F\xE6\xB5\x8B";
+  const std::string text = "C:\\\xE6\x97\xA5\xD0\x94\\Blinkward.exe" + std::string(300, 'x');
+  using State = StoredString::State;
+  EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
+  ASSERT_TRUE(registry.WriteString(path, "x", text));
+  const StoredString read = registry.ReadString(path, "x");
+  EXPECT_EQ(read.state, State::Present);
+  EXPECT_EQ(read.text, text);
+  const DWORD number = 7;
+  HKEY key = nullptr;
+  RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, KEY_SET_VALUE, &key);
+  RegSetValueExW(key, L"n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
+  RegCloseKey(key);
+  EXPECT_EQ(registry.ReadString(path, "n").state, State::Present);
+  EXPECT_EQ(registry.ReadString(path, "n").text, "");
+  for (int i = 0; i < 2; ++i) EXPECT_TRUE(registry.DeleteValue(path, "x")) << i;
+  EXPECT_TRUE(registry.DeleteValue(path + "\\absent", "x"));
+  EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
+  RegDeleteKeyW(HKEY_CURRENT_USER, Widen(path).c_str());
+  RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\BlinkwardWin32Test");
+}
+
+}  // namespace
+}  // namespace bw::win32::test
