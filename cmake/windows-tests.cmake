@@ -8,7 +8,8 @@
 #   win32_tests  tests/win32/*.cpp against the real platform layer, in-process
 #   e2e_tests    tests/e2e/*.cpp: starts the real Blinkward.exe and drives it
 #                from outside, as the shell and other programs would
-#   tray_probe   a small tool that reads the notification area (scripts/run)
+#   tray_probe   tools/tray_probe: reads Wine's notification area for scripts/run;
+#                the end-to-end tests link its reader
 # i686 also has tests/pe, static checks of the exe's headers, imports and
 # resources, in build/win32/pe; the tests run under Wine have the label "wine".
 
@@ -60,23 +61,23 @@ if(WIN32_TEST_SOURCES)
 endif()
 
 # End-to-end tier: the real Blinkward.exe, driven from another process.
-file(GLOB E2E_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
+set(E2E_SUPPORT_SOURCES ${CMAKE_SOURCE_DIR}/tools/tray_probe/tray.cpp)
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 if(E2E_SUPPORT_SOURCES)
   add_library(e2e_support STATIC ${E2E_SUPPORT_SOURCES})
-  target_include_directories(e2e_support PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e/support)
+  target_include_directories(e2e_support PUBLIC ${CMAKE_SOURCE_DIR}/tools/tray_probe)
   # The outside drivers are tools, not the product: they may use Vista's API.
   target_compile_definitions(e2e_support PUBLIC WINVER=0x0600 _WIN32_WINNT=0x0600 NOMINMAX STRICT)
   target_compile_options(e2e_support PRIVATE -Wall -Wextra)
   target_link_libraries(e2e_support PUBLIC comctl32 shell32 user32 gdi32 advapi32 kernel32)
 
-  add_executable(tray_probe ${CMAKE_SOURCE_DIR}/tests/e2e/tools/tray_probe.cpp)
+  add_executable(tray_probe ${CMAKE_SOURCE_DIR}/tools/tray_probe/tray_probe.cpp)
   target_link_libraries(tray_probe PRIVATE e2e_support)
   blinkward_windows_test_exe(tray_probe)
 endif()
 if(E2E_TEST_SOURCES AND E2E_SUPPORT_SOURCES)
   add_executable(e2e_tests ${E2E_TEST_SOURCES})
-  target_link_libraries(e2e_tests PRIVATE e2e_support GTest::gtest)
+  target_link_libraries(e2e_tests PRIVATE e2e_support GTest::gtest_main)
   blinkward_windows_test_exe(e2e_tests)
   add_dependencies(e2e_tests Blinkward)
   blinkward_add_wine_tests(e2e_tests e2e. 90

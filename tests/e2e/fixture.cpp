@@ -40,6 +40,11 @@ std::vector<HWND> FindWindows(HWND parent, DWORD pid, const wchar_t* windowClass
   return search.found;
 }
 
+// A display connection before anything switches the flag "as another program".
+void BlinkwardTest::SetUpTestSuite() {
+  CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+}
+
 void BlinkwardTest::SetUp() {
   savedScreenSaver_ = ScreenSaverActive();
   ASSERT_TRUE(PumpUntil([] { return FindTaskbar() != nullptr; }, kStartMs))
@@ -112,13 +117,3 @@ void BlinkwardTest::PressOk(HWND dialog, const wchar_t* hours, const wchar_t* mi
 }
 
 }  // namespace e2e
-
-// CTest runs each test in its own process (cmake/windows-tests.cmake).
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  // A display connection, before any test switches the flag "as another program".
-  if (!GTEST_FLAG_GET(list_tests)) {
-    CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-  }
-  return RUN_ALL_TESTS();
-}

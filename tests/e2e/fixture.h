@@ -42,7 +42,7 @@ inline std::wstring BlinkwardExePath() {
 }
 
 // The flag as another program sees it; under Wine's X11 driver only a process
-// with a display connection reaches it (main() opens one).
+// with a display connection reaches it (SetUpTestSuite opens one).
 inline bool ScreenSaverActive() {
   BOOL active = FALSE;
   SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
@@ -116,6 +116,7 @@ struct Process {
 
 class BlinkwardTest : public ::testing::Test {
  protected:
+  static void SetUpTestSuite();
   void SetUp() override;     // no Blinkward runs or shows an icon; settings cleared
   void TearDown() override;  // ends it as the logon's end would, or kills it
 

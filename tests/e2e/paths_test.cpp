@@ -1,6 +1,8 @@
 // Paths as Windows gives them: a folder named in another script reaches the
-// Run entry and the screen saver's command whole. The stand-in screen saver
-// is the probe, which notes its path when asked for its settings ("c").
+// Run entry and the screen saver's command whole, and a screen saver named
+// without a folder is the system folder's, also for the 32-bit build on 64-bit
+// Windows. The stand-in screen saver is the probe, which notes its path when
+// asked for its settings ("c").
 #include "fixture.h"
 
 namespace e2e {
@@ -21,13 +23,23 @@ struct Paths : BlinkwardTest {
     BlinkwardTest::TearDown();
     WriteUserText(kDesktopKey, L"SCRNSAVE.EXE", savedSaver_.value_or(L""));
     RegDeleteKeyW(HKEY_CURRENT_USER, kMarkKey);
-    for (const std::wstring& file : {kExe, kSaver}) DeleteFileW(file.c_str());
+    for (const std::wstring& file : {kExe, kSaver, native_}) DeleteFileW(file.c_str());
     RemoveDirectoryW(kFolder.c_str());
   }
+  // Chooses "Configure Screen Saver"; the path the stand-in noted.
+  std::wstring Configured(const std::wstring& stored) {
+    RegDeleteKeyW(HKEY_CURRENT_USER, kMarkKey);
+    std::optional<std::wstring> noted;
+    if (WriteUserText(kDesktopKey, L"SCRNSAVE.EXE", stored) && Choose(kConfigureScreenSaver))
+      PumpUntil([&] { return (noted = ReadUserText(kMarkKey, L"Configured")).has_value(); },
+                kStartMs);
+    return noted.value_or(L"<not started>");
+  }
   std::optional<std::wstring> savedSaver_;
+  std::wstring native_;  // in the system folder of 64-bit programs
 };
 
-TEST_F(Paths, AFolderInAnotherScriptReachesTheRunEntryAndTheScreenSaverWhole) {
+TEST_F(Paths, AFolderInAnotherScriptAndABareScreenSaverNameGoThroughWhole) {
   const std::wstring exe = BlinkwardExePath();
   const std::wstring probe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"tray_probe.exe";
   ASSERT_TRUE(CopyFileW(exe.c_str(), kExe.c_str(), FALSE));
@@ -41,11 +53,17 @@ TEST_F(Paths, AFolderInAnotherScriptReachesTheRunEntryAndTheScreenSaverWhole) {
   Send(box, BM_CLICK);
   EXPECT_FALSE(ReadUserText(kRunKeyPath, L"Blinkward")) << "unticking left the Run entry";
 
-  ASSERT_TRUE(WriteUserText(kDesktopKey, L"SCRNSAVE.EXE", kSaver));
-  ASSERT_TRUE(Choose(kConfigureScreenSaver));
-  std::optional<std::wstring> noted;
-  PumpUntil([&] { return (noted = ReadUserText(kMarkKey, L"Configured")).has_value(); }, kStartMs);
-  EXPECT_EQ(kSaver, noted.value_or(L"<not started>"));
+  EXPECT_EQ(kSaver, Configured(kSaver));
+
+  // A 32-bit program's own system folder is another one, without this file.
+  wchar_t windows[MAX_PATH] = L"";
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  BOOL wow64 = FALSE;
+  IsWow64Process(GetCurrentProcess(), &wow64);
+  native_ = windows + std::wstring(wow64 ? L"\\Sysnative" : L"\\System32") + L"\\bw-e2e.scr";
+  ASSERT_TRUE(CopyFileW(probe.c_str(), native_.c_str(), FALSE));
+  const std::wstring noted = Configured(L"bw-e2e.scr");
+  EXPECT_NE(std::wstring::npos, noted.find(L"\\bw-e2e.scr")) << noted;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Static checks of the 32-bit Blinkward.exe, which cannot run on the build
-# machine: check_pe.sh <Blinkward.exe> [format|imports|resources|version|manifest]...
+# Static checks of the 32-bit Blinkward.exe, of what running it does not
+# show: check_pe.sh <Blinkward.exe> [format|imports|resources|version|manifest]...
 # (all when none is named). One line per check; exits 1 when any failed.
 set -u
 exe=${1:?usage: check_pe.sh <Blinkward.exe> [check...]}
@@ -79,6 +79,7 @@ check_manifest() {
   done
   echo "$manifest" | grep -q '<description>Enter your Description Here</description>' ||
     bad="$bad no-description"
+  echo "$manifest" | grep -q '<dpiAware[^>]*>true</dpiAware>' || bad="$bad not-dpi-aware"
   # No elevation: asking for any level would change how Windows starts it.
   echo "$manifest" | grep -q requestedExecutionLevel && bad="$bad asks-for-an-execution-level"
   report manifest "$bad" "depends on Microsoft.Windows.Common-Controls 6.0.0.0"

@@ -92,15 +92,12 @@ TEST_F(AppTest, ThePopupRunsTheChoiceAndDropsEventsMeanwhile) {
 }
 
 TEST_F(AppTest, MenuCommandsReachTheirTargets) {
-  fake.registry.values["Control Panel\\Desktop\\|SCRNSAVE.EXE"] = "C:\\Savers\\my saver.scr";
-  fake.system.files.insert("C:\\Savers\\my saver.scr");
   for (MenuCommand command : {MenuCommand::ConfigureScreenSaver, MenuCommand::SelectScreenSaver,
                               MenuCommand::Settings, MenuCommand::TimedDisable}) {
     app.OnMenuCommand(static_cast<int>(command));
   }
   EXPECT_EQ(fake.log,
-            (Log{"LAUNCH [\"C:\\Savers\\my saver.scr\" c] in [C:\\Windows\\system32]",
-                 "LAUNCH [\"C:\\Windows\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL "
+            (Log{"LAUNCH [\"C:\\Windows\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL "
                  "desk.cpl,,1] in [C:\\Windows\\system32]",
                  "SHOW [Blinkward v1.01] 102=0 104=0", "DIALOG"}));
 }

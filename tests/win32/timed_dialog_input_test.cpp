@@ -27,11 +27,6 @@ void PostKey(HWND target, UINT key) {
   PostMessageA(target, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
 }
 
-// Handles what is queued as the dialog's modal loop does.
-void DeliverQueued(HWND dialog) {
-  PumpUntil([] { return true; }, 0, dialog);
-}
-
 TEST(TimedDialogInput, KeysTypeDigitsOnlyAndUpDownStepWithTheNumberSelected) {
   Windows f;
   ASSERT_TRUE(f.created && f.dialog.Open());
@@ -59,11 +54,8 @@ TEST(TimedDialogInput, KeysTypeDigitsOnlyAndUpDownStepWithTheNumberSelected) {
       {kIdHours, "14", {1, 1}, {VK_UP}, "15", {0, 2}},
       {kIdHours, "15", {1, 1}, {VK_UP}, "15", {0, 2}},
       {kIdHours, "0", {1, 1}, {VK_DOWN}, "0", {0, 1}},
-      {kIdHours, "7", {1, 1}, {VK_DOWN}, "6", {0, 1}},
-      {kIdMinutes, "58", {1, 1}, {VK_UP}, "59", {0, 2}},
       {kIdMinutes, "59", {1, 1}, {VK_UP}, "0", {0, 1}},
       {kIdMinutes, "0", {1, 1}, {VK_DOWN}, "59", {0, 2}},
-      {kIdMinutes, "30", {1, 1}, {VK_DOWN}, "29", {0, 2}},
       // A click on an arrow also hands the focus to the field.
       {kIdHours, "15", {}, {kClickUp}, "15", {0, 2}},
       {kIdMinutes, "0", {}, {kClickDown}, "59", {0, 2}},
@@ -83,7 +75,7 @@ TEST(TimedDialogInput, KeysTypeDigitsOnlyAndUpDownStepWithTheNumberSelected) {
       SendMessageA(field, EM_SETSEL, c.before.first, c.before.second);
       for (UINT key : c.keys) PostKey(field, key);
     }
-    DeliverQueued(f.dialog.hwnd());
+    PumpUntil([] { return true; }, 0, f.dialog.hwnd());
     EXPECT_EQ(TextOf(field), c.text);
     EXPECT_EQ(SelectionOf(field), c.after);
     EXPECT_EQ(GetFocus(), field);
@@ -95,7 +87,7 @@ TEST(TimedDialogInput, KeysTypeDigitsOnlyAndUpDownStepWithTheNumberSelected) {
   FocusOn(hours);
   for (WPARAM c : {WPARAM{'A'}, WPARAM{'4'}, WPARAM{'-'}}) PostMessageA(hours, WM_CHAR, c, 0);
   PostMessageA(hours, WM_IME_CHAR, 'x', 0);
-  DeliverQueued(f.dialog.hwnd());
+  PumpUntil([] { return true; }, 0, f.dialog.hwnd());
   EXPECT_EQ(TextOf(hours), "4");
 }
 
@@ -125,7 +117,7 @@ TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) 
     const HWND dialog = f.dialog.hwnd();
     if (c.key) {
       PostKey(f.DialogItem(c.focus), c.key);
-      DeliverQueued(dialog);
+      PumpUntil([] { return true; }, 0, dialog);
     } else {
       if (c.logonEnds) {
         f.window.Quit();
