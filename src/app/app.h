@@ -29,8 +29,6 @@ class App final : public AppEvents {
   void OnMenuCommand(int commandId);
 
   Countdown& countdown() { return countdown_; }
-  const Settings& settings() const { return settings_; }
-  const TrayIcon& trayIcon() const { return trayIcon_; }
 
  private:
   SettingsView View() const;

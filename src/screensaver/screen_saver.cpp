@@ -21,6 +21,16 @@ bool IsInFolder(std::string_view path, std::string_view folder) {
   return true;
 }
 
+// The screen saver's file as the system would find it: a bare or relative
+// name lives in the system folder.
+std::string ScreenSaverFile(std::string_view stored, std::string_view systemDirectory) {
+  if (stored.empty() || IsAbsolute(stored)) return std::string(stored);
+  std::string path(systemDirectory);
+  path += '\\';
+  path += stored;
+  return path;
+}
+
 }  // namespace
 
 std::string SelectionCommandLine(std::string_view systemDirectory) {
@@ -37,14 +47,6 @@ std::string ConfigurationCommandLine(std::string_view path) {
   line += path;
   line += "\" c";
   return line;
-}
-
-std::string ScreenSaverFile(std::string_view stored, std::string_view systemDirectory) {
-  if (stored.empty() || IsAbsolute(stored)) return std::string(stored);
-  std::string path(systemDirectory);
-  path += '\\';
-  path += stored;
-  return path;
 }
 
 void ScreenSaver::OpenScreenSaverSelection() {

@@ -20,10 +20,6 @@ std::string SelectionCommandLine(std::string_view systemDirectory);
 // with spaces cannot run another program; empty when there is no path.
 std::string ConfigurationCommandLine(std::string_view path);
 
-// The screen saver's file as the system would find it: a bare or relative
-// name lives in the system folder.
-std::string ScreenSaverFile(std::string_view stored, std::string_view systemDirectory);
-
 class ScreenSaver {
  public:
   ScreenSaver(SystemPort& system, RegistryPort& registry) : system_(system), registry_(registry) {}

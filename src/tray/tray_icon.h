@@ -29,8 +29,6 @@ class TrayIcon {
   // still busy at logon), one more attempt; called at each poll.
   void Retry();
 
-  const TrayIconData& data() const { return icon_; }
-
  private:
   void AddNow();
 
