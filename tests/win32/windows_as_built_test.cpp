@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
-#include <type_traits>
 
 #include "win32_test_support.h"
 
@@ -98,7 +96,6 @@ TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
                         {kIdStartWhenDone, BS_TYPEMASK, BS_AUTOCHECKBOX}});
   EXPECT_EQ(TabOrder(dialog),
             (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk, kIdStartWhenDone}));
-  EXPECT_EQ(TextOf(w.DialogItem(kIdHours)) + TextOf(w.DialogItem(kIdMinutes)), "00");
   EXPECT_NE(SendMessageA(w.DialogItem(kIdClock), STM_GETICON, 0, 0), 0) << "frame 0 shows";
   SendMessageA(dialog, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(dialog));
@@ -128,15 +125,18 @@ double TextNeed(HWND control, HFONT font, int width, int height) {
 // text needing as much of its control as it does at 96 dpi (where Windows'
 // Tahoma fits every one; Wine's is wider): neither cut nor shrunk.
 void ExpectScaledWindows(int dpi) {
-  using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, decltype(&DeleteObject)>;
-  const Font font96(CreateFontA(-11, 0, 0, 0, 400, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma"),
-                    DeleteObject);
-  const Font bold96(CreateFontA(-11, 0, 0, 0, 700, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma"),
-                    DeleteObject);
+  const UniqueFont font96(CreateFontA(-11, 0, 0, 0, 400, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma"));
+  const UniqueFont bold96(CreateFontA(-11, 0, 0, 0, 700, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma"));
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
   Windows w;
   ASSERT_TRUE(w.created && w.dialog.Open());
   w.window.ShowSettings({"Blinkward v1.01", {}});
+  // The tray pictures come at the size the notification area asks for.
+  ICONINFO info{};
+  BITMAP mask{};
+  ASSERT_TRUE(GetIconInfo(w.shell.Picture(TrayPicture::Enabled), &info));
+  GetObjectA(info.hbmMask, sizeof mask, &mask);
+  EXPECT_EQ(mask.bmWidth, MulDiv(16, dpi, 96));
   const struct {
     HWND window;
     const char* caption;
@@ -180,7 +180,7 @@ void ExpectScaledWindows(int dpi) {
       const bool bold = row.font && row.font->weight == 700;
       const double need = TextNeed(control, nullptr, r.right - r.left, r.bottom - r.top);
       const double need96 =
-          TextNeed(control, bold ? bold96.get() : font96.get(), t.width / 15, t.height / 15);
+          TextNeed(control, bold ? bold96.Get() : font96.Get(), t.width / 15, t.height / 15);
       EXPECT_NEAR(need, need96, need96 * 0.1 + 0.02)
           << TextOf(control) << " needs " << need << ", at 96 dpi " << need96;
     }
