@@ -13,8 +13,8 @@ inline constexpr std::size_t kTipTextMax = 63;
 
 // The time left as the tip names it, in the widths the countdown keeps.
 struct CountdownSplit {
-  std::int16_t hours;    // `DisableHours`
-  std::int16_t minutes;  // `DisableMinutes`
+  std::int16_t hours;
+  std::int16_t minutes;
 };
 
 // Splits the counter into hours and minutes. The counter is one less than the
