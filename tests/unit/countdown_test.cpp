@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "timed/span_entry.h"
 #include "timed/timed_disable_dialog.h"
 
 namespace bw {

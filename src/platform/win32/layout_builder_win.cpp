@@ -138,7 +138,8 @@ HFONT LayoutFonts::Font(const FontSpec& wanted) {
 // still touch at any resolution.
 RECT PixelRect(const Rect& twips, int dpi) {
   return {TwipsToPixels(twips.left, dpi), TwipsToPixels(twips.top, dpi),
-          TwipsToPixels(twips.left + twips.width, dpi), TwipsToPixels(twips.top + twips.height, dpi)};
+          TwipsToPixels(twips.left + twips.width, dpi),
+          TwipsToPixels(twips.top + twips.height, dpi)};
 }
 
 HWND CreateLayoutWindow(const WindowLayout& layout, const char* className, DWORD style,

@@ -25,19 +25,6 @@ UINT IntervalOf(TimerId timer) {
   return USER_TIMER_MAXIMUM;
 }
 
-void RegisterClassOnce(const char* name, WNDPROC procedure) {
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA existing;
-  if (GetClassInfoA(instance, name, &existing)) return;
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = name;
-  RegisterClassA(&windowClass);
-}
-
 LRESULT CALLBACK TrayCallbackProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kTrayCallbackMessage) {
     SendMessageA(GetParent(hwnd), kTrayCallback, 0, lParam);
@@ -57,12 +44,6 @@ UniqueMenu CreatePopup() {
     }
   }
   return menu;
-}
-
-UniqueIcon LoadAppIcon(int sizeMetric) {
-  const int size = GetSystemMetrics(sizeMetric);
-  return UniqueIcon(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, size, size, 0)));
 }
 
 // An elevated program does not receive the shell's broadcast from a program
@@ -94,8 +75,8 @@ bool MainWindow::Create(AppEvents& events, TimedDialogWindow& dialog) {
   if (!CreateLayoutWindow(SettingsLayout(), kMainWindowClass, kMainWindowStyle, 0, nullptr, this)) {
     return false;
   }
-  smallIcon_ = LoadAppIcon(SM_CXSMICON);
-  largeIcon_ = LoadAppIcon(SM_CXICON);
+  smallIcon_ = LoadIconResource(IDI_APP, GetSystemMetrics(SM_CXSMICON));
+  largeIcon_ = LoadIconResource(IDI_APP, GetSystemMetrics(SM_CXICON));
   SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
   SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.Get()));
   // A real top-level window: message-only windows never get the broadcast.

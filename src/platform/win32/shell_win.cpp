@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "app/res/resource_ids.h"
+#include "platform/win32/window_win.h"
 #include "tray/tray_message.h"
 
 namespace bw::win32 {
@@ -46,11 +47,7 @@ DWORD MessageOf(TrayCommand command) {
 ShellWin::ShellWin() {
   const int ids[] = {IDI_APP, IDI_STATUS_ENABLED, IDI_STATUS_DISABLED, IDI_STATUS_TIMED};
   const int size = GetSystemMetrics(SM_CXSMICON);
-  for (int i = 0; i < 4; ++i) {
-    pictures_[i].Reset(
-        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ids[i]),
-                                      IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-  }
+  for (int i = 0; i < 4; ++i) pictures_[i] = LoadIconResource(ids[i], size);
 }
 
 bool ShellWin::NotifyIcon(TrayCommand command, const TrayIconData& icon) {

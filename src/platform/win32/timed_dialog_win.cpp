@@ -13,20 +13,6 @@ constexpr UINT_PTR kClockTimer = 1;
 // The key of a keyboard message: its scan code with the extended-key bit.
 std::size_t KeyOf(LPARAM lParam) { return (lParam >> 16) & 0x1FF; }
 
-void RegisterTimedDialogClass(HINSTANCE instance) {
-  WNDCLASSA existing;
-  if (GetClassInfoA(instance, kTimedDialogClass, &existing)) return;
-  // No icon: with its modal frame the dialog shows none in its title bar.
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = Window::Procedure;
-  windowClass.cbWndExtra = DLGWINDOWEXTRA;  // DefDlgProc keeps its state there
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kTimedDialogClass;
-  RegisterClassA(&windowClass);
-}
-
 }  // namespace
 
 TimedDialogWindow::TimedDialogWindow(Countdown& countdown, const Window& owner)
@@ -54,7 +40,9 @@ bool TimedDialogWindow::Open() {
 
 bool TimedDialogWindow::BuildWindow() {
   LoadCommonControls();
-  RegisterTimedDialogClass(GetModuleHandleA(nullptr));
+  // No icon: with its modal frame the dialog shows none in its title bar.
+  // DefDlgProc keeps its state in the window's extra bytes.
+  RegisterClassOnce(kTimedDialogClass, Window::Procedure, DLGWINDOWEXTRA);
   const WindowLayout& layout = TimedDialogLayout();
   if (!CreateLayoutWindow(layout, kTimedDialogClass, kTimedDialogStyle, kTimedDialogExStyle,
                           owner_.hwnd(), this)) {
@@ -67,9 +55,7 @@ bool TimedDialogWindow::BuildWindow() {
   }
   const RECT clock = PixelRect(TimedDialogControl(kIdClock).twips, ScreenDpi());
   for (int k = 0; k < kClockFrameCount && !clockFrames_[k]; ++k) {
-    clockFrames_[k].Reset(static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_CLOCK_FIRST + k), IMAGE_ICON,
-                   clock.right - clock.left, clock.bottom - clock.top, 0)));
+    clockFrames_[k] = LoadIconResource(IDI_CLOCK_FIRST + k, clock.right - clock.left);
   }
   // Enter presses OK, unless the focus is on Cancel: the dialog manager lends
   // the default to a focused push button and returns it to OK afterwards.

@@ -22,6 +22,25 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   return result;
 }
 
+void RegisterClassOnce(const char* name, WNDPROC procedure, int extraBytes) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA existing;
+  if (GetClassInfoA(instance, name, &existing)) return;
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = procedure;
+  windowClass.cbWndExtra = extraBytes;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = name;
+  RegisterClassA(&windowClass);
+}
+
+UniqueIcon LoadIconResource(int id, int pixels) {
+  return UniqueIcon(static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, pixels, pixels, 0)));
+}
+
 std::string WindowText(HWND window) {
   std::string text(GetWindowTextLengthA(window) + 1, '\0');
   text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));

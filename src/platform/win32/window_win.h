@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/win32/handles_win.h"
+
 namespace bw::win32 {
 
 class Window {
@@ -28,6 +30,13 @@ class Window {
  private:
   HWND hwnd_ = nullptr;
 };
+
+// Registers a window class of this module on the dialog face colour, unless
+// it exists; extraBytes for a class whose windows DefDlgProc keeps.
+void RegisterClassOnce(const char* name, WNDPROC procedure, int extraBytes = 0);
+
+// An icon resource of this module at the given size in pixels.
+UniqueIcon LoadIconResource(int id, int pixels);
 
 // The text of a window or control, whatever its length.
 std::string WindowText(HWND window);
