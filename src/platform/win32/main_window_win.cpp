@@ -47,14 +47,22 @@ UniqueMenu CreatePopup() {
 }
 
 // An elevated program does not receive the shell's broadcast from a program
-// that is not, unless it lets the message in. Looked up at run time: Windows
-// before 7 has no such call, and needs none.
+// that is not, unless it lets the message in. Looked up at run time: Windows 7
+// filters per window, Vista per process, and XP not at all.
 void AllowFromLowerPrivilege(HWND window, UINT message) {
-  using FilterFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-  const auto allow = reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
-  constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
-  if (allow) allow(window, message, kAllow, nullptr);
+  const HMODULE user32 = GetModuleHandleA("user32.dll");
+  using WindowFilter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  using ProcessFilter = BOOL(WINAPI*)(UINT, DWORD);
+  const auto forWindow = reinterpret_cast<WindowFilter>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")));
+  const auto forProcess = reinterpret_cast<ProcessFilter>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")));
+  constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD for the process
+  if (forWindow) {
+    forWindow(window, message, kAllow, nullptr);
+  } else if (forProcess) {
+    forProcess(message, kAllow);
+  }
 }
 
 }  // namespace
