@@ -1,4 +1,4 @@
-# The Windows test tiers, included by cmake/windows.cmake.
+# The Windows test tiers, included by the top CMakeLists.txt on Windows builds.
 #
 # GoogleTest programs built with MinGW and run by CTest under Wine (cmake/wine-run
 # is the emulator; scripts/test starts the Wine session). x86_64 runs on the
@@ -15,8 +15,6 @@
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   add_subdirectory(${CMAKE_SOURCE_DIR}/cmake/pe-checks pe)
-elseif(NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  return()
 endif()
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -52,34 +50,28 @@ endfunction()
 # Win32 tier: the real platform layer, in-process. The program's resources are
 # linked in too, so that its windows find their icons and the manifest.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
-if(WIN32_TEST_SOURCES)
-  add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/app/res/blinkward.rc)
-  target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
-  target_link_libraries(win32_tests PRIVATE blinkward_platform GTest::gtest_main GTest::gmock)
-  blinkward_windows_test_exe(win32_tests)
-  blinkward_add_wine_tests(win32_tests win32. 60)
-endif()
+add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/win32/res/blinkward.rc)
+target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+target_link_libraries(win32_tests PRIVATE blinkward_win32 GTest::gtest_main GTest::gmock)
+blinkward_windows_test_exe(win32_tests)
+blinkward_add_wine_tests(win32_tests win32. 60)
 
 # End-to-end tier: the real Blinkward.exe, driven from another process.
-set(E2E_SUPPORT_SOURCES ${CMAKE_SOURCE_DIR}/tools/tray_probe/tray.cpp)
-file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-if(E2E_SUPPORT_SOURCES)
-  add_library(e2e_support STATIC ${E2E_SUPPORT_SOURCES})
-  target_include_directories(e2e_support PUBLIC ${CMAKE_SOURCE_DIR}/tools/tray_probe)
-  # The outside drivers are tools, not the product: they may use Vista's API.
-  target_compile_definitions(e2e_support PUBLIC WINVER=0x0600 _WIN32_WINNT=0x0600 NOMINMAX STRICT)
-  target_compile_options(e2e_support PRIVATE -Wall -Wextra)
-  target_link_libraries(e2e_support PUBLIC comctl32 shell32 user32 gdi32 advapi32 kernel32)
+add_library(e2e_support STATIC ${CMAKE_SOURCE_DIR}/tools/tray_probe/tray.cpp)
+target_include_directories(e2e_support PUBLIC ${CMAKE_SOURCE_DIR}/tools/tray_probe)
+# The outside drivers are tools, not the product: they may use Vista's API.
+target_compile_definitions(e2e_support PUBLIC WINVER=0x0600 _WIN32_WINNT=0x0600 NOMINMAX STRICT)
+target_compile_options(e2e_support PRIVATE -Wall -Wextra)
+target_link_libraries(e2e_support PUBLIC comctl32 shell32 user32 gdi32 advapi32 kernel32)
 
-  add_executable(tray_probe ${CMAKE_SOURCE_DIR}/tools/tray_probe/tray_probe.cpp)
-  target_link_libraries(tray_probe PRIVATE e2e_support)
-  blinkward_windows_test_exe(tray_probe)
-endif()
-if(E2E_TEST_SOURCES AND E2E_SUPPORT_SOURCES)
-  add_executable(e2e_tests ${E2E_TEST_SOURCES})
-  target_link_libraries(e2e_tests PRIVATE e2e_support GTest::gtest_main)
-  blinkward_windows_test_exe(e2e_tests)
-  add_dependencies(e2e_tests Blinkward)
-  blinkward_add_wine_tests(e2e_tests e2e. 90
-    ENVIRONMENT "BLINKWARD_EXE=$<TARGET_FILE:Blinkward>")
-endif()
+add_executable(tray_probe ${CMAKE_SOURCE_DIR}/tools/tray_probe/tray_probe.cpp)
+target_link_libraries(tray_probe PRIVATE e2e_support)
+blinkward_windows_test_exe(tray_probe)
+
+file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(e2e_tests ${E2E_TEST_SOURCES})
+target_link_libraries(e2e_tests PRIVATE e2e_support GTest::gtest_main)
+blinkward_windows_test_exe(e2e_tests)
+add_dependencies(e2e_tests Blinkward)
+blinkward_add_wine_tests(e2e_tests e2e. 90
+  ENVIRONMENT "BLINKWARD_EXE=$<TARGET_FILE:Blinkward>")

@@ -9,7 +9,7 @@
 namespace art {
 
 struct ArtFile {
-  std::string name;  // file name inside src/app/res
+  std::string name;  // file name inside src/win32/res
   std::vector<std::uint8_t> bytes;
 };
 

@@ -1,4 +1,4 @@
-// Writes the program's icons into a directory (normally src/app/res), so the
+// Writes the program's icons into a directory (normally src/win32/res), so the
 // pictures are reviewed and versioned as code.
 #include <cstdio>
 #include <string>

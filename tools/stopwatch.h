@@ -4,10 +4,11 @@
 #pragma once
 
 #include "canvas.h"
+#include "timed/timed_layout.h"
 
 namespace art {
 
-inline constexpr int kClockFrameCount = 24;
+using bw::kClockFrameCount;
 inline constexpr int kClockSize = 32;  // frames are square, in pixels
 
 // The centre of the dial and the hand's pivot. It sits below the middle of

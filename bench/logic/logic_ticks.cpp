@@ -34,7 +34,7 @@ class System : public bw::SystemPort {
     ++counts.queries;
     return active_;
   }
-  bool SetScreenSaverActive(bool active, bool) override {
+  bool SetScreenSaverActive(bool active) override {
     ++counts.switches;
     active_ = active;
     return true;
@@ -70,9 +70,9 @@ class Shell : public bw::ShellPort {
 
 class Ui : public bw::UiPort {
  public:
-  void SetTimer(bw::TimerId, bool) override {}
-  int TrackPopupMenu() override { return 0; }
-  void SetMenuItem(bw::MenuCommand, std::string_view, bool) override {}
+  void StartTimer(int, int) override {}
+  void StopTimer(int) override {}
+  int TrackPopupMenu(std::span<const bw::MenuItem>) override { return 0; }
   void ShowSettings(const bw::SettingsView&) override {}
   void HideSettings() override {}
   void UpdateSettings(const bw::SettingsView&) override {}
@@ -130,20 +130,21 @@ int main(int argc, char** argv) {
 
   // As at start-up: the icon is added and the first tick draws the true state.
   app.Start();
-  app.OnTimer(bw::TimerId::Poll);
+  const int poll = static_cast<int>(bw::TimerId::Poll);
+  app.OnTimer(poll);
 
   if (mode == "poller") {
     ResetCounts();
-    for (long i = 0; i < ticks; ++i) app.OnTimer(bw::TimerId::Poll);
+    for (long i = 0; i < ticks; ++i) app.OnTimer(poll);
     Report("poller", ticks);
     return 0;
   }
   if (mode == "countdown") {
     // A span long enough that no run reaches its end: every tick counts down
     // through "H hours and M minutes" texts, the common case.
-    app.countdown().Begin({static_cast<std::int16_t>(ticks / 3600 + 3), 0}, false);
+    app.BeginTimedDisable({static_cast<std::int16_t>(ticks / 3600 + 3), 0}, false);
     ResetCounts();
-    for (long i = 0; i < ticks; ++i) app.OnTimer(bw::TimerId::Countdown);
+    for (long i = 0; i < ticks; ++i) app.OnTimer(static_cast<int>(bw::TimerId::Countdown));
     Report("countdown", ticks);
     return 0;
   }

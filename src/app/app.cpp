@@ -2,6 +2,7 @@
 
 #include "app/settings_layout.h"
 #include "app/version.h"
+#include "tray/popup_menu.h"
 #include "tray/tray_message.h"
 
 namespace bw {
@@ -11,9 +12,10 @@ App::App(Platform& platform)
       screenSaver_(platform.system, platform.registry),
       trayIcon_(platform.shell),
       poller_(screenSaver_, trayIcon_),
+      countdown_(screenSaver_, platform.system),
+      settings_(platform.registry, platform.system),
       pollTimer_(platform.ui, TimerId::Poll),
-      countdown_(screenSaver_, trayIcon_, poller_, platform.ui, platform.system, pollTimer_),
-      settings_(platform.registry, platform.system) {}
+      countdownTimer_(platform.ui, TimerId::Countdown) {}
 
 // The icon shows the program's own picture and name until the first poll,
 // which always draws the state.
@@ -24,9 +26,9 @@ void App::Start() {
 }
 
 SettingsView App::View() const {
-  return {
-      TitleWithVersion(kTitleCaption, kVersionMajor, kVersionMinor),
-      {{kIdStartWithWindows, settings_.startWithWindows()}, {kIdMethod, settings_.clickMethod()}}};
+  return {TitleWithVersion(kTitleCaption, kVersionMajor, kVersionMinor),
+          {{kIdStartWithWindows, settings_.startWithWindows()},
+           {kIdMethod, static_cast<int>(settings_.clickMethod())}}};
 }
 
 void App::OnCloseRequest(CloseReason reason) {
@@ -38,25 +40,21 @@ void App::OnCloseRequest(CloseReason reason) {
   Shutdown();
 }
 
-// The click method is stored before the icon goes: removing it is a call into
-// a shell that may be busy at the end of the logon.
+// A span must not outlast the program: the screen saver would stay off for
+// the rest of the logon. The click method is stored before the icon goes:
+// removing it is a call into a shell that may be busy at the end of the logon.
 void App::Shutdown() {
-  countdown_.Abandon();
+  countdown_.Stop();
+  countdownTimer_.Set(false);
   settings_.SaveClickMethod();
   trayIcon_.Remove();
   pollTimer_.Set(false);
   platform_.ui.Quit();
 }
 
-void App::OnTimer(TimerId timer) {
-  switch (timer) {
-    case TimerId::Poll:
-      poller_.Tick();
-      break;
-    case TimerId::Countdown:
-      countdown_.Tick();
-      break;
-  }
+void App::OnTimer(int timerId) {
+  if (timerId == static_cast<int>(TimerId::Poll)) poller_.Tick();
+  if (timerId == static_cast<int>(TimerId::Countdown)) OnCountdownTick();
 }
 
 void App::OnTaskbarCreated() { trayIcon_.Restore(); }
@@ -69,7 +67,7 @@ void App::OnSettingChanged(int controlId, int value) {
       settings_.SetStartWithWindows(value != 0);
       break;
     case kIdMethod:
-      settings_.SetClickMethod(value);
+      settings_.SetClickMethod(static_cast<ClickMethod>(value));
       break;
     default:
       return;
@@ -82,10 +80,10 @@ void App::OnTrayMessage(int mouseMessage) {
   trayBusy_ = true;
   switch (DecodeTrayMessage(mouseMessage)) {
     case TrayAction::ToggleOnSingleClick:
-      Toggle(kMethodSingleClick);
+      Toggle(ClickMethod::SingleClick);
       break;
     case TrayAction::ToggleOnDoubleClick:
-      Toggle(kMethodDoubleClick);
+      Toggle(ClickMethod::DoubleClick);
       break;
     case TrayAction::Popup:
       ShowPopupMenu();
@@ -96,20 +94,22 @@ void App::OnTrayMessage(int mouseMessage) {
   trayBusy_ = false;
 }
 
-// For this logon only; the icon follows at once rather than at the next poll.
-void App::Toggle(int method) {
+// For this logon only; the icon follows at once rather than at the next poll,
+// drawn from the switch's own outcome.
+void App::Toggle(ClickMethod method) {
   if (countdown_.Running() || settings_.clickMethod() != method) return;
-  screenSaver_.SetScreenSaverState(!screenSaver_.GetScreenSaverState(), false);
-  poller_.Tick();
+  const bool enabled = screenSaver_.GetScreenSaverState();
+  const bool switched = screenSaver_.SetScreenSaverState(!enabled);
+  poller_.Show(switched ? !enabled : enabled);
 }
 
 void App::ShowPopupMenu() {
-  const int command = platform_.ui.TrackPopupMenu();
+  const int command = platform_.ui.TrackPopupMenu(PopupMenuView(countdown_.Running()));
   if (command != 0) OnMenuCommand(command);
 }
 
-void App::OnMenuCommand(int commandId) {
-  switch (static_cast<MenuCommand>(commandId)) {
+void App::OnMenuCommand(int command) {
+  switch (static_cast<MenuCommand>(command)) {
     case MenuCommand::StartScreenSaver:
       screenSaver_.StartScreenSaver();
       break;
@@ -121,7 +121,8 @@ void App::OnMenuCommand(int commandId) {
       break;
     case MenuCommand::TimedDisable:
       if (countdown_.Running()) {
-        countdown_.End();
+        countdown_.Stop();
+        EndTimedDisable();
       } else {
         platform_.ui.ShowTimedDisableDialog();
       }
@@ -133,6 +134,37 @@ void App::OnMenuCommand(int commandId) {
       OnCloseRequest(CloseReason::Exit);
       break;
   }
+}
+
+// The poller rests while the countdown owns the icon. The tip keeps the last
+// status text until the first tick replaces it.
+void App::BeginTimedDisable(Span span, bool startWhenDone) {
+  countdown_.Begin(span, startWhenDone);
+  pollTimer_.Set(false);
+  countdownTimer_.Set(true);
+  trayIcon_.SetPicture(TrayPicture::TimedDisable);
+  trayIcon_.Update();
+}
+
+void App::OnCountdownTick() {
+  // A tick already queued when the span ended must not switch it off again.
+  if (!countdown_.Running()) return;
+  const CountdownTick tick = countdown_.Tick();
+  if (tick.ended) {
+    EndTimedDisable();
+    return;
+  }
+  trayIcon_.SetTip(tick.tip.view());
+  trayIcon_.Update();
+}
+
+// The icon still shows the countdown, whether or not switching back worked:
+// it is redrawn from the true state at once.
+void App::EndTimedDisable() {
+  countdownTimer_.Set(false);
+  pollTimer_.Set(true);
+  poller_.Invalidate();
+  poller_.Tick();
 }
 
 }  // namespace bw

@@ -1,18 +1,20 @@
 // The program: it owns the parts that run in the background (the tray icon,
-// the status poller, the countdown, the settings) and answers the events of
-// its windows.
+// the status poller, the countdown, the settings), answers the events of its
+// windows, and keeps the icon and the timers in step with the countdown.
 #pragma once
 
 #include "app/settings.h"
-#include "platform/ui.h"
+#include "app/timers.h"
+#include "ports/platform.h"
 #include "screensaver/screen_saver.h"
 #include "timed/countdown.h"
+#include "timed/timed_disable_dialog.h"
 #include "tray/status_poller.h"
 #include "tray/tray_icon.h"
 
 namespace bw {
 
-class App final : public AppEvents {
+class App final : public AppEvents, public TimedDisableStarter {
  public:
   explicit App(Platform& platform);
 
@@ -20,29 +22,33 @@ class App final : public AppEvents {
   void Start();
 
   void OnCloseRequest(CloseReason reason) override;
-  void OnTimer(TimerId timer) override;
+  void OnTimer(int timerId) override;
   void OnTrayMessage(int mouseMessage) override;
   void OnTaskbarCreated() override;
   void OnSettingChanged(int controlId, int value) override;
+  void BeginTimedDisable(Span span, bool startWhenDone) override;
 
   // A command of the popup menu.
-  void OnMenuCommand(int commandId);
+  void OnMenuCommand(int command);
 
-  Countdown& countdown() { return countdown_; }
+  const Countdown& countdown() const { return countdown_; }
 
  private:
   SettingsView View() const;
-  void Toggle(int method);
+  void Toggle(ClickMethod method);
   void ShowPopupMenu();
+  void OnCountdownTick();
+  void EndTimedDisable();
   void Shutdown();
 
   Platform& platform_;
   ScreenSaver screenSaver_;
   TrayIcon trayIcon_;
   StatusPoller poller_;
-  Timer pollTimer_;
   Countdown countdown_;
   Settings settings_;
+  Timer pollTimer_;
+  Timer countdownTimer_;
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;

@@ -11,12 +11,12 @@ std::string RunEntryData(std::string_view executablePath) {
   return data;
 }
 
-int ParseClickMethod(std::string_view text) {
+ClickMethod ParseClickMethod(std::string_view text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   const bool whole = error == std::errc() && end == text.data() + text.size();
-  if (!whole || value < -1 || value > 1) return 0;
-  return value;
+  if (!whole || value < -1 || value > 1) return ClickMethod::SingleClick;
+  return static_cast<ClickMethod>(value);
 }
 
 void Settings::Load() {
@@ -38,13 +38,13 @@ void Settings::SetStartWithWindows(bool start) {
   startWithWindows_ = RunEntryExists();
 }
 
-void Settings::SetClickMethod(int index) {
-  clickMethod_ = index;
+void Settings::SetClickMethod(ClickMethod method) {
+  clickMethod_ = method;
   SaveClickMethod();
 }
 
 void Settings::SaveClickMethod() {
-  registry_.WriteString(kMethodKeyPath, "", std::to_string(clickMethod_));
+  registry_.WriteString(kMethodKeyPath, "", std::to_string(static_cast<int>(clickMethod_)));
 }
 
 }  // namespace bw

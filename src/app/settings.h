@@ -1,4 +1,4 @@
-// The two choices that outlive a run, held here while the program runs: start
+// The choices that outlive a run, held here while the program runs: start
 // with Windows (the per-user Run entry) and the click method. Both are stored
 // the moment the user changes them.
 #pragma once
@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ports.h"
+#include "ports/registry.h"
+#include "ports/system.h"
 
 namespace bw {
 
@@ -16,13 +17,18 @@ inline constexpr std::string_view kRunValueName = "Blinkward";
 // The click method lives in this key's default value, as text.
 inline constexpr std::string_view kMethodKeyPath = "Software\\Blinkward\\Method";
 
+// How a click on the icon switches the screen saver. The value is the item's
+// index in the settings window's list and the stored text; -1 is an older
+// copy's "neither", which selects no item and switches on no click.
+enum class ClickMethod : int { None = -1, SingleClick = 0, DoubleClick = 1 };
+
 // The Run entry's data: the running executable's full path, quoted so a path
 // with spaces cannot start another program at logon.
 std::string RunEntryData(std::string_view executablePath);
 
-// The stored click method: "-1", "0" or "1"; anything else selects the first
-// item, "Single click", rather than ending the program.
-int ParseClickMethod(std::string_view text);
+// The stored click method: "-1", "0" or "1"; anything else is the first
+// item, "Single click", rather than the end of the program.
+ClickMethod ParseClickMethod(std::string_view text);
 
 class Settings {
  public:
@@ -34,12 +40,12 @@ class Settings {
   // Writes or deletes the Run entry; afterwards the choice is what the
   // registry holds, so a locked Run key shows as what it is.
   void SetStartWithWindows(bool start);
-  void SetClickMethod(int index);
+  void SetClickMethod(ClickMethod method);
   // Stores the click method again (at Exit and at the end of the logon).
   void SaveClickMethod();
 
   bool startWithWindows() const { return startWithWindows_; }
-  int clickMethod() const { return clickMethod_; }
+  ClickMethod clickMethod() const { return clickMethod_; }
 
  private:
   bool RunEntryExists();
@@ -47,7 +53,7 @@ class Settings {
   RegistryPort& registry_;
   SystemPort& system_;
   bool startWithWindows_ = false;
-  int clickMethod_ = 0;
+  ClickMethod clickMethod_ = ClickMethod::SingleClick;
 };
 
 }  // namespace bw

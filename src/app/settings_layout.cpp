@@ -1,11 +1,9 @@
 #include "app/settings_layout.h"
 
+#include "app/window_fonts.h"
+
 namespace bw {
 namespace {
-
-// Tahoma 8.25 pt with the Greek character set, regular and bold.
-constexpr FontSpec kFont{"Tahoma", 825, 400, 161};
-constexpr FontSpec kBoldFont{"Tahoma", 825, 700, 161};
 
 // In Tab order: the check box takes the focus first, the list second.
 constexpr ControlLayout kControls[] = {
@@ -19,7 +17,7 @@ constexpr ControlLayout kControls[] = {
      .text = kTitleCaption,
      .twips = {120, 120, 2775, 495},
      .tabIndex = 2,
-     .font = &kBoldFont},
+     .font = &kWindowBoldFont},
     {.kind = ControlKind::Label,
      .id = kIdMethodLabel,
      .text = "Change Screen Saver state method:",
@@ -35,7 +33,7 @@ constexpr ControlLayout kControls[] = {
 constexpr WindowLayout kLayout{.caption = "Settings",
                                .clientWidth = 3015,
                                .clientHeight = 1755,
-                               .font = &kFont,
+                               .font = &kWindowFont,
                                .controls = kControls};
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The make-up of the settings window.
 #pragma once
 
-#include "platform/layout.h"
+#include "ports/layout.h"
 
 namespace bw {
 
@@ -12,10 +12,6 @@ enum SettingsControlId : int {
   kIdMethodLabel = 103,
   kIdMethod = 104,
 };
-
-// Items of the click-method list, in order.
-inline constexpr int kMethodSingleClick = 0;
-inline constexpr int kMethodDoubleClick = 1;
 
 // The title line; the version follows it.
 inline constexpr const char* kTitleCaption = "Blinkward v";

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ports.h"
+#include "ports/registry.h"
+#include "ports/system.h"
 
 namespace bw {
 
@@ -25,10 +26,8 @@ class ScreenSaver {
   ScreenSaver(SystemPort& system, RegistryPort& registry) : system_(system), registry_(registry) {}
 
   bool GetScreenSaverState() { return system_.ScreenSaverActive(); }
-  // persist also stores the state in the user's profile. True when accepted.
-  bool SetScreenSaverState(bool enabled, bool persist) {
-    return system_.SetScreenSaverActive(enabled, persist);
-  }
+  // For this logon only. True when the system accepted the change.
+  bool SetScreenSaverState(bool enabled) { return system_.SetScreenSaverActive(enabled); }
   void StartScreenSaver() { system_.StartScreenSaver(); }
   void OpenScreenSaverSelection();
   void OpenScreenSaverConfiguration();

@@ -1,16 +1,15 @@
-// A timed disable: holds the screen saver off for a chosen span, counts the
-// time left down in the tray tip once a second, and at the end switches the
-// screen saver on again (and starts it, if asked). The time left is read from
-// a clock that runs through sleep, so a machine that sleeps through part of
-// the span does not hold the screen saver off for longer.
+// A timed disable: holds the screen saver off for a chosen span, tells the
+// time left once a second, and at the end switches the screen saver on again
+// (and starts it, if asked). The time left is read from a clock that runs
+// through sleep, so a machine that sleeps through part of the span does not
+// hold the screen saver off for longer.
 #pragma once
 
 #include <cstdint>
 
-#include "platform/ui.h"
+#include "ports/system.h"
 #include "screensaver/screen_saver.h"
-#include "tray/status_poller.h"
-#include "tray/tray_icon.h"
+#include "timed/countdown_text.h"
 
 namespace bw {
 
@@ -26,47 +25,39 @@ constexpr std::int32_t SpanCounter(Span span) {
   return (std::int32_t{span.hours} * 60 + span.minutes) * 60 - 1;
 }
 
+// What a tick left: the tip for the time left, or the end of the span.
+struct CountdownTick {
+  bool ended = false;
+  TipText tip;
+};
+
 class Countdown {
  public:
-  Countdown(ScreenSaver& screenSaver, TrayIcon& trayIcon, StatusPoller& poller, UiPort& ui,
-            SystemPort& clock, Timer& pollTimer)
-      : screenSaver_(screenSaver),
-        trayIcon_(trayIcon),
-        poller_(poller),
-        ui_(ui),
-        clock_(clock),
-        pollTimer_(pollTimer),
-        timer_(ui, TimerId::Countdown) {}
+  Countdown(ScreenSaver& screenSaver, SystemPort& clock) : screenSaver_(screenSaver), clock_(clock) {}
 
-  bool Running() const { return timer_.Running(); }
+  bool Running() const { return running_; }
   // The span the dialog offers next: as entered, then the time left as the
-  // last tick showed it.
+  // last tick told it.
   Span LastSpan() const { return span_; }
   bool StartWhenDone() const { return startWhenDone_; }
 
   // Starts a timed disable of a positive span. The first tick, a second
-  // later, switches the screen saver off; the tray shows the timed picture now.
+  // later, switches the screen saver off.
   void Begin(Span span, bool startWhenDone);
-  // Once a second.
-  void Tick();
-  // Ends a running timed disable early: the screen saver goes back on, and is
-  // not started.
-  void End();
-  // The program ends: the screen saver must not stay off for the rest of the
-  // logon, which would make the chosen span unlimited.
-  void Abandon();
+  // Once a second while it runs: switches the screen saver off, whatever
+  // switched it on meanwhile, and tells the time left; the last tick ends the
+  // span instead.
+  CountdownTick Tick();
+  // Ends a running span early (from the menu, or because the program ends):
+  // the screen saver goes back on and is not started.
+  void Stop();
 
  private:
-  void Stop();
   std::int32_t CounterNow();
 
   ScreenSaver& screenSaver_;
-  TrayIcon& trayIcon_;
-  StatusPoller& poller_;
-  UiPort& ui_;
   SystemPort& clock_;
-  Timer& pollTimer_;
-  Timer timer_;
+  bool running_ = false;
   Span span_;
   bool startWhenDone_ = false;
   std::int32_t counterAtBegin_ = 0;

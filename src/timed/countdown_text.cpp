@@ -45,18 +45,18 @@ void TipText::Append(std::string_view text) {
   length_ += n;
 }
 
-CountdownSplit SplitSecondsLeft(std::int32_t secondsLeft) {
+CountdownSplit SplitCounter(std::int32_t counter) {
   // Whole hours of the rounded-up minutes: the 60 added here is the minute
   // that rounding up adds below. The product is formed in 32 bits; for every
   // span the dialog takes (at most 100 hours) it equals the 16-bit one.
   auto hours =
-      static_cast<std::int16_t>(static_cast<std::int32_t>(std::floor((secondsLeft + 60) / 3600.0)));
+      static_cast<std::int16_t>(static_cast<std::int32_t>(std::floor((counter + 60) / 3600.0)));
   auto minutes = static_cast<std::int16_t>(static_cast<std::int32_t>(
-      std::floor(secondsLeft / 60.0) - static_cast<std::int32_t>(hours) * 60 + 1));
+      std::floor(counter / 60.0) - static_cast<std::int32_t>(hours) * 60 + 1));
   return {hours, minutes};
 }
 
-TipText CountdownTip(std::int32_t secondsLeft, CountdownSplit split) {
+TipText CountdownTip(std::int32_t counter, CountdownSplit split) {
   Digits hoursDigits(split.hours);
   Digits minutesDigits(split.minutes);
   TimeWords words;
@@ -66,7 +66,7 @@ TipText CountdownTip(std::int32_t secondsLeft, CountdownSplit split) {
     words.hoursWord = split.hours == 1 ? " hour" : " hours";
   }
   bool hasHours = !words.hours.empty();
-  if (secondsLeft <= kFewSecondsFrom) {
+  if (counter <= kFewSecondsFrom) {
     words.minutesWord = "few seconds";
   } else if (split.minutes != 0) {
     if (hasHours) words.conjunction = " and ";

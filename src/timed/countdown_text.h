@@ -6,10 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace bw {
+#include "ports/shell.h"
 
-// The tray's tip field holds this many characters of text before its NUL.
-inline constexpr std::size_t kTipTextMax = 63;
+namespace bw {
 
 // The time left as the tip names it, in the widths the countdown keeps.
 struct CountdownSplit {
@@ -18,9 +17,9 @@ struct CountdownSplit {
 };
 
 // Splits the counter into hours and minutes. The counter is one less than the
-// seconds left, so n = secondsLeft / 60 + 1 whole minutes are named, rounded up:
+// seconds left, so n = counter / 60 + 1 whole minutes are named, rounded up:
 // a span of 2 hours shows "2 hours" on its first tick, not "1 hour and 59 minutes".
-CountdownSplit SplitSecondsLeft(std::int32_t secondsLeft);
+CountdownSplit SplitCounter(std::int32_t counter);
 
 // A tip text that fits the tray's field; held inline, so a tick allocates nothing.
 class TipText {
@@ -40,6 +39,6 @@ class TipText {
 // "for the next " and the time left ("2 hours and 30 minutes", "minute",
 // "few seconds"). A text too long for the field writes "min" for the minutes'
 // word; only a text that is still too long is cut at the field's end.
-TipText CountdownTip(std::int32_t secondsLeft, CountdownSplit split);
+TipText CountdownTip(std::int32_t counter, CountdownSplit split);
 
 }  // namespace bw

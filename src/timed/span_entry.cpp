@@ -7,14 +7,6 @@
 namespace bw {
 namespace {
 
-// Key codes the number fields act on.
-constexpr int kKeyBackspace = 8;
-constexpr int kKeyUp = 38;
-constexpr int kKeyDown = 40;
-constexpr int kKeyDelete = 46;
-constexpr int kKeyDigit0 = 48, kKeyDigit9 = 57;
-constexpr int kKeyPad0 = 96, kKeyPad9 = 105;
-
 // A field's number, 0 when empty, nothing when it holds anything else. Only
 // plain digits count: the fields take no sign from the keyboard, so a sign
 // arrived by paste and names no span the user can mean.
@@ -45,8 +37,8 @@ bool FieldAcceptsChar(std::uint32_t codePoint) {
 }
 
 UpDownRange SpanUpDownRange(SpanField field) {
-  const ControlLayout& upDown =
-      TimedDialogControl(field == SpanField::Hours ? kIdHoursUpDown : kIdMinutesUpDown);
+  const ControlLayout& upDown = *FindControl(
+      TimedDialogLayout(), field == SpanField::Hours ? kIdHoursUpDown : kIdMinutesUpDown);
   return {upDown.lower, upDown.upper, upDown.wrap};
 }
 

@@ -14,6 +14,14 @@ namespace bw {
 // The two number fields of the dialog, each with its up-down.
 enum class SpanField { Hours, Minutes };
 
+// Key codes the number fields act on, as Windows numbers them.
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyDown = 40;
+inline constexpr int kKeyDelete = 46;
+inline constexpr int kKeyDigit0 = 48, kKeyDigit9 = 57;
+inline constexpr int kKeyPad0 = 96, kKeyPad9 = 105;
+
 // What a key pressed in a number field does.
 enum class KeyAction {
   Pass,      // the field receives the key

@@ -55,7 +55,7 @@ void TimedDisableDialog::OnOk(std::string_view hoursText, std::string_view minut
   }
   // A zero span is refused silently: the dialog stays open.
   if (SpanCounter(span.span) <= 0) return;
-  countdown_.Begin(span.span, startWhenDone);
+  starter_.BeginTimedDisable(span.span, startWhenDone);
   view_.Close();
 }
 

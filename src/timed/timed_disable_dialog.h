@@ -1,7 +1,7 @@
 // The dialog that asks for the span of a timed disable in hours and minutes,
-// animates a stopwatch while it is open, and on OK starts the countdown. Its
-// window lives in platform/win32 behind TimedDialogView; one dialog object
-// serves every opening, while the window is built anew each time.
+// animates a stopwatch while it is open, and on OK has the program start the
+// countdown. Its window implements TimedDialogView; one dialog object serves
+// every opening, while the window is built anew each time.
 #pragma once
 
 #include <cstdint>
@@ -28,14 +28,22 @@ class TimedDialogView {
   virtual void Close() = 0;
 };
 
+// The program, which starts a timed disable when the dialog confirms one.
+class TimedDisableStarter {
+ public:
+  virtual ~TimedDisableStarter() = default;
+  virtual void BeginTimedDisable(Span span, bool startWhenDone) = 0;
+};
+
 class TimedDisableDialog {
  public:
-  TimedDisableDialog(TimedDialogView& view, Countdown& countdown)
-      : view_(view), countdown_(countdown) {}
+  TimedDisableDialog(TimedDialogView& view, const Countdown& countdown,
+                     TimedDisableStarter& starter)
+      : view_(view), countdown_(countdown), starter_(starter) {}
 
   // Each opening, once the window exists: the fields show the last span.
   void Load();
-  // Every 120 ms: the next stopwatch frame.
+  // At each tick of the stopwatch's timer: the next frame.
   void OnClockTick();
   // A key pressed in a number field, before the field acts on it, with the
   // field's up-down value at that moment; false discards the key.
@@ -51,7 +59,8 @@ class TimedDisableDialog {
   void SelectAll(SpanField field);
 
   TimedDialogView& view_;
-  Countdown& countdown_;
+  const Countdown& countdown_;
+  TimedDisableStarter& starter_;
   // The frame last shown. It belongs to the object, not to the window, so a
   // reopened dialog's clock continues where the last one stopped.
   std::int16_t clockFrame_ = 0;

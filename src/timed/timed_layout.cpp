@@ -1,10 +1,9 @@
 #include "timed/timed_layout.h"
 
+#include "app/window_fonts.h"
+
 namespace bw {
 namespace {
-
-// Tahoma 8.25 pt with the Greek character set, as the settings window.
-constexpr FontSpec kFont{"Tahoma", 825, 400, 161};
 
 // In Tab order; each up-down follows the text box it is attached to. The
 // number fields take two digits, flush right.
@@ -80,16 +79,16 @@ constexpr ControlLayout kControls[] = {
 constexpr WindowLayout kLayout{.caption = "Timed",
                                .clientWidth = 3135,
                                .clientHeight = 1950,
-                               .font = &kFont,
+                               .font = &kWindowFont,
                                .controls = kControls};
+
+// The up-downs' ranges are read from the table: both rows are there.
+static_assert(FindControl(kLayout, kIdHoursUpDown)->kind == ControlKind::UpDown &&
+              FindControl(kLayout, kIdMinutesUpDown)->kind == ControlKind::UpDown);
 
 }  // namespace
 
 const WindowLayout& TimedDialogLayout() { return kLayout; }
 
-const ControlLayout& TimedDialogControl(int id) {
-  const ControlLayout* control = FindControl(kLayout, id);
-  return control ? *control : kControls[0];
-}
 
 }  // namespace bw

@@ -1,7 +1,7 @@
 // The make-up of the timed-disable dialog.
 #pragma once
 
-#include "platform/layout.h"
+#include "ports/layout.h"
 
 namespace bw {
 
@@ -20,12 +20,9 @@ enum TimedControlId : int {
   kIdStartWhenDone = 208,
 };
 
-// Frames of the stopwatch; a full turn of 24 frames takes 2.88 s.
+// Frames of the stopwatch, drawn by the art generator and shown in turn.
 inline constexpr int kClockFrameCount = 24;
-inline constexpr int kClockIntervalMs = 120;
 
 const WindowLayout& TimedDialogLayout();
-// The row of the layout for a control id (which must be one of the above).
-const ControlLayout& TimedDialogControl(int id);
 
 }  // namespace bw

@@ -5,19 +5,22 @@ namespace {
 
 constexpr int Id(MenuCommand command) { return static_cast<int>(command); }
 
-constexpr MenuItemSpec kItems[] = {
-    {Id(MenuCommand::StartScreenSaver), kStartScreenSaverCaption},
-    {Id(MenuCommand::ConfigureScreenSaver), "Configure Screen Saver"},
-    {Id(MenuCommand::SelectScreenSaver), "Select Screen Saver"},
-    {0, nullptr},
-    {Id(MenuCommand::TimedDisable), kTimedDisableCaption},
-    {0, nullptr},
-    {Id(MenuCommand::Settings), "Configure program"},
-    {Id(MenuCommand::Exit), "Exit"},
-};
+constexpr MenuItem kSeparator{0, nullptr, true};
 
 }  // namespace
 
-std::span<const MenuItemSpec> PopupMenuItems() { return kItems; }
+std::array<MenuItem, kPopupMenuSize> PopupMenuView(bool timedDisableRunning) {
+  return {{
+      {Id(MenuCommand::StartScreenSaver), "Start Screen Saver", !timedDisableRunning},
+      {Id(MenuCommand::ConfigureScreenSaver), "Configure Screen Saver", true},
+      {Id(MenuCommand::SelectScreenSaver), "Select Screen Saver", true},
+      kSeparator,
+      {Id(MenuCommand::TimedDisable),
+       timedDisableRunning ? "Enable Screen Saver" : "Temporarily disable Screen Saver", true},
+      kSeparator,
+      {Id(MenuCommand::Settings), "Configure program", true},
+      {Id(MenuCommand::Exit), "Exit", true},
+  }};
+}
 
 }  // namespace bw

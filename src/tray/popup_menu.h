@@ -1,23 +1,28 @@
-// The popup menu that opens at the tray icon.
+// The popup menu that opens at the tray icon, as the program shows it at the
+// moment it opens.
 #pragma once
 
-#include <span>
+#include <array>
 
-#include "platform/ui.h"
+#include "ports/ui.h"
 
 namespace bw {
 
-struct MenuItemSpec {
-  int commandId;        // 0 for a separator line
-  const char* caption;  // null for a separator line
+// The items' commands. Each is the item's position counted from 1, so the two
+// separator lines leave the gaps at 4 and 6.
+enum class MenuCommand : int {
+  StartScreenSaver = 1,
+  ConfigureScreenSaver = 2,
+  SelectScreenSaver = 3,
+  TimedDisable = 5,
+  Settings = 7,
+  Exit = 8,
 };
 
-inline constexpr const char* kStartScreenSaverCaption = "Start Screen Saver";
-// Captions of the timed-disable item, idle and while a timed disable runs.
-inline constexpr const char* kTimedDisableCaption = "Temporarily disable Screen Saver";
-inline constexpr const char* kEnableCaption = "Enable Screen Saver";
+inline constexpr int kPopupMenuSize = 8;
 
-// The items, top to bottom.
-std::span<const MenuItemSpec> PopupMenuItems();
+// The items, top to bottom. While a timed disable runs, the screen saver
+// cannot be started and the timed-disable item ends it instead.
+std::array<MenuItem, kPopupMenuSize> PopupMenuView(bool timedDisableRunning);
 
 }  // namespace bw

@@ -2,8 +2,7 @@
 
 namespace bw {
 
-void StatusPoller::Tick() {
-  const bool enabled = screenSaver_.GetScreenSaverState();
+void StatusPoller::Show(bool enabled) {
   if (!stale_ && enabled == shown_) {
     trayIcon_.Retry();
     return;

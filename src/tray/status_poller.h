@@ -17,7 +17,9 @@ class StatusPoller {
 
   // One state query; the shell only when the icon must change (or the icon
   // is still missing from the notification area).
-  void Tick();
+  void Tick() { Show(screenSaver_.GetScreenSaverState()); }
+  // Draws a state the caller already knows, as a tick that read it would.
+  void Show(bool enabled);
   // The icon no longer shows the state it last drew: the next tick redraws.
   void Invalidate() { stale_ = true; }
 

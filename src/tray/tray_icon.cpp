@@ -1,6 +1,6 @@
 #include "tray/tray_icon.h"
 
-#include "tray/tray_icon_data.h"
+#include "tray/tip_field.h"
 
 namespace bw {
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "platform/ports.h"
+#include "ports/shell.h"
 
 namespace bw {
 

@@ -1,58 +1,62 @@
 // The program as a whole against the fakes: start-up, closing, the tray's
-// events, the popup menu's commands, the settings and the screen saver's commands.
+// clicks and popup menu, the settings, and the screen saver's commands.
 #include "app/app.h"
 
 #include <gtest/gtest.h>
 
 #include "app/settings_layout.h"
 #include "fakes.h"
-#include "screensaver/screen_saver.h"
 
 namespace bw {
 namespace {
 
-using test::Log;
 using AppTest = test::Started;
 
-const std::string kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\|Blinkward";
-const std::string kMethod = "Software\\Blinkward\\Method|";
-const std::string kEntry = "\"C:\\Program Files\\Blinkward\\Blinkward.exe\"";
 const std::string kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+const std::string kEntry = "\"C:\\Program Files\\Blinkward\\Blinkward.exe\"";
+const std::string kSystem = "C:\\Windows\\system32";
 
-// A user's close only hides; Exit and the end of the logon store the method
-// before the icon goes (the shell may be busy then), and mid-span switch the
-// screen saver back on without starting it.
+// A user's close only hides the settings window. Exit and the end of the
+// logon store the click method, take the icon away, stop every timer and, in
+// the middle of a span, switch the screen saver back on without starting it.
 TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
+  fake.ui.settingsVisible = true;
   app.OnCloseRequest(CloseReason::User);
-  EXPECT_EQ(fake.log, Log{"HIDE"});
+  EXPECT_FALSE(fake.ui.settingsVisible);
+  EXPECT_FALSE(fake.ui.quit);
+  EXPECT_TRUE(fake.shell.shown);
   for (CloseReason reason : {CloseReason::Exit, CloseReason::EndSession}) {
     for (bool midSpan : {false, true}) {
+      SCOPED_TRACE(testing::Message() << static_cast<int>(reason) << midSpan);
       test::FakePlatform fake;
       App app(fake.platform);
       app.Start();
-      if (midSpan) app.countdown().Begin({1, 0}, true);
-      fake.log.clear();
-      reason == CloseReason::Exit ? app.OnMenuCommand(static_cast<int>(MenuCommand::Exit))
-                                  : app.OnCloseRequest(reason);
-      Log expected = {"WRITE " + kMethod + " [0]",
-                      "NOTIFY DELETE " + std::string(midSpan ? "timed" : "app") + " [Blinkward]",
-                      "POLL off", "QUIT"};
-      if (midSpan) expected.insert(expected.begin(), {"COUNTDOWN off", "SPI_SET on"});
-      if (midSpan) expected.erase(expected.end() - 2);  // the poller is off already
-      EXPECT_EQ(fake.log, expected) << static_cast<int>(reason) << midSpan;
-      fake.log.clear();
+      if (midSpan) app.BeginTimedDisable({1, 0}, true);
+      fake.system.active = !midSpan;
+      if (reason == CloseReason::Exit) {
+        fake.ui.popupChoice = static_cast<int>(MenuCommand::Exit);
+        app.OnTrayMessage(517);
+      } else {
+        app.OnCloseRequest(reason);
+      }
+      EXPECT_EQ(fake.registry.Value(kMethodKeyPath), "0");
+      EXPECT_FALSE(fake.shell.shown);
+      EXPECT_TRUE(fake.ui.timers.empty());
+      EXPECT_TRUE(fake.ui.quit);
+      EXPECT_TRUE(fake.system.active);
+      EXPECT_EQ(fake.system.started, 0);
       app.OnTaskbarCreated();
-      EXPECT_TRUE(fake.log.empty()) << "no icon comes back after the end";
+      EXPECT_FALSE(fake.shell.shown) << "the icon came back after the end";
     }
   }
 }
 
-// A click toggles only with its method and never during a timed disable; the
-// icon follows in the same handler.
-TEST_F(AppTest, EachMethodTogglesOnlyOnItsOwnMessage) {
+// A click switches only with its method, never during a timed disable, and
+// the icon follows in the same handler.
+TEST_F(AppTest, EachMethodSwitchesOnlyOnItsOwnClick) {
   const struct {
     int method, message;
-    bool timed, toggles;
+    bool timed, switches;
   } cases[] = {
       {0, 513, false, true},  {0, 515, false, false},  {0, 514, false, false},
       {0, 512, false, false}, {0, 516, false, false},  {1, 515, false, true},
@@ -60,46 +64,66 @@ TEST_F(AppTest, EachMethodTogglesOnlyOnItsOwnMessage) {
       {0, 513, true, false},  {1, 515, true, false},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.method << " " << c.message << " " << c.timed);
     app.OnSettingChanged(kIdMethod, c.method);
-    if (c.timed) app.countdown().Begin({1, 0}, false);
-    fake.log.clear();
-    app.OnTrayMessage(c.message);
-    EXPECT_EQ(test::Count(fake.log, "SPI_SET"), c.toggles ? 1 : 0)
-        << c.method << " " << c.message << " " << c.timed;
-    if (c.toggles) {
+    if (c.timed) app.BeginTimedDisable({1, 0}, false);
+    fake.system.active = true;
+    for (bool expected : {false, true}) {
       app.OnTrayMessage(c.message);
-      EXPECT_EQ(
-          fake.log,
-          (Log{"SPI_GET", "SPI_SET off", "SPI_GET", "NOTIFY MODIFY off [Screen Saver is DISABLED]",
-               "SPI_GET", "SPI_SET on", "SPI_GET", "NOTIFY MODIFY on [Screen Saver is ENABLED]"}));
+      EXPECT_EQ(fake.system.active, c.switches ? expected : true);
+      if (!c.timed) EXPECT_EQ(fake.shell.tip, fake.system.active ? kEnabledTip : kDisabledTip);
     }
-    app.countdown().End();
+    Choose(MenuCommand::TimedDisable);  // ends a span; opens the dialog otherwise
   }
-}
-
-// The popup's command runs before the handler returns; tray events that
-// arrive meanwhile (from the popup's own loop) are dropped.
-TEST_F(AppTest, ThePopupRunsTheChoiceAndDropsEventsMeanwhile) {
+  // A switch the system refuses shows as what it is.
   app.OnSettingChanged(kIdMethod, 0);
-  fake.log.clear();
-  fake.ui.popupChoice = static_cast<int>(MenuCommand::StartScreenSaver);
-  fake.ui.whilePopupOpen = [&] { app.OnTrayMessage(513); };
-  app.OnTrayMessage(517);
-  EXPECT_EQ(fake.log, (Log{"POPUP", "START"}));
-  fake.ui.whilePopupOpen = nullptr;
+  fake.system.accepts = false;
   app.OnTrayMessage(513);
-  EXPECT_EQ(test::Count(fake.log, "SPI_SET"), 1) << "the busy flag is cleared";
+  EXPECT_EQ(fake.shell.tip, kEnabledTip);
 }
 
-TEST_F(AppTest, MenuCommandsReachTheirTargets) {
-  for (MenuCommand command : {MenuCommand::ConfigureScreenSaver, MenuCommand::SelectScreenSaver,
-                              MenuCommand::Settings, MenuCommand::TimedDisable}) {
-    app.OnMenuCommand(static_cast<int>(command));
-  }
-  EXPECT_EQ(fake.log,
-            (Log{"LAUNCH [\"C:\\Windows\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL "
-                 "desk.cpl,,1] in [C:\\Windows\\system32]",
-                 "SHOW [Blinkward v1.01] 102=0 104=0", "DIALOG"}));
+// The menu shows what can be done now; its choice runs before the handler
+// returns, and tray events that arrive meanwhile (from the popup's own loop)
+// are dropped.
+TEST_F(AppTest, ThePopupShowsWhatCanBeDoneAndRunsTheChoice) {
+  const auto captions = [&] {
+    std::string text;
+    for (const MenuItem& item : fake.ui.menu) {
+      text += item.caption ? std::string(item.caption) + (item.enabled ? "|" : "(grey)|") : "-|";
+    }
+    return text;
+  };
+  fake.ui.whilePopupOpen = [&] { app.OnTrayMessage(513); };
+  Choose(MenuCommand::StartScreenSaver);
+  EXPECT_EQ(captions(),
+            "Start Screen Saver|Configure Screen Saver|Select Screen Saver|-|"
+            "Temporarily disable Screen Saver|-|Configure program|Exit|");
+  EXPECT_EQ(fake.system.started, 1);
+  EXPECT_TRUE(fake.system.active) << "a click during the popup switched the screen saver";
+  app.BeginTimedDisable({0, 5}, false);
+  Choose(MenuCommand::Settings);
+  EXPECT_EQ(captions(),
+            "Start Screen Saver(grey)|Configure Screen Saver|Select Screen Saver|-|"
+            "Enable Screen Saver|-|Configure program|Exit|");
+  fake.ui.whilePopupOpen = nullptr;
+  app.OnSettingChanged(kIdMethod, 0);
+  Choose(MenuCommand::TimedDisable);
+  app.OnTrayMessage(513);
+  EXPECT_FALSE(fake.system.active) << "the busy flag was not cleared";
+}
+
+// Each command does what its caption says.
+TEST_F(AppTest, MenuCommandsOpenWhatTheyName) {
+  Choose(MenuCommand::SelectScreenSaver);
+  Choose(MenuCommand::Settings);
+  Choose(MenuCommand::TimedDisable);
+  EXPECT_EQ(fake.system.launched,
+            (std::vector<std::string>{
+                "\"" + kSystem + "\\rundll32.exe\" shell32.dll,Control_RunDLL desk.cpl,,1 in " +
+                kSystem}));
+  EXPECT_TRUE(fake.ui.settingsVisible);
+  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=0 104=0");
+  EXPECT_EQ(fake.ui.dialogs, 1);
 }
 
 // Both settings are stored the moment they change; the box shows what the
@@ -107,16 +131,14 @@ TEST_F(AppTest, MenuCommandsReachTheirTargets) {
 TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
   app.OnSettingChanged(kIdMethod, 1);
   app.OnSettingChanged(kIdStartWithWindows, true);
-  EXPECT_EQ(fake.log,
-            (Log{"WRITE " + kMethod + " [1]", "UPDATE [Blinkward v1.01] 102=0 104=1",
-                 "WRITE " + kRun + " [" + kEntry + "]", "UPDATE [Blinkward v1.01] 102=1 104=1"}));
-  fake.log.clear();
+  EXPECT_EQ(fake.registry.Value(kMethodKeyPath), "1");
+  EXPECT_EQ(fake.registry.Value(kRunKey, "Blinkward"), kEntry);
+  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=1 104=1");
   app.OnSettingChanged(kIdStartWithWindows, false);
-  EXPECT_EQ(fake.log, (Log{"DELETE " + kRun, "UPDATE [Blinkward v1.01] 102=0 104=1"}));
+  EXPECT_EQ(fake.registry.Value(kRunKey, "Blinkward"), "<absent>");
   fake.registry.locked.insert(kRunKey);
-  fake.log.clear();
   app.OnSettingChanged(kIdStartWithWindows, true);
-  EXPECT_EQ(fake.log.back(), "UPDATE [Blinkward v1.01] 102=0 104=1");
+  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=0 104=1");
 }
 
 TEST(Settings, ClickMethodReadsOnlyWholeIndexes) {
@@ -125,25 +147,28 @@ TEST(Settings, ClickMethodReadsOnlyWholeIndexes) {
     int method;
   } rows[] = {{"0", 0},  {"1", 1},  {"-1", -1}, {"", 0},   {"2", 0},          {"-2", 0},
               {"1x", 0}, {" 1", 0}, {"+1", 0},  {"01", 1}, {"99999999999", 0}};
-  for (const auto& row : rows) EXPECT_EQ(ParseClickMethod(row.stored), row.method) << row.stored;
+  for (const auto& row : rows) {
+    EXPECT_EQ(static_cast<int>(ParseClickMethod(row.stored)), row.method) << row.stored;
+  }
 }
 
-// Start-up rewrites an entry that exists, whatever it held (a long path, another
-// type, another copy's place), with the quoted path of this copy; it writes
-// nothing when there is none, or when the key cannot be read.
+// Start-up rewrites an entry that exists, whatever it held (a long path,
+// another copy's place), with the quoted path of this copy; it writes nothing
+// when there is none, or when the key cannot be read.
 TEST(Settings, LoadRewritesAnExistingRunEntryOnly) {
   for (const char* held : {"C:\\old\\Blinkward.exe", "", static_cast<const char*>(nullptr)}) {
     for (bool unreadable : {false, true}) {
       test::FakePlatform fake;
-      if (held) fake.registry.values[kRun] = held + std::string(300, 'x');
+      const std::string before = held ? held + std::string(300, 'x') : "<absent>";
+      if (held) fake.registry.values[kRunKey + "|Blinkward"] = before;
       if (unreadable) fake.registry.unreadable.insert(kRunKey);
-      fake.registry.values[kMethod] = "-1";
+      fake.registry.values[std::string(kMethodKeyPath) + "|"] = "-1";
       Settings settings(fake.registry, fake.system);
       settings.Load();
       const bool rewrites = held && !unreadable;
-      EXPECT_EQ(fake.log, rewrites ? Log{"WRITE " + kRun + " [" + kEntry + "]"} : Log{});
+      EXPECT_EQ(fake.registry.Value(kRunKey, "Blinkward"), rewrites ? kEntry : before);
       EXPECT_EQ(settings.startWithWindows(), rewrites);
-      EXPECT_EQ(settings.clickMethod(), -1);
+      EXPECT_EQ(settings.clickMethod(), ClickMethod::None);
     }
   }
 }
@@ -151,7 +176,7 @@ TEST(Settings, LoadRewritesAnExistingRunEntryOnly) {
 // The stored path is quoted and started in the system folder; a bare or
 // relative name is the system folder's; a 32-bit program on 64-bit Windows
 // finds a screen saver missing from its redirected folder in the real one.
-TEST(ScreenSaver, ConfigurationFindsTheFileAsTheSystemWould) {
+TEST_F(AppTest, ConfigureFindsTheScreenSaverAsTheSystemWould) {
   const struct {
     const char* stored;
     const char* native;
@@ -170,15 +195,17 @@ TEST(ScreenSaver, ConfigurationFindsTheFileAsTheSystemWould) {
       {nullptr, "", "", nullptr},
   };
   for (const auto& row : rows) {
-    test::FakePlatform fake;
+    SCOPED_TRACE(row.stored ? row.stored : "(none)");
+    fake.registry.values.clear();
     if (row.stored) fake.registry.values["Control Panel\\Desktop\\|SCRNSAVE.EXE"] = row.stored;
     fake.system.native = row.native;
-    fake.system.files.insert(row.exists);
-    ScreenSaver(fake.system, fake.registry).OpenScreenSaverConfiguration();
-    const Log expected =
-        row.launched ? Log{"LAUNCH [" + std::string(row.launched) + "] in [C:\\Windows\\system32]"}
-                     : Log{};
-    EXPECT_EQ(fake.log, expected) << (row.stored ? row.stored : "(none)");
+    fake.system.files = {row.exists};
+    fake.system.launched.clear();
+    Choose(MenuCommand::ConfigureScreenSaver);
+    const std::vector<std::string> expected =
+        row.launched ? std::vector<std::string>{row.launched + (" in " + kSystem)}
+                     : std::vector<std::string>{};
+    EXPECT_EQ(fake.system.launched, expected);
   }
 }
 

@@ -1,4 +1,5 @@
-// The timed disable: the countdown against the clock, and the dialog that starts it.
+// The timed disable: the countdown against the clock as the icon and the
+// screen saver show it, and the dialog that starts it.
 #include "timed/countdown.h"
 
 #include <gtest/gtest.h>
@@ -9,63 +10,54 @@
 namespace bw {
 namespace {
 
-using test::Join;
-using test::Log;
 using CountdownTest = test::Started;
 
 const std::string kTip = "Screen Saver will be DISABLED\nfor the next ";
-const Log kBegin = {"POLL off", "COUNTDOWN on", "MENU 5 [Enable Screen Saver]",
-                    "MENU 1 [Start Screen Saver] grey",
-                    "NOTIFY MODIFY timed [Screen Saver is ENABLED]"};
-// The end: countdown off, screen saver on, poller on, menu restored, and the
-// icon redrawn from the true state at once.
-const Log kEnd = {"COUNTDOWN off",
-                  "SPI_SET on",
-                  "POLL on",
-                  "MENU 1 [Start Screen Saver]",
-                  "MENU 5 [Temporarily disable Screen Saver]",
-                  "SPI_GET",
-                  "NOTIFY MODIFY on [Screen Saver is ENABLED]"};
 
-// Begin keeps the old tip until the first tick; the menu's end never starts
-// the screen saver, a tick queued before the end does nothing, and the icon
-// is redrawn from the true state.
-TEST_F(CountdownTest, BeginTickAndMenuEnd) {
-  Countdown& countdown = app.countdown();
-  countdown.Begin({2, 30}, true);
-  fake.system.now = 1000;
-  app.OnTimer(TimerId::Countdown);
-  EXPECT_EQ(fake.log,
-            Join(kBegin, {"SPI_SET off", "NOTIFY MODIFY timed [" + kTip + "2 hours and 30 min]"}));
-  fake.log.clear();
-  app.OnMenuCommand(static_cast<int>(MenuCommand::TimedDisable));
-  app.OnTimer(TimerId::Countdown);
-  EXPECT_EQ(fake.log, kEnd);
-  EXPECT_EQ(countdown.LastSpan().hours, 2);
-  EXPECT_EQ(countdown.LastSpan().minutes, 30);
-  // Switching back on may fail: the icon still leaves the countdown.
-  countdown.Begin({1, 0}, false);
-  fake.system.accepts = fake.system.active = false;
-  countdown.End();
-  EXPECT_EQ(fake.log.back(), "NOTIFY MODIFY off [Screen Saver is DISABLED]");
+// The timed picture shows at once and the tip counts from the first tick,
+// which switches the screen saver off; the menu's end switches it back on
+// without starting it, and a tick queued before the end does nothing.
+TEST_F(CountdownTest, BeginTickAndEndFromTheMenu) {
+  app.BeginTimedDisable({2, 30}, true);
+  EXPECT_EQ(fake.shell.picture, TrayPicture::TimedDisable);
+  EXPECT_TRUE(fake.ui.Runs(TimerId::Countdown) && !fake.ui.Runs(TimerId::Poll));
+  CountdownSeconds(1);
+  EXPECT_FALSE(fake.system.active);
+  EXPECT_EQ(fake.shell.tip, kTip + "2 hours and 30 min");
+  fake.system.active = true;  // another program switches it on
+  CountdownSeconds(1);
+  EXPECT_FALSE(fake.system.active);
+
+  Choose(MenuCommand::TimedDisable);
+  Tick(TimerId::Countdown);
+  EXPECT_TRUE(fake.system.active);
+  EXPECT_EQ(fake.system.started, 0);
+  EXPECT_EQ(fake.shell.picture, TrayPicture::Enabled);
+  EXPECT_EQ(fake.shell.tip, kEnabledTip);
+  EXPECT_TRUE(fake.ui.Runs(TimerId::Poll) && !fake.ui.Runs(TimerId::Countdown));
+  EXPECT_EQ(app.countdown().LastSpan().hours, 2);
+  EXPECT_EQ(app.countdown().LastSpan().minutes, 30);
+  // Switching back may fail: the icon still leaves the countdown.
+  app.BeginTimedDisable({1, 0}, false);
+  CountdownSeconds(1);
+  fake.system.accepts = false;
+  Choose(MenuCommand::TimedDisable);
+  EXPECT_EQ(fake.shell.tip, kDisabledTip);
 }
 
 // A span of S seconds ends on the tick at S - 1 seconds, and starts the screen
 // saver only when asked; afterwards the dialog offers 0 hours and 1 minute.
 TEST_F(CountdownTest, EndsOnTheTickBeforeTheLastSecond) {
   for (bool startWhenDone : {false, true}) {
-    app.countdown().Begin({0, 1}, startWhenDone);
-    int ticks = 0;
-    while (app.countdown().Running() && ticks < 100) {
-      fake.system.now += 1000;
-      fake.log.clear();
-      app.OnTimer(TimerId::Countdown);
-      ++ticks;
-    }
-    EXPECT_EQ(ticks, 59);
-    Log expected = Join({"SPI_SET off", "NOTIFY MODIFY timed [" + kTip + "few seconds]"}, kEnd);
-    if (startWhenDone) expected.push_back("START");
-    EXPECT_EQ(fake.log, expected);
+    app.BeginTimedDisable({0, 1}, startWhenDone);
+    CountdownSeconds(58);
+    EXPECT_EQ(fake.shell.tip, kTip + "few seconds");
+    EXPECT_FALSE(fake.system.active);
+    CountdownSeconds(1);
+    EXPECT_FALSE(app.countdown().Running());
+    EXPECT_TRUE(fake.system.active);
+    EXPECT_EQ(fake.system.started, startWhenDone ? 1 : 0);
+    EXPECT_EQ(fake.shell.tip, kEnabledTip);
     EXPECT_EQ(app.countdown().LastSpan().minutes, 1);
   }
 }
@@ -88,58 +80,87 @@ TEST_F(CountdownTest, CountsTimeNotTicks) {
   };
   for (const auto& row : rows) {
     fake.system.now = row.begin;
-    app.countdown().Begin({2, 0}, false);
+    app.BeginTimedDisable({2, 0}, false);
     fake.system.now = row.tick;
-    fake.log.clear();
-    app.OnTimer(TimerId::Countdown);
-    fake.log.resize(2);  // the tick's own work; an end follows
-    EXPECT_EQ(fake.log, (Log{"SPI_SET off", "NOTIFY MODIFY timed [" + kTip +
-                                                (row.tip ? row.tip : "few seconds") + "]"}))
-        << row.tick;
+    Tick(TimerId::Countdown);
+    EXPECT_EQ(fake.shell.tip, row.tip ? kTip + row.tip : kEnabledTip) << row.tick;
     EXPECT_EQ(app.countdown().Running(), row.tip != nullptr) << row.tick;
-    app.countdown().End();
+    if (row.tip) Choose(MenuCommand::TimedDisable);
   }
 }
 
-TEST(SpanEntry, KeysStepsAndCharacters) {
-  for (int key = 0; key < 256; ++key) {
-    const bool digit = (key >= 48 && key <= 57) || (key >= 96 && key <= 105);
-    const KeyAction expected = digit || key == 8 || key == 46 ? KeyAction::Pass
-                               : key == 38                    ? KeyAction::StepUp
-                               : key == 40                    ? KeyAction::StepDown
-                                                              : KeyAction::Discard;
-    EXPECT_EQ(FilterKey(key), expected) << key;
+// The dialog's window as the user sees it.
+struct FakeDialogView : TimedDialogView {
+  static int N(SpanField f) { return f == SpanField::Hours ? 0 : 1; }
+  void SetFieldText(SpanField f, const std::string& t) override { text[N(f)] = t; }
+  void SelectField(SpanField f, int start, int length) override {
+    selection[N(f)] = {start, start + length};
   }
-  const UpDownRange hours = SpanUpDownRange(SpanField::Hours);
-  const UpDownRange minutes = SpanUpDownRange(SpanField::Minutes);
-  EXPECT_EQ((std::vector<int>{StepValue(15, hours, true), StepValue(0, hours, false),
-                              StepValue(7, hours, true), StepValue(59, minutes, true),
-                              StepValue(0, minutes, false), StepValue(7, minutes, false)}),
-            (std::vector<int>{15, 0, 8, 0, 59, 6}));
-  for (std::uint32_t c : {0x08u, 0x16u, 0x30u, 0x39u}) EXPECT_TRUE(FieldAcceptsChar(c)) << c;
-  for (std::uint32_t c : {0x20u, 0x2Du, 0x41u, 0x3Au, 0x2Fu, 0xFF11u, 0x0660u}) {
-    EXPECT_FALSE(FieldAcceptsChar(c)) << c;
-  }
-}
+  void FocusField(SpanField f) override { focus = N(f); }
+  void SetUpDownValue(SpanField f, int value) override { text[N(f)] = std::to_string(value); }
+  void ShowClockFrame(int shown) override { frame = shown; }
+  void SetStartWhenDone(bool start) override { startWhenDone = start; }
+  void Close() override { closed = true; }
+  std::string text[2];
+  std::pair<int, int> selection[2];
+  int focus = -1, frame = -1;
+  bool startWhenDone = false, closed = false;
+};
 
 struct DialogTest : test::Started {
-  test::FakeDialogView view{fake.log};
-  TimedDisableDialog dialog{view, app.countdown()};
+  FakeDialogView view;
+  TimedDisableDialog dialog{view, app.countdown(), app};
 };
 
 // The fields offer the last span with the hours selected; the clock starts at
 // frame 0, and a reopened dialog's clock goes on where it stopped.
-TEST_F(DialogTest, LoadsTheLastSpanAndRunsTheClock) {
-  app.countdown().Begin({15, 59}, true);
-  app.countdown().End();
-  fake.log.clear();
+TEST_F(DialogTest, OpensOnTheLastSpanAndRunsTheClock) {
+  app.BeginTimedDisable({15, 59}, true);
+  Choose(MenuCommand::TimedDisable);
   dialog.Load();
-  EXPECT_EQ(fake.log, (Log{"TEXT H [15]", "SELECT H 0 2", "TEXT M [59]", "FRAME 0", "CHECK 1"}));
+  EXPECT_EQ(view.text[0] + ":" + view.text[1], "15:59");
+  EXPECT_EQ(view.selection[0], std::make_pair(0, 2));
+  EXPECT_EQ(view.frame, 0);
+  EXPECT_TRUE(view.startWhenDone);
   for (int i = 0; i < 25; ++i) dialog.OnClockTick();
-  EXPECT_EQ(fake.log.back(), "FRAME 1");
+  EXPECT_EQ(view.frame, 1);
   dialog.Load();
   dialog.OnClockTick();
-  EXPECT_EQ(fake.log.back(), "FRAME 2");
+  EXPECT_EQ(view.frame, 2);
+}
+
+// Digits, Backspace and Delete reach a field; Up and Down step its number
+// (hours stop at 0 and 15, minutes run round) and select it; anything else
+// is dropped.
+TEST_F(DialogTest, KeysTypeDigitsAndStepTheNumbers) {
+  const struct {
+    SpanField field;
+    int key, before;
+    bool passes;
+    const char* after;  // the field's text; null: unchanged
+  } rows[] = {
+      {SpanField::Hours, '7', 0, true, nullptr},   {SpanField::Hours, 0x63, 0, true, nullptr},
+      {SpanField::Hours, 8, 0, true, nullptr},     {SpanField::Minutes, 46, 0, true, nullptr},
+      {SpanField::Hours, 'A', 3, false, nullptr},  {SpanField::Hours, 0x20, 3, false, nullptr},
+      {SpanField::Hours, 0xBD, 3, false, nullptr}, {SpanField::Hours, 37, 3, false, nullptr},
+      {SpanField::Hours, 38, 14, false, "15"},     {SpanField::Hours, 38, 15, false, nullptr},
+      {SpanField::Hours, 40, 0, false, nullptr},   {SpanField::Minutes, 38, 59, false, "0"},
+      {SpanField::Minutes, 40, 0, false, "59"},    {SpanField::Minutes, 40, 7, false, "6"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.key << " from " << row.before);
+    const int f = FakeDialogView::N(row.field);
+    view.text[f] = "x";
+    view.selection[f] = {1, 1};
+    EXPECT_EQ(dialog.OnFieldKeyDown(row.field, row.key, row.before), row.passes);
+    EXPECT_EQ(view.text[f], row.after ? row.after : "x");
+    const bool steps = row.key == 38 || row.key == 40;
+    EXPECT_EQ(view.selection[f], steps ? std::make_pair(0, 2) : std::make_pair(1, 1));
+  }
+  for (char32_t c : {U'\b', U'\x16', U'0', U'9'}) EXPECT_TRUE(FieldAcceptsChar(c)) << int(c);
+  for (char32_t c : {U' ', U'-', U'A', U':', U'/', U'\xFF11', U'\x0660'}) {
+    EXPECT_FALSE(FieldAcceptsChar(c)) << int(c);
+  }
 }
 
 // OK starts a positive span and closes; a zero span is refused silently; a
@@ -147,20 +168,23 @@ TEST_F(DialogTest, LoadsTheLastSpanAndRunsTheClock) {
 TEST_F(DialogTest, OkStartsOnlyAPositiveSpan) {
   const struct {
     const char *hours, *minutes;
-    Log log;
+    bool starts;
+    int badField;  // -1: none
+    int selected;
   } rows[] = {
-      {"0", "0", {}},
-      {"", "", {}},
-      {"0", "1", Join(kBegin, {"CLOSE"})},
-      {"99", "99", Join(kBegin, {"CLOSE"})},
-      {"-1", "5", {"SELECT H 0 2", "FOCUS H"}},
-      {"1", "1x9", {"SELECT M 0 3", "FOCUS M"}},
+      {"0", "0", false, -1, 0},  {"", "", false, -1, 0},   {"0", "1", true, -1, 0},
+      {"99", "99", true, -1, 0}, {"-1", "5", false, 0, 2}, {"1", "1x9", false, 1, 3},
   };
   for (const auto& row : rows) {
-    fake.log.clear();
+    SCOPED_TRACE(testing::Message() << row.hours << " " << row.minutes);
+    view = {};
     dialog.OnOk(row.hours, row.minutes, true);
-    EXPECT_EQ(fake.log, row.log) << row.hours << " " << row.minutes;
-    app.countdown().End();
+    EXPECT_EQ(app.countdown().Running(), row.starts);
+    EXPECT_EQ(view.closed, row.starts);
+    EXPECT_EQ(view.focus, row.badField);
+    if (row.badField >= 0) EXPECT_EQ(view.selection[row.badField], std::make_pair(0, row.selected));
+    if (row.starts) EXPECT_EQ(fake.shell.picture, TrayPicture::TimedDisable);
+    Choose(MenuCommand::TimedDisable);
   }
 }
 

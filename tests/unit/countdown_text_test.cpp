@@ -13,7 +13,7 @@ const std::string kLead = "Screen Saver will be DISABLED\nfor the next ";
 
 TEST(CountdownTip, NamesTheMinutesLeftInWordsWithinTheField) {
   const struct {
-    std::int32_t secondsLeft;
+    std::int32_t counter;
     std::int16_t hours, minutes;
     const char* time;
   } rows[] = {
@@ -33,11 +33,11 @@ TEST(CountdownTip, NamesTheMinutesLeftInWordsWithinTheField) {
       {362339, 100, 39, "100 hours and 39 min"},
   };
   for (const auto& row : rows) {
-    const CountdownSplit split = SplitSecondsLeft(row.secondsLeft);
+    const CountdownSplit split = SplitCounter(row.counter);
     EXPECT_EQ(std::to_string(split.hours) + ":" + std::to_string(split.minutes),
               std::to_string(row.hours) + ":" + std::to_string(row.minutes))
-        << row.secondsLeft;
-    EXPECT_EQ(CountdownTip(row.secondsLeft, split).view(), kLead + row.time) << row.secondsLeft;
+        << row.counter;
+    EXPECT_EQ(CountdownTip(row.counter, split).view(), kLead + row.time) << row.counter;
   }
   // Counters the dialog cannot produce still give a bounded text, cut at the field's end.
   EXPECT_EQ(CountdownTip(117961199, {32767, 59}).view(), kLead + "32767 hours and 59 m");

@@ -1,10 +1,10 @@
-// Recording fakes of the platform: every call lands in one log, in order, with
-// its arguments, so a test states exactly what the logic asked of Windows.
+// Fakes of the platform that hold what a user or another program would see:
+// the screen-saver flag, the icon in the notification area, the registry, the
+// command lines launched, and the program's timers, menu and windows.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <map>
 #include <set>
@@ -12,42 +12,20 @@
 #include <vector>
 
 #include "app/app.h"
-#include "platform/ui.h"
-#include "timed/timed_disable_dialog.h"
-#include "tray/tray_icon_data.h"
+#include "tray/popup_menu.h"
 
 namespace bw::test {
 
-using Log = std::vector<std::string>;
-
-// How many calls in the log start with the prefix ("SPI_SET", "LAUNCH"...).
-inline int Count(const Log& log, const std::string& prefix) {
-  return static_cast<int>(std::count_if(log.begin(), log.end(),
-                                        [&](const auto& s) { return s.rfind(prefix, 0) == 0; }));
-}
-
-inline Log Join(Log head, const Log& tail) {
-  head.insert(head.end(), tail.begin(), tail.end());
-  return head;
-}
-
-struct Recorder {
-  explicit Recorder(Log& log) : log_(log) {}
-  Log& log_;
-  void Add(const std::string& call) { log_.push_back(call); }
-};
-
-struct FakeSystem : SystemPort, Recorder {
-  using Recorder::Recorder;
-  bool ScreenSaverActive() override { return Add("SPI_GET"), active; }
-  bool SetScreenSaverActive(bool on, bool persist) override {
-    Add(std::string("SPI_SET ") + (on ? "on" : "off") + (persist ? " persist" : ""));
+struct FakeSystem : SystemPort {
+  bool ScreenSaverActive() override { return active; }
+  bool SetScreenSaverActive(bool on) override {
     if (accepts) active = on;
     return accepts;
   }
-  void StartScreenSaver() override { Add("START"); }
+  void StartScreenSaver() override { ++started; }
   bool Launch(const std::string& line, const std::string& folder) override {
-    return Add("LAUNCH [" + line + "] in [" + folder + "]"), true;
+    launched.push_back(line + " in " + folder);
+    return true;
   }
   std::string SystemDirectory() override { return "C:\\Windows\\system32"; }
   std::string NativeSystemDirectory() override { return native; }
@@ -55,14 +33,15 @@ struct FakeSystem : SystemPort, Recorder {
   std::string ExecutablePath() override { return "C:\\Program Files\\Blinkward\\Blinkward.exe"; }
   std::uint32_t TickCount() override { return now; }
   bool active = true, accepts = true;
+  int started = 0;  // screen savers started
+  std::vector<std::string> launched;
   std::string native;
   std::set<std::string> files;
   std::uint32_t now = 0;
 };
 
 // Values by "key path|name"; keys in `locked` cannot be written.
-struct FakeRegistry : RegistryPort, Recorder {
-  using Recorder::Recorder;
+struct FakeRegistry : RegistryPort {
   StoredString ReadString(std::string_view keyPath, std::string_view name) override {
     if (unreadable.count(std::string(keyPath))) return {StoredString::State::Unreadable, {}};
     const auto value = values.find(Name(keyPath, name));
@@ -71,105 +50,106 @@ struct FakeRegistry : RegistryPort, Recorder {
   }
   bool WriteString(std::string_view keyPath, std::string_view name,
                    std::string_view text) override {
-    Add("WRITE " + Name(keyPath, name) + " [" + std::string(text) + "]");
-    if (!locked.count(std::string(keyPath))) values[Name(keyPath, name)] = text;
-    return !locked.count(std::string(keyPath));
+    if (locked.count(std::string(keyPath))) return false;
+    values[Name(keyPath, name)] = text;
+    return true;
   }
   bool DeleteValue(std::string_view keyPath, std::string_view name) override {
-    Add("DELETE " + Name(keyPath, name));
-    if (!locked.count(std::string(keyPath))) values.erase(Name(keyPath, name));
-    return !locked.count(std::string(keyPath));
+    if (locked.count(std::string(keyPath))) return false;
+    values.erase(Name(keyPath, name));
+    return true;
   }
   static std::string Name(std::string_view keyPath, std::string_view name) {
     return std::string(keyPath) + "|" + std::string(name);
+  }
+  std::string Value(std::string_view keyPath, std::string_view name = "") const {
+    const auto value = values.find(Name(keyPath, name));
+    return value == values.end() ? "<absent>" : value->second;
   }
   std::map<std::string, std::string> values;
   std::set<std::string> locked, unreadable;
 };
 
-// A shell that has the icon accepts changes; one that has it not, an add.
-struct FakeShell : ShellPort, Recorder {
-  using Recorder::Recorder;
+// The notification area as Windows keeps it: an add of an icon it holds, or a
+// change of one it does not, is refused.
+struct FakeShell : ShellPort {
   bool NotifyIcon(TrayCommand command, const TrayIconData& icon) override {
-    static const char* const kCommands[] = {"ADD", "MODIFY", "DELETE"};
-    static const char* const kPictures[] = {"app", "on", "off", "timed"};
-    Add(std::string("NOTIFY ") + kCommands[static_cast<int>(command)] + " " +
-        kPictures[static_cast<int>(icon.picture)] + " [" + std::string(TipFieldText(icon.tip)) +
-        "]");
-    const bool accepted = busy == 0 && (command == TrayCommand::Add) != hasIcon;
-    if (busy > 0) --busy;
-    if (accepted && command != TrayCommand::Modify) hasIcon = command == TrayCommand::Add;
-    return accepted;
+    const bool accepted = refuse == 0 && (command == TrayCommand::Add) != shown;
+    if (refuse > 0) --refuse;
+    if (!accepted) return false;
+    shown = command != TrayCommand::Delete;
+    picture = icon.picture;
+    tip = icon.tip.data();
+    return true;
   }
-  int busy = 0;  // calls that fail, as a shell still starting at logon
-  bool hasIcon = false;
+  int refuse = 0;  // calls refused, as by a shell still starting at logon
+  bool shown = false;
+  TrayPicture picture = TrayPicture::App;
+  std::string tip;
 };
 
-struct FakeUi : UiPort, Recorder {
-  using Recorder::Recorder;
-  void SetTimer(TimerId timer, bool on) override {
-    Add(std::string(timer == TimerId::Poll ? "POLL" : "COUNTDOWN") + (on ? " on" : " off"));
-  }
-  int TrackPopupMenu() override {
-    Add("POPUP");
+struct FakeUi : UiPort {
+  void StartTimer(int id, int intervalMs) override { timers[id] = intervalMs; }
+  void StopTimer(int id) override { timers.erase(id); }
+  int TrackPopupMenu(std::span<const MenuItem> items) override {
+    menu.assign(items.begin(), items.end());
     if (whilePopupOpen) whilePopupOpen();
     return popupChoice;
   }
-  void SetMenuItem(MenuCommand command, std::string_view caption, bool enabled) override {
-    Add("MENU " + std::to_string(static_cast<int>(command)) + " [" + std::string(caption) + "]" +
-        (enabled ? "" : " grey"));
+  void ShowSettings(const SettingsView& view) override {
+    settingsVisible = true;
+    settings = view;
   }
-  void ShowSettings(const SettingsView& view) override { Add("SHOW " + Text(view)); }
-  void HideSettings() override { Add("HIDE"); }
-  void UpdateSettings(const SettingsView& view) override { Add("UPDATE " + Text(view)); }
-  void ShowTimedDisableDialog() override { Add("DIALOG"); }
-  void Quit() override { Add("QUIT"); }
-  static std::string Text(const SettingsView& view) {
-    std::string text = "[" + view.title + "]";
-    for (const ControlValue& v : view.values) {
+  void HideSettings() override { settingsVisible = false; }
+  void UpdateSettings(const SettingsView& view) override { settings = view; }
+  void ShowTimedDisableDialog() override { ++dialogs; }
+  void Quit() override { quit = true; }
+  bool Runs(TimerId timer) const { return timers.count(static_cast<int>(timer)) != 0; }
+  // The settings window's controls as last shown: "id=value ...".
+  std::string Shown() const {
+    std::string text = settings.title;
+    for (const ControlValue& v : settings.values) {
       text += " " + std::to_string(v.id) + "=" + std::to_string(v.value);
     }
     return text;
   }
+  std::map<int, int> timers;  // running, by id: interval
+  std::vector<MenuItem> menu;
   int popupChoice = 0;
   std::function<void()> whilePopupOpen;
+  bool settingsVisible = false, quit = false;
+  SettingsView settings;
+  int dialogs = 0;
 };
 
-// The dialog's window; H and M are the hours and minutes fields.
-struct FakeDialogView : TimedDialogView, Recorder {
-  using Recorder::Recorder;
-  static std::string N(SpanField f) { return f == SpanField::Hours ? "H" : "M"; }
-  void SetFieldText(SpanField f, const std::string& text) override {
-    Add("TEXT " + N(f) + " [" + text + "]");
-  }
-  void SelectField(SpanField f, int start, int length) override {
-    Add("SELECT " + N(f) + " " + std::to_string(start) + " " + std::to_string(length));
-  }
-  void FocusField(SpanField f) override { Add("FOCUS " + N(f)); }
-  void SetUpDownValue(SpanField f, int value) override {
-    Add("UPDOWN " + N(f) + " " + std::to_string(value));
-  }
-  void ShowClockFrame(int frame) override { Add("FRAME " + std::to_string(frame)); }
-  void SetStartWhenDone(bool start) override { Add("CHECK " + std::to_string(start)); }
-  void Close() override { Add("CLOSE"); }
-};
-
-// All fakes over one log.
 struct FakePlatform {
-  Log log;
-  FakeSystem system{log};
-  FakeRegistry registry{log};
-  FakeShell shell{log};
-  FakeUi ui{log};
+  FakeSystem system;
+  FakeRegistry registry;
+  FakeShell shell;
+  FakeUi ui;
   Platform platform{system, registry, shell, ui};
 };
 
-// The program started, its first poll drawn (screen saver on), the log cleared.
+// The program started, its first poll drawn (screen saver on).
 struct Started : ::testing::Test {
-  Started() {
+  Started() { Start(); }
+  void Start() {
     app.Start();
-    app.OnTimer(TimerId::Poll);
-    fake.log.clear();
+    Tick(TimerId::Poll);
+  }
+  void Tick(TimerId timer) { app.OnTimer(static_cast<int>(timer)); }
+  // A right click on the icon, choosing the command in the popup menu.
+  void Choose(MenuCommand command) {
+    fake.ui.popupChoice = static_cast<int>(command);
+    app.OnTrayMessage(517);
+    fake.ui.popupChoice = 0;
+  }
+  // Whole seconds of the countdown, one tick each.
+  void CountdownSeconds(int seconds) {
+    for (int s = 0; s < seconds; ++s) {
+      fake.system.now += 1000;
+      Tick(TimerId::Countdown);
+    }
   }
   FakePlatform fake;
   App app{fake.platform};

@@ -14,12 +14,12 @@
 
 #include "app/app.h"
 #include "app/settings_layout.h"
-#include "platform/win32/main_window_win.h"
-#include "platform/win32/registry_win.h"
-#include "platform/win32/shell_win.h"
-#include "platform/win32/system_win.h"
-#include "platform/win32/timed_dialog_win.h"
 #include "timed/timed_layout.h"
+#include "win32/main_window.h"
+#include "win32/registry.h"
+#include "win32/shell.h"
+#include "win32/system.h"
+#include "win32/timed_dialog_window.h"
 
 namespace bw::win32::test {
 
@@ -55,7 +55,7 @@ struct RecordingEvents final : AppEvents {
   std::vector<std::string> calls;
   void Add(const std::string& call, int value) { calls.push_back(call + std::to_string(value)); }
   void OnCloseRequest(CloseReason reason) override { Add("Close ", static_cast<int>(reason)); }
-  void OnTimer(TimerId timer) override { Add("Timer ", static_cast<int>(timer)); }
+  void OnTimer(int timer) override { Add("Timer ", timer); }
   void OnTrayMessage(int message) override { Add("Tray ", message); }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
   void OnSettingChanged(int id, int value) override {
@@ -68,12 +68,12 @@ struct RecordingEvents final : AppEvents {
 struct Windows {
   RecordingEvents events;
   MainWindow window;
-  SystemWin system;
-  RegistryWin registry;
-  ShellWin shell;
+  System system;
+  Registry registry;
+  Shell shell;
   Platform platform{system, registry, shell, window};
   App app{platform};
-  TimedDialogWindow dialog{app.countdown(), window};
+  TimedDialogWindow dialog{app.countdown(), app, window};
   bool created = window.Create(events, dialog);
 
   HWND Item(int id) const { return GetDlgItem(window.hwnd(), id); }

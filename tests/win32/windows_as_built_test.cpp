@@ -3,8 +3,10 @@
 // every control's class, place and font.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
+#include "app/window_fonts.h"
 #include "win32_test_support.h"
 
 namespace bw::win32::test {
@@ -122,8 +124,11 @@ double TextNeed(HWND control, HFONT font, int width, int height) {
 // text needing as much of its control as it does at 96 dpi (where Windows'
 // Tahoma fits every one; Wine's is wider): neither cut nor shrunk.
 void ExpectScaledWindows(int dpi) {
-  const UniqueFont font96(CreateFontA(-11, 0, 0, 0, 400, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma"));
-  const UniqueFont bold96(CreateFontA(-11, 0, 0, 0, 700, 0, 0, 0, 161, 0, 0, 0, 0, "Tahoma"));
+  // 8.25 pt is 11 pixels at 96 dpi.
+  const auto at96 = [](const FontSpec& f) {
+    return UniqueFont(CreateFontA(-11, 0, 0, 0, f.weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
+  };
+  const UniqueFont font96 = at96(kWindowFont), bold96 = at96(kWindowBoldFont);
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
   Windows w;
   ASSERT_TRUE(w.created && w.dialog.Open());
@@ -165,16 +170,19 @@ void ExpectScaledWindows(int dpi) {
       RECT r{};
       GetWindowRect(control, &r);
       MapWindowPoints(nullptr, window.window, reinterpret_cast<POINT*>(&r), 2);
+      // A twip is 1/1440 inch; the nearest pixel to each edge.
       const Rect& t = row.twips;
-      RECT laid{TwipsToPixels(t.left, dpi), TwipsToPixels(t.top, dpi),
-                TwipsToPixels(t.left + t.width, dpi), TwipsToPixels(t.top + t.height, dpi)};
+      const auto px = [dpi](int twips) {
+        return static_cast<LONG>(std::lround(twips * dpi / 1440.0));
+      };
+      RECT laid{px(t.left), px(t.top), px(t.left + t.width), px(t.top + t.height)};
       // A closed drop-down list takes the height its font needs.
       if (row.kind == ControlKind::DropDownList && dpi != 96) laid.bottom = r.bottom;
       EXPECT_TRUE(EqualRect(&r, &laid))
           << r.left << "," << r.top << "," << r.right << "," << r.bottom;
       if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox) continue;
       // At 96 dpi a twip is a fifteenth of a pixel, and the font 11 pixels high.
-      const bool bold = row.font && row.font->weight == 700;
+      const bool bold = row.font == &kWindowBoldFont;
       const double need = TextNeed(control, nullptr, r.right - r.left, r.bottom - r.top);
       const double need96 =
           TextNeed(control, bold ? bold96.Get() : font96.Get(), t.width / 15, t.height / 15);

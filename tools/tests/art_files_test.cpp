@@ -9,6 +9,7 @@
 #include "art_catalog.h"
 #include "ico_reader.h"
 #include "resource_ids.h"
+#include "stopwatch.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ TEST(ResourceScript, CompilesEachPictureUnderTheIdTheCodeLoads) {
                                                  {"IDI_STATUS_ENABLED", "status_enabled.ico"},
                                                  {"IDI_STATUS_DISABLED", "status_disabled.ico"},
                                                  {"IDI_STATUS_TIMED", "status_timed.ico"}};
-  for (int k = 0; k < IDI_CLOCK_COUNT; ++k) {
+  for (int k = 0; k < art::kClockFrameCount; ++k) {
     expected[std::to_string(IDI_CLOCK_FIRST + k)] = art::ClockFileName(k);
   }
   std::ifstream in(ART_RES_DIR "/blinkward.rc");

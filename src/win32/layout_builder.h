@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "platform/layout.h"
-#include "platform/win32/handles_win.h"
-#include "platform/win32/window_win.h"
+#include "ports/layout.h"
+#include "win32/handles.h"
+#include "win32/window.h"
 
 namespace bw::win32 {
 

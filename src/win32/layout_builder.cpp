@@ -1,4 +1,4 @@
-#include "platform/win32/layout_builder_win.h"
+#include "win32/layout_builder.h"
 
 #include <commctrl.h>
 
@@ -11,6 +11,9 @@ namespace {
 
 // Points are 1/72 inch and the sizes come in hundredths of a point.
 constexpr int kHundredthsOfPointPerInch = 7200;
+
+static_assert(kFontWeightNormal == FW_NORMAL && kFontWeightBold == FW_BOLD &&
+              kGreekCharset == GREEK_CHARSET);
 
 struct ControlClass {
   const char* className;

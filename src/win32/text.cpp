@@ -1,4 +1,4 @@
-#include "platform/win32/text_win.h"
+#include "win32/text.h"
 
 #include <windows.h>
 

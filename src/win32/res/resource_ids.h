@@ -1,7 +1,7 @@
 // Identifiers of the resources compiled into Blinkward.exe. Read both by the
 // C++ code and by the resource compiler, so it holds nothing but #defines.
-#ifndef BLINKWARD_APP_RES_RESOURCE_IDS_H_
-#define BLINKWARD_APP_RES_RESOURCE_IDS_H_
+#ifndef BLINKWARD_WIN32_RES_RESOURCE_IDS_H_
+#define BLINKWARD_WIN32_RES_RESOURCE_IDS_H_
 
 // The application icon; also the settings window's icon and the tray's first picture.
 #define IDI_APP 1
@@ -11,9 +11,8 @@
 #define IDI_STATUS_DISABLED 102
 #define IDI_STATUS_TIMED 103
 
-// The 24 stopwatch frames of the timed-disable dialog: frame k has the id
+// The stopwatch frames of the timed-disable dialog: frame k has the id
 // IDI_CLOCK_FIRST + k.
 #define IDI_CLOCK_FIRST 201
-#define IDI_CLOCK_COUNT 24
 
-#endif  // BLINKWARD_APP_RES_RESOURCE_IDS_H_
+#endif  // BLINKWARD_WIN32_RES_RESOURCE_IDS_H_

@@ -1,4 +1,4 @@
-#include "platform/win32/common_controls_win.h"
+#include "win32/common_controls.h"
 
 // commctrl.h needs the types of windows.h.
 // clang-format off

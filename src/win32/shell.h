@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "platform/ports.h"
-#include "platform/win32/handles_win.h"
+#include "ports/shell.h"
+#include "win32/handles.h"
 
 namespace bw::win32 {
 
@@ -12,10 +12,10 @@ namespace bw::win32 {
 // message, with the mouse message in lParam.
 inline constexpr UINT kTrayCallbackMessage = WM_MOUSEMOVE;
 
-class ShellWin final : public ShellPort {
+class Shell final : public ShellPort {
  public:
   // The pictures are loaded at the size the notification area asks for.
-  ShellWin();
+  Shell();
 
   // The window that receives the icon's callbacks; set before the first icon.
   void SetCallbackWindow(HWND window) { window_ = window; }

@@ -1,11 +1,10 @@
-#include "platform/win32/main_window_win.h"
+#include "win32/main_window.h"
 
-#include "app/res/resource_ids.h"
+#include "win32/res/resource_ids.h"
 #include "app/settings_layout.h"
-#include "platform/win32/common_controls_win.h"
-#include "platform/win32/shell_win.h"
-#include "platform/win32/timed_dialog_win.h"
-#include "tray/popup_menu.h"
+#include "win32/common_controls.h"
+#include "win32/shell.h"
+#include "win32/timed_dialog_window.h"
 
 namespace bw::win32 {
 namespace {
@@ -13,18 +12,10 @@ namespace {
 // The tray callback window hands each callback to its parent as this message.
 constexpr UINT kTrayCallback = WM_APP + 1;
 
-UINT_PTR TimerIdOf(TimerId timer) { return static_cast<UINT_PTR>(timer) + 1; }
-
-UINT IntervalOf(TimerId timer) {
-  switch (timer) {
-    case TimerId::Poll:
-      return 250;
-    case TimerId::Countdown:
-      return 1000;
-  }
-  return USER_TIMER_MAXIMUM;
-}
-
+// The shell reports the icon's mouse events as mouse moves (the callback
+// message the program has always asked for), with the mouse message in
+// lParam. They go to a hidden child of their own, so that a real mouse move
+// over the settings window is never taken for one.
 LRESULT CALLBACK TrayCallbackProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kTrayCallbackMessage) {
     SendMessageA(GetParent(hwnd), kTrayCallback, 0, lParam);
@@ -33,14 +24,16 @@ LRESULT CALLBACK TrayCallbackProcedure(HWND hwnd, UINT message, WPARAM wParam, L
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-UniqueMenu CreatePopup() {
+// Built as the program shows it now, for the time it is open.
+UniqueMenu CreatePopup(std::span<const MenuItem> items) {
   UniqueMenu menu(CreatePopupMenu());
-  if (!menu) return menu;
-  for (const MenuItemSpec& item : PopupMenuItems()) {
-    if (item.commandId == 0) {
+  for (const MenuItem& item : items) {
+    if (!menu) break;
+    if (item.command == 0) {
       AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
     } else {
-      AppendMenuA(menu.Get(), MF_STRING, item.commandId, item.caption);
+      AppendMenuA(menu.Get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.command,
+                  item.caption);
     }
   }
   return menu;
@@ -92,8 +85,7 @@ bool MainWindow::Create(AppEvents& events, TimedDialogWindow& dialog) {
   AllowFromLowerPrivilege(hwnd(), taskbarCreated_);
   trayCallback_ = CreateWindowExA(0, kTrayCallbackClass, "", WS_CHILD, 0, 0, 0, 0, hwnd(), nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
-  menu_ = CreatePopup();
-  return trayCallback_ && menu_;
+  return trayCallback_ != nullptr;
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -114,9 +106,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       RestoreFocus();
       return 0;
     case WM_TIMER:
-      for (TimerId timer : {TimerId::Poll, TimerId::Countdown}) {
-        if (wParam == TimerIdOf(timer)) events_->OnTimer(timer);
-      }
+      events_->OnTimer(static_cast<int>(wParam));
       return 0;
     case kTrayCallback:
       // The mouse message is in the low word, where a real mouse move keeps
@@ -195,15 +185,13 @@ void MainWindow::UpdateSettings(const SettingsView& view) {
   }
 }
 
-void MainWindow::SetTimer(TimerId timer, bool enabled) {
-  if (enabled) {
-    ::SetTimer(hwnd(), TimerIdOf(timer), IntervalOf(timer), nullptr);
-  } else {
-    KillTimer(hwnd(), TimerIdOf(timer));
-  }
-}
+void MainWindow::StartTimer(int id, int intervalMs) { SetTimer(hwnd(), id, intervalMs, nullptr); }
 
-int MainWindow::TrackPopupMenu() {
+void MainWindow::StopTimer(int id) { KillTimer(hwnd(), id); }
+
+int MainWindow::TrackPopupMenu(std::span<const MenuItem> items) {
+  const UniqueMenu menu = CreatePopup(items);
+  if (!menu) return 0;
   // The window must be in the foreground, or the menu stays open when the user
   // clicks elsewhere.
   SetForegroundWindow(hwnd());
@@ -211,22 +199,12 @@ int MainWindow::TrackPopupMenu() {
   GetCursorPos(&cursor);
   // TPM_RETURNCMD: the choice comes back here instead of as WM_COMMAND, so the
   // caller runs its command before it returns.
-  const BOOL command = ::TrackPopupMenu(menu_.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x,
+  const BOOL command = ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x,
                                         cursor.y, 0, hwnd(), nullptr);
   // A harmless message forces the task switch back; without it the next popup
   // opened from the tray appears and vanishes at once.
   PostMessageA(hwnd(), WM_NULL, 0, 0);
   return command;
-}
-
-void MainWindow::SetMenuItem(MenuCommand command, std::string_view caption, bool enabled) {
-  const std::string text(caption);
-  MENUITEMINFOA info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_STRING | MIIM_STATE;
-  info.fState = enabled ? MFS_ENABLED : MFS_GRAYED;
-  info.dwTypeData = const_cast<char*>(text.c_str());
-  SetMenuItemInfoA(menu_.Get(), static_cast<UINT>(command), FALSE, &info);
 }
 
 void MainWindow::ShowTimedDisableDialog() { dialog_->Show(); }

@@ -1,9 +1,9 @@
-#include "platform/win32/system_win.h"
+#include "win32/system.h"
 
 #include <windows.h>
 
-#include "platform/win32/handles_win.h"
-#include "platform/win32/text_win.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace bw::win32 {
 namespace {
@@ -23,22 +23,23 @@ bool IsWow64() {
 
 }  // namespace
 
-bool SystemWin::ScreenSaverActive() {
+bool System::ScreenSaverActive() {
   BOOL active = FALSE;
   SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
   return active != FALSE;
 }
 
-bool SystemWin::SetScreenSaverActive(bool active, bool persist) {
-  const UINT update = persist ? SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE : 0;
-  return SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? kOn : 0, nullptr, update) != 0;
+// Neither stored in the profile nor announced: the user's own choice comes
+// back at the next logon.
+bool System::SetScreenSaverActive(bool active) {
+  return SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? kOn : 0, nullptr, 0) != 0;
 }
 
-void SystemWin::StartScreenSaver() {
+void System::StartScreenSaver() {
   SendMessageA(GetDesktopWindow(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
 }
 
-bool SystemWin::Launch(const std::string& commandLine, const std::string& folder) {
+bool System::Launch(const std::string& commandLine, const std::string& folder) {
   // CreateProcessW may write into the command line, so it gets a copy.
   std::wstring line = Widen(commandLine);
   const std::wstring directory = Widen(folder);
@@ -57,7 +58,7 @@ bool SystemWin::Launch(const std::string& commandLine, const std::string& folder
   return true;
 }
 
-std::string SystemWin::SystemDirectory() {
+std::string System::SystemDirectory() {
   std::wstring path(GetSystemDirectoryW(nullptr, 0), L'\0');
   path.resize(GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size())));
   // Only a system folder at the root of a drive ends with a separator.
@@ -65,7 +66,7 @@ std::string SystemWin::SystemDirectory() {
   return Narrow(path);
 }
 
-std::string SystemWin::NativeSystemDirectory() {
+std::string System::NativeSystemDirectory() {
   if (!IsWow64()) return {};
   std::wstring path(GetWindowsDirectoryW(nullptr, 0), L'\0');
   path.resize(GetWindowsDirectoryW(path.data(), static_cast<UINT>(path.size())));
@@ -73,12 +74,12 @@ std::string SystemWin::NativeSystemDirectory() {
   return Narrow(path) + "\\Sysnative";
 }
 
-bool SystemWin::FileExists(const std::string& path) {
+bool System::FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string SystemWin::ExecutablePath() {
+std::string System::ExecutablePath() {
   // The path has no length limit that the call would tell in advance: grow the
   // buffer until the result no longer fills it.
   std::wstring path(MAX_PATH, L'\0');
@@ -93,6 +94,6 @@ std::string SystemWin::ExecutablePath() {
   }
 }
 
-std::uint32_t SystemWin::TickCount() { return GetTickCount(); }
+std::uint32_t System::TickCount() { return GetTickCount(); }
 
 }  // namespace bw::win32

@@ -3,28 +3,11 @@
 // they show what they are given and report each event with its values.
 #pragma once
 
+#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "platform/ports.h"
-
 namespace bw {
-
-enum class TimerId {
-  Poll,       // 250 ms: keeps the icon in step with the system
-  Countdown,  // 1 s: a timed disable counts down
-};
-
-// Commands of the tray's popup menu; the value is the item's command id.
-enum class MenuCommand : int {
-  StartScreenSaver = 1,
-  ConfigureScreenSaver = 2,
-  SelectScreenSaver = 3,
-  TimedDisable = 5,
-  Settings = 7,
-  Exit = 8,
-};
 
 // A control of the settings window and the value it shows: a check box 0 or
 // 1, a list the index of its selected item (-1: none).
@@ -39,6 +22,13 @@ struct SettingsView {
   std::vector<ControlValue> values;
 };
 
+// A line of the popup menu, as it shows while open.
+struct MenuItem {
+  int command;          // reported when chosen; 0 for a separator line
+  const char* caption;  // null for a separator line
+  bool enabled;
+};
+
 // Why the program's window is asked to close.
 enum class CloseReason {
   User,        // the close box, the system menu, Alt+F4, the Task Manager
@@ -49,10 +39,12 @@ enum class CloseReason {
 class UiPort {
  public:
   virtual ~UiPort() = default;
-  virtual void SetTimer(TimerId timer, bool enabled) = 0;
-  // Opens the popup menu at the pointer; the chosen command's id, 0 for none.
-  virtual int TrackPopupMenu() = 0;
-  virtual void SetMenuItem(MenuCommand command, std::string_view caption, bool enabled) = 0;
+  // A timer of the program's window, reported by its id every intervalMs
+  // until stopped; starting a running timer restarts it.
+  virtual void StartTimer(int id, int intervalMs) = 0;
+  virtual void StopTimer(int id) = 0;
+  // Opens the popup menu at the pointer; the chosen item's command, 0 for none.
+  virtual int TrackPopupMenu(std::span<const MenuItem> items) = 0;
   // Builds the settings window on first use, shows it and brings it forward.
   virtual void ShowSettings(const SettingsView& view) = 0;
   virtual void HideSettings() = 0;
@@ -69,38 +61,13 @@ class AppEvents {
  public:
   virtual ~AppEvents() = default;
   virtual void OnCloseRequest(CloseReason reason) = 0;
-  virtual void OnTimer(TimerId timer) = 0;
+  virtual void OnTimer(int timerId) = 0;
   // The shell's callback for the icon: the mouse message it carries.
   virtual void OnTrayMessage(int mouseMessage) = 0;
   // The notification area was created anew (Explorer restarted).
   virtual void OnTaskbarCreated() = 0;
   // The user changed a control of the settings window; value as ControlValue's.
   virtual void OnSettingChanged(int controlId, int value) = 0;
-};
-
-// A timer the logic switches; it remembers whether it runs.
-class Timer {
- public:
-  Timer(UiPort& ui, TimerId id) : ui_(ui), id_(id) {}
-  bool Running() const { return running_; }
-  void Set(bool running) {
-    if (running == running_) return;
-    running_ = running;
-    ui_.SetTimer(id_, running);
-  }
-
- private:
-  UiPort& ui_;
-  TimerId id_;
-  bool running_ = false;
-};
-
-// Everything of Windows the program uses.
-struct Platform {
-  SystemPort& system;
-  RegistryPort& registry;
-  ShellPort& shell;
-  UiPort& ui;
 };
 
 }  // namespace bw

@@ -1,4 +1,4 @@
-#include "platform/win32/window_win.h"
+#include "win32/window.h"
 
 namespace bw::win32 {
 
@@ -47,22 +47,20 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-bool DialogKeyboard(HWND dialogWindow, MSG& msg) {
-  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
-  return dialogWindow && IsDialogMessageA(dialogWindow, &msg);
-}
-
-int RunMessageLoop(HWND dialogWindow) {
+std::optional<int> RunMessageLoop(HWND dialogWindow, HWND modal) {
   MSG msg;
-  for (;;) {
+  while (!modal || IsWindow(modal)) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
     // -1 means an invalid argument, which this loop never passes; keep running.
     if (got == -1) continue;
-    if (DialogKeyboard(dialogWindow, msg)) continue;
+    // Only keys go to the dialog manager: the timers' ticks skip it.
+    const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+    if (key && dialogWindow && IsDialogMessageA(dialogWindow, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
+  return std::nullopt;
 }
 
 }  // namespace bw::win32

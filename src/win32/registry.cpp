@@ -1,9 +1,9 @@
-#include "platform/win32/registry_win.h"
+#include "win32/registry.h"
 
 #include <windows.h>
 
-#include "platform/win32/handles_win.h"
-#include "platform/win32/text_win.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace bw::win32 {
 namespace {
@@ -33,7 +33,7 @@ std::wstring ReadText(HKEY key, const std::wstring& name, DWORD size) {
 
 }  // namespace
 
-StoredString RegistryWin::ReadString(std::string_view keyPath, std::string_view name) {
+StoredString Registry::ReadString(std::string_view keyPath, std::string_view name) {
   HKEY opened = nullptr;
   const LONG open =
       RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_QUERY_VALUE, &opened);
@@ -49,7 +49,7 @@ StoredString RegistryWin::ReadString(std::string_view keyPath, std::string_view 
   return value;
 }
 
-bool RegistryWin::WriteString(std::string_view keyPath, std::string_view name,
+bool Registry::WriteString(std::string_view keyPath, std::string_view name,
                               std::string_view text) {
   HKEY created = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, nullptr,
@@ -65,7 +65,7 @@ bool RegistryWin::WriteString(std::string_view keyPath, std::string_view name,
                         reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }
 
-bool RegistryWin::DeleteValue(std::string_view keyPath, std::string_view name) {
+bool Registry::DeleteValue(std::string_view keyPath, std::string_view name) {
   HKEY opened = nullptr;
   const LONG open =
       RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_SET_VALUE, &opened);

@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include "app/app.h"
-#include "platform/win32/handles_win.h"
-#include "platform/win32/main_window_win.h"
-#include "platform/win32/registry_win.h"
-#include "platform/win32/shell_win.h"
-#include "platform/win32/system_win.h"
-#include "platform/win32/timed_dialog_win.h"
+#include "win32/handles.h"
+#include "win32/main_window.h"
+#include "win32/registry.h"
+#include "win32/shell.h"
+#include "win32/system.h"
+#include "win32/timed_dialog_window.h"
 
 namespace {
 
@@ -29,18 +29,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return 0;
   }
 
-  bw::win32::SystemWin system;
-  bw::win32::RegistryWin registry;
-  bw::win32::ShellWin shell;
+  bw::win32::System system;
+  bw::win32::Registry registry;
+  bw::win32::Shell shell;
   bw::win32::MainWindow window;
   bw::Platform platform{system, registry, shell, window};
   bw::App app(platform);
-  bw::win32::TimedDialogWindow dialog(app.countdown(), window);
+  bw::win32::TimedDialogWindow dialog(app.countdown(), app, window);
 
   // Without its window the program could not be reached or closed: give up.
   if (!window.Create(app, dialog)) return 1;
   shell.SetCallbackWindow(window.TrayCallbackWindow());
   app.Start();
-  bw::win32::RunMessageLoop(window.hwnd());
+  bw::win32::RunMessageLoop(window.hwnd(), nullptr);
   return 0;
 }

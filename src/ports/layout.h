@@ -1,5 +1,5 @@
 // Window layouts as data: each window is a table of controls that one generic
-// builder in platform/win32 turns into real windows. Geometry is in twips, a
+// builder in the Win32 layer turns into real windows. Geometry is in twips, a
 // 1440th of an inch, so that a window scales with the screen's resolution.
 #pragma once
 
@@ -23,6 +23,11 @@ enum class ControlKind {
 struct Rect {
   int left, top, width, height;  // twips
 };
+
+// Font weights and the character set the program's windows use, as Windows numbers them.
+inline constexpr int kFontWeightNormal = 400;
+inline constexpr int kFontWeightBold = 700;
+inline constexpr int kGreekCharset = 161;
 
 // Font of a window or control: face, size in hundredths of a point, weight, charset.
 struct FontSpec {

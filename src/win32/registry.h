@@ -2,11 +2,11 @@
 // any script are stored as they are.
 #pragma once
 
-#include "platform/ports.h"
+#include "ports/registry.h"
 
 namespace bw::win32 {
 
-class RegistryWin final : public RegistryPort {
+class Registry final : public RegistryPort {
  public:
   StoredString ReadString(std::string_view keyPath, std::string_view name) override;
   bool WriteString(std::string_view keyPath, std::string_view name, std::string_view text) override;

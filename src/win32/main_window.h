@@ -6,10 +6,10 @@
 
 #include <windows.h>
 
-#include "platform/ui.h"
-#include "platform/win32/handles_win.h"
-#include "platform/win32/layout_builder_win.h"
-#include "platform/win32/window_win.h"
+#include "ports/ui.h"
+#include "win32/handles.h"
+#include "win32/layout_builder.h"
+#include "win32/window.h"
 
 namespace bw::win32 {
 
@@ -26,17 +26,16 @@ class MainWindow final : public UiPort, public Window {
   MainWindow() = default;
   ~MainWindow();
 
-  // Builds the hidden window, its tray callback target and the popup menu.
-  // False if any of them could not be made.
+  // Builds the hidden window and its tray callback target. False if either
+  // could not be made.
   bool Create(AppEvents& events, TimedDialogWindow& dialog);
   // The window that receives the tray icon's callbacks: a hidden child, so
   // that a real mouse move over the settings window is never taken for one.
   HWND TrayCallbackWindow() const { return trayCallback_; }
-  HMENU PopupMenu() const { return menu_.Get(); }
 
-  void SetTimer(TimerId timer, bool enabled) override;
-  int TrackPopupMenu() override;
-  void SetMenuItem(MenuCommand command, std::string_view caption, bool enabled) override;
+  void StartTimer(int id, int intervalMs) override;
+  void StopTimer(int id) override;
+  int TrackPopupMenu(std::span<const MenuItem> items) override;
   void ShowSettings(const SettingsView& view) override;
   void HideSettings() override;
   void UpdateSettings(const SettingsView& view) override;
@@ -59,7 +58,6 @@ class MainWindow final : public UiPort, public Window {
   // Released after the window, whose controls use them.
   LayoutFonts fonts_;
   UniqueIcon smallIcon_, largeIcon_;
-  UniqueMenu menu_;
 };
 
 }  // namespace bw::win32

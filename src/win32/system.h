@@ -1,14 +1,14 @@
 // SystemPort on user32 and kernel32.
 #pragma once
 
-#include "platform/ports.h"
+#include "ports/system.h"
 
 namespace bw::win32 {
 
-class SystemWin final : public SystemPort {
+class System final : public SystemPort {
  public:
   bool ScreenSaverActive() override;
-  bool SetScreenSaverActive(bool active, bool persist) override;
+  bool SetScreenSaverActive(bool active) override;
   void StartScreenSaver() override;
   bool Launch(const std::string& commandLine, const std::string& folder) override;
   std::string SystemDirectory() override;

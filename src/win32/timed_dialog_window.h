@@ -8,9 +8,9 @@
 
 #include <bitset>
 
-#include "platform/win32/handles_win.h"
-#include "platform/win32/layout_builder_win.h"
-#include "platform/win32/window_win.h"
+#include "win32/handles.h"
+#include "win32/layout_builder.h"
+#include "win32/window.h"
 #include "timed/timed_disable_dialog.h"
 #include "timed/timed_layout.h"
 
@@ -29,7 +29,7 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
  public:
   // owner: the main window. It owns the dialog, which keeps the dialog out of
   // the taskbar, and is disabled while the dialog is open.
-  TimedDialogWindow(Countdown& countdown, const Window& owner);
+  TimedDialogWindow(const Countdown& countdown, TimedDisableStarter& starter, const Window& owner);
   ~TimedDialogWindow();
 
   // Opens the dialog and returns when it has closed.

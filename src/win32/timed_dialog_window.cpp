@@ -1,22 +1,30 @@
-#include "platform/win32/timed_dialog_win.h"
+#include "win32/timed_dialog_window.h"
 
 #include <commctrl.h>
 
-#include "app/res/resource_ids.h"
-#include "platform/win32/common_controls_win.h"
+#include "win32/res/resource_ids.h"
+#include "app/timers.h"
+#include "win32/common_controls.h"
 
 namespace bw::win32 {
 namespace {
 
-constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT_PTR kClockTimer = static_cast<UINT_PTR>(TimerId::Stopwatch);
+
+// The numbers the dialog's logic and layout know of Windows are Windows' own.
+static_assert(kIdOk == IDOK && kIdCancel == IDCANCEL);
+static_assert(kKeyBackspace == VK_BACK && kKeyUp == VK_UP && kKeyDown == VK_DOWN &&
+              kKeyDelete == VK_DELETE && kKeyDigit0 == '0' && kKeyDigit9 == '9' &&
+              kKeyPad0 == VK_NUMPAD0 && kKeyPad9 == VK_NUMPAD9);
 
 // The key of a keyboard message: its scan code with the extended-key bit.
 std::size_t KeyOf(LPARAM lParam) { return (lParam >> 16) & 0x1FF; }
 
 }  // namespace
 
-TimedDialogWindow::TimedDialogWindow(Countdown& countdown, const Window& owner)
-    : dialog_(*this, countdown), owner_(owner) {}
+TimedDialogWindow::TimedDialogWindow(const Countdown& countdown, TimedDisableStarter& starter,
+                                     const Window& owner)
+    : dialog_(*this, countdown, starter), owner_(owner) {}
 
 TimedDialogWindow::~TimedDialogWindow() {
   if (hwnd()) DestroyWindow(hwnd());
@@ -29,7 +37,7 @@ void TimedDialogWindow::Show() {
 bool TimedDialogWindow::Open() {
   if (hwnd() || !BuildWindow()) return false;
   dialog_.Load();
-  SetTimer(hwnd(), kClockTimer, kClockIntervalMs, nullptr);
+  SetTimer(hwnd(), kClockTimer, IntervalMs(TimerId::Stopwatch), nullptr);
   // Disabled before the dialog shows, as a modal dialog's owner is.
   EnableWindow(owner_.hwnd(), FALSE);
   ShowWindow(hwnd(), SW_SHOW);
@@ -53,7 +61,7 @@ bool TimedDialogWindow::BuildWindow() {
     DestroyWindow(hwnd());
     return false;
   }
-  const RECT clock = PixelRect(TimedDialogControl(kIdClock).twips, ScreenDpi());
+  const RECT clock = PixelRect(FindControl(layout, kIdClock)->twips, ScreenDpi());
   for (int k = 0; k < kClockFrameCount && !clockFrames_[k]; ++k) {
     clockFrames_[k] = LoadIconResource(IDI_CLOCK_FIRST + k, clock.right - clock.left);
   }
@@ -65,23 +73,14 @@ bool TimedDialogWindow::BuildWindow() {
   return true;
 }
 
+// A quit means the program is ending: the dialog goes as Cancel would, and
+// the quit goes on to the program's own loop, which would otherwise never see it.
 void TimedDialogWindow::RunModal() {
-  MSG msg;
-  while (hwnd()) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      // The program is ending: the dialog goes as Cancel would, and the quit
-      // goes on to the program's own loop, which would otherwise never see it.
-      Cancel();
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    // -1 means an invalid argument, which this loop never passes; keep running.
-    if (got == -1) continue;
-    if (DialogKeyboard(hwnd(), msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  if (!hwnd()) return;
+  const std::optional<int> quit = RunMessageLoop(hwnd(), hwnd());
+  if (!quit) return;
+  Cancel();
+  PostQuitMessage(*quit);
 }
 
 void TimedDialogWindow::Cancel() {

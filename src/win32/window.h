@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
-#include "platform/win32/handles_win.h"
+#include "win32/handles.h"
 
 namespace bw::win32 {
 
@@ -41,13 +42,9 @@ UniqueIcon LoadIconResource(int id, int pixels);
 // The text of a window or control, whatever its length.
 std::string WindowText(HWND window);
 
-// Hands one message to the dialog manager of dialogWindow, which acts only on
-// keys (Tab, arrows, Enter, Esc); true when it has dealt with the message.
-// Other messages, the timers' four ticks a second among them, skip it.
-bool DialogKeyboard(HWND dialogWindow, MSG& msg);
-
-// Runs the thread's message loop until WM_QUIT; keyboard navigation (Tab,
-// arrows) works inside dialogWindow. Returns the exit code that WM_QUIT carries.
-int RunMessageLoop(HWND dialogWindow);
+// Runs the thread's messages until WM_QUIT, whose exit code it returns, or,
+// for a modal window, until that window is gone (then nothing). Keyboard
+// navigation (Tab, arrows, Enter, Esc) works inside dialogWindow.
+std::optional<int> RunMessageLoop(HWND dialogWindow, HWND modal);
 
 }  // namespace bw::win32

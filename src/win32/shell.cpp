@@ -1,4 +1,4 @@
-#include "platform/win32/shell_win.h"
+#include "win32/shell.h"
 
 // shellapi.h needs the types of windows.h.
 // clang-format off
@@ -9,8 +9,8 @@
 #include <cstddef>
 #include <cstring>
 
-#include "app/res/resource_ids.h"
-#include "platform/win32/window_win.h"
+#include "win32/res/resource_ids.h"
+#include "win32/window.h"
 #include "tray/tray_message.h"
 
 namespace bw::win32 {
@@ -30,27 +30,18 @@ namespace {
 
 constexpr UINT kIconId = 1;  // the program's only icon
 
-DWORD MessageOf(TrayCommand command) {
-  switch (command) {
-    case TrayCommand::Add:
-      return NIM_ADD;
-    case TrayCommand::Modify:
-      return NIM_MODIFY;
-    case TrayCommand::Delete:
-      return NIM_DELETE;
-  }
-  return NIM_MODIFY;
-}
+// By TrayCommand.
+constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE};
 
 }  // namespace
 
-ShellWin::ShellWin() {
+Shell::Shell() {
   const int ids[] = {IDI_APP, IDI_STATUS_ENABLED, IDI_STATUS_DISABLED, IDI_STATUS_TIMED};
   const int size = GetSystemMetrics(SM_CXSMICON);
   for (int i = 0; i < 4; ++i) pictures_[i] = LoadIconResource(ids[i], size);
 }
 
-bool ShellWin::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
+bool Shell::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
   NOTIFYICONDATAA data{};
   // The first-version size: the shell then reads only the fields up to the
   // 64-byte tip, which is all the program fills in.
@@ -61,7 +52,7 @@ bool ShellWin::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
   data.uCallbackMessage = kTrayCallbackMessage;
   data.hIcon = Picture(icon.picture);
   std::memcpy(data.szTip, icon.tip.data(), kTipFieldSize);
-  return Shell_NotifyIconA(MessageOf(command), &data) != FALSE;
+  return Shell_NotifyIconA(kMessages[static_cast<int>(command)], &data) != FALSE;
 }
 
 }  // namespace bw::win32

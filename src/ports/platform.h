@@ -1,0 +1,18 @@
+// Everything of the system the program uses, handed to it at start-up.
+#pragma once
+
+#include "ports/registry.h"
+#include "ports/shell.h"
+#include "ports/system.h"
+#include "ports/ui.h"
+
+namespace bw {
+
+struct Platform {
+  SystemPort& system;
+  RegistryPort& registry;
+  ShellPort& shell;
+  UiPort& ui;
+};
+
+}  // namespace bw

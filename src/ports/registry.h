@@ -1,0 +1,32 @@
+// The current user's registry (advapi32), as far as the program cares: string
+// values under HKEY_CURRENT_USER. Text crosses as UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace bw {
+
+struct StoredString {
+  enum class State {
+    Missing,     // no such key or value
+    Present,     // there, of any type and size; text holds it if it is a string
+    Unreadable,  // the key or value could not be read (access denied...)
+  };
+  State state = State::Missing;
+  std::string text;
+};
+
+// Keys are paths under HKEY_CURRENT_USER; an empty name is the key's default value.
+class RegistryPort {
+ public:
+  virtual ~RegistryPort() = default;
+  virtual StoredString ReadString(std::string_view keyPath, std::string_view name) = 0;
+  // Creates the key when needed and writes a REG_SZ; true when it was stored.
+  virtual bool WriteString(std::string_view keyPath, std::string_view name,
+                           std::string_view text) = 0;
+  // True when the value is gone afterwards (deleting a missing value succeeds).
+  virtual bool DeleteValue(std::string_view keyPath, std::string_view name) = 0;
+};
+
+}  // namespace bw

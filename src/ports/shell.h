@@ -1,0 +1,38 @@
+// The notification area (shell32): the program's one icon, its picture and tip.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace bw {
+
+// The pictures the icon can show.
+enum class TrayPicture {
+  App,           // the application icon, until the first status is known
+  Enabled,       // the screen saver is on
+  Disabled,      // the screen saver is off
+  TimedDisable,  // the screen saver is held off for a while
+};
+
+// The tip field of the shell's first-version record: 63 characters and a NUL.
+inline constexpr std::size_t kTipFieldSize = 64;
+inline constexpr std::size_t kTipTextMax = kTipFieldSize - 1;
+using TipField = std::array<char, kTipFieldSize>;
+
+// The icon as the program shows it. The platform adds its own window, the
+// icon's id and the callback message when it hands the record to the shell.
+struct TrayIconData {
+  TrayPicture picture = TrayPicture::App;
+  TipField tip{};
+};
+
+enum class TrayCommand { Add, Modify, Delete };
+
+class ShellPort {
+ public:
+  virtual ~ShellPort() = default;
+  // True when the shell accepted the command.
+  virtual bool NotifyIcon(TrayCommand command, const TrayIconData& icon) = 0;
+};
+
+}  // namespace bw
