@@ -25,6 +25,7 @@ struct Counts {
   long queries = 0;
   long switches = 0;
   long shellCalls = 0;
+  long powerCalls = 0;
 };
 Counts counts;
 
@@ -47,6 +48,7 @@ class System : public bw::SystemPort {
   std::string ExecutablePath() override { return {}; }
   // Each reading is a second later: one per countdown tick.
   std::uint32_t TickCount() override { return now_ += 1000; }
+  std::string LogonId() override { return "0"; }
 
  private:
   bool active_ = true;
@@ -58,6 +60,8 @@ class Registry : public bw::RegistryPort {
   bw::StoredString ReadString(std::string_view, std::string_view) override { return {}; }
   bool WriteString(std::string_view, std::string_view, std::string_view) override { return false; }
   bool DeleteValue(std::string_view, std::string_view) override { return true; }
+  bool CreateLogonKey(std::string_view) override { return true; }
+  bool DeleteKey(std::string_view) override { return true; }
 };
 
 class Shell : public bw::ShellPort {
@@ -66,6 +70,11 @@ class Shell : public bw::ShellPort {
     ++counts.shellCalls;
     return true;
   }
+};
+
+class Power : public bw::PowerPort {
+ public:
+  void KeepDisplayOn(bool) override { ++counts.powerCalls; }
 };
 
 class Ui : public bw::UiPort {
@@ -84,8 +93,9 @@ void Report(const char* what, long ticks) {
   const double n = ticks > 0 ? static_cast<double>(ticks) : 1.0;
   std::printf(
       "%s ticks=%ld allocations_per_tick=%g queries_per_tick=%g switches_per_tick=%g "
-      "shell_calls_per_tick=%g\n",
-      what, ticks, allocations / n, counts.queries / n, counts.switches / n, counts.shellCalls / n);
+      "shell_calls_per_tick=%g power_calls_per_tick=%g\n",
+      what, ticks, allocations / n, counts.queries / n, counts.switches / n, counts.shellCalls / n,
+      counts.powerCalls / n);
 }
 
 void ResetCounts() {
@@ -125,7 +135,8 @@ int main(int argc, char** argv) {
   Registry registry;
   Shell shell;
   Ui ui;
-  bw::Platform platform{system, registry, shell, ui};
+  Power power;
+  bw::Platform platform{system, registry, shell, ui, power};
   bw::App app(platform);
 
   // As at start-up: the icon is added and the first tick draws the true state.

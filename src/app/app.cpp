@@ -13,7 +13,9 @@ App::App(Platform& platform)
       trayIcon_(platform.shell),
       poller_(screenSaver_, trayIcon_),
       countdown_(screenSaver_, platform.system),
+      spanNote_(platform.registry, platform.system),
       settings_(platform.registry, platform.system),
+      displayKeeper_(platform.power),
       pollTimer_(platform.ui, TimerId::Poll),
       countdownTimer_(platform.ui, TimerId::Countdown) {}
 
@@ -22,13 +24,31 @@ App::App(Platform& platform)
 void App::Start() {
   trayIcon_.Add();
   settings_.Load();
-  pollTimer_.Set(true);
+  screenSaver_.ReadPolicy();
+  ResumeNotedSpan();
+  if (!countdown_.Running()) pollTimer_.Set(true);
+}
+
+// A span whose time ran out while no copy ran only switches the screen saver
+// back on: the moment to start it has passed.
+void App::ResumeNotedSpan() {
+  const std::optional<SpanProgress> noted = spanNote_.Read();
+  if (!noted) return;
+  countdown_.Resume(*noted);
+  if (countdown_.Expired()) {
+    countdown_.Stop();
+    spanNote_.Erase();
+    return;
+  }
+  ShowCountdown();
+  OnCountdownTick();
 }
 
 SettingsView App::View() const {
   return {TitleWithVersion(kTitleCaption, kVersionMajor, kVersionMinor),
           {{kIdStartWithWindows, settings_.startWithWindows()},
-           {kIdMethod, static_cast<int>(settings_.clickMethod())}}};
+           {kIdMethod, static_cast<int>(settings_.clickMethod())},
+           {kIdKeepDisplayOn, settings_.keepDisplayOn()}}};
 }
 
 void App::OnCloseRequest(CloseReason reason) {
@@ -44,8 +64,10 @@ void App::OnCloseRequest(CloseReason reason) {
 // the rest of the logon. The click method is stored before the icon goes:
 // removing it is a call into a shell that may be busy at the end of the logon.
 void App::Shutdown() {
+  if (countdown_.Running()) spanNote_.Erase();
   countdown_.Stop();
   countdownTimer_.Set(false);
+  displayKeeper_.Hold(false);
   settings_.SaveClickMethod();
   trayIcon_.Remove();
   pollTimer_.Set(false);
@@ -53,11 +75,26 @@ void App::Shutdown() {
 }
 
 void App::OnTimer(int timerId) {
-  if (timerId == static_cast<int>(TimerId::Poll)) poller_.Tick();
+  if (timerId == static_cast<int>(TimerId::Poll)) {
+    poller_.Tick();
+    FollowDisplay();
+  }
   if (timerId == static_cast<int>(TimerId::Countdown)) OnCountdownTick();
 }
 
+// Kept on while the icon shows the screen saver off and the user asked for it.
+void App::FollowDisplay() { displayKeeper_.Follow(settings_.keepDisplayOn(), trayIcon_.picture()); }
+
 void App::OnTaskbarCreated() { trayIcon_.Restore(); }
+
+// The icon shows what the policy sets, or, without one, the user's state again.
+void App::OnPolicyChanged() {
+  screenSaver_.ReadPolicy();
+  if (countdown_.Running()) return;
+  poller_.Invalidate();
+  poller_.Tick();
+  FollowDisplay();
+}
 
 // Stored at once; the window then shows what was stored, which for a Run key
 // that cannot be written is not what the user clicked.
@@ -69,21 +106,34 @@ void App::OnSettingChanged(int controlId, int value) {
     case kIdMethod:
       settings_.SetClickMethod(static_cast<ClickMethod>(value));
       break;
+    case kIdKeepDisplayOn:
+      settings_.SetKeepDisplayOn(value != 0);
+      FollowDisplay();
+      break;
     default:
       return;
   }
   platform_.ui.UpdateSettings(View());
 }
 
-void App::OnTrayMessage(int mouseMessage) {
-  if (trayBusy_) return;
+// While the popup or the dialog is open, a click on the icon only brings the
+// dialog forward: hidden behind other windows, it has no taskbar button.
+void App::OnTrayMessage(int message) {
+  const TrayAction action = DecodeTrayMessage(message, trayIcon_.keyboardCallbacks());
+  if (trayBusy_) {
+    if (dialogOpen_ && action != TrayAction::None) platform_.ui.ShowTimedDisableDialog();
+    return;
+  }
   trayBusy_ = true;
-  switch (DecodeTrayMessage(mouseMessage)) {
+  switch (action) {
     case TrayAction::ToggleOnSingleClick:
       Toggle(ClickMethod::SingleClick);
       break;
     case TrayAction::ToggleOnDoubleClick:
       Toggle(ClickMethod::DoubleClick);
+      break;
+    case TrayAction::ToggleByKeyboard:
+      OnKeySelect();
       break;
     case TrayAction::Popup:
       ShowPopupMenu();
@@ -94,17 +144,33 @@ void App::OnTrayMessage(int mouseMessage) {
   trayBusy_ = false;
 }
 
+// Enter or Space switches as the chosen click would. One press of Enter can
+// reach the program twice: a second within the moment is the same press.
+void App::OnKeySelect() {
+  const std::uint32_t now = platform_.system.TickCount();
+  const bool repeated = keySelected_ && now - lastKeySelect_ < kKeyPressMs;
+  keySelected_ = true;
+  lastKeySelect_ = now;
+  if (!repeated) Toggle(settings_.clickMethod());
+}
+
 // For this logon only; the icon follows at once rather than at the next poll,
-// drawn from the switch's own outcome.
+// drawn from the switch's own outcome. A policy's state is not the user's to
+// switch.
 void App::Toggle(ClickMethod method) {
-  if (countdown_.Running() || settings_.clickMethod() != method) return;
+  if (countdown_.Running() || screenSaver_.Policy() || settings_.clickMethod() != method ||
+      method == ClickMethod::None) {
+    return;
+  }
   const bool enabled = screenSaver_.GetScreenSaverState();
   const bool switched = screenSaver_.SetScreenSaverState(!enabled);
   poller_.Show(switched ? !enabled : enabled);
+  FollowDisplay();
 }
 
 void App::ShowPopupMenu() {
-  const int command = platform_.ui.TrackPopupMenu(PopupMenuView(countdown_.Running()));
+  const int command = platform_.ui.TrackPopupMenu(
+      PopupMenuView(countdown_.Running(), screenSaver_.Policy().has_value()));
   if (command != 0) OnMenuCommand(command);
 }
 
@@ -123,8 +189,10 @@ void App::OnMenuCommand(int command) {
       if (countdown_.Running()) {
         countdown_.Stop();
         EndTimedDisable();
-      } else {
+      } else if (!screenSaver_.Policy()) {
+        dialogOpen_ = true;
         platform_.ui.ShowTimedDisableDialog();
+        dialogOpen_ = false;
       }
       break;
     case MenuCommand::Settings:
@@ -136,14 +204,21 @@ void App::OnMenuCommand(int command) {
   }
 }
 
-// The poller rests while the countdown owns the icon. The tip keeps the last
-// status text until the first tick replaces it.
+// Noted at once, so that a copy started after a crash goes on with the span.
 void App::BeginTimedDisable(Span span, bool startWhenDone) {
   countdown_.Begin(span, startWhenDone);
+  spanNote_.Write(countdown_.Progress());
+  ShowCountdown();
+}
+
+// The poller rests while the countdown owns the icon. The tip keeps the last
+// status text until the first tick replaces it.
+void App::ShowCountdown() {
   pollTimer_.Set(false);
   countdownTimer_.Set(true);
   trayIcon_.SetPicture(TrayPicture::TimedDisable);
   trayIcon_.Update();
+  FollowDisplay();
 }
 
 void App::OnCountdownTick() {
@@ -161,10 +236,12 @@ void App::OnCountdownTick() {
 // The icon still shows the countdown, whether or not switching back worked:
 // it is redrawn from the true state at once.
 void App::EndTimedDisable() {
+  spanNote_.Erase();
   countdownTimer_.Set(false);
   pollTimer_.Set(true);
   poller_.Invalidate();
   poller_.Tick();
+  FollowDisplay();
 }
 
 }  // namespace bw

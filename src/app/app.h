@@ -3,11 +3,13 @@
 // windows, and keeps the icon and the timers in step with the countdown.
 #pragma once
 
+#include "app/display_keeper.h"
 #include "app/settings.h"
 #include "app/timers.h"
 #include "ports/platform.h"
 #include "screensaver/screen_saver.h"
 #include "timed/countdown.h"
+#include "timed/span_note.h"
 #include "timed/timed_disable_dialog.h"
 #include "tray/status_poller.h"
 #include "tray/tray_icon.h"
@@ -18,13 +20,15 @@ class App final : public AppEvents, public TimedDisableStarter {
  public:
   explicit App(Platform& platform);
 
-  // Once the hidden window exists: the icon, the settings, then the poller.
+  // Once the hidden window exists: the icon, the settings, a span an
+  // earlier copy left running, then the poller.
   void Start();
 
   void OnCloseRequest(CloseReason reason) override;
   void OnTimer(int timerId) override;
-  void OnTrayMessage(int mouseMessage) override;
+  void OnTrayMessage(int message) override;
   void OnTaskbarCreated() override;
+  void OnPolicyChanged() override;
   void OnSettingChanged(int controlId, int value) override;
   void BeginTimedDisable(Span span, bool startWhenDone) override;
 
@@ -36,9 +40,13 @@ class App final : public AppEvents, public TimedDisableStarter {
  private:
   SettingsView View() const;
   void Toggle(ClickMethod method);
+  void OnKeySelect();
   void ShowPopupMenu();
+  void ResumeNotedSpan();
+  void ShowCountdown();
   void OnCountdownTick();
   void EndTimedDisable();
+  void FollowDisplay();
   void Shutdown();
 
   Platform& platform_;
@@ -46,12 +54,19 @@ class App final : public AppEvents, public TimedDisableStarter {
   TrayIcon trayIcon_;
   StatusPoller poller_;
   Countdown countdown_;
+  SpanNote spanNote_;
   Settings settings_;
+  DisplayKeeper displayKeeper_;
   Timer pollTimer_;
   Timer countdownTimer_;
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;
+  bool dialogOpen_ = false;
+  // The last Enter or Space on the icon, on the system's clock.
+  bool keySelected_ = false;
+  std::uint32_t lastKeySelect_ = 0;
+  static constexpr std::uint32_t kKeyPressMs = 500;
 };
 
 }  // namespace bw

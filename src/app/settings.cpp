@@ -23,6 +23,7 @@ void Settings::Load() {
   // An entry of any type or length counts; one that cannot be read is left alone.
   if (RunEntryExists()) SetStartWithWindows(true);
   clickMethod_ = ParseClickMethod(registry_.ReadString(kMethodKeyPath, "").text);
+  keepDisplayOn_ = registry_.ReadString(kKeepDisplayOnKeyPath, "").text == "1";
 }
 
 bool Settings::RunEntryExists() {
@@ -41,6 +42,11 @@ void Settings::SetStartWithWindows(bool start) {
 void Settings::SetClickMethod(ClickMethod method) {
   clickMethod_ = method;
   SaveClickMethod();
+}
+
+void Settings::SetKeepDisplayOn(bool keep) {
+  keepDisplayOn_ = keep;
+  registry_.WriteString(kKeepDisplayOnKeyPath, "", keep ? "1" : "0");
 }
 
 void Settings::SaveClickMethod() {

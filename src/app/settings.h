@@ -1,6 +1,6 @@
 // The choices that outlive a run, held here while the program runs: start
-// with Windows (the per-user Run entry) and the click method. Both are stored
-// the moment the user changes them.
+// with Windows (the per-user Run entry), the click method and whether to keep
+// the display on. Each is stored the moment the user changes it.
 #pragma once
 
 #include <string>
@@ -14,8 +14,10 @@ namespace bw {
 inline constexpr std::string_view kRunKeyPath =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 inline constexpr std::string_view kRunValueName = "Blinkward";
-// The click method lives in this key's default value, as text.
+// The click method and the display choice live in these keys' default
+// values, as text.
 inline constexpr std::string_view kMethodKeyPath = "Software\\Blinkward\\Method";
+inline constexpr std::string_view kKeepDisplayOnKeyPath = "Software\\Blinkward\\KeepDisplayOn";
 
 // How a click on the icon switches the screen saver. The value is the item's
 // index in the settings window's list and the stored text; -1 is an older
@@ -43,9 +45,12 @@ class Settings {
   void SetClickMethod(ClickMethod method);
   // Stores the click method again (at Exit and at the end of the logon).
   void SaveClickMethod();
+  // "1" while the display is kept on; anything else, or nothing, reads as off.
+  void SetKeepDisplayOn(bool keep);
 
   bool startWithWindows() const { return startWithWindows_; }
   ClickMethod clickMethod() const { return clickMethod_; }
+  bool keepDisplayOn() const { return keepDisplayOn_; }
 
  private:
   bool RunEntryExists();
@@ -54,6 +59,7 @@ class Settings {
   SystemPort& system_;
   bool startWithWindows_ = false;
   ClickMethod clickMethod_ = ClickMethod::SingleClick;
+  bool keepDisplayOn_ = false;
 };
 
 }  // namespace bw

@@ -5,7 +5,8 @@
 namespace bw {
 namespace {
 
-// In Tab order: the check box takes the focus first, the list second.
+// In Tab order: the first check box takes the focus first, the list second,
+// the second check box, a row below the list, last.
 constexpr ControlLayout kControls[] = {
     {.kind = ControlKind::CheckBox,
      .id = kIdStartWithWindows,
@@ -28,11 +29,16 @@ constexpr ControlLayout kControls[] = {
      .text = "Single click\nDouble click",
      .twips = {1560, 1320, 1335, 315},
      .tabIndex = 4},
+    {.kind = ControlKind::CheckBox,
+     .id = kIdKeepDisplayOn,
+     .text = "Keep the display on while disabled",
+     .twips = {120, 1800, 2775, 255},
+     .tabIndex = 5},
 };
 
 constexpr WindowLayout kLayout{.caption = "Settings",
                                .clientWidth = 3015,
-                               .clientHeight = 1755,
+                               .clientHeight = 2175,
                                .font = &kWindowFont,
                                .controls = kControls};
 

@@ -11,6 +11,7 @@ enum SettingsControlId : int {
   kIdStartWithWindows = 102,
   kIdMethodLabel = 103,
   kIdMethod = 104,
+  kIdKeepDisplayOn = 105,
 };
 
 // The title line; the version follows it.

@@ -1,6 +1,7 @@
 // Everything of the system the program uses, handed to it at start-up.
 #pragma once
 
+#include "ports/power.h"
 #include "ports/registry.h"
 #include "ports/shell.h"
 #include "ports/system.h"
@@ -13,6 +14,7 @@ struct Platform {
   RegistryPort& registry;
   ShellPort& shell;
   UiPort& ui;
+  PowerPort& power;
 };
 
 }  // namespace bw

@@ -27,6 +27,12 @@ class RegistryPort {
                            std::string_view text) = 0;
   // True when the value is gone afterwards (deleting a missing value succeeds).
   virtual bool DeleteValue(std::string_view keyPath, std::string_view name) = 0;
+  // Makes the key anew, empty, as one that lasts no longer than the logon:
+  // Windows drops it with the user's loaded registry at the end of the logon
+  // or a restart. True when it was made.
+  virtual bool CreateLogonKey(std::string_view keyPath) = 0;
+  // Deletes a key without subkeys, with its values; true when it is gone afterwards.
+  virtual bool DeleteKey(std::string_view keyPath) = 0;
 };
 
 }  // namespace bw

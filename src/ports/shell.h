@@ -26,13 +26,23 @@ struct TrayIconData {
   TipField tip{};
 };
 
-enum class TrayCommand { Add, Modify, Delete };
+enum class TrayCommand {
+  Add,
+  Modify,
+  Delete,
+  // Asks for the newer callbacks (Windows 2000 on), which also report the
+  // keyboard: Enter or Space on the icon, and the keyboard's menu request.
+  // The shell forgets it with the icon: it follows every add.
+  UseKeyboardCallbacks,
+};
 
 class ShellPort {
  public:
   virtual ~ShellPort() = default;
   // True when the shell accepted the command.
   virtual bool NotifyIcon(TrayCommand command, const TrayIconData& icon) = 0;
+  // Whether a notification area exists to take the icon at all.
+  virtual bool TaskbarExists() = 0;
 };
 
 }  // namespace bw

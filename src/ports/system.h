@@ -24,11 +24,16 @@ class SystemPort {
   // (its own system folder is redirected); empty everywhere else.
   virtual std::string NativeSystemDirectory() = 0;
   virtual bool FileExists(const std::string& path) = 0;
+  // The text with each %NAME% of the environment replaced by its value.
+  virtual std::string ExpandVariables(const std::string& text) = 0;
   // The full path of the running executable.
   virtual std::string ExecutablePath() = 0;
-  // Milliseconds on a clock that also runs while the machine sleeps; wraps
+  // Milliseconds since the system started, on a clock that also runs while
+  // the machine sleeps and that no change of the date or time moves; wraps
   // after about 49.7 days, so only differences mean anything.
   virtual std::uint32_t TickCount() = 0;
+  // Names the logon among those of the running system (not across restarts).
+  virtual std::string LogonId() = 0;
 };
 
 }  // namespace bw

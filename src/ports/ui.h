@@ -50,7 +50,8 @@ class UiPort {
   virtual void HideSettings() = 0;
   // Brings the settings window's controls up to date, if it was ever built.
   virtual void UpdateSettings(const SettingsView& view) = 0;
-  // Shows the timed-disable dialog modally; returns when it has closed.
+  // Shows the timed-disable dialog modally; returns when it has closed. While
+  // it is open, a call brings it forward and returns at once.
   virtual void ShowTimedDisableDialog() = 0;
   // Closes every window of the program; the message loop then ends.
   virtual void Quit() = 0;
@@ -62,10 +63,13 @@ class AppEvents {
   virtual ~AppEvents() = default;
   virtual void OnCloseRequest(CloseReason reason) = 0;
   virtual void OnTimer(int timerId) = 0;
-  // The shell's callback for the icon: the mouse message it carries.
-  virtual void OnTrayMessage(int mouseMessage) = 0;
-  // The notification area was created anew (Explorer restarted).
+  // The shell's callback for the icon: the mouse or keyboard message it carries.
+  virtual void OnTrayMessage(int message) = 0;
+  // The notification area was created anew (Explorer restarted), or says so
+  // after a change of resolution or a remote connection.
   virtual void OnTaskbarCreated() = 0;
+  // Windows announced a change of group policy.
+  virtual void OnPolicyChanged() = 0;
   // The user changed a control of the settings window; value as ControlValue's.
   virtual void OnSettingChanged(int controlId, int value) = 0;
 };

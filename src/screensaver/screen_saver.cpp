@@ -4,7 +4,18 @@ namespace bw {
 namespace {
 
 constexpr std::string_view kDesktopKey = "Control Panel\\Desktop\\";
+constexpr std::string_view kPolicyKey =
+    "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
 constexpr std::string_view kScreenSaverValue = "SCRNSAVE.EXE";
+constexpr std::string_view kActiveValue = "ScreenSaveActive";
+
+// One pair of quotes around the whole path is not part of it.
+std::string_view Unquoted(std::string_view path) {
+  if (path.size() >= 2 && path.front() == '"' && path.back() == '"') {
+    return path.substr(1, path.size() - 2);
+  }
+  return path;
+}
 
 // "C:\x", "\\server\x" and "\x" name their folder; anything else is relative.
 bool IsAbsolute(std::string_view path) {
@@ -54,9 +65,20 @@ void ScreenSaver::OpenScreenSaverSelection() {
   system_.Launch(SelectionCommandLine(systemDirectory), systemDirectory);
 }
 
+void ScreenSaver::ReadPolicy() {
+  const StoredString active = registry_.ReadString(kPolicyKey, kActiveValue);
+  const bool set =
+      active.state == StoredString::State::Present && (active.text == "0" || active.text == "1");
+  policy_ = set ? std::optional<bool>(active.text == "1") : std::nullopt;
+}
+
+// The policy's screen saver where it names one, else the user's, with its
+// variables (%SystemRoot%) expanded whether or not it was stored as such.
 void ScreenSaver::OpenScreenSaverConfiguration() {
   const std::string systemDirectory = system_.SystemDirectory();
-  const std::string stored = registry_.ReadString(kDesktopKey, kScreenSaverValue).text;
+  std::string stored = registry_.ReadString(kPolicyKey, kScreenSaverValue).text;
+  if (stored.empty()) stored = registry_.ReadString(kDesktopKey, kScreenSaverValue).text;
+  stored = system_.ExpandVariables(std::string(Unquoted(stored)));
   const std::string command = ConfigurationCommandLine(LocateScreenSaver(stored, systemDirectory));
   // No screen saver chosen: there is nothing to configure.
   if (!command.empty()) system_.Launch(command, systemDirectory);

@@ -1,7 +1,9 @@
 // The program's only contact with the system's screen saver: read and switch
-// its state, start it, and open the system's pages for it.
+// its state, start it, open the system's pages for it, and know when an
+// administrator's policy decides it instead of the user.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +28,11 @@ class ScreenSaver {
   ScreenSaver(SystemPort& system, RegistryPort& registry) : system_(system), registry_(registry) {}
 
   bool GetScreenSaverState() { return system_.ScreenSaverActive(); }
+  // Reads the policy again: at start and when Windows announces a change.
+  void ReadPolicy();
+  // The state a policy sets, which Windows applies whatever the user switches;
+  // nothing while no policy sets it.
+  std::optional<bool> Policy() const { return policy_; }
   // For this logon only. True when the system accepted the change.
   bool SetScreenSaverState(bool enabled) { return system_.SetScreenSaverActive(enabled); }
   void StartScreenSaver() { system_.StartScreenSaver(); }
@@ -37,6 +44,7 @@ class ScreenSaver {
 
   SystemPort& system_;
   RegistryPort& registry_;
+  std::optional<bool> policy_;
 };
 
 }  // namespace bw

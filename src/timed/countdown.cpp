@@ -12,6 +12,15 @@ void Countdown::Begin(Span span, bool startWhenDone) {
   running_ = true;
 }
 
+void Countdown::Resume(const SpanProgress& progress) {
+  begunAt_ = progress.begunAt;
+  counterAtBegin_ = progress.counter;
+  startWhenDone_ = progress.startWhenDone;
+  const CountdownSplit split = SplitCounter(CounterNow());
+  span_ = {split.hours, split.minutes};
+  running_ = true;
+}
+
 // The counter as a tick once a second would have left it: one less for each
 // whole second since the start (to the nearest, so a timer that fires a little
 // early or late still counts one), and at least 1 once the time is up.

@@ -25,6 +25,13 @@ constexpr std::int32_t SpanCounter(Span span) {
   return (std::int32_t{span.hours} * 60 + span.minutes) * 60 - 1;
 }
 
+// Where a running span stands, as a later copy of the program goes on with it.
+struct SpanProgress {
+  std::uint32_t begunAt;  // clock milliseconds
+  std::int32_t counter;   // the span's counter at its start
+  bool startWhenDone;
+};
+
 // What a tick left: the tip for the time left, or the end of the span.
 struct CountdownTick {
   bool ended = false;
@@ -33,7 +40,8 @@ struct CountdownTick {
 
 class Countdown {
  public:
-  Countdown(ScreenSaver& screenSaver, SystemPort& clock) : screenSaver_(screenSaver), clock_(clock) {}
+  Countdown(ScreenSaver& screenSaver, SystemPort& clock)
+      : screenSaver_(screenSaver), clock_(clock) {}
 
   bool Running() const { return running_; }
   // The span the dialog offers next: as entered, then the time left as the
@@ -44,6 +52,11 @@ class Countdown {
   // Starts a timed disable of a positive span. The first tick, a second
   // later, switches the screen saver off.
   void Begin(Span span, bool startWhenDone);
+  // Goes on with a span another copy of the program began; Expired() tells
+  // whether its time ran out meanwhile.
+  void Resume(const SpanProgress& progress);
+  SpanProgress Progress() const { return {begunAt_, counterAtBegin_, startWhenDone_}; }
+  bool Expired() { return CounterNow() - 1 <= 0; }
   // Once a second while it runs: switches the screen saver off, whatever
   // switched it on meanwhile, and tells the time left; the last tick ends the
   // span instead.

@@ -9,14 +9,15 @@ constexpr MenuItem kSeparator{0, nullptr, true};
 
 }  // namespace
 
-std::array<MenuItem, kPopupMenuSize> PopupMenuView(bool timedDisableRunning) {
+std::array<MenuItem, kPopupMenuSize> PopupMenuView(bool timedDisableRunning, bool byPolicy) {
   return {{
       {Id(MenuCommand::StartScreenSaver), "Start Screen Saver", !timedDisableRunning},
       {Id(MenuCommand::ConfigureScreenSaver), "Configure Screen Saver", true},
       {Id(MenuCommand::SelectScreenSaver), "Select Screen Saver", true},
       kSeparator,
       {Id(MenuCommand::TimedDisable),
-       timedDisableRunning ? "Enable Screen Saver" : "Temporarily disable Screen Saver", true},
+       timedDisableRunning ? "Enable Screen Saver" : "Temporarily disable Screen Saver",
+       timedDisableRunning || !byPolicy},
       kSeparator,
       {Id(MenuCommand::Settings), "Configure program", true},
       {Id(MenuCommand::Exit), "Exit", true},

@@ -22,7 +22,8 @@ enum class MenuCommand : int {
 inline constexpr int kPopupMenuSize = 8;
 
 // The items, top to bottom. While a timed disable runs, the screen saver
-// cannot be started and the timed-disable item ends it instead.
-std::array<MenuItem, kPopupMenuSize> PopupMenuView(bool timedDisableRunning);
+// cannot be started and the timed-disable item ends it instead; while a
+// policy sets the screen saver, no timed disable can begin.
+std::array<MenuItem, kPopupMenuSize> PopupMenuView(bool timedDisableRunning, bool byPolicy);
 
 }  // namespace bw

@@ -10,7 +10,11 @@ void StatusPoller::Show(bool enabled) {
   shown_ = enabled;
   stale_ = false;
   trayIcon_.SetPicture(enabled ? TrayPicture::Enabled : TrayPicture::Disabled);
-  trayIcon_.SetTip(enabled ? kEnabledTip : kDisabledTip);
+  if (screenSaver_.Policy()) {
+    trayIcon_.SetTip(enabled ? kEnabledByPolicyTip : kDisabledByPolicyTip);
+  } else {
+    trayIcon_.SetTip(enabled ? kEnabledTip : kDisabledTip);
+  }
   trayIcon_.Update();
 }
 

@@ -9,18 +9,25 @@ namespace bw {
 
 inline constexpr const char* kEnabledTip = "Screen Saver is ENABLED";
 inline constexpr const char* kDisabledTip = "Screen Saver is DISABLED";
+inline constexpr const char* kEnabledByPolicyTip = "Screen Saver is ENABLED by policy";
+inline constexpr const char* kDisabledByPolicyTip = "Screen Saver is DISABLED by policy";
 
 class StatusPoller {
  public:
   StatusPoller(ScreenSaver& screenSaver, TrayIcon& trayIcon)
       : screenSaver_(screenSaver), trayIcon_(trayIcon) {}
 
-  // One state query; the shell only when the icon must change (or the icon
-  // is still missing from the notification area).
-  void Tick() { Show(screenSaver_.GetScreenSaverState()); }
+  // One state query (none while a policy sets the state); the shell only
+  // when the icon must change (or the icon is still missing from the
+  // notification area).
+  void Tick() {
+    const std::optional<bool> policy = screenSaver_.Policy();
+    Show(policy ? *policy : screenSaver_.GetScreenSaverState());
+  }
   // Draws a state the caller already knows, as a tick that read it would.
   void Show(bool enabled);
-  // The icon no longer shows the state it last drew: the next tick redraws.
+  // The icon no longer shows the state it last drew (or the policy changed):
+  // the next tick redraws.
   void Invalidate() { stale_ = true; }
 
  private:

@@ -5,6 +5,7 @@
 #include "app/app.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
+#include "win32/power.h"
 #include "win32/registry.h"
 #include "win32/shell.h"
 #include "win32/system.h"
@@ -33,7 +34,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   bw::win32::Registry registry;
   bw::win32::Shell shell;
   bw::win32::MainWindow window;
-  bw::Platform platform{system, registry, shell, window};
+  bw::win32::Power power;
+  bw::Platform platform{system, registry, shell, window, power};
   bw::App app(platform);
   bw::win32::TimedDialogWindow dialog(app.countdown(), app, window);
 

@@ -1,8 +1,8 @@
 #include "win32/main_window.h"
 
-#include "win32/res/resource_ids.h"
 #include "app/settings_layout.h"
 #include "win32/common_controls.h"
+#include "win32/res/resource_ids.h"
 #include "win32/shell.h"
 #include "win32/timed_dialog_window.h"
 
@@ -37,6 +37,27 @@ UniqueMenu CreatePopup(std::span<const MenuItem> items) {
     }
   }
   return menu;
+}
+
+// At the pointer, which the newer callbacks do not report: for the mouse it is
+// on the icon; asked for from the keyboard, the menu opens at the icon
+// instead, where the system tells where that is (Windows 7 on).
+POINT MenuPoint(HWND callbackWindow) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // NOTIFYICONIDENTIFIER, which MinGW declares for Windows 7 targets only.
+  struct IconIdentifier {
+    DWORD cbSize;
+    HWND hWnd;
+    UINT uID;
+    GUID guidItem;
+  } icon{sizeof icon, callbackWindow, kTrayIconId, {}};
+  using GetRect = HRESULT(WINAPI*)(const IconIdentifier*, RECT*);
+  const auto getRect = reinterpret_cast<GetRect>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("shell32.dll"), "Shell_NotifyIconGetRect")));
+  RECT rect{};
+  if (!getRect || getRect(&icon, &rect) != S_OK || PtInRect(&rect, cursor)) return cursor;
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 // An elevated program does not receive the shell's broadcast from a program
@@ -109,10 +130,15 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       events_->OnTimer(static_cast<int>(wParam));
       return 0;
     case kTrayCallback:
-      // The mouse message is in the low word, where a real mouse move keeps
-      // its X coordinate.
+      // The message is in the low word, where a real mouse move keeps its X
+      // coordinate.
       events_->OnTrayMessage(LOWORD(lParam));
       return 0;
+    case WM_SETTINGCHANGE:
+      if (lParam && lstrcmpiA(reinterpret_cast<const char*>(lParam), "Policy") == 0) {
+        events_->OnPolicyChanged();
+      }
+      break;
     case WM_COMMAND:
       if (OnCommand(wParam, lParam)) return 0;
       break;
@@ -195,8 +221,7 @@ int MainWindow::TrackPopupMenu(std::span<const MenuItem> items) {
   // The window must be in the foreground, or the menu stays open when the user
   // clicks elsewhere.
   SetForegroundWindow(hwnd());
-  POINT cursor{};
-  GetCursorPos(&cursor);
+  const POINT cursor = MenuPoint(trayCallback_);
   // TPM_RETURNCMD: the choice comes back here instead of as WM_COMMAND, so the
   // caller runs its command before it returns.
   const BOOL command = ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x,

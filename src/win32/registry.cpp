@@ -49,8 +49,7 @@ StoredString Registry::ReadString(std::string_view keyPath, std::string_view nam
   return value;
 }
 
-bool Registry::WriteString(std::string_view keyPath, std::string_view name,
-                              std::string_view text) {
+bool Registry::WriteString(std::string_view keyPath, std::string_view name, std::string_view text) {
   HKEY created = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, nullptr,
                       REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
@@ -63,6 +62,31 @@ bool Registry::WriteString(std::string_view keyPath, std::string_view name,
   const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
   return RegSetValueExW(key.Get(), Widen(name).c_str(), 0, REG_SZ,
                         reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+}
+
+// A volatile key. Its parent is made first as an ordinary key: created in
+// the same call it would be volatile too, and the settings stored beside the
+// note could no longer be written. The option is ignored for a key that
+// exists, so an older one goes first.
+bool Registry::CreateLogonKey(std::string_view keyPath) {
+  const std::wstring path = Widen(keyPath);
+  const std::wstring parent = path.substr(0, path.rfind(L'\\'));
+  HKEY parentKey = nullptr, key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, parent.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_QUERY_VALUE, nullptr, &parentKey, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const UniqueKey parentOwner(parentKey);
+  RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+  const LONG result = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
+                                      REG_OPTION_VOLATILE, KEY_SET_VALUE, nullptr, &key, nullptr);
+  const UniqueKey keyOwner(result == ERROR_SUCCESS ? key : nullptr);
+  return result == ERROR_SUCCESS;
+}
+
+bool Registry::DeleteKey(std::string_view keyPath) {
+  const LONG result = RegDeleteKeyW(HKEY_CURRENT_USER, Widen(keyPath).c_str());
+  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
 bool Registry::DeleteValue(std::string_view keyPath, std::string_view name) {

@@ -11,6 +11,8 @@ class Registry final : public RegistryPort {
   StoredString ReadString(std::string_view keyPath, std::string_view name) override;
   bool WriteString(std::string_view keyPath, std::string_view name, std::string_view text) override;
   bool DeleteValue(std::string_view keyPath, std::string_view name) override;
+  bool CreateLogonKey(std::string_view keyPath) override;
+  bool DeleteKey(std::string_view keyPath) override;
 };
 
 }  // namespace bw::win32

@@ -9,9 +9,9 @@
 #include <cstddef>
 #include <cstring>
 
+#include "tray/tray_message.h"
 #include "win32/res/resource_ids.h"
 #include "win32/window.h"
-#include "tray/tray_message.h"
 
 namespace bw::win32 {
 
@@ -22,16 +22,15 @@ static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
 static_assert(offsetof(NOTIFYICONDATAA, szTip) == 24);
 #endif
 static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= kTipFieldSize);
-// The mouse messages the logic decodes are the system's own.
+// The messages the logic decodes are the system's own.
 static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kLeftDoubleClick == WM_LBUTTONDBLCLK &&
-              kRightButtonUp == WM_RBUTTONUP);
+              kRightButtonUp == WM_RBUTTONUP && kContextMenu == WM_CONTEXTMENU &&
+              kKeySelect == NIN_KEYSELECT);
 
 namespace {
 
-constexpr UINT kIconId = 1;  // the program's only icon
-
 // By TrayCommand.
-constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE};
+constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_SETVERSION};
 
 }  // namespace
 
@@ -44,15 +43,20 @@ Shell::Shell() {
 bool Shell::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
   NOTIFYICONDATAA data{};
   // The first-version size: the shell then reads only the fields up to the
-  // 64-byte tip, which is all the program fills in.
-  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  // 64-byte tip, which is all the program fills in. The version asked for
+  // lies beyond it: a shorter record would be taken, and ignored.
+  const bool version = command == TrayCommand::UseKeyboardCallbacks;
+  data.cbSize = version ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
+  data.uVersion = version ? NOTIFYICON_VERSION : 0;
   data.hWnd = window_;
-  data.uID = kIconId;
+  data.uID = kTrayIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kTrayCallbackMessage;
   data.hIcon = Picture(icon.picture);
   std::memcpy(data.szTip, icon.tip.data(), kTipFieldSize);
   return Shell_NotifyIconA(kMessages[static_cast<int>(command)], &data) != FALSE;
 }
+
+bool Shell::TaskbarExists() { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }
 
 }  // namespace bw::win32

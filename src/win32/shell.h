@@ -8,9 +8,10 @@
 
 namespace bw::win32 {
 
-// The shell sends the icon's mouse events to the callback window as this
-// message, with the mouse message in lParam.
+// The shell sends the icon's mouse and keyboard events to the callback window
+// as this message, with the event's message in lParam.
 inline constexpr UINT kTrayCallbackMessage = WM_MOUSEMOVE;
+inline constexpr UINT kTrayIconId = 1;  // the program's only icon
 
 class Shell final : public ShellPort {
  public:
@@ -22,6 +23,7 @@ class Shell final : public ShellPort {
   HICON Picture(TrayPicture picture) const { return pictures_[static_cast<int>(picture)].Get(); }
 
   bool NotifyIcon(TrayCommand command, const TrayIconData& icon) override;
+  bool TaskbarExists() override;
 
  private:
   HWND window_ = nullptr;

@@ -66,10 +66,12 @@ std::string System::SystemDirectory() {
   return Narrow(path);
 }
 
+// The system's own Windows folder: GetWindowsDirectory names a per-user one
+// on a terminal server.
 std::string System::NativeSystemDirectory() {
   if (!IsWow64()) return {};
-  std::wstring path(GetWindowsDirectoryW(nullptr, 0), L'\0');
-  path.resize(GetWindowsDirectoryW(path.data(), static_cast<UINT>(path.size())));
+  std::wstring path(GetSystemWindowsDirectoryW(nullptr, 0), L'\0');
+  path.resize(GetSystemWindowsDirectoryW(path.data(), static_cast<UINT>(path.size())));
   if (!path.empty() && path.back() == L'\\') path.pop_back();
   return Narrow(path) + "\\Sysnative";
 }
@@ -77,6 +79,17 @@ std::string System::NativeSystemDirectory() {
 bool System::FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string System::ExpandVariables(const std::string& text) {
+  const std::wstring wide = Widen(text);
+  std::wstring expanded(ExpandEnvironmentStringsW(wide.c_str(), nullptr, 0), L'\0');
+  const DWORD length =
+      ExpandEnvironmentStringsW(wide.c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+  // The length counts the NUL; none means the text could not be expanded.
+  if (length == 0 || length > expanded.size()) return text;
+  expanded.resize(length - 1);
+  return Narrow(expanded);
 }
 
 std::string System::ExecutablePath() {
@@ -95,5 +108,22 @@ std::string System::ExecutablePath() {
 }
 
 std::uint32_t System::TickCount() { return GetTickCount(); }
+
+// The logon session's LUID, from the process's token: unique among the logons
+// of one boot (Wine answers 0 for every one).
+std::string System::LogonId() {
+  HANDLE opened = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return {};
+  const UniqueKernelHandle token(opened);
+  TOKEN_STATISTICS statistics{};
+  DWORD size = 0;
+  if (!GetTokenInformation(token.Get(), TokenStatistics, &statistics, sizeof statistics, &size)) {
+    return {};
+  }
+  const LUID id = statistics.AuthenticationId;
+  char text[24];
+  wsprintfA(text, "%08lX%08lX", static_cast<unsigned long>(id.HighPart), id.LowPart);
+  return text;
+}
 
 }  // namespace bw::win32

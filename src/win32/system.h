@@ -14,8 +14,10 @@ class System final : public SystemPort {
   std::string SystemDirectory() override;
   std::string NativeSystemDirectory() override;
   bool FileExists(const std::string& path) override;
+  std::string ExpandVariables(const std::string& text) override;
   std::string ExecutablePath() override;
   std::uint32_t TickCount() override;
+  std::string LogonId() override;
 };
 
 }  // namespace bw::win32

@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "win32/res/resource_ids.h"
 #include "app/timers.h"
 #include "win32/common_controls.h"
+#include "win32/res/resource_ids.h"
 
 namespace bw::win32 {
 namespace {
@@ -30,7 +30,12 @@ TimedDialogWindow::~TimedDialogWindow() {
   if (hwnd()) DestroyWindow(hwnd());
 }
 
+// An open dialog, perhaps hidden behind other windows, comes forward instead.
 void TimedDialogWindow::Show() {
+  if (hwnd()) {
+    SetForegroundWindow(hwnd());
+    return;
+  }
   if (Open()) RunModal();
 }
 

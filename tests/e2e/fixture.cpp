@@ -28,6 +28,7 @@ BOOL CALLBACK Collect(HWND window, LPARAM param) {
 void ClearSettings() {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKeyPath, L"Blinkward");
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Blinkward");
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Policies\\Microsoft\\Windows\\Control Panel");
 }
 
 }  // namespace
@@ -64,7 +65,7 @@ void BlinkwardTest::TearDown() {
   ClearSettings();
 }
 
-void BlinkwardTest::StartBlinkward(const std::wstring& exe) {
+void BlinkwardTest::StartBlinkward(const std::wstring& exe, std::wstring tip) {
   ASSERT_FALSE(exe.empty()) << "BLINKWARD_EXE is not set (CTest sets it)";
   ASSERT_TRUE(blinkward_.Start(exe)) << "CreateProcess failed with error " << GetLastError();
   main_ = callback_ = nullptr;
@@ -77,8 +78,8 @@ void BlinkwardTest::StartBlinkward(const std::wstring& exe) {
       kStartMs))
       << "no window BlinkwardSettings \"Settings\" with a BlinkwardStatusOutput child";
   ASSERT_TRUE(blinkward_.Running()) << "Blinkward ended at start";
-  ASSERT_TRUE(WaitForTip(TipFor(ScreenSaverActive()), kStartMs))
-      << Icons().size() << " icons, tip \"" << Tip() << "\"";
+  if (tip.empty()) tip = TipFor(ScreenSaverActive());
+  ASSERT_TRUE(WaitForTip(tip, kStartMs)) << Icons().size() << " icons, tip \"" << Tip() << "\"";
 }
 
 void BlinkwardTest::Kill() {
@@ -88,9 +89,11 @@ void BlinkwardTest::Kill() {
   if (callback_) DeleteIcon();
 }
 
+// The right button as the shell reports it with the newer callbacks.
 bool BlinkwardTest::Choose(MenuChoice item) const {
   TrayEvent(WM_RBUTTONDOWN);
   TrayEvent(WM_RBUTTONUP);
+  TrayEvent(WM_CONTEXTMENU);
   if (!PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) return false;
   for (int i = 0; i < static_cast<int>(item); ++i) PostKey(PopupMenu(), VK_DOWN);
   PostKey(PopupMenu(), VK_RETURN);

@@ -121,8 +121,8 @@ class BlinkwardTest : public ::testing::Test {
   void TearDown() override;  // ends it as the logon's end would, or kills it
 
   // Returns once the main window and its callback child exist and the one
-  // icon shows the true state; a failure ends the test.
-  void StartBlinkward(const std::wstring& exe = BlinkwardExePath());
+  // icon shows the true state (or the tip given); a failure ends the test.
+  void StartBlinkward(const std::wstring& exe = BlinkwardExePath(), std::wstring tip = {});
   void Kill();  // and removes the icon a killed program leaves behind
 
   std::vector<TrayIcon> Icons() const { return BlinkwardTrayIcons(); }

@@ -44,6 +44,7 @@ TEST_F(Paths, AFolderInAnotherScriptAndABareScreenSaverNameGoThroughWhole) {
   const std::wstring probe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"tray_probe.exe";
   ASSERT_TRUE(CopyFileW(exe.c_str(), kExe.c_str(), FALSE));
   ASSERT_TRUE(CopyFileW(probe.c_str(), kSaver.c_str(), FALSE));
+  SetEnvironmentVariableW(L"BW_E2E_SAVERS", kFolder.c_str());
   ASSERT_NO_FATAL_FAILURE(StartBlinkward(kExe));
   ASSERT_TRUE(ShowSettings());
   const HWND box = Control(L"Button", L"Start automatically with Windows");
@@ -54,6 +55,8 @@ TEST_F(Paths, AFolderInAnotherScriptAndABareScreenSaverNameGoThroughWhole) {
   EXPECT_FALSE(ReadUserText(kRunKeyPath, L"Blinkward")) << "unticking left the Run entry";
 
   EXPECT_EQ(kSaver, Configured(kSaver));
+  // Quoted, and through a variable of the environment Blinkward started in.
+  EXPECT_EQ(kSaver, Configured(L"\"%BW_E2E_SAVERS%" + kSaver.substr(kFolder.size()) + L"\""));
 
   // A 32-bit program's own system folder is another one, without this file.
   wchar_t windows[MAX_PATH] = L"";

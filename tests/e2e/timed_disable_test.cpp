@@ -1,12 +1,14 @@
 // A timed disable through the real dialog: the countdown in the tip, the
 // screen saver held off against other programs and clicks, and its ends
-// before the time runs out ("Enable Screen Saver" and "Exit").
+// before the time runs out ("Enable Screen Saver" and "Exit"); a span that
+// outlives a killed program.
 #include "fixture.h"
 
 namespace e2e {
 namespace {
 
 const std::wstring kOneMinuteTip = L"Screen Saver will be DISABLED\nfor the next minute";
+const std::wstring kTwoMinutesTip = L"Screen Saver will be DISABLED\nfor the next 2 minutes";
 constexpr DWORD kTickMs = 3000;  // for the countdown's once-a-second work to show
 
 TEST_F(BlinkwardTest, TimedDisableHoldsTheScreenSaverOffUntilEnded) {
@@ -51,6 +53,31 @@ TEST_F(BlinkwardTest, TimedDisableHoldsTheScreenSaverOffUntilEnded) {
       ASSERT_TRUE(blinkward_.WaitForExit(kWaitMs));
     }
   }
+}
+
+// A copy started after one was killed mid-span goes on with the time left;
+// one started after the span's time ran out switches the screen saver on.
+TEST_F(BlinkwardTest, ASpanOutlivesAKilledProgramButNotItsTime) {
+  ASSERT_TRUE(SetScreenSaverActive(true));
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
+  const HWND dialog = OpenTimedDialog();
+  ASSERT_TRUE(dialog);
+  ASSERT_NO_FATAL_FAILURE(PressOk(dialog, L"0", L"2"));
+  ASSERT_TRUE(WaitForTip(kTwoMinutesTip, kTickMs)) << "tip is \"" << Tip() << "\"";
+  Kill();
+  ASSERT_FALSE(ScreenSaverActive());
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward(BlinkwardExePath(), kTwoMinutesTip));
+  EXPECT_FALSE(WaitForScreenSaver(true, kQuietMs)) << "the resumed span let the screen saver on";
+
+  // The note as the killed copy left it, its start moved back past its end.
+  Kill();
+  const wchar_t* const kNote = L"Software\\Blinkward\\TimedDisable";
+  const std::wstring begun = ReadUserText(kNote, L"Begun").value_or(L"");
+  ASSERT_FALSE(begun.empty()) << "no note of the span";
+  ASSERT_TRUE(WriteUserText(kNote, L"Begun", std::to_wstring(std::stoul(begun) - 200000)));
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward(BlinkwardExePath(), kEnabledTip));
+  EXPECT_TRUE(ScreenSaverActive());
+  EXPECT_FALSE(ReadUserText(kNote, L"Begun")) << "the note outlived its span";
 }
 
 }  // namespace

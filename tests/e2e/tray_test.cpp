@@ -7,6 +7,8 @@
 namespace e2e {
 namespace {
 
+constexpr wchar_t kKeepDisplayOn[] = L"Keep the display on while disabled";
+
 // A real click through the system's input queue, in the middle of the icon.
 bool MouseClickAt(const TrayIcon& icon, DWORD press, DWORD release) {
   const RECT& r = icon.screenRect;
@@ -51,8 +53,17 @@ TEST_F(BlinkwardTest, OneIconFollowsTheStateAndTheMouseForEveryCopyAndTaskbar) {
 
   ASSERT_TRUE(DeleteIcon()) << "the icon is not (callback window, 1)";
   ASSERT_TRUE(WaitForNoIcon());
-  ASSERT_TRUE(PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
+  const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+  ASSERT_TRUE(PostMessageW(HWND_BROADCAST, taskbarCreated, 0, 0));
   ASSERT_TRUE(WaitForTip(kEnabledTip)) << Icons().size() << " icons, tip \"" << Tip() << "\"";
+  // Windows also broadcasts it while the area keeps the icon (a new
+  // resolution, a remote connection): the icon must go on following.
+  ASSERT_TRUE(PostMessageW(HWND_BROADCAST, taskbarCreated, 0, 0));
+  PumpFor(kQuietMs);
+  ASSERT_TRUE(SetScreenSaverActive(false));
+  EXPECT_TRUE(WaitForTip(kDisabledTip)) << "the tip froze after a second TaskbarCreated";
+  ASSERT_TRUE(SetScreenSaverActive(true));
+  ASSERT_TRUE(WaitForTip(kEnabledTip));
 
   ASSERT_TRUE(MouseClickAt(Icons().at(0), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP));
   EXPECT_TRUE(WaitForScreenSaver(false, kWaitMs)) << "a left click did not switch";
@@ -61,11 +72,41 @@ TEST_F(BlinkwardTest, OneIconFollowsTheStateAndTheMouseForEveryCopyAndTaskbar) {
   ASSERT_TRUE(MouseClickAt(Icons().at(0), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP));
   EXPECT_TRUE(PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) << "no menu";
   PostMessageW(PopupMenu(), WM_KEYDOWN, VK_ESCAPE, 1);
+  ASSERT_TRUE(PumpUntil([this] { return PopupMenu() == nullptr; }, kWaitMs));
+  EXPECT_FALSE(PumpUntil([this] { return PopupMenu() != nullptr; }, kQuietMs)) << "a second menu";
+
+  // Enter on the icon, which the shell may report twice, switches once.
+  TrayEvent(NIN_KEYSELECT);
+  TrayEvent(NIN_KEYSELECT);
+  EXPECT_TRUE(WaitForTip(kEnabledTip)) << "Enter did not switch, or switched twice";
+  EXPECT_TRUE(ScreenSaverActive());
 }
 
-// A method chosen in the settings window is in use and stored at once, so a
-// killed program starts again with it; Exit and the end of the logon (with
-// the timed dialog open too) store it again and remove the icon.
+// An administrator's policy decides the screen saver: the icon says so, a
+// click changes nothing, and without the policy all is as before.
+TEST_F(BlinkwardTest, APolicySetsTheStateAndTheIconSaysSo) {
+  const wchar_t* const kPolicy = L"Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
+  const auto announce = [] {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"),
+                        SMTO_ABORTIFHUNG, kWaitMs, &result);
+  };
+  ASSERT_TRUE(SetScreenSaverActive(true));
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
+  ASSERT_TRUE(WriteUserText(kPolicy, L"ScreenSaveActive", L"0"));
+  announce();
+  EXPECT_TRUE(WaitForTip(L"Screen Saver is DISABLED by policy")) << "tip is \"" << Tip() << "\"";
+  Click();
+  EXPECT_FALSE(WaitForScreenSaver(false, kQuietMs)) << "a click switched against the policy";
+  RegDeleteKeyW(HKEY_CURRENT_USER, kPolicy);
+  announce();
+  EXPECT_TRUE(WaitForTip(kEnabledTip)) << "tip is \"" << Tip() << "\"";
+}
+
+// A method and the display choice made in the settings window are in use and
+// stored at once, so a killed program starts again with them; Exit and the
+// end of the logon (with the timed dialog open too) store the method again
+// and remove the icon.
 TEST_F(BlinkwardTest, TheMethodIsStoredAtOnceAndAgainByEachEnd) {
   const struct {
     const char* name;
@@ -74,6 +115,7 @@ TEST_F(BlinkwardTest, TheMethodIsStoredAtOnceAndAgainByEachEnd) {
   for (const auto& end : ends) {
     SCOPED_TRACE(end.name);
     const bool initial = ScreenSaverActive();
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Blinkward\\KeepDisplayOn");
     ASSERT_NO_FATAL_FAILURE(StartBlinkward());
     ASSERT_TRUE(ShowSettings());
     // A closed drop-down list moves its selection by one item per arrow key.
@@ -81,10 +123,13 @@ TEST_F(BlinkwardTest, TheMethodIsStoredAtOnceAndAgainByEachEnd) {
     SecondClick();  // which the first run's "Single click" ignores
     EXPECT_TRUE(WaitForTip(TipFor(!initial))) << "the chosen method is not in use";
     EXPECT_EQ(L"1", ReadUserText(kMethodKeyPath, nullptr).value_or(L"<absent>"));
+    Send(Control(L"Button", kKeepDisplayOn), BM_CLICK);
+    EXPECT_EQ(L"1", ReadUserText(L"Software\\Blinkward\\KeepDisplayOn", nullptr).value_or(L"?"));
     Kill();
     ASSERT_NO_FATAL_FAILURE(StartBlinkward());
     ASSERT_TRUE(ShowSettings());
     EXPECT_EQ(1, Send(Control(L"ComboBox"), CB_GETCURSEL));
+    EXPECT_EQ(BST_CHECKED, Send(Control(L"Button", kKeepDisplayOn), BM_GETCHECK));
 
     RegDeleteKeyW(HKEY_CURRENT_USER, kMethodKeyPath);
     if (end.dialogOpen) {

@@ -35,7 +35,7 @@ TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
       fake.system.active = !midSpan;
       if (reason == CloseReason::Exit) {
         fake.ui.popupChoice = static_cast<int>(MenuCommand::Exit);
-        app.OnTrayMessage(517);
+        app.OnTrayMessage(123);
       } else {
         app.OnCloseRequest(reason);
       }
@@ -122,7 +122,7 @@ TEST_F(AppTest, MenuCommandsOpenWhatTheyName) {
                 "\"" + kSystem + "\\rundll32.exe\" shell32.dll,Control_RunDLL desk.cpl,,1 in " +
                 kSystem}));
   EXPECT_TRUE(fake.ui.settingsVisible);
-  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=0 104=0");
+  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=0 104=0 105=0");
   EXPECT_EQ(fake.ui.dialogs, 1);
 }
 
@@ -133,12 +133,12 @@ TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
   app.OnSettingChanged(kIdStartWithWindows, true);
   EXPECT_EQ(fake.registry.Value(kMethodKeyPath), "1");
   EXPECT_EQ(fake.registry.Value(kRunKey, "Blinkward"), kEntry);
-  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=1 104=1");
+  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=1 104=1 105=0");
   app.OnSettingChanged(kIdStartWithWindows, false);
   EXPECT_EQ(fake.registry.Value(kRunKey, "Blinkward"), "<absent>");
   fake.registry.locked.insert(kRunKey);
   app.OnSettingChanged(kIdStartWithWindows, true);
-  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=0 104=1");
+  EXPECT_EQ(fake.ui.Shown(), "Blinkward v1.01 102=0 104=1 105=0");
 }
 
 TEST(Settings, ClickMethodReadsOnlyWholeIndexes) {

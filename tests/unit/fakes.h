@@ -30,14 +30,23 @@ struct FakeSystem : SystemPort {
   std::string SystemDirectory() override { return "C:\\Windows\\system32"; }
   std::string NativeSystemDirectory() override { return native; }
   bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+  std::string ExpandVariables(const std::string& text) override {
+    std::string expanded = text;
+    if (const auto at = expanded.find("%SystemRoot%"); at != std::string::npos) {
+      expanded.replace(at, 12, "C:\\Windows");
+    }
+    return expanded;
+  }
   std::string ExecutablePath() override { return "C:\\Program Files\\Blinkward\\Blinkward.exe"; }
   std::uint32_t TickCount() override { return now; }
+  std::string LogonId() override { return logon; }
   bool active = true, accepts = true;
   int started = 0;  // screen savers started
   std::vector<std::string> launched;
   std::string native;
   std::set<std::string> files;
   std::uint32_t now = 0;
+  std::string logon = "00000000000003E7";
 };
 
 // Values by "key path|name"; keys in `locked` cannot be written.
@@ -59,6 +68,12 @@ struct FakeRegistry : RegistryPort {
     values.erase(Name(keyPath, name));
     return true;
   }
+  bool CreateLogonKey(std::string_view keyPath) override { return DeleteKey(keyPath); }
+  bool DeleteKey(std::string_view keyPath) override {
+    if (locked.count(std::string(keyPath))) return false;
+    std::erase_if(values, [&](const auto& v) { return v.first.starts_with(Name(keyPath, "")); });
+    return true;
+  }
   static std::string Name(std::string_view keyPath, std::string_view name) {
     return std::string(keyPath) + "|" + std::string(name);
   }
@@ -74,18 +89,35 @@ struct FakeRegistry : RegistryPort {
 // change of one it does not, is refused.
 struct FakeShell : ShellPort {
   bool NotifyIcon(TrayCommand command, const TrayIconData& icon) override {
-    const bool accepted = refuse == 0 && (command == TrayCommand::Add) != shown;
-    if (refuse > 0) --refuse;
-    if (!accepted) return false;
+    if (refuse > 0) {
+      --refuse;
+      ++refused;
+      return false;
+    }
+    if (command == TrayCommand::UseKeyboardCallbacks) return keyboard = shown && takesKeyboard;
+    if ((command == TrayCommand::Add) == shown) return false;
+    if (command == TrayCommand::Add) keyboard = false;
     shown = command != TrayCommand::Delete;
     picture = icon.picture;
     tip = icon.tip.data();
     return true;
   }
-  int refuse = 0;  // calls refused, as by a shell still starting at logon
-  bool shown = false;
+  bool TaskbarExists() override { return taskbar; }
+  int refuse = 0;   // calls to refuse, as a shell still starting at logon does
+  int refused = 0;  // calls refused so far
+  bool shown = false, taskbar = true, takesKeyboard = true, keyboard = false;
   TrayPicture picture = TrayPicture::App;
   std::string tip;
+};
+
+// The system's power management: whether the display is held on. The port is
+// asked only on a change, so a request for what is already so is a fault.
+struct FakePower : PowerPort {
+  void KeepDisplayOn(bool on) override {
+    if (on == held) ADD_FAILURE() << "asked for what already holds: " << on;
+    held = on;
+  }
+  bool held = false;
 };
 
 struct FakeUi : UiPort {
@@ -102,7 +134,10 @@ struct FakeUi : UiPort {
   }
   void HideSettings() override { settingsVisible = false; }
   void UpdateSettings(const SettingsView& view) override { settings = view; }
-  void ShowTimedDisableDialog() override { ++dialogs; }
+  void ShowTimedDisableDialog() override {
+    ++dialogs;
+    if (whileDialogOpen) std::exchange(whileDialogOpen, nullptr)();
+  }
   void Quit() override { quit = true; }
   bool Runs(TimerId timer) const { return timers.count(static_cast<int>(timer)) != 0; }
   // The settings window's controls as last shown: "id=value ...".
@@ -116,7 +151,7 @@ struct FakeUi : UiPort {
   std::map<int, int> timers;  // running, by id: interval
   std::vector<MenuItem> menu;
   int popupChoice = 0;
-  std::function<void()> whilePopupOpen;
+  std::function<void()> whilePopupOpen, whileDialogOpen;
   bool settingsVisible = false, quit = false;
   SettingsView settings;
   int dialogs = 0;
@@ -127,7 +162,8 @@ struct FakePlatform {
   FakeRegistry registry;
   FakeShell shell;
   FakeUi ui;
-  Platform platform{system, registry, shell, ui};
+  FakePower power;
+  Platform platform{system, registry, shell, ui, power};
 };
 
 // The program started, its first poll drawn (screen saver on).
@@ -138,10 +174,12 @@ struct Started : ::testing::Test {
     Tick(TimerId::Poll);
   }
   void Tick(TimerId timer) { app.OnTimer(static_cast<int>(timer)); }
-  // A right click on the icon, choosing the command in the popup menu.
+  // A right click on the icon, as the shell reports it, choosing the command
+  // in the popup menu.
   void Choose(MenuCommand command) {
     fake.ui.popupChoice = static_cast<int>(command);
     app.OnTrayMessage(517);
+    if (fake.shell.keyboard) app.OnTrayMessage(123);
     fake.ui.popupChoice = 0;
   }
   // Whole seconds of the countdown, one tick each.

@@ -24,6 +24,10 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   EXPECT_EQ(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageA(hwnd, WM_ENDSESSION, FALSE, 0);  // the end was called off
   SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);
+  // Windows announces a change of group policy by name; other changes are not it.
+  for (const char* area : {"Policy", "intl"}) {
+    SendMessageA(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
+  }
   w.window.ShowSettings({"", {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
@@ -33,11 +37,12 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   w.window.StartTimer(2, 50);
-  PumpUntil([&] { return w.events.calls.size() >= 10; });
+  PumpUntil([&] { return w.events.calls.size() >= 11; });
   w.window.StopTimer(2);
-  EXPECT_EQ(w.events.calls, (std::vector<std::string>{
-                                "Tray 513", "Tray 515", "Tray 517", "Close 0", "Close 0", "Close 2",
-                                "Setting 102 1", "Setting 104 1", "TaskbarCreated", "Timer 2"}));
+  EXPECT_EQ(w.events.calls,
+            (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Close 0", "Close 0",
+                                      "Close 2", "Policy", "Setting 102 1", "Setting 104 1",
+                                      "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -69,13 +74,33 @@ TEST(PopupMenu, ShowsTheProgramsItemsWithTheirCommandsAndState) {
   for (bool timed : {false, true}) {
     openMenu.clear();
     SetTimer(nullptr, 0, 100, ReadOpenMenu);
-    EXPECT_EQ(w.window.TrackPopupMenu(PopupMenuView(timed)), 0);
+    EXPECT_EQ(w.window.TrackPopupMenu(PopupMenuView(timed, false)), 0);
     EXPECT_EQ(openMenu, timed ? "Start Screen Saver=1!|Configure Screen Saver=2|Select Screen "
                                 "Saver=3|-|Enable Screen Saver=5|-|Configure program=7|Exit=8|"
                               : "Start Screen Saver=1|Configure Screen Saver=2|Select Screen "
                                 "Saver=3|-|Temporarily disable Screen Saver=5|-|Configure "
                                 "program=7|Exit=8|");
   }
+}
+
+// Held by a power request where the system has them (Wine 10 answers one),
+// else by the thread's execution state (Wine 8's requests fail), and let go.
+TEST(Power, KeepsTheDisplayOnAndLetsGo) {
+  Power power;
+  power.KeepDisplayOn(true);
+  const Power::Mechanism holding = power.Holding();
+  ASSERT_NE(holding, Power::Mechanism::None);
+  // Whether the thread's state holds the display on, as the call answers
+  // (the flags are put back at once).
+  const auto threadHolds = [] {
+    const EXECUTION_STATE flags = SetThreadExecutionState(ES_CONTINUOUS);
+    SetThreadExecutionState(flags);
+    return (flags & ES_CONTINUOUS) && (flags & ES_DISPLAY_REQUIRED) && (flags & ES_SYSTEM_REQUIRED);
+  };
+  EXPECT_EQ(threadHolds(), holding == Power::Mechanism::ExecutionState);
+  power.KeepDisplayOn(false);
+  EXPECT_EQ(power.Holding(), Power::Mechanism::None);
+  EXPECT_FALSE(threadHolds());
 }
 
 // Strings in any script round-trip; a value of any type is present; a delete
@@ -100,6 +125,22 @@ TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
   for (int i = 0; i < 2; ++i) EXPECT_TRUE(registry.DeleteValue(path, "x")) << i;
   EXPECT_TRUE(registry.DeleteValue(path + "\\absent", "x"));
   EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
+  // A key for the logon only, made anew; its parent stays an ordinary key,
+  // which still takes ordinary keys beside it.
+  const std::string note = path + "\\Note";
+  ASSERT_TRUE(registry.WriteString(note, "old", "1"));
+  ASSERT_TRUE(registry.CreateLogonKey(note));
+  EXPECT_EQ(registry.ReadString(note, "old").state, State::Missing);
+  EXPECT_TRUE(registry.WriteString(note, "v", "1"));
+  EXPECT_TRUE(registry.WriteString(path + "\\Plain", "v", "1"));
+  HKEY child = nullptr;
+  EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Widen(note + "\\Child").c_str(), 0, nullptr,
+                            REG_OPTION_NON_VOLATILE, KEY_READ, nullptr, &child, nullptr),
+            ERROR_CHILD_MUST_BE_VOLATILE)
+      << "the key is not volatile";
+  for (int i = 0; i < 2; ++i) EXPECT_TRUE(registry.DeleteKey(note)) << i;
+  EXPECT_EQ(registry.ReadString(note, "v").state, State::Missing);
+  RegDeleteKeyW(HKEY_CURRENT_USER, Widen(path + "\\Plain").c_str());
   RegDeleteKeyW(HKEY_CURRENT_USER, Widen(path).c_str());
   RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\BlinkwardWin32Test");
 }

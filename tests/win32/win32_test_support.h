@@ -16,6 +16,7 @@
 #include "app/settings_layout.h"
 #include "timed/timed_layout.h"
 #include "win32/main_window.h"
+#include "win32/power.h"
 #include "win32/registry.h"
 #include "win32/shell.h"
 #include "win32/system.h"
@@ -58,6 +59,7 @@ struct RecordingEvents final : AppEvents {
   void OnTimer(int timer) override { Add("Timer ", timer); }
   void OnTrayMessage(int message) override { Add("Tray ", message); }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
+  void OnPolicyChanged() override { calls.push_back("Policy"); }
   void OnSettingChanged(int id, int value) override {
     Add("Setting " + std::to_string(id) + " ", value);
   }
@@ -71,7 +73,8 @@ struct Windows {
   System system;
   Registry registry;
   Shell shell;
-  Platform platform{system, registry, shell, window};
+  Power power;
+  Platform platform{system, registry, shell, window, power};
   App app{platform};
   TimedDialogWindow dialog{app.countdown(), app, window};
   bool created = window.Create(events, dialog);

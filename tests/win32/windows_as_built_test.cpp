@@ -55,7 +55,7 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_EQ(TextOf(w.Item(kIdTitle)), "Blinkward v1.01");
   ExpectStyles(hwnd, {{kIdStartWithWindows, BS_TYPEMASK, BS_AUTOCHECKBOX},
                       {kIdMethod, 3, CBS_DROPDOWNLIST}});
-  EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdStartWithWindows, kIdMethod}));
+  EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn}));
   const HWND list = w.Item(kIdMethod);
   EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
@@ -144,7 +144,7 @@ void ExpectScaledWindows(int dpi) {
     const char* caption;
     const WindowLayout& layout;
     int width96, height96;
-  } windows[] = {{w.window.hwnd(), "Settings", SettingsLayout(), 201, 117},
+  } windows[] = {{w.window.hwnd(), "Settings", SettingsLayout(), 201, 145},
                  {w.dialog.hwnd(), "Timed", TimedDialogLayout(), 209, 130}};
   const char* const kClasses[] = {"Static", "Button",          "ComboBox", "Static",
                                   "Edit",   "msctls_updown32", "Button"};  // by ControlKind

@@ -1,0 +1,15 @@
+// Power management (kernel32): keeping the display on and the system awake.
+#pragma once
+
+namespace bw {
+
+class PowerPort {
+ public:
+  virtual ~PowerPort() = default;
+  // Holds or lets go of a request that keeps the display on and the system
+  // awake. It ends with the process at the latest, so a crash leaves nothing
+  // behind.
+  virtual void KeepDisplayOn(bool on) = 0;
+};
+
+}  // namespace bw

@@ -1,0 +1,75 @@
+#include "win32/power.h"
+
+namespace bw::win32 {
+namespace {
+
+// Power requests exist from Windows 7 on, and MinGW declares them only for
+// _WIN32_WINNT 0x0601 and later. The program must start on XP: what they need
+// is declared here and the calls are looked up at run time.
+struct ReasonContext {
+  ULONG version = 0;  // POWER_REQUEST_CONTEXT_VERSION
+  DWORD flags = 1;    // POWER_REQUEST_CONTEXT_SIMPLE_STRING
+  LPWSTR reason;
+  void* unused[3] = {};  // the rest of the system's union, whose other member is larger
+};
+constexpr int kDisplayRequired = 0, kSystemRequired = 1;  // POWER_REQUEST_TYPE
+using ChangeRequest = BOOL(WINAPI*)(HANDLE, int);
+
+template <typename Function>
+Function Find(const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
+}
+
+// What an administrator reads in `powercfg /requests`.
+wchar_t kReason[] = L"Blinkward: the screen saver is disabled";
+
+// A request set for both the display and the system, or none. Wine 8 has the
+// calls, but they fail.
+UniqueKernelHandle CreateHeldRequest() {
+  const auto create = Find<HANDLE(WINAPI*)(ReasonContext*)>("PowerCreateRequest");
+  const auto set = Find<ChangeRequest>("PowerSetRequest");
+  if (!create || !set || !Find<ChangeRequest>("PowerClearRequest")) return {};
+  ReasonContext context{.reason = kReason};
+  const HANDLE created = create(&context);
+  UniqueKernelHandle request(created == INVALID_HANDLE_VALUE ? nullptr : created);
+  // Closing the handle also ends a request that was set only in part.
+  if (!request || !set(request.Get(), kDisplayRequired) || !set(request.Get(), kSystemRequired)) {
+    return {};
+  }
+  return request;
+}
+
+}  // namespace
+
+void Power::KeepDisplayOn(bool on) {
+  if (on) {
+    Hold();
+  } else {
+    Release();
+  }
+}
+
+void Power::Hold() {
+  if (mechanism_ != Mechanism::None) return;
+  request_ = CreateHeldRequest();
+  if (request_) {
+    mechanism_ = Mechanism::Request;
+  } else if (SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED)) {
+    mechanism_ = Mechanism::ExecutionState;
+  }
+}
+
+void Power::Release() {
+  if (mechanism_ == Mechanism::Request) {
+    const auto clear = Find<ChangeRequest>("PowerClearRequest");
+    clear(request_.Get(), kDisplayRequired);
+    clear(request_.Get(), kSystemRequired);
+    request_.Reset();
+  } else if (mechanism_ == Mechanism::ExecutionState) {
+    SetThreadExecutionState(ES_CONTINUOUS);
+  }
+  mechanism_ = Mechanism::None;
+}
+
+}  // namespace bw::win32

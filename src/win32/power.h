@@ -1,0 +1,32 @@
+// PowerPort on kernel32: a power request from Windows 7 on, else the thread's
+// execution state (XP, Vista, and wherever the request fails).
+#pragma once
+
+#include "ports/power.h"
+#include "win32/handles.h"
+
+namespace bw::win32 {
+
+class Power final : public PowerPort {
+ public:
+  enum class Mechanism { None, Request, ExecutionState };
+
+  Power() = default;
+  Power(const Power&) = delete;
+  Power& operator=(const Power&) = delete;
+  ~Power() { Release(); }
+
+  // The execution state belongs to a thread: called on the window's thread.
+  void KeepDisplayOn(bool on) override;
+  // What holds the display on now.
+  Mechanism Holding() const { return mechanism_; }
+
+ private:
+  void Hold();
+  void Release();
+
+  UniqueKernelHandle request_;
+  Mechanism mechanism_ = Mechanism::None;
+};
+
+}  // namespace bw::win32
