@@ -85,35 +85,29 @@ TEST_F(BlinkwardTest, OneIconFollowsTheStateAndTheMouseForEveryCopyAndTaskbar) {
 // An administrator's policy decides the screen saver: the icon says so, a
 // click changes nothing, and without the policy all is as before.
 TEST_F(BlinkwardTest, APolicySetsTheStateAndTheIconSaysSo) {
-  const wchar_t* const kPolicy = L"Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
-  const auto announce = [] {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"),
-                        SMTO_ABORTIFHUNG, kWaitMs, &result);
+  const wchar_t kPolicy[] = L"Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
+  // Sets the policy (null: none) and announces it as Windows does.
+  const auto policy = [&](const wchar_t* value, const std::wstring& tip) {
+    value ? WriteUserText(kPolicy, L"ScreenSaveActive", value)
+          : RegDeleteKeyW(HKEY_CURRENT_USER, kPolicy);
+    Send(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"));
+    return WaitForTip(tip);
   };
   ASSERT_TRUE(SetScreenSaverActive(true));
   ASSERT_NO_FATAL_FAILURE(StartBlinkward());
-  ASSERT_TRUE(WriteUserText(kPolicy, L"ScreenSaveActive", L"0"));
-  announce();
-  EXPECT_TRUE(WaitForTip(L"Screen Saver is DISABLED by policy")) << "tip is \"" << Tip() << "\"";
+  EXPECT_TRUE(policy(L"0", L"Screen Saver is DISABLED by policy")) << "tip: " << Tip();
   Click();
   EXPECT_FALSE(WaitForScreenSaver(false, kQuietMs)) << "a click switched against the policy";
-  RegDeleteKeyW(HKEY_CURRENT_USER, kPolicy);
-  announce();
-  EXPECT_TRUE(WaitForTip(kEnabledTip)) << "tip is \"" << Tip() << "\"";
+  EXPECT_TRUE(policy(nullptr, kEnabledTip)) << "tip: " << Tip();
 }
 
 // A method and the display choice made in the settings window are in use and
 // stored at once, so a killed program starts again with them; Exit and the
-// end of the logon (with the timed dialog open too) store the method again
-// and remove the icon.
-TEST_F(BlinkwardTest, TheMethodIsStoredAtOnceAndAgainByEachEnd) {
-  const struct {
-    const char* name;
-    bool logonEnds, dialogOpen;
-  } ends[] = {{"Exit", false, false}, {"end of logon", true, false}, {"with dialog", true, true}};
-  for (const auto& end : ends) {
-    SCOPED_TRACE(end.name);
+// end of the logon (with the timed dialog open) store the method again and
+// remove the icon.
+TEST_F(BlinkwardTest, TheSettingsAreStoredAtOnceAndAgainByEachEnd) {
+  for (bool logonEnds : {false, true}) {
+    SCOPED_TRACE(logonEnds ? "end of the logon" : "Exit");
     const bool initial = ScreenSaverActive();
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Blinkward\\KeepDisplayOn");
     ASSERT_NO_FATAL_FAILURE(StartBlinkward());
@@ -132,10 +126,8 @@ TEST_F(BlinkwardTest, TheMethodIsStoredAtOnceAndAgainByEachEnd) {
     EXPECT_EQ(BST_CHECKED, Send(Control(L"Button", kKeepDisplayOn), BM_GETCHECK));
 
     RegDeleteKeyW(HKEY_CURRENT_USER, kMethodKeyPath);
-    if (end.dialogOpen) {
+    if (logonEnds) {
       ASSERT_TRUE(OpenTimedDialog());
-    }
-    if (end.logonEnds) {
       EXPECT_NE(0, SendEndOfLogon()) << "Blinkward refused to let the logon end";
     } else {
       ASSERT_TRUE(Choose(kExit));

@@ -140,7 +140,7 @@ struct FakeUi : UiPort {
   }
   void Quit() override { quit = true; }
   bool Runs(TimerId timer) const { return timers.count(static_cast<int>(timer)) != 0; }
-  // The settings window's controls as last shown: "id=value ...".
+  // The settings window's controls as last shown: "title id=value ...".
   std::string Shown() const {
     std::string text = settings.title;
     for (const ControlValue& v : settings.values) {
@@ -164,6 +164,15 @@ struct FakePlatform {
   FakeUi ui;
   FakePower power;
   Platform platform{system, registry, shell, ui, power};
+
+  // What a user sees: the screen saver's state, then the icon ("app" for the
+  // program's own picture, "green", "red" or "clock") and its tip.
+  std::string Seen() const {
+    static const char* const kPictures[] = {"app", "green", "red", "clock"};
+    return std::string(system.active ? "saver on, " : "saver off, ") +
+           (shell.shown ? kPictures[static_cast<int>(shell.picture)] + (": " + shell.tip)
+                        : "no icon");
+  }
 };
 
 // The program started, its first poll drawn (screen saver on).
@@ -174,6 +183,7 @@ struct Started : ::testing::Test {
     Tick(TimerId::Poll);
   }
   void Tick(TimerId timer) { app.OnTimer(static_cast<int>(timer)); }
+  std::string Seen() const { return fake.Seen(); }
   // A right click on the icon, as the shell reports it, choosing the command
   // in the popup menu.
   void Choose(MenuCommand command) {

@@ -13,6 +13,9 @@ namespace {
 
 using TrayTest = test::Started;
 
+const std::string kOn = "saver on, green: Screen Saver is ENABLED";
+const std::string kOff = "saver off, red: Screen Saver is DISABLED";
+
 // The text, one NUL, then spaces to the end; 63 characters at most.
 TEST(TipField, HoldsTheTextANulAndSpaces) {
   for (std::size_t length : {0u, 1u, 23u, 62u, 63u, 64u, 200u}) {
@@ -33,14 +36,12 @@ TEST(TrayIcon, StartsWithTheProgramsNameThenFollowsTheState) {
   test::FakePlatform fake;
   App app(fake.platform);
   app.Start();
-  EXPECT_EQ(fake.shell.picture, TrayPicture::App);
-  EXPECT_EQ(fake.shell.tip, "Blinkward");
+  EXPECT_EQ(fake.Seen(), "saver on, app: Blinkward");
   EXPECT_EQ(fake.ui.timers, (std::map<int, int>{{static_cast<int>(TimerId::Poll), 250}}));
   for (bool active : {false, false, true}) {
     fake.system.active = active;
     app.OnTimer(static_cast<int>(TimerId::Poll));
-    EXPECT_EQ(fake.shell.picture, active ? TrayPicture::Enabled : TrayPicture::Disabled);
-    EXPECT_EQ(fake.shell.tip, active ? kEnabledTip : kDisabledTip);
+    EXPECT_EQ(fake.Seen(), active ? kOn : kOff);
   }
 }
 
@@ -54,17 +55,15 @@ TEST_F(TrayTest, AnIconTheShellRefusedOrLostComesBack) {
   App late(busy.platform);
   late.Start();
   for (int tick = 0; tick < 3; ++tick) late.OnTimer(static_cast<int>(TimerId::Poll));
-  EXPECT_TRUE(busy.shell.shown);
-  EXPECT_EQ(busy.shell.tip, kEnabledTip);
+  EXPECT_EQ(busy.Seen(), kOn);
 
   fake.shell.shown = false;  // lost without a new taskbar
   fake.system.active = false;
   Tick(TimerId::Poll);
-  EXPECT_TRUE(fake.shell.shown);
-  EXPECT_EQ(fake.shell.tip, kDisabledTip);
+  EXPECT_EQ(Seen(), kOff);
   fake.shell.shown = false;
   app.OnTaskbarCreated();
-  EXPECT_EQ(fake.shell.tip, kDisabledTip);
+  EXPECT_EQ(Seen(), kOff);
   // The broadcast also comes while the shell keeps the icon (a new resolution,
   // a remote connection); the icon still follows every change afterwards,
   // also after a change the shell refused once.
@@ -74,12 +73,12 @@ TEST_F(TrayTest, AnIconTheShellRefusedOrLostComesBack) {
     fake.shell.refuse = active ? 0 : 1;
     Tick(TimerId::Poll);
     Tick(TimerId::Poll);
-    EXPECT_EQ(fake.shell.tip, active ? kEnabledTip : kDisabledTip);
+    EXPECT_EQ(Seen(), active ? kOn : kOff);
   }
   app.OnCloseRequest(CloseReason::Exit);
   app.OnTaskbarCreated();
   Tick(TimerId::Poll);
-  EXPECT_FALSE(fake.shell.shown);
+  EXPECT_EQ(Seen(), "saver off, no icon");
 }
 
 // A shell that keeps refusing is asked at each poll for three seconds, then
@@ -116,8 +115,8 @@ TEST_F(TrayTest, TheKeyboardSwitchesAndOpensTheMenuOnce) {
     fake.system.now += 1000;
     app.OnTrayMessage(1025);
     app.OnTrayMessage(1025);  // the same press of Enter, reported twice
+    if (method != -1) EXPECT_EQ(Seen(), kOff) << method;
     EXPECT_EQ(fake.system.active, method == -1) << method;
-    if (method != -1) EXPECT_EQ(fake.shell.tip, kDisabledTip) << method;
   }
   int menus = 0;
   fake.ui.whilePopupOpen = [&] { ++menus; };
@@ -141,10 +140,8 @@ TEST_F(TrayTest, APolicyDecidesAndTheIconSaysSo) {
   fake.registry.values[kPolicy + "ScreenSaveActive"] = "0";
   fake.registry.values[kPolicy + "SCRNSAVE.EXE"] = "\"%SystemRoot%\\system32\\p.scr\"";
   app.OnPolicyChanged();
-  EXPECT_EQ(fake.shell.picture, TrayPicture::Disabled);
-  EXPECT_EQ(fake.shell.tip, "Screen Saver is DISABLED by policy");
   for (int message : {513, 1025}) app.OnTrayMessage(message);
-  EXPECT_TRUE(fake.system.active);
+  EXPECT_EQ(Seen(), "saver on, red: Screen Saver is DISABLED by policy");
   Choose(MenuCommand::TimedDisable);
   EXPECT_FALSE(fake.ui.menu[4].enabled);
   EXPECT_EQ(fake.ui.dialogs, 0);
@@ -153,9 +150,9 @@ TEST_F(TrayTest, APolicyDecidesAndTheIconSaysSo) {
             "\"C:\\Windows\\system32\\p.scr\" c in C:\\Windows\\system32");
   fake.registry.values.erase(kPolicy + "ScreenSaveActive");
   app.OnPolicyChanged();
-  EXPECT_EQ(fake.shell.tip, kEnabledTip);
+  EXPECT_EQ(Seen(), kOn);
   app.OnTrayMessage(513);
-  EXPECT_FALSE(fake.system.active);
+  EXPECT_EQ(Seen(), kOff);
 }
 
 // While the dialog is open, a click on the icon brings it forward and
