@@ -1,5 +1,5 @@
 """The logic's own cost per tick, natively: instructions from callgrind and
-the driver's counts of allocations, state queries and shell calls."""
+the driver's counts of allocations, state queries, shell and power calls."""
 import os
 import re
 import subprocess

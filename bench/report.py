@@ -86,11 +86,12 @@ def goals(results):
                      f"Private_Dirty {second:+,} KiB", second <= 0))
     poller = logic.get("poller")
     if poller:
+        power = poller.get("power_calls_per_tick", 0)
         one = (poller["queries_per_tick"] == 1 and poller["shell_calls_per_tick"] == 0
-               and poller["allocations_per_tick"] == 0)
-        rows.append(("poller tick: one query, no shell call, no allocation",
+               and power == 0 and poller["allocations_per_tick"] == 0)
+        rows.append(("poller tick: one query, no shell or power call, no allocation",
                      f"{poller['queries_per_tick']:g} / {poller['shell_calls_per_tick']:g} / "
-                     f"{poller['allocations_per_tick']:g}", one))
+                     f"{power:g} / {poller['allocations_per_tick']:g}", one))
     return rows
 
 

@@ -8,3 +8,8 @@ target_link_libraries(unit_tests PRIVATE blinkward_logic GTest::gtest_main GTest
 target_include_directories(unit_tests PRIVATE tests/unit)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 add_subdirectory(tools)
+
+# The benchmark's driver of the logic, built here so that a change of the
+# ports cannot leave it behind (scripts/bench runs it).
+add_executable(logic_ticks bench/logic/logic_ticks.cpp)
+target_link_libraries(logic_ticks PRIVATE blinkward_logic)

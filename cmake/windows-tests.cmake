@@ -42,9 +42,11 @@ function(blinkward_add_wine_tests target prefix timeout)
       ${ARGN})
 endfunction()
 
+# The program's libraries carry link-time-optimisation code beside their
+# ordinary code (src/win32): the tests link the ordinary code.
 function(blinkward_windows_test_exe target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
-  target_link_options(${target} PRIVATE ${BLINKWARD_STATIC_LINK})
+  target_link_options(${target} PRIVATE ${BLINKWARD_STATIC_LINK} -fno-use-linker-plugin)
 endfunction()
 
 # Win32 tier: the real platform layer, in-process. The program's resources are

@@ -1,13 +1,13 @@
 // Runs the program's two periodic handlers natively, many times over, so that
 // a tool can count what one tick costs: the status poller with no change and
 // the countdown. The platform here is the smallest that satisfies the ports:
-// it counts state queries and shell calls and records nothing, so what the
-// measurement sees is the logic's own work.
+// it counts state queries, shell and power calls and records nothing, so what
+// the measurement sees is the logic's own work.
 //
 //   logic_ticks poller N | countdown N
 //
 // prints the ticks, and per tick the heap allocations, state queries, state
-// switches and shell calls. Run it under callgrind with two values of N: the
+// switches, shell and power calls. Run it under callgrind with two values of N: the
 // difference of the instruction totals, divided by the difference of N, is the
 // cost of one tick without the start-up.
 #include <cstdio>
@@ -45,19 +45,24 @@ class System : public bw::SystemPort {
   std::string SystemDirectory() override { return {}; }
   std::string NativeSystemDirectory() override { return {}; }
   bool FileExists(const std::string&) override { return false; }
+  std::string ExpandVariables(const std::string& text) override { return text; }
   std::string ExecutablePath() override { return {}; }
   // Each reading is a second later: one per countdown tick.
   std::uint32_t TickCount() override { return now_ += 1000; }
   std::string LogonId() override { return "0"; }
 
  private:
-  bool active_ = true;
+  bool active_ = false;  // so that the display is held through every tick
   std::uint32_t now_ = 0;
 };
 
 class Registry : public bw::RegistryPort {
  public:
-  bw::StoredString ReadString(std::string_view, std::string_view) override { return {}; }
+  // The display is kept on: while the screen saver is off, the request is held.
+  bw::StoredString ReadString(std::string_view keyPath, std::string_view) override {
+    if (keyPath == bw::kKeepDisplayOnKeyPath) return {bw::StoredString::State::Present, "1"};
+    return {};
+  }
   bool WriteString(std::string_view, std::string_view, std::string_view) override { return false; }
   bool DeleteValue(std::string_view, std::string_view) override { return true; }
   bool CreateLogonKey(std::string_view) override { return true; }
@@ -70,6 +75,7 @@ class Shell : public bw::ShellPort {
     ++counts.shellCalls;
     return true;
   }
+  bool TaskbarExists() override { return true; }
 };
 
 class Power : public bw::PowerPort {

@@ -6,7 +6,7 @@
 
 namespace bw {
 
-inline constexpr FontSpec kWindowFont{"Tahoma", 825, kFontWeightNormal, kGreekCharset};
-inline constexpr FontSpec kWindowBoldFont{"Tahoma", 825, kFontWeightBold, kGreekCharset};
+extern const FontSpec kWindowFont;
+extern const FontSpec kWindowBoldFont;
 
 }  // namespace bw
