@@ -57,8 +57,9 @@ void BlinkwardTest::SetUp() {
 
 void BlinkwardTest::TearDown() {
   if (blinkward_.handle && blinkward_.Running() && main_) {
-    SendEndOfLogon();
-    blinkward_.WaitForExit(kWaitMs);
+    EXPECT_NE(0, SendEndOfLogon()) << "Blinkward refused to let the logon end";
+    EXPECT_TRUE(blinkward_.WaitForExit(kWaitMs)) << "the end of the logon did not end Blinkward";
+    EXPECT_TRUE(WaitForNoIcon()) << "the icon outlived the program";
   }
   Kill();
   SetScreenSaverActive(savedScreenSaver_);

@@ -23,13 +23,12 @@ namespace e2e {
 inline constexpr wchar_t kEnabledTip[] = L"Screen Saver is ENABLED";
 inline constexpr wchar_t kDisabledTip[] = L"Screen Saver is DISABLED";
 inline constexpr wchar_t kRunKeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr wchar_t kMethodKeyPath[] = L"Software\\Blinkward\\Method";  // default value
 // Waits for what must happen are generous for Wine on a busy 2-core machine;
 // what must not happen is watched for three of the program's 250 ms ticks.
 inline constexpr DWORD kStartMs = 15000, kWaitMs = 3000, kQuietMs = 750;
 
 // The popup menu's items as the Down arrow reaches them (it skips separators).
-enum MenuChoice { kConfigureScreenSaver = 2, kTimedDisable = 4, kConfigureProgram = 5, kExit = 6 };
+enum MenuChoice { kConfigureScreenSaver = 2, kTimedDisable = 4, kConfigureProgram = 5 };
 
 inline std::wstring TipFor(bool active) { return active ? kEnabledTip : kDisabledTip; }
 
@@ -118,7 +117,7 @@ class BlinkwardTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite();
   void SetUp() override;     // no Blinkward runs or shows an icon; settings cleared
-  void TearDown() override;  // ends it as the logon's end would, or kills it
+  void TearDown() override;  // ends it as the logon's end would, which must take the icon away
 
   // Returns once the main window and its callback child exist and the one
   // icon shows the true state (or the tip given); a failure ends the test.

@@ -58,6 +58,7 @@ TEST_F(BlinkwardTest, ATimedDisableHoldsOffOutlivesAKillAndEndsFromTheMenu) {
   ASSERT_NO_FATAL_FAILURE(StartBlinkward(BlinkwardExePath(), kEnabledTip));
   EXPECT_TRUE(ScreenSaverActive());
   EXPECT_FALSE(ReadUserText(kNote, L"Begun")) << "the note outlived its span";
+  ASSERT_TRUE(OpenTimedDialog());  // left open: the end of the logon must close it too
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // What only the real exe under a real shell shows: the icon and its tip, a
-// real mouse click, one copy per logon, a new notification area, and the
-// ends of the program storing the click method.
+// real mouse click and the keyboard, one copy per logon, a new notification
+// area, and the settings kept across a restart.
 
 #include "fixture.h"
 
@@ -82,61 +82,23 @@ TEST_F(BlinkwardTest, OneIconFollowsTheStateAndTheMouseForEveryCopyAndTaskbar) {
   EXPECT_TRUE(ScreenSaverActive());
 }
 
-// An administrator's policy decides the screen saver: the icon says so, a
-// click changes nothing, and without the policy all is as before.
-TEST_F(BlinkwardTest, APolicySetsTheStateAndTheIconSaysSo) {
-  const wchar_t kPolicy[] = L"Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
-  // Sets the policy (null: none) and announces it as Windows does.
-  const auto policy = [&](const wchar_t* value, const std::wstring& tip) {
-    value ? WriteUserText(kPolicy, L"ScreenSaveActive", value)
-          : RegDeleteKeyW(HKEY_CURRENT_USER, kPolicy);
-    Send(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"));
-    return WaitForTip(tip);
-  };
-  ASSERT_TRUE(SetScreenSaverActive(true));
+// What the settings window changes is in use and stored at once, so a killed
+// program starts again with it: the click method and the display choice.
+TEST_F(BlinkwardTest, TheSettingsAreStoredAtOnce) {
+  const bool initial = ScreenSaverActive();
   ASSERT_NO_FATAL_FAILURE(StartBlinkward());
-  EXPECT_TRUE(policy(L"0", L"Screen Saver is DISABLED by policy")) << "tip: " << Tip();
-  Click();
-  EXPECT_FALSE(WaitForScreenSaver(false, kQuietMs)) << "a click switched against the policy";
-  EXPECT_TRUE(policy(nullptr, kEnabledTip)) << "tip: " << Tip();
-}
-
-// A method and the display choice made in the settings window are in use and
-// stored at once, so a killed program starts again with them; Exit and the
-// end of the logon (with the timed dialog open) store the method again and
-// remove the icon.
-TEST_F(BlinkwardTest, TheSettingsAreStoredAtOnceAndAgainByEachEnd) {
-  for (bool logonEnds : {false, true}) {
-    SCOPED_TRACE(logonEnds ? "end of the logon" : "Exit");
-    const bool initial = ScreenSaverActive();
-    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Blinkward\\KeepDisplayOn");
-    ASSERT_NO_FATAL_FAILURE(StartBlinkward());
-    ASSERT_TRUE(ShowSettings());
-    // A closed drop-down list moves its selection by one item per arrow key.
-    Send(Control(L"ComboBox"), WM_KEYDOWN, VK_DOWN, 1);
-    SecondClick();  // which the first run's "Single click" ignores
-    EXPECT_TRUE(WaitForTip(TipFor(!initial))) << "the chosen method is not in use";
-    EXPECT_EQ(L"1", ReadUserText(kMethodKeyPath, nullptr).value_or(L"<absent>"));
-    Send(Control(L"Button", kKeepDisplayOn), BM_CLICK);
-    EXPECT_EQ(L"1", ReadUserText(L"Software\\Blinkward\\KeepDisplayOn", nullptr).value_or(L"?"));
-    Kill();
-    ASSERT_NO_FATAL_FAILURE(StartBlinkward());
-    ASSERT_TRUE(ShowSettings());
-    EXPECT_EQ(1, Send(Control(L"ComboBox"), CB_GETCURSEL));
-    EXPECT_EQ(BST_CHECKED, Send(Control(L"Button", kKeepDisplayOn), BM_GETCHECK));
-
-    RegDeleteKeyW(HKEY_CURRENT_USER, kMethodKeyPath);
-    if (logonEnds) {
-      ASSERT_TRUE(OpenTimedDialog());
-      EXPECT_NE(0, SendEndOfLogon()) << "Blinkward refused to let the logon end";
-    } else {
-      ASSERT_TRUE(Choose(kExit));
-    }
-    EXPECT_TRUE(WaitForNoIcon()) << "the icon is still shown";
-    ASSERT_TRUE(blinkward_.WaitForExit(kWaitMs)) << "the program still runs";
-    EXPECT_EQ(L"1", ReadUserText(kMethodKeyPath, nullptr).value_or(L"<absent>"));
-    RegDeleteKeyW(HKEY_CURRENT_USER, kMethodKeyPath);
-  }
+  ASSERT_TRUE(ShowSettings());
+  // A closed drop-down list moves its selection by one item per arrow key.
+  Send(Control(L"ComboBox"), WM_KEYDOWN, VK_DOWN, 1);
+  Send(Control(L"Button", kKeepDisplayOn), BM_CLICK);
+  SecondClick();  // which the first run's "Single click" ignores
+  EXPECT_TRUE(WaitForTip(TipFor(!initial))) << "the chosen method is not in use";
+  Kill();
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward());
+  ASSERT_TRUE(ShowSettings());
+  EXPECT_EQ(1, Send(Control(L"ComboBox"), CB_GETCURSEL));
+  EXPECT_EQ(BST_CHECKED, Send(Control(L"Button", kKeepDisplayOn), BM_GETCHECK));
+  EXPECT_EQ(L"1", ReadUserText(L"Software\\Blinkward\\KeepDisplayOn", nullptr).value_or(L"?"));
 }
 
 }  // namespace
