@@ -12,10 +12,10 @@ namespace {
 // The tray callback window hands each callback to its parent as this message.
 constexpr UINT kTrayCallback = WM_APP + 1;
 
-// The shell reports the icon's mouse events as mouse moves (the callback
-// message the program has always asked for), with the mouse message in
-// lParam. They go to a hidden child of their own, so that a real mouse move
-// over the settings window is never taken for one.
+// The shell reports the icon's mouse and keyboard events as mouse moves (the
+// callback message the program has always asked for), with the event's
+// message in lParam. They go to a hidden child of their own, so that a real
+// mouse move over the settings window is never taken for one.
 LRESULT CALLBACK TrayCallbackProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kTrayCallbackMessage) {
     SendMessageA(GetParent(hwnd), kTrayCallback, 0, lParam);
