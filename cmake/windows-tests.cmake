@@ -24,7 +24,9 @@ include(GoogleTest)
 # One CTest test per GoogleTest case, listed at test time (inside the Wine
 # session of scripts/test, so the build itself never starts Wine).
 # - A crashing program can exit with status 0 under Wine: a crash report fails
-#   the test, and so does output without GoogleTest's own "1 test passed".
+#   the test, and so does output without GoogleTest's own "1 test passed". A
+#   test that runs copies of its program (the resolution test) prints theirs
+#   too: any "FAILED" fails it, whatever else passed.
 # - The tests share one display, one desktop and the screen-saver flag: serial.
 # - Skipped tests (GTEST_SKIP) show as skipped: GoogleTest's module sees to it.
 function(blinkward_add_wine_tests target prefix timeout)
@@ -36,7 +38,7 @@ function(blinkward_add_wine_tests target prefix timeout)
     PROPERTIES
       TIMEOUT ${timeout}
       RUN_SERIAL TRUE
-      FAIL_REGULAR_EXPRESSION "Unhandled (exception|page fault)"
+      FAIL_REGULAR_EXPRESSION "Unhandled (exception|page fault)|\\[  FAILED  \\]"
       PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] 1 test\\."
       LABELS wine
       ${ARGN})
@@ -54,7 +56,7 @@ endfunction()
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/win32/res/blinkward.rc)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
-target_link_libraries(win32_tests PRIVATE blinkward_win32 GTest::gtest_main GTest::gmock)
+target_link_libraries(win32_tests PRIVATE blinkward_win32 shlwapi GTest::gtest_main GTest::gmock)
 blinkward_windows_test_exe(win32_tests)
 blinkward_add_wine_tests(win32_tests win32. 60)
 

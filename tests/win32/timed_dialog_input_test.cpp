@@ -1,5 +1,5 @@
 // The timed-disable dialog driven with real key and mouse messages, through
-// the dialog manager as its modal loop runs it.
+// the program's own message loop and the dialog manager.
 #include <gtest/gtest.h>
 
 #include "tray/popup_menu.h"
@@ -76,7 +76,7 @@ TEST(TimedDialogInput, KeysTypeDigitsOnlyAndUpDownStepWithTheNumberSelected) {
       SendMessageA(field, EM_SETSEL, c.before.first, c.before.second);
       for (UINT key : c.keys) PostKey(field, key);
     }
-    PumpUntil([] { return true; }, 0, f.dialog.hwnd());
+    RunDialogLoop(f.dialog.hwnd());
     EXPECT_EQ(TextOf(field), c.text);
     EXPECT_EQ(SelectionOf(field), c.after);
     EXPECT_EQ(GetFocus(), field);
@@ -88,7 +88,7 @@ TEST(TimedDialogInput, KeysTypeDigitsOnlyAndUpDownStepWithTheNumberSelected) {
   FocusOn(hours);
   for (WPARAM c : {WPARAM{'A'}, WPARAM{'4'}, WPARAM{'-'}}) PostMessageA(hours, WM_CHAR, c, 0);
   PostMessageA(hours, WM_IME_CHAR, 'x', 0);
-  PumpUntil([] { return true; }, 0, f.dialog.hwnd());
+  RunDialogLoop(f.dialog.hwnd());
   EXPECT_EQ(TextOf(hours), "4");
 }
 
@@ -118,7 +118,7 @@ TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) 
     const HWND dialog = f.dialog.hwnd();
     if (c.key) {
       PostKey(f.DialogItem(c.focus), c.key);
-      PumpUntil([] { return true; }, 0, dialog);
+      RunDialogLoop(dialog);
     } else {
       if (c.logonEnds) {
         f.window.Quit();

@@ -24,19 +24,25 @@
 
 namespace bw::win32::test {
 
-// Dispatches this thread's messages until done() holds or the time is up; a
-// dialog's messages go through the dialog manager, as its modal loop does.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000,
-                      HWND dialog = nullptr) {
+// Dispatches this thread's messages until done() holds or the time is up.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
   for (const DWORD start = GetTickCount();; MsgWaitForMultipleObjects(0, 0, 0, 20, QS_ALLINPUT)) {
     for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-      if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
     if (done()) return true;
     if (GetTickCount() - start >= timeoutMs) return false;
   }
+}
+
+// Runs the program's own loop over an open dialog until every message queued
+// so far is handled (a quit queued behind them ends it), or the dialog closes.
+inline void RunDialogLoop(HWND dialog) {
+  PostQuitMessage(0);
+  if (RunMessageLoop(dialog, dialog)) return;
+  MSG quit;
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 inline std::string TextOf(HWND window) {
