@@ -1,4 +1,4 @@
-// Turns a window layout (platform/layout.h) into a real window and its
+// Turns a window layout (ports/layout.h) into a real window and its
 // controls, scaled to the screen's resolution.
 #pragma once
 
