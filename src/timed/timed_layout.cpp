@@ -90,5 +90,4 @@ static_assert(FindControl(kLayout, kIdHoursUpDown)->kind == ControlKind::UpDown 
 
 const WindowLayout& TimedDialogLayout() { return kLayout; }
 
-
 }  // namespace bw

@@ -8,11 +8,11 @@
 
 #include <bitset>
 
+#include "timed/timed_disable_dialog.h"
+#include "timed/timed_layout.h"
 #include "win32/handles.h"
 #include "win32/layout_builder.h"
 #include "win32/window.h"
-#include "timed/timed_disable_dialog.h"
-#include "timed/timed_layout.h"
 
 namespace bw::win32 {
 

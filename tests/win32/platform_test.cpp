@@ -2,7 +2,6 @@
 // send the program's window; its popup menu; and the registry as it stores
 // the program's settings.
 #include <gtest/gtest.h>
-
 #include <shlwapi.h>
 
 #include "tray/popup_menu.h"
