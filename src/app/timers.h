@@ -21,7 +21,6 @@ constexpr int IntervalMs(TimerId timer) {
 class Timer {
  public:
   Timer(UiPort& ui, TimerId id) : ui_(ui), id_(id) {}
-  bool Running() const { return running_; }
   void Set(bool running) {
     if (running == running_) return;
     running_ = running;
