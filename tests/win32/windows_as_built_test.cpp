@@ -90,6 +90,13 @@ TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
   EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0) << "an icon in its title bar";
   EXPECT_EQ(GetWindow(dialog, GW_OWNER), w.window.hwnd());
   EXPECT_FALSE(IsWindowEnabled(w.window.hwnd()));
+  // Hidden behind another window, it comes forward when asked to show again.
+  const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr,
+                                     nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  w.window.ShowTimedDisableDialog();
+  EXPECT_EQ(GetForegroundWindow(), dialog);
+  DestroyWindow(other);
   // The rest of the controls' styles show in how they behave (the key tests).
   ExpectStyles(dialog, {{kIdHours, ES_CENTER | ES_RIGHT, ES_RIGHT},
                         {kIdStartWhenDone, BS_TYPEMASK, BS_AUTOCHECKBOX}});
