@@ -49,7 +49,7 @@ class System : public bw::SystemPort {
   std::string ExecutablePath() override { return {}; }
   // Each reading is a second later: one per countdown tick.
   std::uint32_t TickCount() override { return now_ += 1000; }
-  std::string LogonId() override { return "0"; }
+  std::vector<std::string> LogonIds() override { return {"0"}; }
 
  private:
   bool active_ = false;  // so that the display is held through every tick
@@ -60,7 +60,7 @@ class Registry : public bw::RegistryPort {
  public:
   // The display is kept on: while the screen saver is off, the request is held.
   bw::StoredString ReadString(std::string_view keyPath, std::string_view) override {
-    if (keyPath == bw::kKeepDisplayOnKeyPath) return {bw::StoredString::State::Present, "1"};
+    if (keyPath == bw::kKeepDisplayOnKeyPath) return {bw::StoredString::State::Present, "1", {}};
     return {};
   }
   bool WriteString(std::string_view, std::string_view, std::string_view) override { return false; }
@@ -80,7 +80,10 @@ class Shell : public bw::ShellPort {
 
 class Power : public bw::PowerPort {
  public:
-  void KeepDisplayOn(bool) override { ++counts.powerCalls; }
+  bool KeepDisplayOn(bool) override {
+    ++counts.powerCalls;
+    return true;
+  }
 };
 
 class Ui : public bw::UiPort {

@@ -10,7 +10,7 @@ namespace bw {
 App::App(Platform& platform)
     : platform_(platform),
       screenSaver_(platform.system, platform.registry),
-      trayIcon_(platform.shell),
+      trayIcon_(platform.shell, platform.system),
       poller_(screenSaver_, trayIcon_),
       countdown_(screenSaver_, platform.system),
       spanNote_(platform.registry, platform.system),
@@ -29,19 +29,23 @@ void App::Start() {
   if (!countdown_.Running()) pollTimer_.Set(true);
 }
 
-// A span whose time ran out while no copy ran only switches the screen saver
-// back on: the moment to start it has passed.
+// A span whose time ran out while no copy ran, one whose note cannot be read,
+// and one that a policy now overrides only switch the screen saver back on:
+// the moment to start it has passed.
 void App::ResumeNotedSpan() {
-  const std::optional<SpanProgress> noted = spanNote_.Read();
-  if (!noted) return;
-  countdown_.Resume(*noted);
-  if (countdown_.Expired()) {
-    countdown_.Stop();
-    spanNote_.Erase();
-    return;
+  const NotedSpan noted = spanNote_.Read();
+  if (noted.state == NotedSpan::State::None) return;
+  if (noted.state == NotedSpan::State::Running && !screenSaver_.Policy()) {
+    countdown_.Resume(noted.progress);
+    if (!countdown_.Expired()) {
+      ShowCountdown();
+      OnCountdownTick();
+      return;
+    }
   }
-  ShowCountdown();
-  OnCountdownTick();
+  countdown_.Stop();
+  screenSaver_.SetScreenSaverState(true);
+  spanNote_.Erase();
 }
 
 SettingsView App::View() const {
@@ -67,7 +71,7 @@ void App::Shutdown() {
   if (countdown_.Running()) spanNote_.Erase();
   countdown_.Stop();
   countdownTimer_.Set(false);
-  displayKeeper_.Hold(false);
+  displayKeeper_.Release();
   settings_.SaveClickMethod();
   trayIcon_.Remove();
   pollTimer_.Set(false);
@@ -87,10 +91,15 @@ void App::FollowDisplay() { displayKeeper_.Follow(settings_.keepDisplayOn(), tra
 
 void App::OnTaskbarCreated() { trayIcon_.Restore(); }
 
-// The icon shows what the policy sets, or, without one, the user's state again.
+// The icon shows what the policy sets, or, without one, the user's state
+// again. A policy ends a span: the screen saver is no longer the user's to
+// hold off.
 void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
-  if (countdown_.Running()) return;
+  if (countdown_.Running()) {
+    if (screenSaver_.Policy()) EndTimedDisable();
+    return;
+  }
   poller_.Invalidate();
   poller_.Tick();
   FollowDisplay();
@@ -118,8 +127,12 @@ void App::OnSettingChanged(int controlId, int value) {
 
 // While the popup or the dialog is open, a click on the icon only brings the
 // dialog forward: hidden behind other windows, it has no taskbar button.
-void App::OnTrayMessage(int message) {
+void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   const TrayAction action = DecodeTrayMessage(message, trayIcon_.keyboardCallbacks());
+  const bool fromKeyboard =
+      message == kContextMenu && !(rightButtonReleased_ && sentAt - lastMessage_ < kKeyPressMs);
+  rightButtonReleased_ = message == kRightButtonUp;
+  lastMessage_ = sentAt;
   if (trayBusy_) {
     if (dialogOpen_ && action != TrayAction::None) platform_.ui.ShowTimedDisableDialog();
     return;
@@ -133,10 +146,10 @@ void App::OnTrayMessage(int message) {
       Toggle(ClickMethod::DoubleClick);
       break;
     case TrayAction::ToggleByKeyboard:
-      OnKeySelect();
+      OnKeySelect(sentAt);
       break;
     case TrayAction::Popup:
-      ShowPopupMenu();
+      ShowPopupMenu(fromKeyboard);
       break;
     case TrayAction::None:
       break;
@@ -145,12 +158,12 @@ void App::OnTrayMessage(int message) {
 }
 
 // Enter or Space switches as the chosen click would. One press of Enter can
-// reach the program twice: a second within the moment is the same press.
-void App::OnKeySelect() {
-  const std::uint32_t now = platform_.system.TickCount();
-  const bool repeated = keySelected_ && now - lastKeySelect_ < kKeyPressMs;
+// reach the program twice: a second sent within the moment is the same press,
+// however long a busy shell kept the program from taking it.
+void App::OnKeySelect(std::uint32_t sentAt) {
+  const bool repeated = keySelected_ && sentAt - lastKeySelect_ < kKeyPressMs;
   keySelected_ = true;
-  lastKeySelect_ = now;
+  lastKeySelect_ = sentAt;
   if (!repeated) Toggle(settings_.clickMethod());
 }
 
@@ -168,13 +181,18 @@ void App::Toggle(ClickMethod method) {
   FollowDisplay();
 }
 
-void App::ShowPopupMenu() {
-  const int command = platform_.ui.TrackPopupMenu(
-      PopupMenuView(countdown_.Running(), screenSaver_.Policy().has_value()));
-  if (command != 0) OnMenuCommand(command);
+// The countdown ticks on while the menu is open: the chosen item does what it
+// showed, not what it would show now. A menu the keyboard opened hands the
+// focus back to the icon before a window the command opens takes it.
+void App::ShowPopupMenu(bool fromKeyboard) {
+  const bool spanShown = countdown_.Running();
+  const int command =
+      platform_.ui.TrackPopupMenu(PopupMenuView(spanShown, screenSaver_.Policy().has_value()));
+  if (fromKeyboard) trayIcon_.Focus();
+  if (command != 0) OnMenuCommand(command, spanShown);
 }
 
-void App::OnMenuCommand(int command) {
+void App::OnMenuCommand(int command, bool spanShown) {
   switch (static_cast<MenuCommand>(command)) {
     case MenuCommand::StartScreenSaver:
       screenSaver_.StartScreenSaver();
@@ -186,10 +204,9 @@ void App::OnMenuCommand(int command) {
       screenSaver_.OpenScreenSaverSelection();
       break;
     case MenuCommand::TimedDisable:
-      if (countdown_.Running()) {
-        countdown_.Stop();
-        EndTimedDisable();
-      } else if (!screenSaver_.Policy()) {
+      if (spanShown) {
+        if (countdown_.Running()) EndTimedDisable();
+      } else if (!countdown_.Running() && !screenSaver_.Policy()) {
         dialogOpen_ = true;
         platform_.ui.ShowTimedDisableDialog();
         dialogOpen_ = false;
@@ -205,7 +222,9 @@ void App::OnMenuCommand(int command) {
 }
 
 // Noted at once, so that a copy started after a crash goes on with the span.
+// A dialog opened before a policy came cannot begin one under it.
 void App::BeginTimedDisable(Span span, bool startWhenDone) {
+  if (countdown_.Running() || screenSaver_.Policy()) return;
   countdown_.Begin(span, startWhenDone);
   spanNote_.Write(countdown_.Progress());
   ShowCountdown();
@@ -227,15 +246,19 @@ void App::OnCountdownTick() {
   const CountdownTick tick = countdown_.Tick();
   if (tick.ended) {
     EndTimedDisable();
+    // Only now: the display is let go, and the screen saver is on again.
+    if (tick.startScreenSaver) screenSaver_.StartScreenSaver();
     return;
   }
   trayIcon_.SetTip(tick.tip.view());
   trayIcon_.Update();
 }
 
-// The icon still shows the countdown, whether or not switching back worked:
-// it is redrawn from the true state at once.
+// Switches the screen saver back on. The icon still shows the countdown,
+// whether or not switching back worked: it is redrawn from the true state at
+// once.
 void App::EndTimedDisable() {
+  countdown_.Stop();
   spanNote_.Erase();
   countdownTimer_.Set(false);
   pollTimer_.Set(true);

@@ -26,22 +26,22 @@ class App final : public AppEvents, public TimedDisableStarter {
 
   void OnCloseRequest(CloseReason reason) override;
   void OnTimer(int timerId) override;
-  void OnTrayMessage(int message) override;
+  void OnTrayMessage(int message, std::uint32_t sentAt) override;
   void OnTaskbarCreated() override;
   void OnPolicyChanged() override;
   void OnSettingChanged(int controlId, int value) override;
   void BeginTimedDisable(Span span, bool startWhenDone) override;
 
-  // A command of the popup menu.
-  void OnMenuCommand(int command);
+  // A command of the popup menu, which showed whether a span ran.
+  void OnMenuCommand(int command, bool spanShown);
 
   const Countdown& countdown() const { return countdown_; }
 
  private:
   SettingsView View() const;
   void Toggle(ClickMethod method);
-  void OnKeySelect();
-  void ShowPopupMenu();
+  void OnKeySelect(std::uint32_t sentAt);
+  void ShowPopupMenu(bool fromKeyboard);
   void ResumeNotedSpan();
   void ShowCountdown();
   void OnCountdownTick();
@@ -63,9 +63,14 @@ class App final : public AppEvents, public TimedDisableStarter {
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;
   bool dialogOpen_ = false;
-  // The last Enter or Space on the icon, on the system's clock.
+  // The mouse's menu request comes at once after its right button's release;
+  // the keyboard's comes alone.
+  bool rightButtonReleased_ = false;
+  std::uint32_t lastMessage_ = 0;  // when the shell sent the last callback
+  // When the shell sent the last Enter or Space on the icon, on the system's clock.
   bool keySelected_ = false;
   std::uint32_t lastKeySelect_ = 0;
+  // Two callbacks sent within this belong to one press or one click.
   static constexpr std::uint32_t kKeyPressMs = 500;
 };
 

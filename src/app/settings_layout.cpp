@@ -31,7 +31,7 @@ constexpr ControlLayout kControls[] = {
      .tabIndex = 4},
     {.kind = ControlKind::CheckBox,
      .id = kIdKeepDisplayOn,
-     .text = "Keep the display on while disabled",
+     .text = "Keep the display on too",
      .twips = {120, 1800, 2775, 255},
      .tabIndex = 5},
 };

@@ -8,8 +8,9 @@ class PowerPort {
   virtual ~PowerPort() = default;
   // Holds or lets go of a request that keeps the display on and the system
   // awake. It ends with the process at the latest, so a crash leaves nothing
-  // behind.
-  virtual void KeepDisplayOn(bool on) = 0;
+  // behind. True when the system holds the request afterwards (for on) or
+  // no longer holds it (for off): a request can be refused.
+  virtual bool KeepDisplayOn(bool on) = 0;
 };
 
 }  // namespace bw

@@ -2,6 +2,8 @@
 // values under HKEY_CURRENT_USER. Text crosses as UTF-8.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,7 @@ struct StoredString {
   };
   State state = State::Missing;
   std::string text;
+  std::optional<std::uint32_t> number;  // a 32-bit number (REG_DWORD), if it is one
 };
 
 // Keys are paths under HKEY_CURRENT_USER; an empty name is the key's default value.
@@ -29,9 +32,12 @@ class RegistryPort {
   virtual bool DeleteValue(std::string_view keyPath, std::string_view name) = 0;
   // Makes the key anew, empty, as one that lasts no longer than the logon:
   // Windows drops it with the user's loaded registry at the end of the logon
-  // or a restart. True when it was made.
+  // or a restart. A missing parent is made the same way, the keys above it as
+  // ordinary ones. True only when this call made the key: one that already
+  // exists may not be volatile, so its tree is deleted and the key made once
+  // more; false if that fails too.
   virtual bool CreateLogonKey(std::string_view keyPath) = 0;
-  // Deletes a key without subkeys, with its values; true when it is gone afterwards.
+  // Deletes a key with its values and subkeys; true when it is gone afterwards.
   virtual bool DeleteKey(std::string_view keyPath) = 0;
 };
 

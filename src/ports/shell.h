@@ -34,6 +34,8 @@ enum class TrayCommand {
   // keyboard: Enter or Space on the icon, and the keyboard's menu request.
   // The shell forgets it with the icon: it follows every add.
   UseKeyboardCallbacks,
+  // Hands the keyboard focus back to the icon, after a menu the keyboard opened.
+  SetFocus,
 };
 
 class ShellPort {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace bw {
 
@@ -32,8 +33,11 @@ class SystemPort {
   // the machine sleeps and that no change of the date or time moves; wraps
   // after about 49.7 days, so only differences mean anything.
   virtual std::uint32_t TickCount() = 0;
-  // Names the logon among those of the running system (not across restarts).
-  virtual std::string LogonId() = 0;
+  // Names the logon among those of the running system (not across restarts),
+  // this process's name for it first. An elevated and a normal copy of one
+  // user's logon name it differently: each also answers the other's name.
+  // Empty where the logon cannot be named.
+  virtual std::vector<std::string> LogonIds() = 0;
 };
 
 }  // namespace bw

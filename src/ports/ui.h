@@ -3,6 +3,7 @@
 // they show what they are given and report each event with its values.
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
@@ -63,8 +64,9 @@ class AppEvents {
   virtual ~AppEvents() = default;
   virtual void OnCloseRequest(CloseReason reason) = 0;
   virtual void OnTimer(int timerId) = 0;
-  // The shell's callback for the icon: the mouse or keyboard message it carries.
-  virtual void OnTrayMessage(int message) = 0;
+  // The shell's callback for the icon: the mouse or keyboard message it
+  // carries, and when the shell sent it (the system's clock, milliseconds).
+  virtual void OnTrayMessage(int message, std::uint32_t sentAt) = 0;
   // The notification area was created anew (Explorer restarted), or says so
   // after a change of resolution or a remote connection.
   virtual void OnTaskbarCreated() = 0;

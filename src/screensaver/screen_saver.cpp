@@ -65,11 +65,13 @@ void ScreenSaver::OpenScreenSaverSelection() {
   system_.Launch(SelectionCommandLine(systemDirectory), systemDirectory);
 }
 
+// "0" or "1" as text, or 0 or 1 as a number: anything else sets nothing.
 void ScreenSaver::ReadPolicy() {
   const StoredString active = registry_.ReadString(kPolicyKey, kActiveValue);
-  const bool set =
-      active.state == StoredString::State::Present && (active.text == "0" || active.text == "1");
-  policy_ = set ? std::optional<bool>(active.text == "1") : std::nullopt;
+  policy_.reset();
+  if (active.state != StoredString::State::Present) return;
+  if (active.number && *active.number <= 1) policy_ = *active.number == 1;
+  if (active.text == "0" || active.text == "1") policy_ = active.text == "1";
 }
 
 // The policy's screen saver where it names one, else the user's, with its

@@ -38,8 +38,8 @@ CountdownTick Countdown::Tick() {
   span_ = {split.hours, split.minutes};
   CountdownTick tick{.ended = counter - 1 <= 0, .tip = CountdownTip(counter, split)};
   if (!tick.ended) return tick;
+  tick.startScreenSaver = startWhenDone_;
   Stop();
-  if (startWhenDone_) screenSaver_.StartScreenSaver();
   return tick;
 }
 

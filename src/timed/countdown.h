@@ -1,7 +1,6 @@
 // A timed disable: holds the screen saver off for a chosen span, tells the
-// time left once a second, and at the end switches the screen saver on again
-// (and starts it, if asked). The time left is read from a clock that runs
-// through sleep, so a machine that sleeps through part of the span does not
+// time left once a second, and at the end switches the screen saver on again. The time left is read
+// from a clock that runs through sleep, so a machine that sleeps through part of the span does not
 // hold the screen saver off for longer.
 #pragma once
 
@@ -32,9 +31,11 @@ struct SpanProgress {
   bool startWhenDone;
 };
 
-// What a tick left: the tip for the time left, or the end of the span.
+// What a tick left: the tip for the time left, or the end of the span and
+// whether the screen saver is to start now.
 struct CountdownTick {
   bool ended = false;
+  bool startScreenSaver = false;
   TipText tip;
 };
 
@@ -59,7 +60,8 @@ class Countdown {
   bool Expired() { return CounterNow() - 1 <= 0; }
   // Once a second while it runs: switches the screen saver off, whatever
   // switched it on meanwhile, and tells the time left; the last tick ends the
-  // span instead.
+  // span instead, switching the screen saver back on. Starting it is left to
+  // the caller, who first lets go of whatever keeps the display on.
   CountdownTick Tick();
   // Ends a running span early (from the menu, or because the program ends):
   // the screen saver goes back on and is not started.

@@ -1,7 +1,6 @@
 #include "timed/span_note.h"
 
 #include <charconv>
-#include <string>
 
 namespace bw {
 namespace {
@@ -9,6 +8,7 @@ namespace {
 // The longest span the dialog takes: 99 hours and 99 minutes.
 constexpr std::int32_t kLongestCounter = SpanCounter({99, 99});
 
+// A whole number and nothing else: "3599x" is no counter.
 template <typename Number>
 std::optional<Number> ParseNumber(const StoredString& stored) {
   const std::string& text = stored.text;
@@ -23,29 +23,45 @@ std::optional<Number> ParseNumber(const StoredString& stored) {
 
 }  // namespace
 
-void SpanNote::Write(const SpanProgress& progress) {
-  const std::string logon = system_.LogonId();
-  if (logon.empty() || !registry_.CreateLogonKey(kSpanNoteKeyPath)) return;
-  registry_.WriteString(kSpanNoteKeyPath, "Logon", logon);
-  registry_.WriteString(kSpanNoteKeyPath, "Begun", std::to_string(progress.begunAt));
-  registry_.WriteString(kSpanNoteKeyPath, "Counter", std::to_string(progress.counter));
-  registry_.WriteString(kSpanNoteKeyPath, "StartWhenDone", progress.startWhenDone ? "1" : "0");
+std::string SpanNote::KeyOf(std::string_view logon) {
+  std::string key(kSpanNoteKeyPath);
+  key += '\\';
+  key += logon;
+  return key;
 }
 
-std::optional<SpanProgress> SpanNote::Read() {
-  const StoredString logon = registry_.ReadString(kSpanNoteKeyPath, "Logon");
-  if (logon.state == StoredString::State::Missing) return std::nullopt;
-  const auto begunAt = ParseNumber<std::uint32_t>(registry_.ReadString(kSpanNoteKeyPath, "Begun"));
-  const auto counter = ParseNumber<std::int32_t>(registry_.ReadString(kSpanNoteKeyPath, "Counter"));
-  const auto start = ParseNumber<int>(registry_.ReadString(kSpanNoteKeyPath, "StartWhenDone"));
-  const bool ours = logon.state == StoredString::State::Present && !logon.text.empty() &&
-                    logon.text == system_.LogonId();
-  if (!ours || !begunAt || !counter || *counter <= 0 || *counter > kLongestCounter || !start ||
-      *start < 0 || *start > 1) {
-    Erase();
-    return std::nullopt;
+void SpanNote::Write(const SpanProgress& progress) {
+  const std::vector<std::string> logons = system_.LogonIds();
+  if (logons.empty()) return;
+  const std::string key = KeyOf(logons.front());
+  if (!registry_.CreateLogonKey(key)) return;
+  registry_.WriteString(key, "Begun", std::to_string(progress.begunAt));
+  registry_.WriteString(key, "Counter", std::to_string(progress.counter));
+  registry_.WriteString(key, "StartWhenDone", progress.startWhenDone ? "1" : "0");
+}
+
+void SpanNote::Erase() {
+  for (const std::string& logon : system_.LogonIds()) registry_.DeleteKey(KeyOf(logon));
+}
+
+NotedSpan SpanNote::Read() {
+  for (const std::string& logon : system_.LogonIds()) {
+    const std::string key = KeyOf(logon);
+    const StoredString begun = registry_.ReadString(key, "Begun");
+    const StoredString counter = registry_.ReadString(key, "Counter");
+    const StoredString start = registry_.ReadString(key, "StartWhenDone");
+    using enum StoredString::State;
+    if (begun.state == Missing && counter.state == Missing && start.state == Missing) continue;
+    const auto begunAt = ParseNumber<std::uint32_t>(begun);
+    const auto count = ParseNumber<std::int32_t>(counter);
+    const auto startFlag = ParseNumber<int>(start);
+    if (!begunAt || !count || *count <= 0 || *count > kLongestCounter || !startFlag ||
+        *startFlag < 0 || *startFlag > 1) {
+      return {NotedSpan::State::Unreadable};
+    }
+    return {NotedSpan::State::Running, {*begunAt, *count, *startFlag == 1}};
   }
-  return SpanProgress{*begunAt, *counter, *start == 1};
+  return {};
 }
 
 }  // namespace bw

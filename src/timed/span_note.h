@@ -1,11 +1,12 @@
 // A running timed disable, written down for a later copy of the program in
 // the same logon. A copy ended by force or by a crash leaves the screen saver
 // off; the next one goes on with the span, or switches the screen saver back
-// on if the span ended meanwhile. The note lives in a key that Windows drops
-// with the logon, and names its logon, so it never outlives either.
+// on if the span ended meanwhile. Each logon's note lives in a key of its own
+// that Windows drops with the logon, so it never outlives it, and two logons
+// of one user (the console and a remote session) keep theirs apart.
 #pragma once
 
-#include <optional>
+#include <string>
 #include <string_view>
 
 #include "ports/registry.h"
@@ -14,7 +15,19 @@
 
 namespace bw {
 
+// The notes' key; each logon's is a subkey named by the logon.
 inline constexpr std::string_view kSpanNoteKeyPath = "Software\\Blinkward\\TimedDisable";
+
+// What a later copy finds of this logon's span.
+struct NotedSpan {
+  enum class State {
+    None,        // no note
+    Running,     // a span, as progress tells
+    Unreadable,  // a note that cannot be read: its span counts as over
+  };
+  State state = State::None;
+  SpanProgress progress{};
+};
 
 class SpanNote {
  public:
@@ -23,12 +36,13 @@ class SpanNote {
   // Nothing is written where the logon cannot be named, or the key cannot be
   // made to end with it.
   void Write(const SpanProgress& progress);
-  void Erase() { registry_.DeleteKey(kSpanNoteKeyPath); }
-  // This logon's note. A note of another logon, or one that cannot be read,
-  // is erased.
-  std::optional<SpanProgress> Read();
+  // This logon's note, under whichever of its names it was written.
+  void Erase();
+  NotedSpan Read();
 
  private:
+  static std::string KeyOf(std::string_view logon);
+
   RegistryPort& registry_;
   SystemPort& system_;
 };

@@ -8,10 +8,12 @@ namespace {
 constexpr std::string_view kStartupTip = "Blinkward";  // the tip until the first poll
 
 // Each refused call can hold the program's thread while a busy shell makes up
-// its mind: one attempt at each poll (four a second) for the first three
-// seconds, then one every five seconds.
-constexpr int kEagerRetries = 12;
-constexpr int kRetriesPerLaterAttempt = 20;
+// its mind. After a refusal, whatever asks (the poll, the countdown's tick, a
+// change of state): one attempt a poll (four a second) for three seconds,
+// then one every five seconds.
+constexpr std::uint32_t kEagerMs = 3000;
+constexpr std::uint32_t kEagerGapMs = 200;
+constexpr std::uint32_t kLaterGapMs = 5000;
 
 }  // namespace
 
@@ -25,8 +27,11 @@ void TrayIcon::Add() {
 void TrayIcon::SetTip(std::string_view text) { WriteTipField(icon_.tip, text); }
 
 void TrayIcon::Update() {
-  if (shown_ && shell_.NotifyIcon(TrayCommand::Modify, icon_)) return;
-  if (wanted_) AddNow();
+  if (shown_) {
+    if (shell_.NotifyIcon(TrayCommand::Modify, icon_)) return;
+    shown_ = false;
+  }
+  AddWhenDue();
 }
 
 void TrayIcon::Remove() {
@@ -36,30 +41,37 @@ void TrayIcon::Remove() {
 }
 
 void TrayIcon::Restore() {
-  retries_ = 0;
+  refused_ = false;
   if (wanted_) AddNow();
 }
 
 // None while there is no notification area: its TaskbarCreated will come.
-void TrayIcon::Retry() {
+void TrayIcon::AddWhenDue() {
   if (!wanted_ || shown_) return;
-  ++retries_;
-  const int late = retries_ - kEagerRetries;
-  if (late > 0 && late % kRetriesPerLaterAttempt != 0) return;
+  if (refused_) {
+    const std::uint32_t now = clock_.TickCount();
+    const std::uint32_t gap = now - refusedSince_ < kEagerMs ? kEagerGapMs : kLaterGapMs;
+    if (now - lastAttempt_ < gap) return;
+  }
   if (shell_.TaskbarExists()) AddNow();
 }
 
 // A shell that still holds the icon refuses the add (its TaskbarCreated also
-// comes after a change of resolution or a remote connection): the icon is
-// brought up to date instead, and counts as shown when either is taken.
+// comes after a change of resolution or a remote connection), and a busy one
+// may refuse an add that lands all the same: the icon is brought up to date
+// instead, and counts as shown when either is taken. Either way it is a new
+// icon to the shell, which forgets the callbacks it was asked for.
 void TrayIcon::AddNow() {
-  if (shell_.NotifyIcon(TrayCommand::Add, icon_)) {
-    shown_ = true;
+  lastAttempt_ = clock_.TickCount();
+  shown_ =
+      shell_.NotifyIcon(TrayCommand::Add, icon_) || shell_.NotifyIcon(TrayCommand::Modify, icon_);
+  if (shown_) {
+    refused_ = false;
     keyboardCallbacks_ = shell_.NotifyIcon(TrayCommand::UseKeyboardCallbacks, icon_);
-  } else {
-    shown_ = shell_.NotifyIcon(TrayCommand::Modify, icon_);
+  } else if (!refused_) {
+    refused_ = true;
+    refusedSince_ = lastAttempt_;
   }
-  if (shown_) retries_ = 0;
 }
 
 }  // namespace bw

@@ -131,8 +131,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case kTrayCallback:
       // The message is in the low word, where a real mouse move keeps its X
-      // coordinate.
-      events_->OnTrayMessage(LOWORD(lParam));
+      // coordinate. The time is when the shell sent it.
+      events_->OnTrayMessage(LOWORD(lParam), static_cast<std::uint32_t>(GetMessageTime()));
       return 0;
     case WM_SETTINGCHANGE:
       if (lParam && lstrcmpiA(reinterpret_cast<const char*>(lParam), "Policy") == 0) {

@@ -42,12 +42,13 @@ UniqueKernelHandle CreateHeldRequest() {
 
 }  // namespace
 
-void Power::KeepDisplayOn(bool on) {
+bool Power::KeepDisplayOn(bool on) {
   if (on) {
     Hold();
   } else {
     Release();
   }
+  return (mechanism_ != Mechanism::None) == on;
 }
 
 void Power::Hold() {

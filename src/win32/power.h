@@ -17,7 +17,7 @@ class Power final : public PowerPort {
   ~Power() { Release(); }
 
   // The execution state belongs to a thread: called on the window's thread.
-  void KeepDisplayOn(bool on) override;
+  bool KeepDisplayOn(bool on) override;
   // What holds the display on now.
   Mechanism Holding() const { return mechanism_; }
 

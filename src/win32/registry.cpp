@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -31,6 +33,44 @@ std::wstring ReadText(HKEY key, const std::wstring& name, DWORD size) {
   return text.substr(0, text.find(L'\0'));
 }
 
+// RegDeleteTree comes only with Vista: subkeys first, then the key.
+LONG DeleteTree(const std::wstring& path) {
+  HKEY opened = nullptr;
+  const LONG open = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0,
+                                  KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE, &opened);
+  if (open != ERROR_SUCCESS) return open;
+  std::vector<std::wstring> children;
+  {
+    const UniqueKey key(opened);
+    wchar_t name[256];  // the longest key name
+    for (DWORD i = 0, length = 256; RegEnumKeyExW(key.Get(), i, name, &length, nullptr, nullptr,
+                                                  nullptr, nullptr) == ERROR_SUCCESS;
+         ++i, length = 256) {
+      children.push_back(path + L'\\' + name);
+    }
+  }
+  for (const std::wstring& child : children) DeleteTree(child);
+  return RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+}
+
+// Made volatile by this call, or false: the option is ignored for a key
+// that exists.
+bool CreateVolatileKey(const std::wstring& path) {
+  HKEY key = nullptr;
+  DWORD disposition = 0;
+  const LONG result =
+      RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                      KEY_SET_VALUE, nullptr, &key, &disposition);
+  if (result != ERROR_SUCCESS) return false;
+  const UniqueKey owner(key);
+  return disposition == REG_CREATED_NEW_KEY;
+}
+
+std::wstring ParentOf(const std::wstring& path) {
+  const std::size_t separator = path.rfind(L'\\');
+  return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
+}
+
 }  // namespace
 
 StoredString Registry::ReadString(std::string_view keyPath, std::string_view name) {
@@ -42,9 +82,15 @@ StoredString Registry::ReadString(std::string_view keyPath, std::string_view nam
   const std::wstring valueName = Widen(name);
   DWORD type = REG_NONE, size = 0;
   const LONG query = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size);
-  StoredString value{StateOf(query), {}};
+  StoredString value{StateOf(query), {}, {}};
   if (query == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ)) {
     value.text = Narrow(ReadText(key.Get(), valueName, size));
+  }
+  DWORD number = 0;
+  if (query == ERROR_SUCCESS && type == REG_DWORD && size == sizeof number &&
+      RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, nullptr,
+                       reinterpret_cast<BYTE*>(&number), &size) == ERROR_SUCCESS) {
+    value.number = number;
   }
   return value;
 }
@@ -64,28 +110,32 @@ bool Registry::WriteString(std::string_view keyPath, std::string_view name, std:
                         reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }
 
-// A volatile key. Its parent is made first as an ordinary key: created in
-// the same call it would be volatile too, and the settings stored beside the
-// note could no longer be written. The option is ignored for a key that
-// exists, so an older one goes first.
+// The keys above the parent are made first as ordinary keys: created in the
+// same call they would be volatile too, and the settings stored beside the
+// note could no longer be written. The parent is volatile if this call makes
+// it, and any that exists will do.
 bool Registry::CreateLogonKey(std::string_view keyPath) {
   const std::wstring path = Widen(keyPath);
-  const std::wstring parent = path.substr(0, path.rfind(L'\\'));
-  HKEY parentKey = nullptr, key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, parent.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+  const std::wstring parent = ParentOf(path), above = ParentOf(parent);
+  HKEY aboveKey = nullptr, parentKey = nullptr;
+  if (above.empty() ||
+      RegCreateKeyExW(HKEY_CURRENT_USER, above.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_QUERY_VALUE, nullptr, &aboveKey, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const UniqueKey aboveOwner(aboveKey);
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, parent.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
                       KEY_QUERY_VALUE, nullptr, &parentKey, nullptr) != ERROR_SUCCESS) {
     return false;
   }
   const UniqueKey parentOwner(parentKey);
-  RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
-  const LONG result = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr,
-                                      REG_OPTION_VOLATILE, KEY_SET_VALUE, nullptr, &key, nullptr);
-  const UniqueKey keyOwner(result == ERROR_SUCCESS ? key : nullptr);
-  return result == ERROR_SUCCESS;
+  if (CreateVolatileKey(path)) return true;
+  DeleteTree(path);
+  return CreateVolatileKey(path);
 }
 
 bool Registry::DeleteKey(std::string_view keyPath) {
-  const LONG result = RegDeleteKeyW(HKEY_CURRENT_USER, Widen(keyPath).c_str());
+  const LONG result = DeleteTree(Widen(keyPath));
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 

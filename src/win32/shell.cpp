@@ -30,7 +30,7 @@ static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kLeftDoubleClick == WM_LBUTTO
 namespace {
 
 // By TrayCommand.
-constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_SETVERSION};
+constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_SETVERSION, NIM_SETFOCUS};
 
 }  // namespace
 
@@ -44,9 +44,11 @@ bool Shell::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
   NOTIFYICONDATAA data{};
   // The first-version size: the shell then reads only the fields up to the
   // 64-byte tip, which is all the program fills in. The version asked for
-  // lies beyond it: a shorter record would be taken, and ignored.
+  // lies beyond it: a shorter record would be taken, and ignored. The focus
+  // is a command of the same newer shells.
   const bool version = command == TrayCommand::UseKeyboardCallbacks;
-  data.cbSize = version ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
+  const bool newer = version || command == TrayCommand::SetFocus;
+  data.cbSize = newer ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
   data.uVersion = version ? NOTIFYICON_VERSION : 0;
   data.hWnd = window_;
   data.uID = kTrayIconId;

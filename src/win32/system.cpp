@@ -109,21 +109,42 @@ std::string System::ExecutablePath() {
 
 std::uint32_t System::TickCount() { return GetTickCount(); }
 
-// The logon session's LUID, from the process's token: unique among the logons
-// of one boot (Wine answers 0 for every one).
-std::string System::LogonId() {
-  HANDLE opened = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return {};
-  const UniqueKernelHandle token(opened);
+namespace {
+
+// The logon session's LUID in a token: unique among the logons of one boot
+// (Wine answers 0 for every one). Empty if the token cannot be read.
+std::string LogonOf(HANDLE token) {
   TOKEN_STATISTICS statistics{};
   DWORD size = 0;
-  if (!GetTokenInformation(token.Get(), TokenStatistics, &statistics, sizeof statistics, &size)) {
+  if (!GetTokenInformation(token, TokenStatistics, &statistics, sizeof statistics, &size)) {
     return {};
   }
   const LUID id = statistics.AuthenticationId;
   char text[24];
   wsprintfA(text, "%08lX%08lX", static_cast<unsigned long>(id.HighPart), id.LowPart);
   return text;
+}
+
+}  // namespace
+
+// With UAC one logon has two tokens, the elevated and the filtered, each with
+// its own logon session; each names the other as its linked token (Vista on:
+// XP knows no linked token, and the call fails).
+std::vector<std::string> System::LogonIds() {
+  HANDLE opened = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return {};
+  const UniqueKernelHandle token(opened);
+  std::vector<std::string> ids;
+  if (std::string own = LogonOf(token.Get()); !own.empty()) ids.push_back(std::move(own));
+  TOKEN_LINKED_TOKEN linked{};
+  DWORD size = 0;
+  if (!ids.empty() &&
+      GetTokenInformation(token.Get(), TokenLinkedToken, &linked, sizeof linked, &size)) {
+    const UniqueKernelHandle other(linked.LinkedToken);
+    std::string id = LogonOf(other.Get());
+    if (!id.empty() && id != ids.front()) ids.push_back(std::move(id));
+  }
+  return ids;
 }
 
 }  // namespace bw::win32

@@ -7,7 +7,7 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kKeepDisplayOn[] = L"Keep the display on while disabled";
+constexpr wchar_t kKeepDisplayOn[] = L"Keep the display on too";
 
 // A real click through the system's input queue, in the middle of the icon.
 bool MouseClickAt(const TrayIcon& icon, DWORD press, DWORD release) {

@@ -35,7 +35,7 @@ TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
       fake.system.active = !midSpan;
       if (reason == CloseReason::Exit) {
         fake.ui.popupChoice = static_cast<int>(MenuCommand::Exit);
-        app.OnTrayMessage(123);
+        app.OnTrayMessage(123, 0);
       } else {
         app.OnCloseRequest(reason);
       }
@@ -66,7 +66,7 @@ TEST_F(AppTest, EachMethodSwitchesOnlyOnItsOwnClick) {
     if (c.timed) app.BeginTimedDisable({1, 0}, false);
     fake.system.active = true;
     for (bool expected : {false, true}) {
-      app.OnTrayMessage(c.message);
+      Tray(c.message);
       EXPECT_EQ(Seen(), c.timed                   ? "saver on, clock: Screen Saver is ENABLED"
                         : c.switches && !expected ? kOff
                                                   : kOn);
@@ -76,7 +76,7 @@ TEST_F(AppTest, EachMethodSwitchesOnlyOnItsOwnClick) {
   // A switch the system refuses shows as what it is.
   app.OnSettingChanged(kIdMethod, 0);
   fake.system.accepts = false;
-  app.OnTrayMessage(513);
+  Tray(513);
   EXPECT_EQ(Seen(), kOn);
 }
 
@@ -91,7 +91,7 @@ TEST_F(AppTest, ThePopupShowsWhatCanBeDoneAndRunsTheChoice) {
     }
     return text;
   };
-  fake.ui.whilePopupOpen = [&] { app.OnTrayMessage(513); };
+  fake.ui.whilePopupOpen = [&] { Tray(513); };
   Choose(MenuCommand::StartScreenSaver);
   EXPECT_EQ(captions(),
             "Start Screen Saver|Configure Screen Saver|Select Screen Saver|-|"
@@ -106,7 +106,7 @@ TEST_F(AppTest, ThePopupShowsWhatCanBeDoneAndRunsTheChoice) {
   fake.ui.whilePopupOpen = nullptr;
   app.OnSettingChanged(kIdMethod, 0);
   Choose(MenuCommand::TimedDisable);
-  app.OnTrayMessage(513);
+  Tray(513);
   EXPECT_FALSE(fake.system.active) << "the busy flag was not cleared";
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/settings_layout.h"
 #include "fakes.h"
 #include "timed/timed_disable_dialog.h"
 
@@ -43,8 +44,10 @@ TEST_F(CountdownTest, BeginTickAndEndFromTheMenu) {
 }
 
 // A span of S seconds ends on the tick at S - 1 seconds, and starts the screen
-// saver only when asked; afterwards the dialog offers 0 hours and 1 minute.
+// saver only when asked, once it is on and the display is let go; afterwards
+// the dialog offers 0 hours and 1 minute.
 TEST_F(CountdownTest, EndsOnTheTickBeforeTheLastSecond) {
+  app.OnSettingChanged(kIdKeepDisplayOn, 1);
   for (bool startWhenDone : {false, true}) {
     app.BeginTimedDisable({0, 1}, startWhenDone);
     CountdownSeconds(58);
@@ -54,6 +57,16 @@ TEST_F(CountdownTest, EndsOnTheTickBeforeTheLastSecond) {
     EXPECT_EQ(fake.system.started, startWhenDone ? 1 : 0);
     EXPECT_EQ(app.countdown().LastSpan().minutes, 1);
   }
+}
+
+// The countdown ticks on while the menu is open: when the span ends
+// meanwhile, the item that read "Enable Screen Saver" opens no dialog.
+TEST_F(CountdownTest, AMenuItemDoesWhatItShowed) {
+  app.BeginTimedDisable({0, 1}, false);
+  fake.ui.whilePopupOpen = [&] { CountdownSeconds(60); };
+  Choose(MenuCommand::TimedDisable);
+  EXPECT_EQ(fake.ui.dialogs, 0);
+  EXPECT_EQ(Seen(), kOn);
 }
 
 // The time left comes from the clock: a machine that sleeps through part of

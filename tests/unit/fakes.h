@@ -16,13 +16,30 @@
 
 namespace bw::test {
 
+// The system's power management: whether the display is held on. The port is
+// asked only on a change, so a request for what is already so is a fault.
+struct FakePower : PowerPort {
+  bool KeepDisplayOn(bool on) override {
+    if (on == held) ADD_FAILURE() << "asked for what already holds: " << on;
+    if (on && refuses) return false;
+    held = on;
+    return true;
+  }
+  bool held = false, refuses = false;
+};
+
 struct FakeSystem : SystemPort {
+  explicit FakeSystem(const FakePower& power) : power(power) {}
   bool ScreenSaverActive() override { return active; }
   bool SetScreenSaverActive(bool on) override {
     if (accepts) active = on;
     return accepts;
   }
-  void StartScreenSaver() override { ++started; }
+  // As Windows: nothing starts while the screen saver is switched off, or
+  // while the display is held on.
+  void StartScreenSaver() override {
+    if (active && !power.held) ++started;
+  }
   bool Launch(const std::string& line, const std::string& folder) override {
     launched.push_back(line + " in " + folder);
     return true;
@@ -39,23 +56,32 @@ struct FakeSystem : SystemPort {
   }
   std::string ExecutablePath() override { return "C:\\Program Files\\Blinkward\\Blinkward.exe"; }
   std::uint32_t TickCount() override { return now; }
-  std::string LogonId() override { return logon; }
+  std::vector<std::string> LogonIds() override {
+    if (logon.empty()) return {};
+    if (linkedLogon.empty()) return {logon};
+    return {logon, linkedLogon};
+  }
+  const FakePower& power;
   bool active = true, accepts = true;
   int started = 0;  // screen savers started
   std::vector<std::string> launched;
   std::string native;
   std::set<std::string> files;
   std::uint32_t now = 0;
-  std::string logon = "00000000000003E7";
+  std::string logon = "00000000000003E7", linkedLogon;
 };
 
-// Values by "key path|name"; keys in `locked` cannot be written.
+// Values by "key path|name"; keys in `locked` cannot be written, and a
+// restart of Windows drops the keys made for the logon only.
 struct FakeRegistry : RegistryPort {
   StoredString ReadString(std::string_view keyPath, std::string_view name) override {
-    if (unreadable.count(std::string(keyPath))) return {StoredString::State::Unreadable, {}};
+    if (unreadable.count(std::string(keyPath))) return {StoredString::State::Unreadable, {}, {}};
+    if (const auto number = numbers.find(Name(keyPath, name)); number != numbers.end()) {
+      return {StoredString::State::Present, {}, number->second};
+    }
     const auto value = values.find(Name(keyPath, name));
     if (value == values.end()) return {};
-    return {StoredString::State::Present, value->second};
+    return {StoredString::State::Present, value->second, {}};
   }
   bool WriteString(std::string_view keyPath, std::string_view name,
                    std::string_view text) override {
@@ -68,11 +94,23 @@ struct FakeRegistry : RegistryPort {
     values.erase(Name(keyPath, name));
     return true;
   }
-  bool CreateLogonKey(std::string_view keyPath) override { return DeleteKey(keyPath); }
+  // A key that exists, with values or subkeys, is cleared and made anew.
+  bool CreateLogonKey(std::string_view keyPath) override {
+    if (!DeleteKey(keyPath)) return false;
+    logonKeys.insert(std::string(keyPath));
+    return true;
+  }
   bool DeleteKey(std::string_view keyPath) override {
     if (locked.count(std::string(keyPath))) return false;
-    std::erase_if(values, [&](const auto& v) { return v.first.starts_with(Name(keyPath, "")); });
+    const auto below = [&](const std::string& name) {
+      return name.starts_with(Name(keyPath, "")) || name.starts_with(std::string(keyPath) + "\\");
+    };
+    std::erase_if(values, [&](const auto& v) { return below(v.first); });
+    std::erase_if(logonKeys, [&](const std::string& key) { return below(key + "|"); });
     return true;
+  }
+  void Restart() {
+    for (const std::string& key : std::set<std::string>(logonKeys)) DeleteKey(key);
   }
   static std::string Name(std::string_view keyPath, std::string_view name) {
     return std::string(keyPath) + "|" + std::string(name);
@@ -82,11 +120,13 @@ struct FakeRegistry : RegistryPort {
     return value == values.end() ? "<absent>" : value->second;
   }
   std::map<std::string, std::string> values;
-  std::set<std::string> locked, unreadable;
+  std::map<std::string, std::uint32_t> numbers;  // REG_DWORD values
+  std::set<std::string> locked, unreadable, logonKeys;
 };
 
 // The notification area as Windows keeps it: an add of an icon it holds, or a
-// change of one it does not, is refused.
+// change of one it does not, is refused; a busy shell may refuse an add and
+// take the icon all the same. A new icon starts with the older callbacks.
 struct FakeShell : ShellPort {
   bool NotifyIcon(TrayCommand command, const TrayIconData& icon) override {
     if (refuse > 0) {
@@ -95,29 +135,24 @@ struct FakeShell : ShellPort {
       return false;
     }
     if (command == TrayCommand::UseKeyboardCallbacks) return keyboard = shown && takesKeyboard;
+    if (command == TrayCommand::SetFocus) return focused = shown;
     if ((command == TrayCommand::Add) == shown) return false;
     if (command == TrayCommand::Add) keyboard = false;
     shown = command != TrayCommand::Delete;
+    focused = focused && shown;
     picture = icon.picture;
     tip = icon.tip.data();
+    if (command == TrayCommand::Add && refuseLandingAdds > 0) return --refuseLandingAdds, false;
     return true;
   }
   bool TaskbarExists() override { return taskbar; }
-  int refuse = 0;   // calls to refuse, as a shell still starting at logon does
-  int refused = 0;  // calls refused so far
+  int refuse = 0;             // calls to refuse, as a shell still starting at logon does
+  int refused = 0;            // calls refused so far
+  int refuseLandingAdds = 0;  // adds to report refused though they land
   bool shown = false, taskbar = true, takesKeyboard = true, keyboard = false;
+  bool focused = false;  // the keyboard focus is on the icon
   TrayPicture picture = TrayPicture::App;
   std::string tip;
-};
-
-// The system's power management: whether the display is held on. The port is
-// asked only on a change, so a request for what is already so is a fault.
-struct FakePower : PowerPort {
-  void KeepDisplayOn(bool on) override {
-    if (on == held) ADD_FAILURE() << "asked for what already holds: " << on;
-    held = on;
-  }
-  bool held = false;
 };
 
 struct FakeUi : UiPort {
@@ -158,11 +193,11 @@ struct FakeUi : UiPort {
 };
 
 struct FakePlatform {
-  FakeSystem system;
+  FakePower power;
+  FakeSystem system{power};
   FakeRegistry registry;
   FakeShell shell;
   FakeUi ui;
-  FakePower power;
   Platform platform{system, registry, shell, ui, power};
 
   // What a user sees: the screen saver's state, then the icon ("app" for the
@@ -183,13 +218,26 @@ struct Started : ::testing::Test {
     Tick(TimerId::Poll);
   }
   void Tick(TimerId timer) { app.OnTimer(static_cast<int>(timer)); }
+  // Time passes in steps of a poll, and the running timers fire as the
+  // window would fire them.
+  void Pass(int ms) {
+    for (int step = 0; step < ms / 250; ++step) {
+      fake.system.now += 250;
+      elapsed_ += 250;
+      for (const auto& [id, interval] : std::map<int, int>(fake.ui.timers)) {
+        if (elapsed_ % interval == 0 && fake.ui.timers.count(id)) app.OnTimer(id);
+      }
+    }
+  }
+  // A callback of the icon, sent by the shell now.
+  void Tray(int message) { app.OnTrayMessage(message, fake.system.now); }
   std::string Seen() const { return fake.Seen(); }
   // A right click on the icon, as the shell reports it, choosing the command
   // in the popup menu.
   void Choose(MenuCommand command) {
     fake.ui.popupChoice = static_cast<int>(command);
-    app.OnTrayMessage(517);
-    if (fake.shell.keyboard) app.OnTrayMessage(123);
+    Tray(517);
+    if (fake.shell.keyboard) Tray(123);
     fake.ui.popupChoice = 0;
   }
   // Whole seconds of the countdown, one tick each.
@@ -201,6 +249,7 @@ struct Started : ::testing::Test {
   }
   FakePlatform fake;
   App app{fake.platform};
+  int elapsed_ = 0;
 };
 
 }  // namespace bw::test

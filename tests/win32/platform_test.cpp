@@ -88,7 +88,7 @@ TEST(PopupMenu, ShowsTheProgramsItemsWithTheirCommandsAndState) {
 // else by the thread's execution state (Wine 8's requests fail), and let go.
 TEST(Power, KeepsTheDisplayOnAndLetsGo) {
   Power power;
-  power.KeepDisplayOn(true);
+  ASSERT_TRUE(power.KeepDisplayOn(true));
   const Power::Mechanism holding = power.Holding();
   ASSERT_NE(holding, Power::Mechanism::None);
   // Whether the thread's state holds the display on, as the call answers
@@ -99,7 +99,7 @@ TEST(Power, KeepsTheDisplayOnAndLetsGo) {
     return (flags & ES_CONTINUOUS) && (flags & ES_DISPLAY_REQUIRED) && (flags & ES_SYSTEM_REQUIRED);
   };
   EXPECT_EQ(threadHolds(), holding == Power::Mechanism::ExecutionState);
-  power.KeepDisplayOn(false);
+  EXPECT_TRUE(power.KeepDisplayOn(false));
   EXPECT_EQ(power.Holding(), Power::Mechanism::None);
   EXPECT_FALSE(threadHolds());
 }
@@ -125,15 +125,19 @@ TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
   RegCloseKey(key);
   EXPECT_EQ(registry.ReadString(path, "n").state, State::Present);
   EXPECT_EQ(registry.ReadString(path, "n").text, "");
+  EXPECT_EQ(registry.ReadString(path, "n").number, 7u);
   for (int i = 0; i < 2; ++i) EXPECT_TRUE(registry.DeleteValue(path, "x")) << i;
   EXPECT_TRUE(registry.DeleteValue(path + "\\absent", "x"));
   EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
-  // A key for the logon only, made anew; its parent stays an ordinary key,
-  // which still takes ordinary keys beside it.
-  const std::string note = path + "\\Note";
+  // A key for the logon only, made anew over a leftover ordinary one with a
+  // subkey; the keys above its parent stay ordinary keys, which still take
+  // ordinary keys beside it.
+  const std::string note = path + "\\Notes\\Logon";
+  ASSERT_TRUE(registry.WriteString(note + "\\Sub", "old", "1"));
   ASSERT_TRUE(registry.WriteString(note, "old", "1"));
   ASSERT_TRUE(registry.CreateLogonKey(note));
   EXPECT_EQ(registry.ReadString(note, "old").state, State::Missing);
+  EXPECT_EQ(registry.ReadString(note + "\\Sub", "old").state, State::Missing);
   EXPECT_TRUE(registry.WriteString(note, "v", "1"));
   EXPECT_TRUE(registry.WriteString(path + "\\Plain", "v", "1"));
   HKEY child = nullptr;

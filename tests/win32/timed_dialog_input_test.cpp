@@ -136,7 +136,7 @@ TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) 
     EXPECT_EQ(f.app.countdown().StartWhenDone(), c.starts);
     // At the end of the logon the main window is gone too.
     EXPECT_EQ(IsWindowEnabled(f.window.hwnd()) != FALSE, !c.staysOpen && !c.logonEnds);
-    if (c.starts) f.app.OnMenuCommand(static_cast<int>(MenuCommand::TimedDisable));
+    if (c.starts) f.app.OnMenuCommand(static_cast<int>(MenuCommand::TimedDisable), true);
   }
 }
 

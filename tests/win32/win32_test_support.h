@@ -63,7 +63,7 @@ struct RecordingEvents final : AppEvents {
   void Add(const std::string& call, int value) { calls.push_back(call + std::to_string(value)); }
   void OnCloseRequest(CloseReason reason) override { Add("Close ", static_cast<int>(reason)); }
   void OnTimer(int timer) override { Add("Timer ", timer); }
-  void OnTrayMessage(int message) override { Add("Tray ", message); }
+  void OnTrayMessage(int message, std::uint32_t) override { Add("Tray ", message); }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
   void OnPolicyChanged() override { calls.push_back("Policy"); }
   void OnSettingChanged(int id, int value) override {
