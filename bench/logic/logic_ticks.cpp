@@ -49,7 +49,7 @@ class System : public bw::SystemPort {
   std::string ExecutablePath() override { return {}; }
   // Each reading is a second later: one per countdown tick.
   std::uint32_t TickCount() override { return now_ += 1000; }
-  std::vector<std::string> LogonIds() override { return {"0"}; }
+  bw::LogonNames Logon() override { return {"0", {}}; }
 
  private:
   bool active_ = false;  // so that the display is held through every tick

@@ -4,9 +4,17 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace bw {
+
+// How the logon is named among those of the running system (not across
+// restarts). With UAC one logon has two tokens, the elevated and the
+// filtered, each with a name of its own: an elevated and a normal copy of the
+// program each know the other's as the linked one.
+struct LogonNames {
+  std::string own;     // empty where the logon cannot be named
+  std::string linked;  // empty where there is no linked token
+};
 
 class SystemPort {
  public:
@@ -33,11 +41,7 @@ class SystemPort {
   // the machine sleeps and that no change of the date or time moves; wraps
   // after about 49.7 days, so only differences mean anything.
   virtual std::uint32_t TickCount() = 0;
-  // Names the logon among those of the running system (not across restarts),
-  // this process's name for it first. An elevated and a normal copy of one
-  // user's logon name it differently: each also answers the other's name.
-  // Empty where the logon cannot be named.
-  virtual std::vector<std::string> LogonIds() = 0;
+  virtual LogonNames Logon() = 0;
 };
 
 }  // namespace bw

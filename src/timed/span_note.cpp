@@ -31,22 +31,29 @@ std::string SpanNote::KeyOf(std::string_view logon) {
 }
 
 void SpanNote::Write(const SpanProgress& progress) {
-  const std::vector<std::string> logons = system_.LogonIds();
-  if (logons.empty()) return;
-  const std::string key = KeyOf(logons.front());
+  const std::string logon = system_.Logon().own;
+  if (logon.empty()) return;
+  const std::string key = KeyOf(logon);
   if (!registry_.CreateLogonKey(key)) return;
   registry_.WriteString(key, "Begun", std::to_string(progress.begunAt));
   registry_.WriteString(key, "Counter", std::to_string(progress.counter));
   registry_.WriteString(key, "StartWhenDone", progress.startWhenDone ? "1" : "0");
 }
 
+// Either name of the logon: an elevated copy's note ends with the span that a
+// normal copy went on with.
 void SpanNote::Erase() {
-  for (const std::string& logon : system_.LogonIds()) registry_.DeleteKey(KeyOf(logon));
+  const LogonNames names = system_.Logon();
+  for (const std::string* logon : {&names.own, &names.linked}) {
+    if (!logon->empty()) registry_.DeleteKey(KeyOf(*logon));
+  }
 }
 
 NotedSpan SpanNote::Read() {
-  for (const std::string& logon : system_.LogonIds()) {
-    const std::string key = KeyOf(logon);
+  const LogonNames names = system_.Logon();
+  for (const std::string* logon : {&names.own, &names.linked}) {
+    if (logon->empty()) continue;
+    const std::string key = KeyOf(*logon);
     const StoredString begun = registry_.ReadString(key, "Begun");
     const StoredString counter = registry_.ReadString(key, "Counter");
     const StoredString start = registry_.ReadString(key, "StartWhenDone");

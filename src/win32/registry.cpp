@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -33,24 +31,24 @@ std::wstring ReadText(HKEY key, const std::wstring& name, DWORD size) {
   return text.substr(0, text.find(L'\0'));
 }
 
-// RegDeleteTree comes only with Vista: subkeys first, then the key.
-LONG DeleteTree(const std::wstring& path) {
+// RegDeleteTree comes only with Vista: subkeys first, then the key. A
+// subkey that will not go ends the walk, which would otherwise find it again.
+LONG DeleteTree(HKEY parent, const wchar_t* path) {
   HKEY opened = nullptr;
-  const LONG open = RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0,
-                                  KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE, &opened);
+  const LONG open =
+      RegOpenKeyExW(parent, path, 0, KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE, &opened);
   if (open != ERROR_SUCCESS) return open;
-  std::vector<std::wstring> children;
   {
     const UniqueKey key(opened);
     wchar_t name[256];  // the longest key name
-    for (DWORD i = 0, length = 256; RegEnumKeyExW(key.Get(), i, name, &length, nullptr, nullptr,
-                                                  nullptr, nullptr) == ERROR_SUCCESS;
-         ++i, length = 256) {
-      children.push_back(path + L'\\' + name);
+    DWORD length = 256;
+    while (RegEnumKeyExW(key.Get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr) ==
+               ERROR_SUCCESS &&
+           DeleteTree(key.Get(), name) == ERROR_SUCCESS) {
+      length = 256;
     }
   }
-  for (const std::wstring& child : children) DeleteTree(child);
-  return RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+  return RegDeleteKeyW(parent, path);
 }
 
 // Made volatile by this call, or false: the option is ignored for a key
@@ -77,21 +75,19 @@ StoredString Registry::ReadString(std::string_view keyPath, std::string_view nam
   HKEY opened = nullptr;
   const LONG open =
       RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_QUERY_VALUE, &opened);
-  if (open != ERROR_SUCCESS) return {StateOf(open), {}};
+  if (open != ERROR_SUCCESS) return {StateOf(open), {}, {}};
   const UniqueKey key(opened);
   const std::wstring valueName = Widen(name);
-  DWORD type = REG_NONE, size = 0;
-  const LONG query = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size);
+  // A number comes with the first query; a longer value only tells its size.
+  DWORD type = REG_NONE, number = 0, size = sizeof number;
+  LONG query = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type,
+                                reinterpret_cast<BYTE*>(&number), &size);
+  if (query == ERROR_MORE_DATA) query = ERROR_SUCCESS;
   StoredString value{StateOf(query), {}, {}};
   if (query == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ)) {
     value.text = Narrow(ReadText(key.Get(), valueName, size));
   }
-  DWORD number = 0;
-  if (query == ERROR_SUCCESS && type == REG_DWORD && size == sizeof number &&
-      RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, nullptr,
-                       reinterpret_cast<BYTE*>(&number), &size) == ERROR_SUCCESS) {
-    value.number = number;
-  }
+  if (query == ERROR_SUCCESS && type == REG_DWORD && size == sizeof number) value.number = number;
   return value;
 }
 
@@ -130,12 +126,12 @@ bool Registry::CreateLogonKey(std::string_view keyPath) {
   }
   const UniqueKey parentOwner(parentKey);
   if (CreateVolatileKey(path)) return true;
-  DeleteTree(path);
+  DeleteTree(HKEY_CURRENT_USER, path.c_str());
   return CreateVolatileKey(path);
 }
 
 bool Registry::DeleteKey(std::string_view keyPath) {
-  const LONG result = DeleteTree(Widen(keyPath));
+  const LONG result = DeleteTree(HKEY_CURRENT_USER, Widen(keyPath).c_str());
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 

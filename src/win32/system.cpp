@@ -127,24 +127,19 @@ std::string LogonOf(HANDLE token) {
 
 }  // namespace
 
-// With UAC one logon has two tokens, the elevated and the filtered, each with
-// its own logon session; each names the other as its linked token (Vista on:
-// XP knows no linked token, and the call fails).
-std::vector<std::string> System::LogonIds() {
+// The linked token comes with Vista: on XP the call fails.
+LogonNames System::Logon() {
   HANDLE opened = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return {};
   const UniqueKernelHandle token(opened);
-  std::vector<std::string> ids;
-  if (std::string own = LogonOf(token.Get()); !own.empty()) ids.push_back(std::move(own));
+  LogonNames names{LogonOf(token.Get()), {}};
   TOKEN_LINKED_TOKEN linked{};
   DWORD size = 0;
-  if (!ids.empty() &&
-      GetTokenInformation(token.Get(), TokenLinkedToken, &linked, sizeof linked, &size)) {
+  if (GetTokenInformation(token.Get(), TokenLinkedToken, &linked, sizeof linked, &size)) {
     const UniqueKernelHandle other(linked.LinkedToken);
-    std::string id = LogonOf(other.Get());
-    if (!id.empty() && id != ids.front()) ids.push_back(std::move(id));
+    names.linked = LogonOf(other.Get());
   }
-  return ids;
+  return names;
 }
 
 }  // namespace bw::win32

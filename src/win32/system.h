@@ -17,7 +17,7 @@ class System final : public SystemPort {
   std::string ExpandVariables(const std::string& text) override;
   std::string ExecutablePath() override;
   std::uint32_t TickCount() override;
-  std::vector<std::string> LogonIds() override;
+  LogonNames Logon() override;
 };
 
 }  // namespace bw::win32

@@ -56,11 +56,7 @@ struct FakeSystem : SystemPort {
   }
   std::string ExecutablePath() override { return "C:\\Program Files\\Blinkward\\Blinkward.exe"; }
   std::uint32_t TickCount() override { return now; }
-  std::vector<std::string> LogonIds() override {
-    if (logon.empty()) return {};
-    if (linkedLogon.empty()) return {logon};
-    return {logon, linkedLogon};
-  }
+  LogonNames Logon() override { return {logon, linkedLogon}; }
   const FakePower& power;
   bool active = true, accepts = true;
   int started = 0;  // screen savers started

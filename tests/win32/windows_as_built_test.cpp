@@ -197,7 +197,9 @@ void ExpectScaledWindows(int dpi) {
           << TextOf(control) << " needs " << need << ", at 96 dpi " << need96;
       // The captions the program added fit here too, in this system's font
       // (Wine's Tahoma is wider than Windows'), with room to spare.
-      if (row.id == kIdKeepDisplayOn) EXPECT_LE(need, 0.9) << TextOf(control);
+      if (row.id == kIdKeepDisplayOn) {
+        EXPECT_LE(need, 0.9) << TextOf(control);
+      }
     }
   }
 }
