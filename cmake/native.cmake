@@ -13,3 +13,16 @@ add_subdirectory(tools)
 # ports cannot leave it behind (scripts/bench runs it).
 add_executable(logic_ticks bench/logic/logic_ticks.cpp)
 target_link_libraries(logic_ticks PRIVATE blinkward_logic)
+
+# The tally that ends scripts/test (scripts/lib/tiers.sh), with real CTest on
+# small test lists of its own.
+add_test(NAME scripts.tiers
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/tiers_test.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(scripts.tiers PROPERTIES FAIL_REGULAR_EXPRESSION "FAIL - " TIMEOUT 60)
+# scripts/run started again and again, and stopped: slow, it starts Wine
+# sessions and needs the Windows builds and the WoW64 root; label "run", which
+# the native test preset leaves out and scripts/test runs last.
+add_test(NAME scripts.run
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/run_test.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(scripts.run PROPERTIES LABELS run SKIP_RETURN_CODE 77
+  FAIL_REGULAR_EXPRESSION "FAIL - " TIMEOUT 900)

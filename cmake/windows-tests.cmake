@@ -11,10 +11,14 @@
 #   tray_probe   tools/tray_probe: reads Wine's notification area for scripts/run;
 #                the end-to-end tests link its reader
 # i686 also has tests/pe, static checks of the exe's headers, imports and
-# resources, in build/win32/pe; the tests run under Wine have the label "wine".
+# resources, in build/win32/pe, and i686_probe, which tells the scripts whether
+# this machine runs 32-bit x86 code at all; the tests run under Wine have the
+# label "wine".
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   add_subdirectory(${CMAKE_SOURCE_DIR}/cmake/pe-checks pe)
+  add_executable(i686_probe ${CMAKE_SOURCE_DIR}/tools/i686_probe/i686_probe.c)
+  target_link_options(i686_probe PRIVATE ${BLINKWARD_STATIC_LINK} -s)
 endif()
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

@@ -186,6 +186,13 @@ wine_session_stop() {
   if [ -n "${BW_XVFB_PID:-}" ]; then
     kill "$BW_XVFB_PID" 2>/dev/null || true
     wait "$BW_XVFB_PID" 2>/dev/null || true
+    # Started by another shell (scripts/run --stop), it is no child to wait
+    # for: the caller must not go on while it still runs (a zombie has ended).
+    local i
+    for i in $(seq 50); do
+      ps -o stat= -p "$BW_XVFB_PID" 2>/dev/null | grep -qv '^Z' || break
+      sleep 0.1
+    done
   fi
   BW_XVFB_PID= BW_KEEPER_PID= BW_KEEPER_FEED_PID= BW_PREFIX_IS_COPY=
   return 0

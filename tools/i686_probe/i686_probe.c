@@ -1,0 +1,5 @@
+/* Runs no code of its own: it only has to start. Where a machine cannot run
+   32-bit x86 code in a 64-bit process, Wine's WoW64 build kills every i686
+   program before its first instruction, and scripts/test and scripts/run
+   learn that from this one (scripts/lib/wow64-root.sh). */
+int main(void) { return 0; }
