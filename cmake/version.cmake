@@ -14,4 +14,6 @@ while(digits LESS 4)
   math(EXPR digits "${digits} + 1")
 endwhile()
 set(BLINKWARD_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor_text}.${revision_text}")
+# As the settings window's title shows it: "1.01".
+set(BLINKWARD_VERSION_SHORT "${PROJECT_VERSION_MAJOR}.${minor_text}")
 configure_file(${CMAKE_SOURCE_DIR}/src/app/version_info.h.in generated/version_info.h @ONLY)

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "canvas.h"
-#include "timed/timed_layout.h"
+#include "timed/timed_disable_dialog.h"
 
 namespace art {
 

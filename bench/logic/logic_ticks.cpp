@@ -29,7 +29,10 @@ struct Counts {
 };
 Counts counts;
 
-class System : public bw::SystemPort {
+class System : public bw::ScreenSaverPort,
+               public bw::ClockPort,
+               public bw::SessionPort,
+               public bw::LauncherPort {
  public:
   bool ScreenSaverActive() override {
     ++counts.queries;
@@ -60,7 +63,9 @@ class Registry : public bw::RegistryPort {
  public:
   // The display is kept on: while the screen saver is off, the request is held.
   bw::StoredString ReadString(std::string_view keyPath, std::string_view) override {
-    if (keyPath == bw::kKeepDisplayOnKeyPath) return {bw::StoredString::State::Present, "1", {}};
+    if (keyPath == bw::kSettingRows[bw::SettingRowOf(bw::kIdKeepDisplayOn)].key) {
+      return {bw::StoredString::State::Present, "1", {}};
+    }
     return {};
   }
   bool WriteString(std::string_view, std::string_view, std::string_view) override { return false; }
@@ -96,6 +101,17 @@ class Ui : public bw::UiPort {
   void UpdateSettings(const bw::SettingsView&) override {}
   void ShowTimedDisableDialog() override {}
   void Quit() override {}
+};
+
+class Dialog : public bw::TimedDialogView {
+ public:
+  void SetFieldText(bw::SpanField, const std::string&) override {}
+  void SelectField(bw::SpanField, int, int) override {}
+  void FocusField(bw::SpanField) override {}
+  void SetUpDownValue(bw::SpanField, int) override {}
+  void ShowClockFrame(int) override {}
+  void SetStartWhenDone(bool) override {}
+  void Close() override {}
 };
 
 void Report(const char* what, long ticks) {
@@ -145,7 +161,8 @@ int main(int argc, char** argv) {
   Shell shell;
   Ui ui;
   Power power;
-  bw::Platform platform{system, registry, shell, ui, power};
+  Dialog dialog;
+  bw::Platform platform{system, system, system, system, registry, shell, power, ui, dialog};
   bw::App app(platform);
 
   // As at start-up: the icon is added and the first tick draws the true state.
@@ -162,7 +179,7 @@ int main(int argc, char** argv) {
   if (mode == "countdown") {
     // A span long enough that no run reaches its end: every tick counts down
     // through "H hours and M minutes" texts, the common case.
-    app.BeginTimedDisable({static_cast<std::int16_t>(ticks / 3600 + 3), 0}, false);
+    app.OnTimedDialogOk(std::to_string(ticks / 3600 + 3), "0", false);
     ResetCounts();
     for (long i = 0; i < ticks; ++i) app.OnTimer(static_cast<int>(bw::TimerId::Countdown));
     Report("countdown", ticks);

@@ -1,7 +1,5 @@
 #include "app/app.h"
 
-#include "app/settings_layout.h"
-#include "app/version.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_message.h"
 
@@ -9,12 +7,13 @@ namespace bw {
 
 App::App(Platform& platform)
     : platform_(platform),
-      screenSaver_(platform.system, platform.registry),
-      trayIcon_(platform.shell, platform.system),
+      screenSaver_(platform.screenSaver, platform.launcher, platform.registry),
+      trayIcon_(platform.shell, platform.clock),
       poller_(screenSaver_, trayIcon_),
-      countdown_(screenSaver_, platform.system),
-      spanNote_(platform.registry, platform.system),
-      settings_(platform.registry, platform.system),
+      countdown_(screenSaver_, platform.clock),
+      timedDialog_(platform.timedDialog, platform.ui, countdown_),
+      spanNote_(platform.registry, platform.session),
+      settings_(platform.registry, platform.session),
       displayKeeper_(platform.power),
       pollTimer_(platform.ui, TimerId::Poll),
       countdownTimer_(platform.ui, TimerId::Countdown) {}
@@ -48,12 +47,7 @@ void App::ResumeNotedSpan() {
   spanNote_.Erase();
 }
 
-SettingsView App::View() const {
-  return {TitleWithVersion(kTitleCaption, kVersionMajor, kVersionMinor),
-          {{kIdStartWithWindows, settings_.startWithWindows()},
-           {kIdMethod, static_cast<int>(settings_.clickMethod())},
-           {kIdKeepDisplayOn, settings_.keepDisplayOn()}}};
-}
+SettingsView App::View() const { return {kTitle, settings_.View()}; }
 
 void App::OnCloseRequest(CloseReason reason) {
   // Closing the settings window only hides it: the program lives in the tray.
@@ -84,6 +78,7 @@ void App::OnTimer(int timerId) {
     FollowDisplay();
   }
   if (timerId == static_cast<int>(TimerId::Countdown)) OnCountdownTick();
+  if (timerId == kStopwatchTimerId) timedDialog_.OnClockTick();
 }
 
 // Kept on while the icon shows the screen saver off and the user asked for it.
@@ -108,22 +103,26 @@ void App::OnPolicyChanged() {
 // Stored at once; the window then shows what was stored, which for a Run key
 // that cannot be written is not what the user clicked.
 void App::OnSettingChanged(int controlId, int value) {
-  switch (controlId) {
-    case kIdStartWithWindows:
-      settings_.SetStartWithWindows(value != 0);
-      break;
-    case kIdMethod:
-      settings_.SetClickMethod(static_cast<ClickMethod>(value));
-      break;
-    case kIdKeepDisplayOn:
-      settings_.SetKeepDisplayOn(value != 0);
-      FollowDisplay();
-      break;
-    default:
-      return;
-  }
+  if (!settings_.Set(controlId, value)) return;
+  FollowDisplay();
   platform_.ui.UpdateSettings(View());
 }
+
+void App::OnTimedDialogShown() { timedDialog_.Load(); }
+
+bool App::OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) {
+  return timedDialog_.OnFieldKeyDown(field, keyCode, upDownValue);
+}
+
+void App::OnSpanUpDown(SpanField field) { timedDialog_.OnUpDownClicked(field); }
+
+void App::OnTimedDialogOk(std::string_view hoursText, std::string_view minutesText,
+                          bool startWhenDone) {
+  const std::optional<SpanRequest> span = timedDialog_.OnOk(hoursText, minutesText, startWhenDone);
+  if (span) BeginTimedDisable(span->span, span->startWhenDone);
+}
+
+void App::OnTimedDialogCancel() { timedDialog_.OnCancel(); }
 
 // While the popup or the dialog is open, a click on the icon only brings the
 // dialog forward: hidden behind other windows, it has no taskbar button.
@@ -186,8 +185,8 @@ void App::Toggle(ClickMethod method) {
 // focus back to the icon before a window the command opens takes it.
 void App::ShowPopupMenu(bool fromKeyboard) {
   const bool spanShown = countdown_.Running();
-  const int command =
-      platform_.ui.TrackPopupMenu(PopupMenuView(spanShown, screenSaver_.Policy().has_value()));
+  const int command = platform_.ui.TrackPopupMenu(
+      PopupMenuView({.spanRunning = spanShown, .byPolicy = screenSaver_.Policy().has_value()}));
   if (fromKeyboard) trayIcon_.Focus();
   if (command != 0) OnMenuCommand(command, spanShown);
 }
@@ -217,6 +216,8 @@ void App::OnMenuCommand(int command, bool spanShown) {
       break;
     case MenuCommand::Exit:
       OnCloseRequest(CloseReason::Exit);
+      break;
+    case MenuCommand::None:
       break;
   }
 }

@@ -1,6 +1,7 @@
 // The program: it owns the parts that run in the background (the tray icon,
-// the status poller, the countdown, the settings), answers the events of its
-// windows, and keeps the icon and the timers in step with the countdown.
+// the status poller, the countdown, the settings) and the logic of its
+// windows, answers their events, and keeps the icon and the timers in step
+// with the countdown.
 #pragma once
 
 #include "app/display_keeper.h"
@@ -16,7 +17,7 @@
 
 namespace bw {
 
-class App final : public AppEvents, public TimedDisableStarter {
+class App final : public AppEvents {
  public:
   explicit App(Platform& platform);
 
@@ -30,14 +31,16 @@ class App final : public AppEvents, public TimedDisableStarter {
   void OnTaskbarCreated() override;
   void OnPolicyChanged() override;
   void OnSettingChanged(int controlId, int value) override;
-  void BeginTimedDisable(Span span, bool startWhenDone) override;
-
-  // A command of the popup menu, which showed whether a span ran.
-  void OnMenuCommand(int command, bool spanShown);
-
-  const Countdown& countdown() const { return countdown_; }
+  void OnTimedDialogShown() override;
+  bool OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) override;
+  void OnSpanUpDown(SpanField field) override;
+  void OnTimedDialogOk(std::string_view hoursText, std::string_view minutesText,
+                       bool startWhenDone) override;
+  void OnTimedDialogCancel() override;
 
  private:
+  void OnMenuCommand(int command, bool spanShown);
+  void BeginTimedDisable(Span span, bool startWhenDone);
   SettingsView View() const;
   void Toggle(ClickMethod method);
   void OnKeySelect(std::uint32_t sentAt);
@@ -54,6 +57,7 @@ class App final : public AppEvents, public TimedDisableStarter {
   TrayIcon trayIcon_;
   StatusPoller poller_;
   Countdown countdown_;
+  TimedDisableDialog timedDialog_;
   SpanNote spanNote_;
   Settings settings_;
   DisplayKeeper displayKeeper_;

@@ -3,6 +3,17 @@
 #include <charconv>
 
 namespace bw {
+namespace {
+
+// The items of a list control, one a line.
+int ItemCount(int control) {
+  const ControlLayout* layout = FindControl(kSettingsLayout, control);
+  int items = 1;
+  for (const char* c = layout->text; *c; ++c) items += *c == '\n';
+  return items;
+}
+
+}  // namespace
 
 std::string RunEntryData(std::string_view executablePath) {
   std::string data = "\"";
@@ -11,46 +22,57 @@ std::string RunEntryData(std::string_view executablePath) {
   return data;
 }
 
-ClickMethod ParseClickMethod(std::string_view text) {
+int ParseChoice(std::string_view text, int items) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   const bool whole = error == std::errc() && end == text.data() + text.size();
-  if (!whole || value < -1 || value > 1) return ClickMethod::SingleClick;
-  return static_cast<ClickMethod>(value);
+  return whole && value >= -1 && value < items ? value : 0;
 }
 
 void Settings::Load() {
-  // An entry of any type or length counts; one that cannot be read is left alone.
-  if (RunEntryExists()) SetStartWithWindows(true);
-  clickMethod_ = ParseClickMethod(registry_.ReadString(kMethodKeyPath, "").text);
-  keepDisplayOn_ = registry_.ReadString(kKeepDisplayOnKeyPath, "").text == "1";
-}
-
-bool Settings::RunEntryExists() {
-  return registry_.ReadString(kRunKeyPath, kRunValueName).state == StoredString::State::Present;
-}
-
-void Settings::SetStartWithWindows(bool start) {
-  if (start) {
-    registry_.WriteString(kRunKeyPath, kRunValueName, RunEntryData(system_.ExecutablePath()));
-  } else {
-    registry_.DeleteValue(kRunKeyPath, kRunValueName);
+  for (std::size_t i = 0; i < std::size(kSettingRows); ++i) {
+    values_[i] = Read(kSettingRows[i]);
+    // An entry of any type or length counts; one that cannot be read is left alone.
+    if (kSettingRows[i].kind == SettingKind::RunEntry && values_[i])
+      Set(kSettingRows[i].control, 1);
   }
-  startWithWindows_ = RunEntryExists();
 }
 
-void Settings::SetClickMethod(ClickMethod method) {
-  clickMethod_ = method;
-  SaveClickMethod();
+// A flag is on for "1" alone.
+int Settings::Read(const SettingRow& row) {
+  if (row.kind == SettingKind::RunEntry) {
+    return registry_.ReadString(kRunKeyPath, kProgramName).state == StoredString::State::Present;
+  }
+  const StoredString stored = registry_.ReadString(row.key, "");
+  if (stored.state == StoredString::State::Missing) return row.byDefault;
+  if (row.kind == SettingKind::Flag) return stored.text == "1";
+  return ParseChoice(stored.text, ItemCount(row.control));
 }
 
-void Settings::SetKeepDisplayOn(bool keep) {
-  keepDisplayOn_ = keep;
-  registry_.WriteString(kKeepDisplayOnKeyPath, "", keep ? "1" : "0");
+bool Settings::Set(int control, int value) {
+  const std::size_t i = SettingRowOf(control);
+  if (i == std::size(kSettingRows)) return false;
+  Store(kSettingRows[i], value);
+  values_[i] = kSettingRows[i].kind == SettingKind::RunEntry ? Read(kSettingRows[i]) : value;
+  return true;
 }
 
-void Settings::SaveClickMethod() {
-  registry_.WriteString(kMethodKeyPath, "", std::to_string(static_cast<int>(clickMethod_)));
+// A flag as "1" or "0", a choice as its index.
+void Settings::Store(const SettingRow& row, int value) {
+  if (row.kind != SettingKind::RunEntry) {
+    registry_.WriteString(row.key, "",
+                          std::to_string(row.kind == SettingKind::Flag ? value != 0 : value));
+  } else if (value) {
+    registry_.WriteString(kRunKeyPath, kProgramName, RunEntryData(session_.ExecutablePath()));
+  } else {
+    registry_.DeleteValue(kRunKeyPath, kProgramName);
+  }
+}
+
+std::vector<ControlValue> Settings::View() const {
+  std::vector<ControlValue> view(std::size(kSettingRows));
+  for (std::size_t i = 0; i < view.size(); ++i) view[i] = {kSettingRows[i].control, values_[i]};
+  return view;
 }
 
 }  // namespace bw

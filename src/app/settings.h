@@ -1,65 +1,71 @@
-// The choices that outlive a run, held here while the program runs: start
-// with Windows (the per-user Run entry), the click method and whether to keep
-// the display on. Each is stored the moment the user changes it.
+// The choices that outlive a run, as the settings window's rows list them,
+// held here while the program runs. Each is stored the moment the user
+// changes it.
 #pragma once
 
+#include <array>
+#include <iterator>
 #include <string>
 #include <string_view>
 
+#include "app/settings_window.h"
 #include "ports/registry.h"
-#include "ports/system.h"
+#include "ports/session.h"
+#include "ports/ui.h"
 
 namespace bw {
 
 inline constexpr std::string_view kRunKeyPath =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
-inline constexpr std::string_view kRunValueName = "Blinkward";
-// The click method and the display choice live in these keys' default
-// values, as text.
-inline constexpr std::string_view kMethodKeyPath = "Software\\Blinkward\\Method";
-inline constexpr std::string_view kKeepDisplayOnKeyPath = "Software\\Blinkward\\KeepDisplayOn";
 
-// How a click on the icon switches the screen saver. The value is the item's
-// index in the settings window's list and the stored text; -1 is an older
-// copy's "neither", which selects no item and switches on no click.
+// How a click on the icon switches the screen saver: the index of the
+// method's item in its list; -1 is an older copy's "neither", which selects
+// no item and switches on no click.
 enum class ClickMethod : int { None = -1, SingleClick = 0, DoubleClick = 1 };
 
 // The Run entry's data: the running executable's full path, quoted so a path
 // with spaces cannot start another program at logon.
 std::string RunEntryData(std::string_view executablePath);
 
-// The stored click method: "-1", "0" or "1"; anything else is the first
-// item, "Single click", rather than the end of the program.
-ClickMethod ParseClickMethod(std::string_view text);
+// A stored list choice: a whole number from -1 to the last item; anything
+// else is the first item rather than the end of the program.
+int ParseChoice(std::string_view text, int items);
+
+// The row of a control's setting; past the last row for a control without one.
+constexpr std::size_t SettingRowOf(int control) {
+  std::size_t row = 0;
+  while (row < std::size(kSettingRows) && kSettingRows[row].control != control) ++row;
+  return row;
+}
 
 class Settings {
  public:
-  Settings(RegistryPort& registry, SystemPort& system) : registry_(registry), system_(system) {}
+  Settings(RegistryPort& registry, SessionPort& session) : registry_(registry), session_(session) {}
 
-  // At start-up: an existing Run entry is rewritten with the current path; the
-  // click method is read.
+  // At start-up: every setting is read, and an existing Run entry is
+  // rewritten with the current path.
   void Load();
-  // Writes or deletes the Run entry; afterwards the choice is what the
-  // registry holds, so a locked Run key shows as what it is.
-  void SetStartWithWindows(bool start);
-  void SetClickMethod(ClickMethod method);
+  // Stores a control's new value; afterwards the value is what the registry
+  // holds, so a locked Run key shows as what it is. False for a control that
+  // shows no setting.
+  bool Set(int control, int value);
   // Stores the click method again (at Exit and at the end of the logon).
-  void SaveClickMethod();
-  // "1" while the display is kept on; anything else, or nothing, reads as off.
-  void SetKeepDisplayOn(bool keep);
+  void SaveClickMethod() { Store(kSettingRows[kMethodRow], values_[kMethodRow]); }
 
-  bool startWithWindows() const { return startWithWindows_; }
-  ClickMethod clickMethod() const { return clickMethod_; }
-  bool keepDisplayOn() const { return keepDisplayOn_; }
+  ClickMethod clickMethod() const { return static_cast<ClickMethod>(values_[kMethodRow]); }
+  bool keepDisplayOn() const { return values_[kKeepDisplayOnRow] != 0; }
+  // Every setting as its control shows it.
+  std::vector<ControlValue> View() const;
 
  private:
-  bool RunEntryExists();
+  static constexpr std::size_t kMethodRow = SettingRowOf(kIdMethod);
+  static constexpr std::size_t kKeepDisplayOnRow = SettingRowOf(kIdKeepDisplayOn);
+  int Read(const SettingRow& row);
+  void Store(const SettingRow& row, int value);
 
   RegistryPort& registry_;
-  SystemPort& system_;
-  bool startWithWindows_ = false;
-  ClickMethod clickMethod_ = ClickMethod::SingleClick;
-  bool keepDisplayOn_ = false;
+  SessionPort& session_;
+  std::array<int, std::size(kSettingRows)> values_{};
 };
 
 }  // namespace bw

@@ -1,20 +1,20 @@
-// The program's timers and how often each fires.
+// The program's own timers and how often each fires; the stopwatch's is the
+// timed-disable dialog's.
 #pragma once
 
 #include "ports/ui.h"
+#include "timed/timed_disable_dialog.h"
 
 namespace bw {
 
 enum class TimerId : int {
   Poll = 1,       // keeps the icon in step with the system
   Countdown = 2,  // a timed disable counts down
-  Stopwatch = 3,  // the timed-disable dialog's clock turns
 };
+static_assert(kStopwatchTimerId != static_cast<int>(TimerId::Poll) &&
+              kStopwatchTimerId != static_cast<int>(TimerId::Countdown));
 
-constexpr int IntervalMs(TimerId timer) {
-  // The stopwatch's 24 frames take 2.88 s for a full turn.
-  return timer == TimerId::Poll ? 250 : timer == TimerId::Countdown ? 1000 : 120;
-}
+constexpr int IntervalMs(TimerId timer) { return timer == TimerId::Poll ? 250 : 1000; }
 
 // A timer the logic switches; it remembers whether it runs, so that a switch
 // to the state it is in costs nothing.

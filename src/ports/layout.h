@@ -37,23 +37,26 @@ struct FontSpec {
   int charset;
 };
 
+// The one font of the program's windows: Tahoma 8.25 pt with the Greek
+// character set; a control may ask for its bold weight instead.
+constexpr FontSpec kWindowFont{"Tahoma", 825, kFontWeightNormal, kGreekCharset};
+
 struct ControlLayout {
   ControlKind kind;
   int id;            // control id (WM_COMMAND, GetDlgItem)
   const char* text;  // caption or text; list items separated by '\n'
   Rect twips;
-  int tabIndex;                    // -1: never takes the focus
-  const FontSpec* font = nullptr;  // null: the window's font
-  int maxLength = 0;               // text boxes: characters that can be typed; 0: no limit
-  bool alignRight = false;         // text boxes
-  int lower = 0, upper = 0;        // up-downs: range
-  bool wrap = false;               // up-downs: wrap at the ends
+  int tabIndex;              // -1: never takes the focus
+  bool bold = false;         // the window's font at bold weight
+  int maxLength = 0;         // text boxes: characters that can be typed; 0: no limit
+  bool alignRight = false;   // text boxes
+  int lower = 0, upper = 0;  // up-downs: range
+  bool wrap = false;         // up-downs: wrap at the ends
 };
 
 struct WindowLayout {
   const char* caption;
   int clientWidth, clientHeight;  // twips
-  const FontSpec* font;
   std::span<const ControlLayout> controls;
 };
 

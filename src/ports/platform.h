@@ -1,20 +1,27 @@
 // Everything of the system the program uses, handed to it at start-up.
 #pragma once
 
+#include "ports/clock.h"
+#include "ports/launcher.h"
 #include "ports/power.h"
 #include "ports/registry.h"
+#include "ports/screen_saver.h"
+#include "ports/session.h"
 #include "ports/shell.h"
-#include "ports/system.h"
 #include "ports/ui.h"
 
 namespace bw {
 
 struct Platform {
-  SystemPort& system;
+  ScreenSaverPort& screenSaver;
+  ClockPort& clock;
+  SessionPort& session;
+  LauncherPort& launcher;
   RegistryPort& registry;
   ShellPort& shell;
-  UiPort& ui;
   PowerPort& power;
+  UiPort& ui;
+  TimedDialogView& timedDialog;
 };
 
 }  // namespace bw

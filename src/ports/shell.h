@@ -13,6 +13,7 @@ enum class TrayPicture {
   Disabled,      // the screen saver is off
   TimedDisable,  // the screen saver is held off for a while
 };
+inline constexpr int kTrayPictureCount = 4;
 
 // The tip field of the shell's first-version record: 63 characters and a NUL.
 inline constexpr std::size_t kTipFieldSize = 64;

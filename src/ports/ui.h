@@ -1,11 +1,13 @@
-// The program's windows as the logic sees them: what it asks of them (UiPort)
-// and what they report (AppEvents). The windows hold no state of the program:
-// they show what they are given and report each event with its values.
+// The program's windows as the logic sees them: what it asks of them (UiPort,
+// TimedDialogView) and what they report (AppEvents). The windows hold no
+// state of the program: they show what they are given and report each event
+// with its values.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bw {
@@ -37,6 +39,24 @@ enum class CloseReason {
   EndSession,  // Windows is ending the logon
 };
 
+// The timed-disable dialog's two number fields, each with its up-down.
+enum class SpanField { Hours, Minutes };
+
+// The timed-disable dialog's window, while it is open.
+class TimedDialogView {
+ public:
+  virtual ~TimedDialogView() = default;
+  virtual void SetFieldText(SpanField field, const std::string& text) = 0;
+  virtual void SelectField(SpanField field, int start, int length) = 0;
+  virtual void FocusField(SpanField field) = 0;
+  // The up-down shows the value in its field.
+  virtual void SetUpDownValue(SpanField field, int value) = 0;
+  virtual void ShowClockFrame(int frame) = 0;
+  virtual void SetStartWhenDone(bool start) = 0;
+  // Ends the modal display and destroys the window.
+  virtual void Close() = 0;
+};
+
 class UiPort {
  public:
   virtual ~UiPort() = default;
@@ -51,8 +71,8 @@ class UiPort {
   virtual void HideSettings() = 0;
   // Brings the settings window's controls up to date, if it was ever built.
   virtual void UpdateSettings(const SettingsView& view) = 0;
-  // Shows the timed-disable dialog modally; returns when it has closed. While
-  // it is open, a call brings it forward and returns at once.
+  // Builds the timed-disable dialog, reports it shown, and returns when it
+  // has closed. While it is open, a call brings it forward and returns at once.
   virtual void ShowTimedDisableDialog() = 0;
   // Closes every window of the program; the message loop then ends.
   virtual void Quit() = 0;
@@ -74,6 +94,19 @@ class AppEvents {
   virtual void OnPolicyChanged() = 0;
   // The user changed a control of the settings window; value as ControlValue's.
   virtual void OnSettingChanged(int controlId, int value) = 0;
+
+  // The timed-disable dialog's window was built, before it shows.
+  virtual void OnTimedDialogShown() = 0;
+  // A key pressed in a number field, before the field acts on it, with the
+  // field's up-down value at that moment; false discards the key.
+  virtual bool OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) = 0;
+  // An up-down's arrow was clicked.
+  virtual void OnSpanUpDown(SpanField field) = 0;
+  // OK or Enter, with what the window holds.
+  virtual void OnTimedDialogOk(std::string_view hoursText, std::string_view minutesText,
+                               bool startWhenDone) = 0;
+  // Cancel, Esc, the close box, or the program ending underneath.
+  virtual void OnTimedDialogCancel() = 0;
 };
 
 }  // namespace bw

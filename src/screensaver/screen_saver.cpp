@@ -61,8 +61,8 @@ std::string ConfigurationCommandLine(std::string_view path) {
 }
 
 void ScreenSaver::OpenScreenSaverSelection() {
-  const std::string systemDirectory = system_.SystemDirectory();
-  system_.Launch(SelectionCommandLine(systemDirectory), systemDirectory);
+  const std::string systemDirectory = launcher_.SystemDirectory();
+  launcher_.Launch(SelectionCommandLine(systemDirectory), systemDirectory);
 }
 
 // "0" or "1" as text, or 0 or 1 as a number: anything else sets nothing.
@@ -77,13 +77,13 @@ void ScreenSaver::ReadPolicy() {
 // The policy's screen saver where it names one, else the user's, with its
 // variables (%SystemRoot%) expanded whether or not it was stored as such.
 void ScreenSaver::OpenScreenSaverConfiguration() {
-  const std::string systemDirectory = system_.SystemDirectory();
+  const std::string systemDirectory = launcher_.SystemDirectory();
   std::string stored = registry_.ReadString(kPolicyKey, kScreenSaverValue).text;
   if (stored.empty()) stored = registry_.ReadString(kDesktopKey, kScreenSaverValue).text;
-  stored = system_.ExpandVariables(std::string(Unquoted(stored)));
+  stored = launcher_.ExpandVariables(std::string(Unquoted(stored)));
   const std::string command = ConfigurationCommandLine(LocateScreenSaver(stored, systemDirectory));
   // No screen saver chosen: there is nothing to configure.
-  if (!command.empty()) system_.Launch(command, systemDirectory);
+  if (!command.empty()) launcher_.Launch(command, systemDirectory);
 }
 
 // A 32-bit program on 64-bit Windows sees a redirected system folder, where a
@@ -92,8 +92,8 @@ void ScreenSaver::OpenScreenSaverConfiguration() {
 std::string ScreenSaver::LocateScreenSaver(std::string_view stored,
                                            const std::string& systemDirectory) {
   std::string path = ScreenSaverFile(stored, systemDirectory);
-  if (path.empty() || system_.FileExists(path)) return path;
-  const std::string native = system_.NativeSystemDirectory();
+  if (path.empty() || launcher_.FileExists(path)) return path;
+  const std::string native = launcher_.NativeSystemDirectory();
   if (native.empty() || !IsInFolder(path, systemDirectory)) return path;
   return native + path.substr(systemDirectory.size());
 }

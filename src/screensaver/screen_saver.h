@@ -7,8 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "ports/launcher.h"
 #include "ports/registry.h"
-#include "ports/system.h"
+#include "ports/screen_saver.h"
 
 namespace bw {
 
@@ -25,7 +26,8 @@ std::string ConfigurationCommandLine(std::string_view path);
 
 class ScreenSaver {
  public:
-  ScreenSaver(SystemPort& system, RegistryPort& registry) : system_(system), registry_(registry) {}
+  ScreenSaver(ScreenSaverPort& system, LauncherPort& launcher, RegistryPort& registry)
+      : system_(system), launcher_(launcher), registry_(registry) {}
 
   bool GetScreenSaverState() { return system_.ScreenSaverActive(); }
   // Reads the policy again: at start and when Windows announces a change.
@@ -42,7 +44,8 @@ class ScreenSaver {
  private:
   std::string LocateScreenSaver(std::string_view stored, const std::string& systemDirectory);
 
-  SystemPort& system_;
+  ScreenSaverPort& system_;
+  LauncherPort& launcher_;
   RegistryPort& registry_;
   std::optional<bool> policy_;
 };

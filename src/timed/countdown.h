@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "ports/system.h"
+#include "ports/clock.h"
 #include "screensaver/screen_saver.h"
 #include "timed/countdown_text.h"
 
@@ -41,7 +41,7 @@ struct CountdownTick {
 
 class Countdown {
  public:
-  Countdown(ScreenSaver& screenSaver, SystemPort& clock)
+  Countdown(ScreenSaver& screenSaver, ClockPort& clock)
       : screenSaver_(screenSaver), clock_(clock) {}
 
   bool Running() const { return running_; }
@@ -71,7 +71,7 @@ class Countdown {
   std::int32_t CounterNow();
 
   ScreenSaver& screenSaver_;
-  SystemPort& clock_;
+  ClockPort& clock_;
   bool running_ = false;
   Span span_;
   bool startWhenDone_ = false;

@@ -4,10 +4,12 @@
 #include <charconv>
 #include <cmath>
 
+#include "words/words.h"
+
 namespace bw {
 namespace {
 
-constexpr std::string_view kLead = "Screen Saver will be DISABLED\nfor the next ";
+constexpr std::string_view kLead = kCountdownTipLead;
 // At and below this counter value the tip no longer names minutes.
 constexpr std::int32_t kFewSecondsFrom = 30;
 

@@ -7,12 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "ports/ui.h"
 #include "timed/countdown.h"
 
 namespace bw {
-
-// The two number fields of the dialog, each with its up-down.
-enum class SpanField { Hours, Minutes };
 
 // Key codes the number fields act on, as Windows numbers them.
 inline constexpr int kKeyBackspace = 8;

@@ -24,14 +24,14 @@ std::optional<Number> ParseNumber(const StoredString& stored) {
 }  // namespace
 
 std::string SpanNote::KeyOf(std::string_view logon) {
-  std::string key(kSpanNoteKeyPath);
+  std::string key = kSpanNotesKey;
   key += '\\';
   key += logon;
   return key;
 }
 
 void SpanNote::Write(const SpanProgress& progress) {
-  const std::string logon = system_.Logon().own;
+  const std::string logon = session_.Logon().own;
   if (logon.empty()) return;
   const std::string key = KeyOf(logon);
   if (!registry_.CreateLogonKey(key)) return;
@@ -43,14 +43,14 @@ void SpanNote::Write(const SpanProgress& progress) {
 // Either name of the logon: an elevated copy's note ends with the span that a
 // normal copy went on with.
 void SpanNote::Erase() {
-  const LogonNames names = system_.Logon();
+  const LogonNames names = session_.Logon();
   for (const std::string* logon : {&names.own, &names.linked}) {
     if (!logon->empty()) registry_.DeleteKey(KeyOf(*logon));
   }
 }
 
 NotedSpan SpanNote::Read() {
-  const LogonNames names = system_.Logon();
+  const LogonNames names = session_.Logon();
   for (const std::string* logon : {&names.own, &names.linked}) {
     if (logon->empty()) continue;
     const std::string key = KeyOf(*logon);

@@ -10,13 +10,14 @@
 #include <string_view>
 
 #include "ports/registry.h"
-#include "ports/system.h"
+#include "ports/session.h"
 #include "timed/countdown.h"
+#include "words/words.h"
 
 namespace bw {
 
-// The notes' key; each logon's is a subkey named by the logon.
-inline constexpr std::string_view kSpanNoteKeyPath = "Software\\Blinkward\\TimedDisable";
+// The notes' key; each logon's note is a subkey named by the logon.
+inline constexpr const char* kSpanNotesKey = BLINKWARD_REGISTRY_ROOT "\\TimedDisable";
 
 // What a later copy finds of this logon's span.
 struct NotedSpan {
@@ -31,7 +32,7 @@ struct NotedSpan {
 
 class SpanNote {
  public:
-  SpanNote(RegistryPort& registry, SystemPort& system) : registry_(registry), system_(system) {}
+  SpanNote(RegistryPort& registry, SessionPort& session) : registry_(registry), session_(session) {}
 
   // Nothing is written where the logon cannot be named, or the key cannot be
   // made to end with it.
@@ -39,12 +40,12 @@ class SpanNote {
   // This logon's note, under whichever of its names it was written.
   void Erase();
   NotedSpan Read();
-
- private:
+  // The key of a logon's note.
   static std::string KeyOf(std::string_view logon);
 
+ private:
   RegistryPort& registry_;
-  SystemPort& system_;
+  SessionPort& session_;
 };
 
 }  // namespace bw

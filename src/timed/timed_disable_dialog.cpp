@@ -1,7 +1,5 @@
 #include "timed/timed_disable_dialog.h"
 
-#include "timed/timed_layout.h"
-
 namespace bw {
 namespace {
 
@@ -18,6 +16,12 @@ void TimedDisableDialog::Load() {
   view_.SetFieldText(SpanField::Minutes, FieldText(last.minutes));
   view_.ShowClockFrame(0);
   if (countdown_.StartWhenDone()) view_.SetStartWhenDone(true);
+  ui_.StartTimer(kStopwatchTimerId, kStopwatchIntervalMs);
+}
+
+void TimedDisableDialog::Close() {
+  ui_.StopTimer(kStopwatchTimerId);
+  view_.Close();
 }
 
 void TimedDisableDialog::OnClockTick() {
@@ -42,8 +46,9 @@ void TimedDisableDialog::OnUpDownClicked(SpanField field) {
   view_.FocusField(field);
 }
 
-void TimedDisableDialog::OnOk(std::string_view hoursText, std::string_view minutesText,
-                              bool startWhenDone) {
+std::optional<SpanRequest> TimedDisableDialog::OnOk(std::string_view hoursText,
+                                                    std::string_view minutesText,
+                                                    bool startWhenDone) {
   const SpanReading span = ReadSpan(hoursText, minutesText);
   if (span.badField) {
     // Point at what keeps the span from being read: the whole text, which a
@@ -51,12 +56,12 @@ void TimedDisableDialog::OnOk(std::string_view hoursText, std::string_view minut
     const std::string_view bad = *span.badField == SpanField::Hours ? hoursText : minutesText;
     view_.SelectField(*span.badField, 0, static_cast<int>(bad.size()));
     view_.FocusField(*span.badField);
-    return;
+    return std::nullopt;
   }
   // A zero span is refused silently: the dialog stays open.
-  if (SpanCounter(span.span) <= 0) return;
-  starter_.BeginTimedDisable(span.span, startWhenDone);
-  view_.Close();
+  if (SpanCounter(span.span) <= 0) return std::nullopt;
+  Close();
+  return SpanRequest{span.span, startWhenDone};
 }
 
 void TimedDisableDialog::SelectAll(SpanField field) { view_.SelectField(field, 0, kFieldDigits); }

@@ -1,47 +1,38 @@
 // The dialog that asks for the span of a timed disable in hours and minutes,
-// animates a stopwatch while it is open, and on OK has the program start the
-// countdown. Its window implements TimedDialogView; one dialog object serves
-// every opening, while the window is built anew each time.
+// animates a stopwatch while it is open, and on OK hands the span to the
+// program. One dialog object serves every opening; its window (a
+// TimedDialogView) is built anew each time.
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <string_view>
 
+#include "ports/ui.h"
 #include "timed/countdown.h"
 #include "timed/span_entry.h"
 
 namespace bw {
 
-// What the dialog's logic asks of its window.
-class TimedDialogView {
- public:
-  virtual ~TimedDialogView() = default;
-  virtual void SetFieldText(SpanField field, const std::string& text) = 0;
-  virtual void SelectField(SpanField field, int start, int length) = 0;
-  virtual void FocusField(SpanField field) = 0;
-  // The up-down shows the value in its field.
-  virtual void SetUpDownValue(SpanField field, int value) = 0;
-  virtual void ShowClockFrame(int frame) = 0;
-  virtual void SetStartWhenDone(bool start) = 0;
-  // Ends the modal display and destroys the window.
-  virtual void Close() = 0;
-};
+// The stopwatch: its frames, drawn by the art generator and shown in turn,
+// and the timer that turns them, a full turn in 2.88 s.
+inline constexpr int kClockFrameCount = 24;
+inline constexpr int kStopwatchTimerId = 3;
+inline constexpr int kStopwatchIntervalMs = 120;
 
-// The program, which starts a timed disable when the dialog confirms one.
-class TimedDisableStarter {
- public:
-  virtual ~TimedDisableStarter() = default;
-  virtual void BeginTimedDisable(Span span, bool startWhenDone) = 0;
+// A span the user confirmed.
+struct SpanRequest {
+  Span span;
+  bool startWhenDone;
 };
 
 class TimedDisableDialog {
  public:
-  TimedDisableDialog(TimedDialogView& view, const Countdown& countdown,
-                     TimedDisableStarter& starter)
-      : view_(view), countdown_(countdown), starter_(starter) {}
+  TimedDisableDialog(TimedDialogView& view, UiPort& ui, const Countdown& countdown)
+      : view_(view), ui_(ui), countdown_(countdown) {}
 
-  // Each opening, once the window exists: the fields show the last span.
+  // Each opening, once the window exists: the fields show the last span and
+  // the stopwatch turns.
   void Load();
   // At each tick of the stopwatch's timer: the next frame.
   void OnClockTick();
@@ -50,17 +41,20 @@ class TimedDisableDialog {
   bool OnFieldKeyDown(SpanField field, int keyCode, int upDownValue);
   // An up-down's arrow was clicked.
   void OnUpDownClicked(SpanField field);
-  // OK or Enter, with what the window holds.
-  void OnOk(std::string_view hoursText, std::string_view minutesText, bool startWhenDone);
+  // OK or Enter, with what the window holds: the span to begin, and the
+  // dialog closed; nothing while the span cannot be read or is zero.
+  std::optional<SpanRequest> OnOk(std::string_view hoursText, std::string_view minutesText,
+                                  bool startWhenDone);
   // Cancel, Esc, the close box, or the program ending underneath.
-  void OnCancel() { view_.Close(); }
+  void OnCancel() { Close(); }
 
  private:
   void SelectAll(SpanField field);
+  void Close();
 
   TimedDialogView& view_;
+  UiPort& ui_;
   const Countdown& countdown_;
-  TimedDisableStarter& starter_;
   // The frame last shown. It belongs to the object, not to the window, so a
   // reopened dialog's clock continues where the last one stopped.
   std::int16_t clockFrame_ = 0;

@@ -1,6 +1,6 @@
 #include "timed/timed_layout.h"
 
-#include "app/window_fonts.h"
+#include "words/words.h"
 
 namespace bw {
 namespace {
@@ -76,10 +76,9 @@ constexpr ControlLayout kControls[] = {
      .tabIndex = 9},
 };
 
-constexpr WindowLayout kLayout{.caption = "Timed",
+constexpr WindowLayout kLayout{.caption = kTimedDialogCaption,
                                .clientWidth = 3135,
                                .clientHeight = 1950,
-                               .font = &kWindowFont,
                                .controls = kControls};
 
 // The up-downs' ranges are read from the table: both rows are there.

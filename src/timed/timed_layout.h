@@ -20,9 +20,6 @@ enum TimedControlId : int {
   kIdStartWhenDone = 208,
 };
 
-// Frames of the stopwatch, drawn by the art generator and shown in turn.
-inline constexpr int kClockFrameCount = 24;
-
 const WindowLayout& TimedDialogLayout();
 
 }  // namespace bw

@@ -1,16 +1,18 @@
-// The popup menu that opens at the tray icon, as the program shows it at the
-// moment it opens.
+// The popup menu that opens at the tray icon: its items as a table, and the
+// menu as the program shows it at the moment it opens.
 #pragma once
 
 #include <array>
+#include <iterator>
 
 #include "ports/ui.h"
 
 namespace bw {
 
-// The items' commands. Each is the item's position counted from 1, so the two
-// separator lines leave the gaps at 4 and 6.
+// The items' commands, as the menu reports them. Fixed numbers, not
+// positions: an item can move without renumbering the others.
 enum class MenuCommand : int {
+  None = 0,  // a separator line
   StartScreenSaver = 1,
   ConfigureScreenSaver = 2,
   SelectScreenSaver = 3,
@@ -19,11 +21,37 @@ enum class MenuCommand : int {
   Exit = 8,
 };
 
-inline constexpr int kPopupMenuSize = 8;
+// What the items depend on when the menu opens.
+struct MenuState {
+  bool spanRunning;  // a timed disable runs
+  bool byPolicy;     // a policy sets the screen saver
+};
 
-// The items, top to bottom. While a timed disable runs, the screen saver
-// cannot be started and the timed-disable item ends it instead; while a
-// policy sets the screen saver, no timed disable can begin.
-std::array<MenuItem, kPopupMenuSize> PopupMenuView(bool timedDisableRunning, bool byPolicy);
+// An item: its command, its caption, the caption it shows while a span runs
+// (null: the same), and when it can be chosen (null: always).
+struct MenuRow {
+  MenuCommand command;
+  const char* caption;
+  const char* captionDuringSpan;
+  bool (*enabled)(MenuState);
+};
+
+// Top to bottom. While a timed disable runs, the screen saver cannot be
+// started and the timed-disable item ends it instead; while a policy sets
+// the screen saver, no timed disable can begin.
+constexpr MenuRow kPopupMenu[] = {
+    {MenuCommand::StartScreenSaver, "Start Screen Saver", nullptr,
+     [](MenuState state) { return !state.spanRunning; }},
+    {MenuCommand::ConfigureScreenSaver, "Configure Screen Saver", nullptr, nullptr},
+    {MenuCommand::SelectScreenSaver, "Select Screen Saver", nullptr, nullptr},
+    {MenuCommand::None, nullptr, nullptr, nullptr},
+    {MenuCommand::TimedDisable, "Temporarily disable Screen Saver", "Enable Screen Saver",
+     [](MenuState state) { return state.spanRunning || !state.byPolicy; }},
+    {MenuCommand::None, nullptr, nullptr, nullptr},
+    {MenuCommand::Settings, "Configure program", nullptr, nullptr},
+    {MenuCommand::Exit, "Exit", nullptr, nullptr},
+};
+
+std::array<MenuItem, std::size(kPopupMenu)> PopupMenuView(MenuState state);
 
 }  // namespace bw

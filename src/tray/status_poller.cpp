@@ -1,5 +1,7 @@
 #include "tray/status_poller.h"
 
+#include "words/words.h"
+
 namespace bw {
 
 void StatusPoller::Show(bool enabled) {

@@ -7,11 +7,6 @@
 
 namespace bw {
 
-inline constexpr const char* kEnabledTip = "Screen Saver is ENABLED";
-inline constexpr const char* kDisabledTip = "Screen Saver is DISABLED";
-inline constexpr const char* kEnabledByPolicyTip = "Screen Saver is ENABLED by policy";
-inline constexpr const char* kDisabledByPolicyTip = "Screen Saver is DISABLED by policy";
-
 class StatusPoller {
  public:
   StatusPoller(ScreenSaver& screenSaver, TrayIcon& trayIcon)

@@ -1,11 +1,10 @@
 #include "tray/tray_icon.h"
 
 #include "tray/tip_field.h"
+#include "words/words.h"
 
 namespace bw {
 namespace {
-
-constexpr std::string_view kStartupTip = "Blinkward";  // the tip until the first poll
 
 // Each refused call can hold the program's thread while a busy shell makes up
 // its mind. After a refusal, whatever asks (the poll, the countdown's tick, a

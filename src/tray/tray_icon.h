@@ -5,16 +5,17 @@
 #include <cstdint>
 #include <string_view>
 
+#include "ports/clock.h"
 #include "ports/shell.h"
-#include "ports/system.h"
 
 namespace bw {
 
 class TrayIcon {
  public:
-  TrayIcon(ShellPort& shell, SystemPort& clock) : shell_(shell), clock_(clock) {}
+  TrayIcon(ShellPort& shell, ClockPort& clock) : shell_(shell), clock_(clock) {}
 
-  // Shows the icon with the application's picture and the tip "Blinkward".
+  // Shows the icon with the application's picture, and the program's name
+  // for its tip.
   void Add();
   // Picture and tip take effect with the next Update; nothing is sent.
   void SetPicture(TrayPicture picture) { icon_.picture = picture; }
@@ -41,7 +42,7 @@ class TrayIcon {
   void AddNow();
 
   ShellPort& shell_;
-  SystemPort& clock_;
+  ClockPort& clock_;
   TrayIconData icon_;
   bool wanted_ = false;                               // between Add and Remove
   bool shown_ = false;                                // the shell has taken the icon

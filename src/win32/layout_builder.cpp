@@ -120,21 +120,21 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : kDefaultDpi;
 }
 
-HFONT LayoutFonts::Font(const FontSpec& wanted) {
-  for (const Entry& entry : fonts_) {
-    if (entry.wanted == &wanted) return entry.font.Get();
-  }
+HFONT LayoutFonts::Font(bool bold) {
+  UniqueFont& made = fonts_[bold];
+  if (made) return made.Get();
+  const FontSpec& wanted = kWindowFont;
   LOGFONTA font{};
   font.lfHeight = -MulDiv(wanted.hundredthsOfPoint, ScreenDpi(), kHundredthsOfPointPerInch);
-  font.lfWeight = wanted.weight;
+  font.lfWeight = bold ? kFontWeightBold : wanted.weight;
   font.lfCharSet = static_cast<BYTE>(wanted.charset);
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
   std::strncpy(font.lfFaceName, wanted.face, LF_FACESIZE - 1);
-  fonts_.push_back({&wanted, UniqueFont(CreateFontIndirectA(&font))});
-  return fonts_.back().font.Get();
+  made = UniqueFont(CreateFontIndirectA(&font));
+  return made.Get();
 }
 
 // Edges are converted, not sizes, so that controls that touch in the layout
@@ -177,7 +177,7 @@ bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts)
       complete = false;
       continue;
     }
-    const HFONT font = fonts.Font(control->font ? *control->font : *layout.font);
+    const HFONT font = fonts.Font(control->bold);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     Complete(window, *control, pixels, previous);
     previous = window;

@@ -22,15 +22,12 @@ RECT PixelRect(const Rect& twips, int dpi);
 // window keeps one of these beside it and destroys its window first.
 class LayoutFonts {
  public:
-  // The font described by `wanted` at the screen's resolution, made on first use.
-  HFONT Font(const FontSpec& wanted);
+  // The windows' font, or its bold form, at the screen's resolution, made on
+  // first use.
+  HFONT Font(bool bold);
 
  private:
-  struct Entry {
-    const FontSpec* wanted;
-    UniqueFont font;
-  };
-  std::vector<Entry> fonts_;
+  UniqueFont fonts_[2];
 };
 
 // Creates the top-level window of a layout: hidden, the client area as

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/app.h"
+#include "version_info.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
 #include "win32/power.h"
@@ -14,7 +15,7 @@
 namespace {
 
 // Named in the logon session's namespace: one copy per logged-on user.
-constexpr const char* kInstanceMutexName = "Blinkward.SingleInstance";
+constexpr const char* kInstanceMutexName = BLINKWARD_NAME ".SingleInstance";
 
 }  // namespace
 
@@ -33,11 +34,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   bw::win32::System system;
   bw::win32::Registry registry;
   bw::win32::Shell shell;
-  bw::win32::MainWindow window;
   bw::win32::Power power;
-  bw::Platform platform{system, registry, shell, window, power};
+  bw::win32::MainWindow window;
+  bw::win32::TimedDialogWindow dialog(window);
+  bw::Platform platform{system, system, system, system, registry, shell, power, window, dialog};
   bw::App app(platform);
-  bw::win32::TimedDialogWindow dialog(app.countdown(), app, window);
 
   // Without its window the program could not be reached or closed: give up.
   if (!window.Create(app, dialog)) return 1;

@@ -1,6 +1,6 @@
 #include "win32/main_window.h"
 
-#include "app/settings_layout.h"
+#include "app/settings_window.h"
 #include "win32/common_controls.h"
 #include "win32/res/resource_ids.h"
 #include "win32/shell.h"
@@ -92,9 +92,10 @@ MainWindow::~MainWindow() {
 bool MainWindow::Create(AppEvents& events, TimedDialogWindow& dialog) {
   events_ = &events;
   dialog_ = &dialog;
+  dialog.SetEvents(events);
   RegisterClassOnce(kMainWindowClass, Window::Procedure);
   RegisterClassOnce(kTrayCallbackClass, TrayCallbackProcedure);
-  if (!CreateLayoutWindow(SettingsLayout(), kMainWindowClass, kMainWindowStyle, 0, nullptr, this)) {
+  if (!CreateLayoutWindow(kSettingsLayout, kMainWindowClass, kMainWindowStyle, 0, nullptr, this)) {
     return false;
   }
   smallIcon_ = LoadIconResource(IDI_APP, GetSystemMetrics(SM_CXSMICON));
@@ -155,7 +156,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // The settings controls report their new values.
 bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   const auto control = reinterpret_cast<HWND>(lParam);
-  const ControlLayout* row = FindControl(SettingsLayout(), LOWORD(wParam));
+  const ControlLayout* row = FindControl(kSettingsLayout, LOWORD(wParam));
   if (!control || !row) return false;
   if (row->kind == ControlKind::CheckBox && HIWORD(wParam) == BN_CLICKED) {
     events_->OnSettingChanged(row->id, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED);
@@ -184,7 +185,7 @@ void MainWindow::RestoreFocus() {
 bool MainWindow::BuildControls() {
   if (controlsBuilt_) return true;
   LoadCommonControls();
-  controlsBuilt_ = CreateControls(hwnd(), SettingsLayout(), fonts_);
+  controlsBuilt_ = CreateControls(hwnd(), kSettingsLayout, fonts_);
   return controlsBuilt_;
 }
 
@@ -202,7 +203,7 @@ void MainWindow::UpdateSettings(const SettingsView& view) {
   if (!controlsBuilt_) return;
   SetDlgItemTextA(hwnd(), kIdTitle, view.title.c_str());
   for (const ControlValue& shown : view.values) {
-    const ControlLayout* row = FindControl(SettingsLayout(), shown.id);
+    const ControlLayout* row = FindControl(kSettingsLayout, shown.id);
     if (row && row->kind == ControlKind::CheckBox) {
       CheckDlgButton(hwnd(), shown.id, shown.value ? BST_CHECKED : BST_UNCHECKED);
     } else if (row && row->kind == ControlKind::DropDownList) {

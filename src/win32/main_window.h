@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "ports/ui.h"
+#include "version_info.h"
 #include "win32/handles.h"
 #include "win32/layout_builder.h"
 #include "win32/window.h"
@@ -16,8 +17,8 @@ namespace bw::win32 {
 class TimedDialogWindow;
 
 // Window classes and caption; other programs find the windows by these.
-inline constexpr const char* kMainWindowClass = "BlinkwardSettings";
-inline constexpr const char* kTrayCallbackClass = "BlinkwardStatusOutput";
+inline constexpr const char* kMainWindowClass = BLINKWARD_NAME "Settings";
+inline constexpr const char* kTrayCallbackClass = BLINKWARD_NAME "StatusOutput";
 // Fixed single border: title bar, system menu and close box; no sizing, no minimise or maximise.
 inline constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_BORDER;
 

@@ -1,5 +1,7 @@
 #include "win32/power.h"
 
+#include "words/words.h"
+
 namespace bw::win32 {
 namespace {
 
@@ -21,16 +23,14 @@ Function Find(const char* name) {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
 }
 
-// What an administrator reads in `powercfg /requests`.
-wchar_t kReason[] = L"Blinkward: the screen saver is disabled";
-
 // A request set for both the display and the system, or none. Wine 8 has the
 // calls, but they fail.
 UniqueKernelHandle CreateHeldRequest() {
   const auto create = Find<HANDLE(WINAPI*)(ReasonContext*)>("PowerCreateRequest");
   const auto set = Find<ChangeRequest>("PowerSetRequest");
   if (!create || !set || !Find<ChangeRequest>("PowerClearRequest")) return {};
-  ReasonContext context{.reason = kReason};
+  // The system only reads the reason.
+  ReasonContext context{.reason = const_cast<LPWSTR>(kPowerRequestReason)};
   const HANDLE created = create(&context);
   UniqueKernelHandle request(created == INVALID_HANDLE_VALUE ? nullptr : created);
   // Closing the handle also ends a request that was set only in part.

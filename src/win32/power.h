@@ -9,8 +9,6 @@ namespace bw::win32 {
 
 class Power final : public PowerPort {
  public:
-  enum class Mechanism { None, Request, ExecutionState };
-
   Power() = default;
   Power(const Power&) = delete;
   Power& operator=(const Power&) = delete;
@@ -18,10 +16,11 @@ class Power final : public PowerPort {
 
   // The execution state belongs to a thread: called on the window's thread.
   bool KeepDisplayOn(bool on) override;
-  // What holds the display on now.
-  Mechanism Holding() const { return mechanism_; }
 
  private:
+  // What holds the display on now.
+  enum class Mechanism { None, Request, ExecutionState };
+
   void Hold();
   void Release();
 

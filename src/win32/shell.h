@@ -27,7 +27,7 @@ class Shell final : public ShellPort {
 
  private:
   HWND window_ = nullptr;
-  UniqueIcon pictures_[4];
+  UniqueIcon pictures_[kTrayPictureCount];
 };
 
 }  // namespace bw::win32

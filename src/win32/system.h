@@ -1,11 +1,18 @@
-// SystemPort on user32 and kernel32.
+// The system's screen saver, clock, logon and launching, on user32, kernel32
+// and advapi32.
 #pragma once
 
-#include "ports/system.h"
+#include "ports/clock.h"
+#include "ports/launcher.h"
+#include "ports/screen_saver.h"
+#include "ports/session.h"
 
 namespace bw::win32 {
 
-class System final : public SystemPort {
+class System final : public ScreenSaverPort,
+                     public ClockPort,
+                     public SessionPort,
+                     public LauncherPort {
  public:
   bool ScreenSaverActive() override;
   bool SetScreenSaverActive(bool active) override;

@@ -2,14 +2,11 @@
 
 #include <commctrl.h>
 
-#include "app/timers.h"
 #include "win32/common_controls.h"
 #include "win32/res/resource_ids.h"
 
 namespace bw::win32 {
 namespace {
-
-constexpr UINT_PTR kClockTimer = static_cast<UINT_PTR>(TimerId::Stopwatch);
 
 // The numbers the dialog's logic and layout know of Windows are Windows' own.
 static_assert(kIdOk == IDOK && kIdCancel == IDCANCEL);
@@ -22,15 +19,10 @@ std::size_t KeyOf(LPARAM lParam) { return (lParam >> 16) & 0x1FF; }
 
 }  // namespace
 
-TimedDialogWindow::TimedDialogWindow(const Countdown& countdown, TimedDisableStarter& starter,
-                                     const Window& owner)
-    : dialog_(*this, countdown, starter), owner_(owner) {}
-
 TimedDialogWindow::~TimedDialogWindow() {
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-// An open dialog, perhaps hidden behind other windows, comes forward instead.
 void TimedDialogWindow::Show() {
   if (hwnd()) {
     SetForegroundWindow(hwnd());
@@ -41,8 +33,7 @@ void TimedDialogWindow::Show() {
 
 bool TimedDialogWindow::Open() {
   if (hwnd() || !BuildWindow()) return false;
-  dialog_.Load();
-  SetTimer(hwnd(), kClockTimer, IntervalMs(TimerId::Stopwatch), nullptr);
+  events_->OnTimedDialogShown();
   // Disabled before the dialog shows, as a modal dialog's owner is.
   EnableWindow(owner_.hwnd(), FALSE);
   ShowWindow(hwnd(), SW_SHOW);
@@ -89,7 +80,7 @@ void TimedDialogWindow::RunModal() {
 }
 
 void TimedDialogWindow::Cancel() {
-  if (hwnd()) dialog_.OnCancel();
+  if (hwnd()) events_->OnTimedDialogCancel();
 }
 
 LRESULT TimedDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -98,11 +89,7 @@ LRESULT TimedDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (OnCommand(wParam)) return 0;
       break;
     case WM_CLOSE:  // the close box, the system menu, Alt+F4
-      dialog_.OnCancel();
-      return 0;
-    case WM_TIMER:
-      if (wParam != kClockTimer) break;
-      dialog_.OnClockTick();
+      events_->OnTimedDialogCancel();
       return 0;
     case WM_VSCROLL:
       OnUpDownScroll(wParam, lParam);
@@ -118,11 +105,12 @@ bool TimedDialogWindow::OnCommand(WPARAM wParam) {
   if (HIWORD(wParam) != BN_CLICKED) return false;
   switch (LOWORD(wParam)) {
     case IDOK:
-      dialog_.OnOk(WindowText(Field(SpanField::Hours)), WindowText(Field(SpanField::Minutes)),
-                   IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED);
+      events_->OnTimedDialogOk(WindowText(Field(SpanField::Hours)),
+                               WindowText(Field(SpanField::Minutes)),
+                               IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED);
       return true;
     case IDCANCEL:
-      dialog_.OnCancel();
+      events_->OnTimedDialogCancel();
       return true;
     default:
       return false;
@@ -137,7 +125,7 @@ void TimedDialogWindow::OnUpDownScroll(WPARAM wParam, LPARAM lParam) {
   if (LOWORD(wParam) != SB_THUMBPOSITION) return;
   const HWND from = reinterpret_cast<HWND>(lParam);
   for (SpanField field : {SpanField::Hours, SpanField::Minutes}) {
-    if (from == UpDown(field)) dialog_.OnUpDownClicked(field);
+    if (from == UpDown(field)) events_->OnSpanUpDown(field);
   }
 }
 
@@ -166,7 +154,7 @@ LRESULT TimedDialogWindow::OnFieldMessage(HWND field, UINT message, WPARAM wPara
   switch (message) {
     case WM_KEYDOWN: {
       const int upDown = static_cast<int>(SendMessageA(UpDown(which), UDM_GETPOS32, 0, 0));
-      const bool passes = dialog_.OnFieldKeyDown(which, static_cast<int>(wParam), upDown);
+      const bool passes = events_->OnSpanFieldKey(which, static_cast<int>(wParam), upDown);
       discardedKeys_[key] = !passes;
       if (!passes) return 0;
       break;
@@ -222,7 +210,6 @@ void TimedDialogWindow::SetStartWhenDone(bool start) {
 
 void TimedDialogWindow::Close() {
   if (!hwnd()) return;
-  KillTimer(hwnd(), kClockTimer);
   // Enabled before the dialog goes, so that the activation returns to the
   // program's window and not to another program's.
   EnableWindow(owner_.hwnd(), TRUE);

@@ -1,15 +1,16 @@
 // The window of the timed-disable dialog: built from its layout at each
 // opening, shown modally over the main window, destroyed at each close. It
-// shows what the dialog's logic (TimedDisableDialog) tells it and hands that
-// logic its events.
+// shows what the program tells it and reports its events with their values.
 #pragma once
 
 #include <windows.h>
 
 #include <bitset>
 
+#include "ports/ui.h"
 #include "timed/timed_disable_dialog.h"
 #include "timed/timed_layout.h"
+#include "version_info.h"
 #include "win32/handles.h"
 #include "win32/layout_builder.h"
 #include "win32/window.h"
@@ -19,7 +20,7 @@ namespace bw::win32 {
 // Window class of the dialog. A private dialog class: its window procedure
 // hands what it does not handle to DefDlgProc, which gives the standard
 // dialog keyboard (Tab order, the default button following the focus).
-inline constexpr const char* kTimedDialogClass = "BlinkwardTimedDisable";
+inline constexpr const char* kTimedDialogClass = BLINKWARD_NAME "TimedDisable";
 // A fixed dialog frame: title bar with system menu and close box; no icon, no
 // sizing, no minimise or maximise.
 inline constexpr DWORD kTimedDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -29,17 +30,14 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
  public:
   // owner: the main window. It owns the dialog, which keeps the dialog out of
   // the taskbar, and is disabled while the dialog is open.
-  TimedDialogWindow(const Countdown& countdown, TimedDisableStarter& starter, const Window& owner);
+  explicit TimedDialogWindow(const Window& owner) : owner_(owner) {}
   ~TimedDialogWindow();
 
-  // Opens the dialog and returns when it has closed.
+  // Where the dialog reports; set before it first opens.
+  void SetEvents(AppEvents& events) { events_ = &events; }
+  // Opens the dialog and returns when it has closed; an open dialog, perhaps
+  // hidden behind other windows, comes forward instead.
   void Show();
-  // Builds and shows the window, focused on the hours, after the dialog's load
-  // step. False if the window could not be built; nothing is open then.
-  bool Open();
-  // Runs the thread's messages until the dialog closes. A WM_QUIT closes it
-  // as Cancel would and is posted again for the program's own loop.
-  void RunModal();
   // Closes an open dialog as Cancel would.
   void Cancel();
 
@@ -52,6 +50,12 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
   void Close() override;
 
  private:
+  // Builds and shows the window, focused on the hours, after the program has
+  // filled it. False if the window could not be built; nothing is open then.
+  bool Open();
+  // Runs the thread's messages until the dialog closes. A WM_QUIT closes it
+  // as Cancel would and is posted again for the program's own loop.
+  void RunModal();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WPARAM wParam);
   void OnUpDownScroll(WPARAM wParam, LPARAM lParam);
@@ -62,7 +66,7 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
   HWND Field(SpanField field) const;
   HWND UpDown(SpanField field) const;
 
-  TimedDisableDialog dialog_;
+  AppEvents* events_ = nullptr;
   const Window& owner_;
   // Fonts and stopwatch frames, made at the first opening and kept for the run.
   LayoutFonts fonts_;

@@ -13,6 +13,7 @@
 
 #include "app/app.h"
 #include "tray/popup_menu.h"
+#include "tray/tray_message.h"
 
 namespace bw::test {
 
@@ -28,15 +29,17 @@ struct FakePower : PowerPort {
   bool held = false, refuses = false;
 };
 
-struct FakeSystem : SystemPort {
+// The screen saver, the clock, the logon and the launcher, as Windows keeps
+// them.
+struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   explicit FakeSystem(const FakePower& power) : power(power) {}
   bool ScreenSaverActive() override { return active; }
   bool SetScreenSaverActive(bool on) override {
     if (accepts) active = on;
     return accepts;
   }
-  // As Windows: nothing starts while the screen saver is switched off, or
-  // while the display is held on.
+  // Nothing starts while the screen saver is switched off, or while the
+  // display is held on.
   void StartScreenSaver() override {
     if (active && !power.held) ++started;
   }
@@ -54,7 +57,7 @@ struct FakeSystem : SystemPort {
     }
     return expanded;
   }
-  std::string ExecutablePath() override { return "C:\\Program Files\\Blinkward\\Blinkward.exe"; }
+  std::string ExecutablePath() override { return executable; }
   std::uint32_t TickCount() override { return now; }
   LogonNames Logon() override { return {logon, linkedLogon}; }
   const FakePower& power;
@@ -65,6 +68,7 @@ struct FakeSystem : SystemPort {
   std::set<std::string> files;
   std::uint32_t now = 0;
   std::string logon = "00000000000003E7", linkedLogon;
+  std::string executable = "C:\\Program Files\\Tools\\Blinkward.exe";
 };
 
 // Values by "key path|name"; keys in `locked` cannot be written, and a
@@ -151,7 +155,29 @@ struct FakeShell : ShellPort {
   std::string tip;
 };
 
+// The timed-disable dialog's window as the user sees it, while it is open.
+struct FakeDialogView : TimedDialogView {
+  static int N(SpanField f) { return f == SpanField::Hours ? 0 : 1; }
+  void SetFieldText(SpanField f, const std::string& t) override { text[N(f)] = t; }
+  void SelectField(SpanField f, int start, int length) override {
+    selection[N(f)] = {start, start + length};
+  }
+  void FocusField(SpanField f) override { focus = N(f); }
+  void SetUpDownValue(SpanField f, int value) override { text[N(f)] = std::to_string(value); }
+  void ShowClockFrame(int shown) override { frame = shown; }
+  void SetStartWhenDone(bool start) override { startWhenDone = start; }
+  void Close() override { open = false; }
+  std::string text[2];
+  std::pair<int, int> selection[2];
+  int focus = -1, frame = -1;
+  bool startWhenDone = false, open = false;
+};
+
+// The program's windows: the timers, the menu, the settings window, and the
+// dialog, which reports itself shown and runs whileDialogOpen as its modal
+// loop would run the user's input.
 struct FakeUi : UiPort {
+  explicit FakeUi(FakeDialogView& dialog) : dialog(dialog) {}
   void StartTimer(int id, int intervalMs) override { timers[id] = intervalMs; }
   void StopTimer(int id) override { timers.erase(id); }
   int TrackPopupMenu(std::span<const MenuItem> items) override {
@@ -167,18 +193,30 @@ struct FakeUi : UiPort {
   void UpdateSettings(const SettingsView& view) override { settings = view; }
   void ShowTimedDisableDialog() override {
     ++dialogs;
+    if (dialog.open) return;
+    dialog = {};
+    dialog.open = true;
+    events->OnTimedDialogShown();
     if (whileDialogOpen) std::exchange(whileDialogOpen, nullptr)();
   }
   void Quit() override { quit = true; }
-  bool Runs(TimerId timer) const { return timers.count(static_cast<int>(timer)) != 0; }
-  // The settings window's controls as last shown: "title id=value ...".
-  std::string Shown() const {
-    std::string text = settings.title;
-    for (const ControlValue& v : settings.values) {
-      text += " " + std::to_string(v.id) + "=" + std::to_string(v.value);
+  bool Runs(int timer) const { return timers.count(timer) != 0; }
+  // The item of the menu last opened that runs a command.
+  MenuItem Item(MenuCommand command) const {
+    for (const MenuItem& item : menu) {
+      if (item.command == static_cast<int>(command)) return item;
     }
-    return text;
+    return {};
   }
+  // The settings window's check boxes and list as last shown, by id.
+  int Shown(int id) const {
+    for (const ControlValue& v : settings.values) {
+      if (v.id == id) return v.value;
+    }
+    return -2;
+  }
+  FakeDialogView& dialog;
+  AppEvents* events = nullptr;
   std::map<int, int> timers;  // running, by id: interval
   std::vector<MenuItem> menu;
   int popupChoice = 0;
@@ -189,29 +227,35 @@ struct FakeUi : UiPort {
 };
 
 struct FakePlatform {
+  FakePlatform() = default;
+  // Another logon of the same user, whose registry is the user's too.
+  explicit FakePlatform(FakeRegistry& users) : registry(users) {}
   FakePower power;
   FakeSystem system{power};
-  FakeRegistry registry;
+  FakeRegistry ownRegistry;
+  FakeRegistry& registry = ownRegistry;
   FakeShell shell;
-  FakeUi ui;
-  Platform platform{system, registry, shell, ui, power};
+  FakeDialogView dialog;
+  FakeUi ui{dialog};
+  Platform platform{system, system, system, system, registry, shell, power, ui, dialog};
 
   // What a user sees: the screen saver's state, then the icon ("app" for the
   // program's own picture, "green", "red" or "clock") and its tip.
   std::string Seen() const {
-    static const char* const kPictures[] = {"app", "green", "red", "clock"};
+    static const char* const kPictures[kTrayPictureCount] = {"app", "green", "red", "clock"};
     return std::string(system.active ? "saver on, " : "saver off, ") +
            (shell.shown ? kPictures[static_cast<int>(shell.picture)] + (": " + shell.tip)
                         : "no icon");
   }
 };
 
-// The program started, its first poll drawn (screen saver on).
-struct Started : ::testing::Test {
-  Started() { Start(); }
+// A copy of the program on a platform, not yet started.
+struct Program {
+  explicit Program(FakePlatform& fake) : fake(fake) { fake.ui.events = &app; }
+  // Starts it and draws its first poll, if it polls.
   void Start() {
     app.Start();
-    Tick(TimerId::Poll);
+    if (fake.ui.timers.count(static_cast<int>(TimerId::Poll))) Tick(TimerId::Poll);
   }
   void Tick(TimerId timer) { app.OnTimer(static_cast<int>(timer)); }
   // Time passes in steps of a poll, and the running timers fire as the
@@ -219,21 +263,20 @@ struct Started : ::testing::Test {
   void Pass(int ms) {
     for (int step = 0; step < ms / 250; ++step) {
       fake.system.now += 250;
-      elapsed_ += 250;
+      elapsed += 250;
       for (const auto& [id, interval] : std::map<int, int>(fake.ui.timers)) {
-        if (elapsed_ % interval == 0 && fake.ui.timers.count(id)) app.OnTimer(id);
+        if (elapsed % interval == 0 && fake.ui.timers.count(id)) app.OnTimer(id);
       }
     }
   }
   // A callback of the icon, sent by the shell now.
   void Tray(int message) { app.OnTrayMessage(message, fake.system.now); }
-  std::string Seen() const { return fake.Seen(); }
   // A right click on the icon, as the shell reports it, choosing the command
   // in the popup menu.
   void Choose(MenuCommand command) {
     fake.ui.popupChoice = static_cast<int>(command);
-    Tray(517);
-    if (fake.shell.keyboard) Tray(123);
+    Tray(kRightButtonUp);
+    if (fake.shell.keyboard) Tray(kContextMenu);
     fake.ui.popupChoice = 0;
   }
   // Whole seconds of the countdown, one tick each.
@@ -243,9 +286,26 @@ struct Started : ::testing::Test {
       Tick(TimerId::Countdown);
     }
   }
-  FakePlatform fake;
+  // A timed disable begun from the menu, with the span the user enters.
+  void BeginSpan(int hours, int minutes, bool startWhenDone) {
+    fake.ui.whileDialogOpen = [=, this] {
+      app.OnTimedDialogOk(std::to_string(hours), std::to_string(minutes), startWhenDone);
+    };
+    Choose(MenuCommand::TimedDisable);
+  }
+  std::string Seen() const { return fake.Seen(); }
+  FakePlatform& fake;
   App app{fake.platform};
-  int elapsed_ = 0;
+  int elapsed = 0;
+};
+
+struct WithPlatform {
+  FakePlatform platform;
+};
+
+// The program started, its first poll drawn (screen saver on).
+struct Started : ::testing::Test, WithPlatform, Program {
+  Started() : Program(platform) { Start(); }
 };
 
 }  // namespace bw::test

@@ -12,7 +12,7 @@ using SpanNoteTest = test::Started;
 
 const std::string kCounting = "saver off, clock: Screen Saver will be DISABLED\nfor the next ";
 const std::string kOn = "saver on, green: Screen Saver is ENABLED";
-const std::string kOurNote = std::string(kSpanNoteKeyPath) + "\\00000000000003E7";
+const std::string kOurNote = SpanNote::KeyOf("00000000000003E7");
 
 // A copy started after another was killed mid-span goes on with the time left
 // and the start-at-the-end choice, also when it runs elevated (or no longer
@@ -21,7 +21,7 @@ const std::string kOurNote = std::string(kSpanNoteKeyPath) + "\\00000000000003E7
 // logon is left alone, and Windows drops the note with a restart.
 TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
   fake.system.now = 5000;
-  app.BeginTimedDisable({1, 0}, true);
+  BeginSpan(1, 0, true);
   CountdownSeconds(1);
   const std::string kResumed = kCounting + "30 minutes";
   const std::string kLeftOff = "saver off, red: Screen Saver is DISABLED";
@@ -54,17 +54,15 @@ TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
     if (row.logon) later.system.logon = row.logon;
     if (row.linked) later.system.linkedLogon = row.linked;
     if (row.counter) later.registry.values[kOurNote + "|Counter"] = row.counter;
-    App again(later.platform);
+    test::Program again(later);
     again.Start();
-    for (int step = 0; step < 4; ++step) {
-      for (const auto& [id, interval] : std::map<int, int>(later.ui.timers)) again.OnTimer(id);
-    }
+    again.Pass(1000);
     EXPECT_EQ(later.Seen(), row.seen);
     EXPECT_EQ(later.system.started, 0);
     EXPECT_EQ(later.registry.Value(kOurNote, "Begun") != "<absent>", row.noteKept);
     if (row.seen != kResumed) continue;
     later.system.now += 1800 * 1000;
-    again.OnTimer(static_cast<int>(TimerId::Countdown));
+    again.Tick(TimerId::Countdown);
     EXPECT_EQ(later.system.started, 1) << "the start-at-the-end choice was lost";
     EXPECT_EQ(later.registry.Value(kOurNote, "Begun"), "<absent>");
   }
@@ -73,14 +71,13 @@ TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
 // Two logons of one user (the console and a remote session) share the
 // user's registry: neither erases the other's note.
 TEST_F(SpanNoteTest, TwoLogonsOfOneUserKeepTheirNotesApart) {
-  const std::string kRemoteNote = std::string(kSpanNoteKeyPath) + "\\0000000000ABCDEF";
-  app.BeginTimedDisable({1, 0}, false);
-  test::FakePlatform remote;
+  const std::string kRemoteNote = SpanNote::KeyOf("0000000000ABCDEF");
+  BeginSpan(1, 0, false);
+  test::FakePlatform remote(fake.registry);
   remote.system.logon = "0000000000ABCDEF";
-  Platform shared{remote.system, fake.registry, remote.shell, remote.ui, remote.power};
-  App other(shared);
+  test::Program other(remote);
   other.Start();
-  other.BeginTimedDisable({2, 0}, false);
+  other.BeginSpan(2, 0, false);
   EXPECT_NE(fake.registry.Value(kOurNote, "Begun"), "<absent>");
   Choose(MenuCommand::TimedDisable);
   EXPECT_NE(fake.registry.Value(kRemoteNote, "Begun"), "<absent>");

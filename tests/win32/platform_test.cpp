@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
-#include "tray/popup_menu.h"
 #include "win32/text.h"
 #include "win32_test_support.h"
 
@@ -12,7 +11,8 @@ namespace bw::win32::test {
 namespace {
 
 TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
-  Windows w;
+  RecordingEvents events;
+  Windows w(&events);
   ASSERT_TRUE(w.created);
   const HWND hwnd = w.window.hwnd();
   // The shell sends the icon's callback to the hidden child: the icon id and
@@ -38,12 +38,16 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   w.window.StartTimer(2, 50);
-  PumpUntil([&] { return w.events.calls.size() >= 11; });
+  PumpUntil([&] { return events.calls.size() >= 11; });
   w.window.StopTimer(2);
-  EXPECT_EQ(w.events.calls,
-            (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Close 0", "Close 0",
-                                      "Close 2", "Policy", "Setting 102 1", "Setting 104 1",
-                                      "TaskbarCreated", "Timer 2"}));
+  const auto tray = [](int message) { return "Tray " + std::to_string(message); };
+  const auto setting = [](int id) { return "Setting " + std::to_string(id) + " 1"; };
+  const std::string user = "Close " + std::to_string(static_cast<int>(CloseReason::User));
+  EXPECT_EQ(events.calls,
+            (std::vector<std::string>{
+                tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), user, user,
+                "Close " + std::to_string(static_cast<int>(CloseReason::EndSession)), "Policy",
+                setting(kIdStartWithWindows), setting(kIdMethod), "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -68,29 +72,20 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   EndMenu();
 }
 
-// The menu shows the items it is given, as they are at the moment it opens.
-TEST(PopupMenu, ShowsTheProgramsItemsWithTheirCommandsAndState) {
+// The menu shows the items it is given, with their commands and state.
+TEST(PopupMenu, ShowsTheItemsItIsGivenWithTheirCommandsAndState) {
   Windows w;
   ASSERT_TRUE(w.created);
-  for (bool timed : {false, true}) {
-    openMenu.clear();
-    SetTimer(nullptr, 0, 100, ReadOpenMenu);
-    EXPECT_EQ(w.window.TrackPopupMenu(PopupMenuView(timed, false)), 0);
-    EXPECT_EQ(openMenu, timed ? "Start Screen Saver=1!|Configure Screen Saver=2|Select Screen "
-                                "Saver=3|-|Enable Screen Saver=5|-|Configure program=7|Exit=8|"
-                              : "Start Screen Saver=1|Configure Screen Saver=2|Select Screen "
-                                "Saver=3|-|Temporarily disable Screen Saver=5|-|Configure "
-                                "program=7|Exit=8|");
-  }
+  const MenuItem items[] = {{4, "Four", true}, {0, nullptr, false}, {9, "Nine", false}};
+  SetTimer(nullptr, 0, 100, ReadOpenMenu);
+  EXPECT_EQ(w.window.TrackPopupMenu(items), 0);
+  EXPECT_EQ(openMenu, "Four=4|-|Nine=9!|");
 }
 
 // Held by a power request where the system has them (Wine 10 answers one),
-// else by the thread's execution state (Wine 8's requests fail), and let go.
+// else by the thread's execution state (Wine 8's requests fail); let go
+// either way.
 TEST(Power, KeepsTheDisplayOnAndLetsGo) {
-  Power power;
-  ASSERT_TRUE(power.KeepDisplayOn(true));
-  const Power::Mechanism holding = power.Holding();
-  ASSERT_NE(holding, Power::Mechanism::None);
   // Whether the thread's state holds the display on, as the call answers
   // (the flags are put back at once).
   const auto threadHolds = [] {
@@ -98,9 +93,14 @@ TEST(Power, KeepsTheDisplayOnAndLetsGo) {
     SetThreadExecutionState(flags);
     return (flags & ES_CONTINUOUS) && (flags & ES_DISPLAY_REQUIRED) && (flags & ES_SYSTEM_REQUIRED);
   };
-  EXPECT_EQ(threadHolds(), holding == Power::Mechanism::ExecutionState);
-  EXPECT_TRUE(power.KeepDisplayOn(false));
-  EXPECT_EQ(power.Holding(), Power::Mechanism::None);
+  {
+    Power power;
+    ASSERT_TRUE(power.KeepDisplayOn(true));
+    EXPECT_TRUE(power.KeepDisplayOn(false));
+    EXPECT_FALSE(threadHolds());
+    ASSERT_TRUE(power.KeepDisplayOn(true));
+  }
+  // Ended while holding, it lets go too.
   EXPECT_FALSE(threadHolds());
 }
 

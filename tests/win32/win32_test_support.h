@@ -8,12 +8,16 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
-#include "app/settings_layout.h"
+#include "app/settings_window.h"
 #include "timed/timed_layout.h"
 #include "win32/main_window.h"
 #include "win32/power.h"
@@ -69,24 +73,59 @@ struct RecordingEvents final : AppEvents {
   void OnSettingChanged(int id, int value) override {
     Add("Setting " + std::to_string(id) + " ", value);
   }
+  void OnTimedDialogShown() override { calls.push_back("DialogShown"); }
+  bool OnSpanFieldKey(SpanField field, int key, int) override {
+    Add("Key " + std::to_string(static_cast<int>(field)) + " ", key);
+    return true;
+  }
+  void OnSpanUpDown(SpanField field) override { Add("UpDown ", static_cast<int>(field)); }
+  void OnTimedDialogOk(std::string_view hours, std::string_view minutes, bool start) override {
+    Add("Ok " + std::string(hours) + ":" + std::string(minutes) + " ", start);
+  }
+  void OnTimedDialogCancel() override { calls.push_back("Cancel"); }
 };
 
-// The program's window with recorded events, and the timed dialog over it,
-// which starts the program's own countdown on the real platform.
+// The program's windows over the real platform, reporting to the program
+// itself, or, given a recorder, to it.
 struct Windows {
-  RecordingEvents events;
-  MainWindow window;
+  explicit Windows(AppEvents* recorder = nullptr)
+      : created(window.Create(recorder ? *recorder : app, dialog)) {}
   System system;
   Registry registry;
   Shell shell;
   Power power;
-  Platform platform{system, registry, shell, window, power};
+  MainWindow window;
+  TimedDialogWindow dialog{window};
+  Platform platform{system, system, system, system, registry, shell, power, window, dialog};
   App app{platform};
-  TimedDialogWindow dialog{app.countdown(), app, window};
-  bool created = window.Create(events, dialog);
+  bool created;
 
   HWND Item(int id) const { return GetDlgItem(window.hwnd(), id); }
   HWND DialogItem(int id) const { return GetDlgItem(dialog.hwnd(), id); }
 };
+
+// Opens the timed-disable dialog as the menu does and runs body inside its
+// modal loop once it shows. A dialog body leaves open is cancelled after ten
+// seconds rather than hang the test.
+inline std::function<void()> dialogBody;
+inline TimedDialogWindow* openDialog = nullptr;
+inline void CALLBACK RunDialogBody(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  if (dialogBody) std::exchange(dialogBody, nullptr)();
+}
+inline void CALLBACK CancelForgottenDialog(HWND, UINT, UINT_PTR, DWORD) {
+  ADD_FAILURE() << "the dialog was left open";
+  openDialog->Cancel();
+}
+inline void WhileDialogOpen(Windows& w, std::function<void()> body) {
+  dialogBody = std::move(body);
+  openDialog = &w.dialog;
+  const UINT_PTR run = SetTimer(nullptr, 0, 1, RunDialogBody);
+  const UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, CancelForgottenDialog);
+  w.window.ShowTimedDisableDialog();
+  KillTimer(nullptr, run);
+  KillTimer(nullptr, watchdog);
+  dialogBody = nullptr;
+}
 
 }  // namespace bw::win32::test

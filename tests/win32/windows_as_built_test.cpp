@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/window_fonts.h"
 #include "win32_test_support.h"
 
 namespace bw::win32::test {
@@ -49,10 +48,10 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_FALSE(IsWindowVisible(w.window.TrayCallbackWindow()));
   EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 
-  w.window.ShowSettings({"Blinkward v1.01", {{kIdStartWithWindows, 1}, {kIdMethod, 1}}});
+  w.window.ShowSettings({kTitle, {{kIdStartWithWindows, 1}, {kIdMethod, 1}}});
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetMenu(hwnd), nullptr);
-  EXPECT_EQ(TextOf(w.Item(kIdTitle)), "Blinkward v1.01");
+  EXPECT_EQ(TextOf(w.Item(kIdTitle)), kTitle);
   ExpectStyles(hwnd, {{kIdStartWithWindows, BS_TYPEMASK, BS_AUTOCHECKBOX},
                       {kIdMethod, 3, CBS_DROPDOWNLIST}});
   EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn}));
@@ -60,7 +59,7 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
-  w.window.UpdateSettings({"Blinkward v1.01", {{kIdStartWithWindows, 0}, {kIdMethod, -1}}});
+  w.window.UpdateSettings({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
@@ -75,12 +74,23 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == list; })) << GetFocus();
 }
 
+void ExpectOpenDialog(Windows& w, HWND dialog);
+
 // Owned, so no taskbar button and no icon; the owner takes no input until
 // the dialog closes.
 TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
   Windows w;
-  ASSERT_TRUE(w.created && w.dialog.Open());
-  const HWND dialog = w.dialog.hwnd();
+  ASSERT_TRUE(w.created);
+  HWND dialog = nullptr;
+  WhileDialogOpen(w, [&] {
+    dialog = w.dialog.hwnd();
+    ExpectOpenDialog(w, dialog);
+  });
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
+}
+
+void ExpectOpenDialog(Windows& w, HWND dialog) {
   EXPECT_TRUE(IsWindowVisible(dialog));
   EXPECT_TRUE(GetWindowLongA(dialog, GWL_STYLE) & WS_POPUP);
   const LONG exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
@@ -104,8 +114,6 @@ TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
             (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk, kIdStartWhenDone}));
   EXPECT_NE(SendMessageA(w.DialogItem(kIdClock), STM_GETICON, 0, 0), 0) << "frame 0 shows";
   SendMessageA(dialog, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(dialog));
-  EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
 }
 
 // How much of a control its text needs, as a fraction of what it has: the
@@ -130,16 +138,25 @@ double TextNeed(HWND control, HFONT font, int width, int height) {
 // and centred; each control of the layout where its twips put it, and each
 // text needing as much of its control as it does at 96 dpi (where Windows'
 // Tahoma fits every one; Wine's is wider): neither cut nor shrunk.
+void ExpectScaledWindowsOf(Windows& w, int dpi);
+
 void ExpectScaledWindows(int dpi) {
-  // 8.25 pt is 11 pixels at 96 dpi.
-  const auto at96 = [](const FontSpec& f) {
-    return UniqueFont(CreateFontA(-11, 0, 0, 0, f.weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
-  };
-  const UniqueFont font96 = at96(kWindowFont), bold96 = at96(kWindowBoldFont);
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
   Windows w;
-  ASSERT_TRUE(w.created && w.dialog.Open());
-  w.window.ShowSettings({"Blinkward v1.01", {}});
+  ASSERT_TRUE(w.created);
+  WhileDialogOpen(w, [&] {
+    ExpectScaledWindowsOf(w, dpi);
+    w.dialog.Cancel();
+  });
+}
+
+void ExpectScaledWindowsOf(Windows& w, int dpi) {
+  // 8.25 pt is 11 pixels at 96 dpi.
+  const auto at96 = [f = kWindowFont](int weight) {
+    return UniqueFont(CreateFontA(-11, 0, 0, 0, weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
+  };
+  const UniqueFont font96 = at96(kWindowFont.weight), bold96 = at96(kFontWeightBold);
+  w.window.ShowSettings({kTitle, {}});
   // The tray pictures come at the size the notification area asks for.
   ICONINFO info{};
   BITMAP mask{};
@@ -151,7 +168,7 @@ void ExpectScaledWindows(int dpi) {
     const char* caption;
     const WindowLayout& layout;
     int width96, height96;
-  } windows[] = {{w.window.hwnd(), "Settings", SettingsLayout(), 201, 145},
+  } windows[] = {{w.window.hwnd(), "Settings", kSettingsLayout, 201, 145},
                  {w.dialog.hwnd(), "Timed", TimedDialogLayout(), 209, 130}};
   const char* const kClasses[] = {"Static", "Button",          "ComboBox", "Static",
                                   "Edit",   "msctls_updown32", "Button"};  // by ControlKind
@@ -189,7 +206,7 @@ void ExpectScaledWindows(int dpi) {
           << r.left << "," << r.top << "," << r.right << "," << r.bottom;
       if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox) continue;
       // At 96 dpi a twip is a fifteenth of a pixel, and the font 11 pixels high.
-      const bool bold = row.font == &kWindowBoldFont;
+      const bool bold = row.bold;
       const double need = TextNeed(control, nullptr, r.right - r.left, r.bottom - r.top);
       const double need96 =
           TextNeed(control, bold ? bold96.Get() : font96.Get(), t.width / 15, t.height / 15);

@@ -1,0 +1,78 @@
+// The settings window: its controls, and the settings they show and store.
+// A new setting is a control row and a setting row here, and its effect in
+// App.
+#pragma once
+
+#include "ports/layout.h"
+#include "words/words.h"
+
+namespace bw {
+
+// Control ids of the settings window.
+enum SettingsControlId : int {
+  kIdTitle = 101,
+  kIdStartWithWindows = 102,
+  kIdMethodLabel = 103,
+  kIdMethod = 104,
+  kIdKeepDisplayOn = 105,
+};
+
+// In Tab order: the first check box takes the focus first, the list second,
+// the second check box, a row below the list, last.
+inline constexpr ControlLayout kSettingsControls[] = {
+    {.kind = ControlKind::CheckBox,
+     .id = kIdStartWithWindows,
+     .text = "Start automatically with Windows",
+     .twips = {120, 660, 2775, 255},
+     .tabIndex = 1},
+    {.kind = ControlKind::Label,
+     .id = kIdTitle,
+     .text = kTitleCaption,
+     .twips = {120, 120, 2775, 495},
+     .tabIndex = 2,
+     .bold = true},
+    {.kind = ControlKind::Label,
+     .id = kIdMethodLabel,
+     .text = "Change Screen Saver state method:",
+     .twips = {120, 1080, 2775, 255},
+     .tabIndex = 3},
+    {.kind = ControlKind::DropDownList,
+     .id = kIdMethod,
+     .text = "Single click\nDouble click",
+     .twips = {1560, 1320, 1335, 315},
+     .tabIndex = 4},
+    {.kind = ControlKind::CheckBox,
+     .id = kIdKeepDisplayOn,
+     .text = "Keep the display on too",
+     .twips = {120, 1800, 2775, 255},
+     .tabIndex = 5},
+};
+
+inline constexpr WindowLayout kSettingsLayout{.caption = kSettingsCaption,
+                                              .clientWidth = 3015,
+                                              .clientHeight = 2175,
+                                              .controls = kSettingsControls};
+
+// How a setting is stored.
+enum class SettingKind {
+  RunEntry,  // a check box: the per-user Run value named after the program, there or not
+  Flag,      // a check box: "1" or "0" in the default value of its key
+  Choice,    // a list: the selected item's index as text, -1 for none
+};
+
+// A setting: the control that shows it, its key (none for the Run entry), how
+// it is stored, and its value until one is stored.
+struct SettingRow {
+  int control;
+  const char* key;
+  SettingKind kind;
+  int byDefault;
+};
+
+inline constexpr SettingRow kSettingRows[] = {
+    {kIdStartWithWindows, nullptr, SettingKind::RunEntry, 0},
+    {kIdMethod, BLINKWARD_REGISTRY_ROOT "\\Method", SettingKind::Choice, 0},
+    {kIdKeepDisplayOn, BLINKWARD_REGISTRY_ROOT "\\KeepDisplayOn", SettingKind::Flag, 0},
+};
+
+}  // namespace bw

@@ -1,0 +1,37 @@
+// What the program calls itself, where it keeps its settings, and what it
+// says to the user, each in one place. Captions of controls and menu items
+// live in the tables of their window and menu.
+#pragma once
+
+#include "version_info.h"
+
+namespace bw {
+
+inline constexpr const char* kProgramName = BLINKWARD_NAME;
+// Under HKEY_CURRENT_USER, the key of every value the program stores. A
+// macro too, so that each setting's key is one literal.
+#define BLINKWARD_REGISTRY_ROOT "Software\\" BLINKWARD_NAME
+inline constexpr const char* kRegistryRoot = BLINKWARD_REGISTRY_ROOT;
+
+// The icon's tips.
+inline constexpr const char* kStartupTip = BLINKWARD_NAME;  // until the first poll
+inline constexpr const char* kEnabledTip = "Screen Saver is ENABLED";
+inline constexpr const char* kDisabledTip = "Screen Saver is DISABLED";
+inline constexpr const char* kEnabledByPolicyTip = "Screen Saver is ENABLED by policy";
+inline constexpr const char* kDisabledByPolicyTip = "Screen Saver is DISABLED by policy";
+// A timed disable's tip begins so; the time left follows.
+inline constexpr const char* kCountdownTipLead = "Screen Saver will be DISABLED\nfor the next ";
+
+// The windows' captions, and the settings window's title line: the name,
+// then the version ("Blinkward v1.01"), which the window's table leaves out.
+inline constexpr const char* kSettingsCaption = "Settings";
+inline constexpr const char* kTimedDialogCaption = "Timed";
+inline constexpr const char* kTitleCaption = BLINKWARD_NAME " v";
+inline constexpr const char* kTitle = BLINKWARD_NAME " v" BLINKWARD_VERSION_SHORT;
+
+// What an administrator reads in `powercfg /requests` while the display is
+// kept on; the system takes it as UTF-16.
+inline constexpr const wchar_t* kPowerRequestReason =
+    L"" BLINKWARD_NAME ": the screen saver is disabled";
+
+}  // namespace bw

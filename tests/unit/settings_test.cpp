@@ -1,0 +1,63 @@
+// The settings as stored: what a stored value reads as, and the Run entry.
+#include "app/settings.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace bw {
+namespace {
+
+std::string KeyOf(int control) { return kSettingRows[SettingRowOf(control)].key; }
+
+// A list's stored choice is a whole index or -1; anything else is the first
+// item. A flag is on for "1" alone. Nothing stored is the default.
+TEST(Settings, StoredValuesReadAsTheirControlsShowThem) {
+  const struct {
+    int control;
+    const char* stored;  // null: nothing
+    int shown;
+  } rows[] = {{kIdMethod, "0", 0},           {kIdMethod, "1", 1},
+              {kIdMethod, "-1", -1},         {kIdMethod, "", 0},
+              {kIdMethod, "2", 0},           {kIdMethod, "-2", 0},
+              {kIdMethod, "1x", 0},          {kIdMethod, " 1", 0},
+              {kIdMethod, "+1", 0},          {kIdMethod, "01", 1},
+              {kIdMethod, "99999999999", 0}, {kIdKeepDisplayOn, "1", 1},
+              {kIdKeepDisplayOn, "0", 0},    {kIdKeepDisplayOn, "01", 0},
+              {kIdKeepDisplayOn, "yes", 0},  {kIdKeepDisplayOn, nullptr, 0}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.control << " " << (row.stored ? row.stored : "none"));
+    test::FakePlatform fake;
+    if (row.stored) fake.registry.values[KeyOf(row.control) + "|"] = row.stored;
+    Settings settings(fake.registry, fake.system);
+    settings.Load();
+    for (const ControlValue& shown : settings.View()) {
+      if (shown.id == row.control) EXPECT_EQ(shown.value, row.shown);
+    }
+  }
+}
+
+// Start-up rewrites an entry that exists, whatever it held (a long path,
+// another copy's place), with this copy's path, quoted so that a path with
+// spaces starts nothing else; it writes nothing when there is none, or when
+// the key cannot be read.
+TEST(Settings, LoadRewritesAnExistingRunEntryOnly) {
+  const std::string kEntry = "\"C:\\Program Files\\Tools\\Blinkward.exe\"";
+  for (const char* held : {"C:\\old\\Blinkward.exe", "", static_cast<const char*>(nullptr)}) {
+    for (bool unreadable : {false, true}) {
+      test::FakePlatform fake;
+      const std::string name = std::string(kRunKeyPath) + "|" + kProgramName;
+      const std::string before = held ? held + std::string(300, 'x') : "<absent>";
+      if (held) fake.registry.values[name] = before;
+      if (unreadable) fake.registry.unreadable.insert(std::string(kRunKeyPath));
+      Settings settings(fake.registry, fake.system);
+      settings.Load();
+      const bool rewrites = held && !unreadable;
+      EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName), rewrites ? kEntry : before);
+      EXPECT_EQ(settings.View().front().value, rewrites);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace bw
