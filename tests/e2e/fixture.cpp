@@ -1,11 +1,15 @@
 #include "fixture.h"
 
+#include <cstdlib>
+
+#include "win32/timed_dialog_window.h"
+
 namespace e2e {
 namespace {
 
 struct WindowSearch {
   DWORD pid;
-  const wchar_t *windowClass, *text;
+  const wchar_t* windowClass;
   bool shownOnly;
   std::vector<HWND> found;
 };
@@ -14,31 +18,69 @@ BOOL CALLBACK Collect(HWND window, LPARAM param) {
   auto& search = *reinterpret_cast<WindowSearch*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  WCHAR cls[256] = {0}, text[512] = {0};
+  WCHAR cls[256] = {0};
   GetClassNameW(window, cls, 256);
-  Send(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  if ((!search.pid || pid == search.pid) && (!search.shownOnly || IsWindowVisible(window)) &&
-      (!search.windowClass || lstrcmpiW(cls, search.windowClass) == 0) &&
-      (!search.text || lstrcmpW(text, search.text) == 0)) {
+  if (pid == search.pid && (!search.shownOnly || IsWindowVisible(window)) &&
+      (!search.windowClass || lstrcmpiW(cls, search.windowClass) == 0)) {
     search.found.push_back(window);
   }
   return TRUE;
 }
 
 void ClearSettings() {
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKeyPath, L"Blinkward");
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Blinkward");
-  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Policies\\Microsoft\\Windows\\Control Panel");
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, W(bw::kRunKeyPath).c_str(), W(bw::kProgramName).c_str());
+  RegDeleteTreeW(HKEY_CURRENT_USER, W(bw::kRegistryRoot).c_str());
+}
+
+// A keystroke as the keyboard delivers it to the focused window.
+void PostKey(HWND window, WPARAM key) {
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PostMessageW(window, WM_KEYUP, key, 1 | (3u << 30));
 }
 
 }  // namespace
 
-std::vector<HWND> FindWindows(HWND parent, DWORD pid, const wchar_t* windowClass,
-                              const wchar_t* text, bool shownOnly) {
-  WindowSearch search{pid, windowClass, text, shownOnly, {}};
-  parent ? EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search))
-         : EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+// Z: is the Unix root.
+std::wstring BlinkwardExePath() {
+  const char* env = std::getenv("BLINKWARD_EXE");
+  std::wstring path = W(env ? env : "");
+  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+  return path.empty() || path[0] != L'\\' ? path : L"Z:" + path;
+}
+
+std::optional<std::wstring> ReadUserText(const std::wstring& key, const wchar_t* name) {
+  WCHAR text[1024] = {0};
+  DWORD size = sizeof text - sizeof(WCHAR);
+  if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size))
+    return {};
+  return text;
+}
+
+bool WriteUserText(const std::wstring& key, const wchar_t* name, const std::wstring& text) {
+  return !RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, text.c_str(),
+                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+std::vector<HWND> FindWindows(DWORD pid, const wchar_t* windowClass, bool shownOnly) {
+  WindowSearch search{pid, windowClass, shownOnly, {}};
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+bool Process::Start(const std::wstring& exe) {
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &info)) {
+    return false;
+  }
+  CloseHandle(info.hThread);
+  CloseHandle(handle);
+  handle = info.hProcess;
+  id = info.dwProcessId;
+  return true;
 }
 
 // A display connection before anything switches the flag "as another program".
@@ -50,15 +92,19 @@ void BlinkwardTest::SetUp() {
   savedScreenSaver_ = ScreenSaverActive();
   ASSERT_TRUE(PumpUntil([] { return FindTaskbar() != nullptr; }, kStartMs))
       << "no taskbar: run the tests in the Wine session of scripts/test";
-  ASSERT_EQ(nullptr, FindWindowW(L"BlinkwardSettings", nullptr)) << "a Blinkward still runs";
+  ASSERT_EQ(nullptr, FindWindowW(W(bw::win32::kMainWindowClass).c_str(), nullptr))
+      << "a Blinkward still runs";
   ASSERT_EQ(0u, Icons().size()) << "an icon of an earlier Blinkward is still shown";
   ClearSettings();
 }
 
 void BlinkwardTest::TearDown() {
   if (blinkward_.handle && blinkward_.Running() && main_) {
-    EXPECT_NE(0, SendEndOfLogon()) << "Blinkward refused to let the logon end";
-    EXPECT_TRUE(blinkward_.WaitForExit(kWaitMs)) << "the end of the logon did not end Blinkward";
+    const LRESULT answer = Send(main_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    Send(main_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_NE(0, answer) << "Blinkward refused to let the logon end";
+    EXPECT_TRUE(PumpUntil([this] { return !blinkward_.Running(); }, kWaitMs))
+        << "the end of the logon did not end Blinkward";
     EXPECT_TRUE(WaitForNoIcon()) << "the icon outlived the program";
   }
   Kill();
@@ -69,15 +115,17 @@ void BlinkwardTest::TearDown() {
 void BlinkwardTest::StartBlinkward(const std::wstring& exe, std::wstring tip) {
   ASSERT_FALSE(exe.empty()) << "BLINKWARD_EXE is not set (CTest sets it)";
   ASSERT_TRUE(blinkward_.Start(exe)) << "CreateProcess failed with error " << GetLastError();
+  const std::wstring mainClass = W(bw::win32::kMainWindowClass);
+  const std::wstring callbackClass = W(bw::win32::kTrayCallbackClass);
   main_ = callback_ = nullptr;
   ASSERT_TRUE(PumpUntil(
-      [this] {
-        main_ = FindWindowW(L"BlinkwardSettings", L"Settings");
-        callback_ = FindWindowIn(main_, L"BlinkwardStatusOutput");
+      [&] {
+        main_ = FindWindowW(mainClass.c_str(), W(bw::kSettingsCaption).c_str());
+        callback_ = FindWindowExW(main_, nullptr, callbackClass.c_str(), nullptr);
         return callback_ != nullptr || !blinkward_.Running();
       },
       kStartMs))
-      << "no window BlinkwardSettings \"Settings\" with a BlinkwardStatusOutput child";
+      << "no main window with its callback child";
   ASSERT_TRUE(blinkward_.Running()) << "Blinkward ended at start";
   if (tip.empty()) tip = TipFor(ScreenSaverActive());
   ASSERT_TRUE(WaitForTip(tip, kStartMs)) << Icons().size() << " icons, tip \"" << Tip() << "\"";
@@ -90,34 +138,30 @@ void BlinkwardTest::Kill() {
   if (callback_) DeleteIcon();
 }
 
-// The right button as the shell reports it with the newer callbacks.
-bool BlinkwardTest::Choose(MenuChoice item) const {
+// The right button as the shell reports it with the newer callbacks; then
+// Down from no item selected, over the items but not the separators.
+bool BlinkwardTest::Choose(bw::MenuCommand command) const {
   TrayEvent(WM_RBUTTONDOWN);
   TrayEvent(WM_RBUTTONUP);
   TrayEvent(WM_CONTEXTMENU);
   if (!PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) return false;
-  for (int i = 0; i < static_cast<int>(item); ++i) PostKey(PopupMenu(), VK_DOWN);
+  for (const bw::MenuRow& row : bw::kPopupMenu) {
+    if (row.command != bw::MenuCommand::None) PostKey(PopupMenu(), VK_DOWN);
+    if (row.command == command) break;
+  }
   PostKey(PopupMenu(), VK_RETURN);
   return PumpUntil([this] { return PopupMenu() == nullptr; }, kWaitMs);
 }
 
 HWND BlinkwardTest::OpenTimedDialog() const {
+  const std::wstring dialogClass = W(bw::win32::kTimedDialogClass);
   std::vector<HWND> shown;
-  if (Choose(kTimedDisable)) {
+  if (Choose(bw::MenuCommand::TimedDisable)) {
     PumpUntil(
-        [&] { return !(shown = FindWindows(nullptr, blinkward_.id, nullptr, L"Timed")).empty(); },
+        [&] { return !(shown = FindWindows(blinkward_.id, dialogClass.c_str())).empty(); },
         kWaitMs);
   }
   return shown.empty() ? nullptr : shown[0];
-}
-
-// The hours field comes first.
-void BlinkwardTest::PressOk(HWND dialog, const wchar_t* hours, const wchar_t* minutes) {
-  const std::vector<HWND> fields = FindWindows(dialog, 0, L"Edit");
-  ASSERT_EQ(fields.size(), 2u);
-  Send(fields[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(hours));
-  Send(fields[1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(minutes));
-  Send(FindWindowIn(dialog, L"Button", L"OK"), BM_CLICK);
 }
 
 }  // namespace e2e
