@@ -19,6 +19,10 @@ target_link_libraries(logic_ticks PRIVATE blinkward_logic)
 add_test(NAME scripts.tiers
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/tiers_test.sh ${CMAKE_SOURCE_DIR})
 set_tests_properties(scripts.tiers PROPERTIES FAIL_REGULAR_EXPRESSION "FAIL - " TIMEOUT 60)
+# The layer check, with every kind of include that reaches up.
+add_test(NAME scripts.layers
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/layers_test.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(scripts.layers PROPERTIES TIMEOUT 60)
 # scripts/run started again and again, and stopped: slow, it starts Wine
 # sessions and needs the Windows builds and the WoW64 root; label "run", which
 # the native test preset leaves out and scripts/test runs last.
