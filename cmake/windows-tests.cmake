@@ -78,7 +78,8 @@ blinkward_windows_test_exe(tray_probe)
 
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TEST_SOURCES})
-target_link_libraries(e2e_tests PRIVATE e2e_support GTest::gtest_main)
+# The program's names, words and numbers, from its own headers.
+target_link_libraries(e2e_tests PRIVATE e2e_support blinkward_logic GTest::gtest_main)
 blinkward_windows_test_exe(e2e_tests)
 add_dependencies(e2e_tests Blinkward)
 blinkward_add_wine_tests(e2e_tests e2e. 90

@@ -10,6 +10,7 @@
 // clang-format on
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,7 +32,12 @@ inline std::wstring TipFor(bool active) { return W(active ? bw::kEnabledTip : bw
 // what must not happen is watched for three of the program's 250 ms ticks.
 inline constexpr DWORD kStartMs = 15000, kWaitMs = 3000, kQuietMs = 750;
 
-std::wstring BlinkwardExePath();  // BLINKWARD_EXE, as a path Wine can start
+// BLINKWARD_EXE, as a path Wine can start (Z: is the Unix root).
+inline std::wstring BlinkwardExePath() {
+  std::wstring path = W(std::getenv("BLINKWARD_EXE") ? std::getenv("BLINKWARD_EXE") : "");
+  for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
+  return path.empty() || path[0] != L'\\' ? path : L"Z:" + path;
+}
 
 // The flag as another program sees it; under Wine's X11 driver only a process
 // with a display connection reaches it (SetUpTestSuite opens one).
@@ -49,8 +55,17 @@ inline bool WaitForScreenSaver(bool active, DWORD ms) {
 }
 
 // Text values under HKEY_CURRENT_USER.
-std::optional<std::wstring> ReadUserText(const std::wstring& key, const wchar_t* name);
-bool WriteUserText(const std::wstring& key, const wchar_t* name, const std::wstring& text);
+inline std::optional<std::wstring> ReadUserText(const std::wstring& key, const wchar_t* name) {
+  WCHAR text[1024] = {0};
+  DWORD size = sizeof text - sizeof(WCHAR);
+  if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size))
+    return {};
+  return text;
+}
+inline bool WriteUserText(const std::wstring& key, const wchar_t* name, const std::wstring& text) {
+  return !RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, text.c_str(),
+                          static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
 
 inline LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   DWORD_PTR result = 0;
@@ -58,39 +73,103 @@ inline LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam 
   return static_cast<LRESULT>(result);
 }
 
-// Top-level windows of that process, of that class (null: any).
-std::vector<HWND> FindWindows(DWORD pid, const wchar_t* windowClass, bool shownOnly = true);
+// A top-level window of that process and class; only a shown one unless told.
+inline HWND WindowOf(DWORD pid, const std::wstring& windowClass, bool shownOnly = true) {
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, windowClass.c_str(), nullptr));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid && (IsWindowVisible(w) || !shownOnly)) return w;
+  }
+  return nullptr;
+}
 
 // A started process: its handle closes with the object; it is not ended by it.
 struct Process {
-  ~Process() { CloseHandle(handle); }
-  bool Start(const std::wstring& exe);
-  bool Running() const { return WaitForSingleObject(handle, 0) == WAIT_TIMEOUT; }
-  HANDLE handle = nullptr;
-  DWORD id = 0;
+  ~Process() { Close(); }
+  bool Start(const std::wstring& exe) {
+    Close();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    return CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &info);
+  }
+  void Close() { CloseHandle(info.hProcess), CloseHandle(info.hThread), info = {}; }
+  bool Running() const { return WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
+  PROCESS_INFORMATION info{};
 };
 
 class BlinkwardTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite();
-  void SetUp() override;     // no Blinkward runs or shows an icon; settings cleared
-  void TearDown() override;  // ends it as the logon's end would, which must take the icon away
+  // A display connection before anything switches the flag "as another program".
+  static void SetUpTestSuite() {
+    CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  }
+  // No Blinkward runs or shows an icon; settings cleared.
+  void SetUp() override {
+    savedScreenSaver_ = ScreenSaverActive();
+    ASSERT_TRUE(PumpUntil([] { return FindTaskbar() != nullptr; }, kStartMs))
+        << "no taskbar: run the tests in the Wine session of scripts/test";
+    ASSERT_EQ(nullptr, FindWindowW(W(bw::win32::kMainWindowClass).c_str(), nullptr))
+        << "a Blinkward still runs";
+    ASSERT_EQ(0u, BlinkwardTrayIcons().size()) << "an icon of an earlier Blinkward is still shown";
+    ClearSettings();
+  }
+  // Ends it as the logon's end would, which must take the icon away.
+  void TearDown() override {
+    if (blinkward_.Running() && main_) {
+      const LRESULT answer = Send(main_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+      Send(main_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+      EXPECT_NE(0, answer) << "Blinkward refused to let the logon end";
+      EXPECT_TRUE(PumpUntil([this] { return !blinkward_.Running(); }, kWaitMs))
+          << "the end of the logon did not end Blinkward";
+      EXPECT_TRUE(WaitForNoIcon()) << "the icon outlived the program";
+    }
+    Kill();
+    SetScreenSaverActive(savedScreenSaver_);
+    ClearSettings();
+  }
+  static void ClearSettings() {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, W(bw::kRunKeyPath).c_str(), W(bw::kProgramName).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, W(bw::kRegistryRoot).c_str());
+  }
 
   // Returns once the main window and its callback child exist and the one
   // icon shows the true state (or the tip given); a failure ends the test.
-  void StartBlinkward(const std::wstring& exe = BlinkwardExePath(), std::wstring tip = {});
-  void Kill();  // and removes the icon a killed program leaves behind
+  void StartBlinkward(const std::wstring& exe = BlinkwardExePath(), std::wstring tip = {}) {
+    ASSERT_FALSE(exe.empty()) << "BLINKWARD_EXE is not set (CTest sets it)";
+    ASSERT_TRUE(blinkward_.Start(exe)) << "CreateProcess failed with error " << GetLastError();
+    const std::wstring mainClass = W(bw::win32::kMainWindowClass);
+    const std::wstring callbackClass = W(bw::win32::kTrayCallbackClass);
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+          main_ = FindWindowW(mainClass.c_str(), W(bw::kSettingsCaption).c_str());
+          callback_ = FindWindowExW(main_, nullptr, callbackClass.c_str(), nullptr);
+          return callback_ != nullptr || !blinkward_.Running();
+        },
+        kStartMs))
+        << "no main window with its callback child";
+    ASSERT_TRUE(blinkward_.Running()) << "Blinkward ended at start";
+    if (tip.empty()) tip = TipFor(ScreenSaverActive());
+    ASSERT_TRUE(WaitForTip(tip, kStartMs))
+        << BlinkwardTrayIcons().size() << " icons, tip \"" << Tip() << "\"";
+  }
+  void Kill() {  // and removes the icon a killed program leaves behind
+    if (!blinkward_.Running()) return;
+    TerminateProcess(blinkward_.info.hProcess, 1);
+    WaitForSingleObject(blinkward_.info.hProcess, kWaitMs);
+    DeleteIcon();
+  }
 
-  std::vector<TrayIcon> Icons() const { return BlinkwardTrayIcons(); }
   std::wstring Tip() const {  // of the one icon; empty unless exactly one shows
-    const std::vector<TrayIcon> icons = Icons();
+    const std::vector<TrayIcon> icons = BlinkwardTrayIcons();
     return icons.size() == 1 ? icons[0].tip : std::wstring();
   }
   bool WaitForTip(const std::wstring& tip, DWORD ms = kWaitMs) const {
     return PumpUntil([&] { return Tip() == tip; }, ms);
   }
   bool WaitForNoIcon() const {
-    return PumpUntil([this] { return Icons().empty(); }, kWaitMs);
+    return PumpUntil([this] { return BlinkwardTrayIcons().empty(); }, kWaitMs);
   }
 
   // An event on the icon as the shell delivers it, sent without waiting.
@@ -105,17 +184,19 @@ class BlinkwardTest : public ::testing::Test {
     return Shell_NotifyIconW(NIM_DELETE, &data);
   }
 
-  HWND PopupMenu() const {
-    const std::vector<HWND> menus = FindWindows(blinkward_.id, L"#32768");
-    return menus.empty() ? nullptr : menus[0];
+  HWND PopupMenu() const { return WindowOf(blinkward_.info.dwProcessId, L"#32768"); }
+  // Opens the menu as the right button does with the newer callbacks, and
+  // chooses with Down from no item selected, which passes over separators.
+  bool Choose(bw::MenuCommand command) const {
+    for (UINT event : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}) TrayEvent(event);
+    if (!PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) return false;
+    for (const bw::MenuRow& row : bw::kPopupMenu) {
+      if (row.command != bw::MenuCommand::None) PostMessageW(PopupMenu(), WM_KEYDOWN, VK_DOWN, 1);
+      if (row.command == command) break;
+    }
+    PostMessageW(PopupMenu(), WM_KEYDOWN, VK_RETURN, 1);
+    return PumpUntil([this] { return PopupMenu() == nullptr; }, kWaitMs);
   }
-  // Opens the menu with a right click and chooses by keyboard; true once it closed.
-  bool Choose(bw::MenuCommand command) const;
-  bool ShowSettings() const {
-    return Choose(bw::MenuCommand::Settings) &&
-           PumpUntil([this] { return IsWindowVisible(main_) != FALSE; }, kWaitMs);
-  }
-  HWND OpenTimedDialog() const;  // null if none showed
 
   Process blinkward_;
   HWND main_ = nullptr, callback_ = nullptr;

@@ -1,8 +1,8 @@
 // Paths as Windows gives them: a folder named in another script reaches the
-// Run entry and the screen saver's command whole, and a screen saver named
-// without a folder is the system folder's, also for the 32-bit build on 64-bit
-// Windows. The stand-in screen saver is the probe, which notes its path when
-// asked for its settings ("c").
+// Run entry that start-up rewrites, and the screen saver's command, whole; a
+// screen saver named without a folder is the system folder's, also for the
+// 32-bit build on 64-bit Windows. The stand-in screen saver is the probe,
+// which notes its path when asked for its settings ("c").
 #include "fixture.h"
 
 namespace e2e {
@@ -10,7 +10,7 @@ namespace {
 
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
 constexpr wchar_t kMarkKey[] = L"Software\\BlinkwardE2E";
-const std::wstring kFolder = L"C:\\Блинк 日本", kExe = kFolder + L"\\Blinkward.exe",
+const std::wstring kFolder = L"C:\\Блинк 日本", kExe = kFolder + L"\\Блинк.exe",
                    kSaver = kFolder + L"\\Заставка 屏保.scr";
 
 struct Paths : BlinkwardTest {
@@ -30,7 +30,8 @@ struct Paths : BlinkwardTest {
   std::wstring Configured(const std::wstring& stored) {
     RegDeleteKeyW(HKEY_CURRENT_USER, kMarkKey);
     std::optional<std::wstring> noted;
-    if (WriteUserText(kDesktopKey, L"SCRNSAVE.EXE", stored) && Choose(kConfigureScreenSaver))
+    if (WriteUserText(kDesktopKey, L"SCRNSAVE.EXE", stored) &&
+        Choose(bw::MenuCommand::ConfigureScreenSaver))
       PumpUntil([&] { return (noted = ReadUserText(kMarkKey, L"Configured")).has_value(); },
                 kStartMs);
     return noted.value_or(L"<not started>");
@@ -40,21 +41,17 @@ struct Paths : BlinkwardTest {
 };
 
 TEST_F(Paths, AFolderInAnotherScriptAndABareScreenSaverNameGoThroughWhole) {
-  const std::wstring exe = BlinkwardExePath();
+  const std::wstring exe = BlinkwardExePath(), run = W(bw::kRunKeyPath);
   const std::wstring probe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"tray_probe.exe";
+  const std::wstring name = W(bw::kProgramName);
   ASSERT_TRUE(CopyFileW(exe.c_str(), kExe.c_str(), FALSE));
   ASSERT_TRUE(CopyFileW(probe.c_str(), kSaver.c_str(), FALSE));
   SetEnvironmentVariableW(L"BW_E2E_SAVERS", kFolder.c_str());
+  // An entry of a copy that has moved, rewritten with this copy's place at start-up.
+  ASSERT_TRUE(WriteUserText(run, name.c_str(), L"C:\\old\\" + name + L".exe"));
   ASSERT_NO_FATAL_FAILURE(StartBlinkward(kExe));
-  ASSERT_TRUE(ShowSettings());
-  const HWND box = Control(L"Button", L"Start automatically with Windows");
-  Send(box, BM_CLICK);
-  EXPECT_EQ(L"\"" + kExe + L"\"", ReadUserText(kRunKeyPath, L"Blinkward").value_or(L"<absent>"));
-  EXPECT_EQ(BST_CHECKED, Send(box, BM_GETCHECK));
-  Send(box, BM_CLICK);
-  EXPECT_FALSE(ReadUserText(kRunKeyPath, L"Blinkward")) << "unticking left the Run entry";
+  EXPECT_EQ(L"\"" + kExe + L"\"", ReadUserText(run, name.c_str()).value_or(L"<absent>"));
 
-  EXPECT_EQ(kSaver, Configured(kSaver));
   // Quoted, and through a variable of the environment Blinkward started in.
   EXPECT_EQ(kSaver, Configured(L"\"%BW_E2E_SAVERS%" + kSaver.substr(kFolder.size()) + L"\""));
 

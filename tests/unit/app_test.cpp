@@ -16,7 +16,8 @@ const std::string kOff = std::string("saver off, red: ") + kDisabledTip;
 
 // A user's close only hides the settings window. Exit and the end of the
 // logon store the click method, take the icon away, stop every timer and, in
-// the middle of a span, switch the screen saver back on without starting it.
+// the middle of a span, switch the screen saver back on without starting it
+// and erase the span's note.
 TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
   fake.ui.settingsVisible = true;
   app.OnCloseRequest(CloseReason::User);
@@ -37,6 +38,7 @@ TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
       EXPECT_EQ(other.registry.Value(kSettingRows[SettingRowOf(kIdMethod)].key), "0");
       EXPECT_TRUE(other.ui.timers.empty() && other.ui.quit);
       EXPECT_EQ(other.system.started, 0);
+      EXPECT_EQ(other.registry.Value(SpanNote::KeyOf(other.system.logon), "Begun"), "<absent>");
       program.app.OnTaskbarCreated();
       EXPECT_EQ(other.Seen(), "saver on, no icon");
     }

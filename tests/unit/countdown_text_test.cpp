@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "words/words.h"
+
 namespace bw {
 namespace {
 
-const std::string kLead = "Screen Saver will be DISABLED\nfor the next ";
+const std::string kLead = kCountdownTipLead;
 
 TEST(CountdownTip, NamesTheMinutesLeftInWordsWithinTheField) {
   const struct {

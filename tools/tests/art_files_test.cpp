@@ -1,13 +1,15 @@
-// The committed icons: identical to what the drawing code makes, well-formed
-// .ico files of the sizes and depths the program expects, and each compiled
-// into the exe under the identifier the code loads it by.
+// The committed icons: what the drawing code makes, every one compiled into
+// the exe under the identifier the code loads it by, and well-formed .ico
+// files holding the sizes the system asks for.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <regex>
+#include <set>
 
 #include "art_catalog.h"
 #include "ico_reader.h"
+#include "icons.h"
 #include "resource_ids.h"
 #include "stopwatch.h"
 
@@ -15,32 +17,54 @@ namespace {
 
 using art_test::Ico;
 
-TEST(ArtFiles, CommittedFilesMatchTheGenerator) {
-  const std::vector<art::ArtFile> files = art::BuildArtFiles();
-  ASSERT_EQ(files.size(), 28u) << "app icon, three tray pictures and 24 clock frames";
-  for (const art::ArtFile& file : files) {
+// The ICON lines of the resource script, identifier (macro or number) -> file,
+// name the files the generator writes, and those are committed as it writes them.
+TEST(ArtFiles, TheResourceScriptCompilesWhatTheGeneratorDrew) {
+  std::map<std::string, std::string> expected = {{"IDI_APP", "app.ico"},
+                                                 {"IDI_STATUS_ENABLED", "status_enabled.ico"},
+                                                 {"IDI_STATUS_DISABLED", "status_disabled.ico"},
+                                                 {"IDI_STATUS_TIMED", "status_timed.ico"}};
+  for (int k = 0; k < art::kClockFrameCount; ++k) {
+    expected[std::to_string(IDI_CLOCK_FIRST + k)] = art::ClockFileName(k);
+  }
+  std::ifstream in(ART_RES_DIR "/blinkward.rc");
+  std::map<std::string, std::string> icons;
+  const std::regex iconLine(R"re(^\s*(\w+)\s+ICON\s+"([^"]+)"\s*$)re");
+  std::smatch m;
+  for (std::string line; std::getline(in, line);) {
+    if (std::regex_match(line, m, iconLine)) EXPECT_TRUE(icons.emplace(m[1], m[2]).second) << line;
+  }
+  EXPECT_EQ(icons, expected);
+
+  std::set<std::string> drawn;
+  for (const art::ArtFile& file : art::BuildArtFiles()) {
+    drawn.insert(file.name);
     EXPECT_TRUE(Ico(file.name).bytes == file.bytes)
         << file.name << " differs from the drawing code: build the regenerate_art target and "
         << "commit the result";
   }
+  std::set<std::string> compiled;
+  for (const auto& [id, name] : icons) compiled.insert(name);
+  EXPECT_EQ(drawn, compiled);
 }
 
 // Directory entries and bitmap headers as Windows reads them, the images one after
 // another to the file's end; 4-bit images use the standard palette, and under a set
 // mask bit the colour is black, since it is XORed onto the background. The icons
-// hold one image of each size the system asks for (16, 20, 24 and 32 pixels at 96
-// to 192 DPI), so it never scales one; their corners show the background.
+// hold one image of each size the system asks for, so it never scales one; the
+// stopwatch's frames one true-colour image. The icons' corners show the background.
 TEST(ArtFiles, HeadersDescribeTheImagesTheProgramExpects) {
-  const std::vector<int> icon_sizes = {32, 24, 20, 16};
   for (const art::ArtFile& file : art::BuildArtFiles()) {
     SCOPED_TRACE(file.name);
-    const bool clock = file.name.starts_with("clock");  // 32 pixels, 24 bits; the others 4 bits
-    const std::vector<int> sizes = clock ? std::vector{32} : icon_sizes;
+    const bool clock = file.name.starts_with("clock");
+    const std::vector<int> sizes =
+        clock ? std::vector{art::kClockSize}
+              : std::vector(std::begin(art::kIconSizes), std::end(art::kIconSizes));
     const std::uint32_t bits = clock ? 24 : 4;
     const Ico ico(file.name);
     ASSERT_EQ((std::vector{ico.U16(0), ico.U16(2), ico.U16(4)}),
               (std::vector<std::uint32_t>{0, 1, static_cast<std::uint32_t>(sizes.size())}));
-    std::size_t next = 6 + 16 * sizes.size();
+    std::size_t next = ico.Entry(sizes.size());
     for (int i = 0; i < static_cast<int>(sizes.size()); ++i) {
       const std::size_t e = ico.Entry(i), h = ico.Header(i);
       const std::uint32_t n = sizes[i];
@@ -75,26 +99,6 @@ TEST(ArtFiles, HeadersDescribeTheImagesTheProgramExpects) {
     }
     EXPECT_EQ(next, ico.bytes.size());
   }
-}
-
-// The ICON lines of the resource script: identifier (macro or number) -> file name.
-TEST(ResourceScript, CompilesEachPictureUnderTheIdTheCodeLoads) {
-  std::map<std::string, std::string> expected = {{"IDI_APP", "app.ico"},
-                                                 {"IDI_STATUS_ENABLED", "status_enabled.ico"},
-                                                 {"IDI_STATUS_DISABLED", "status_disabled.ico"},
-                                                 {"IDI_STATUS_TIMED", "status_timed.ico"}};
-  for (int k = 0; k < art::kClockFrameCount; ++k) {
-    expected[std::to_string(IDI_CLOCK_FIRST + k)] = art::ClockFileName(k);
-  }
-  std::ifstream in(ART_RES_DIR "/blinkward.rc");
-  std::map<std::string, std::string> icons;
-  const std::regex iconLine(R"re(^\s*(\w+)\s+ICON\s+"([^"]+)"\s*$)re");
-  std::smatch m;
-  for (std::string line; std::getline(in, line);) {
-    if (!std::regex_match(line, m, iconLine)) continue;
-    EXPECT_TRUE(icons.emplace(m[1], m[2]).second) << line;
-  }
-  EXPECT_EQ(icons, expected);
 }
 
 }  // namespace

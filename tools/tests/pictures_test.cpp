@@ -1,5 +1,6 @@
-// What the committed pictures show, sampled pixel by pixel against the drawing
-// rule: the stopwatch's hand and coloured quarters, the tray monitor's screen.
+// What the committed pictures show, read as Windows reads them and sampled
+// against the drawing rule: the stopwatch's hand and quarters, the tray
+// monitor's screen.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,62 +16,41 @@ namespace {
 
 using art_test::Ico;
 
-// Colours as a viewer would name them, judged by broad ranges rather than the
-// exact values the drawing code uses.
-enum Hue { kWhite, kDark, kGreen, kYellow, kBlue, kOrange, kOther };
-
-Hue Classify(art::Rgb c) {
-  const int r = c.r, g = c.g, b = c.b;
-  if (r > 230 && g > 230 && b > 230) return kWhite;
-  if (r < 70 && g < 70 && b < 70) return kDark;
-  if (g > r + 80 && g > b + 80) return kGreen;
-  if (r > 200 && g > 190 && b < 100) return kYellow;
-  if (b > r + 80 && b > g + 80) return kBlue;
-  if (r > 200 && g > 90 && g < 190 && b < 80) return kOrange;
-  return kOther;
-}
-
-// The hue at distance r from the dial's centre, angle degrees clockwise from 12 o'clock.
-Hue OnDial(const Ico& ico, double angle, double r) {
+// The colour at distance r from the dial's centre, angle degrees clockwise from 12 o'clock.
+art::Rgb OnDial(const Ico& ico, double angle, double r) {
   const double a = angle * std::numbers::pi / 180.0;
-  return Classify(ico.At(static_cast<int>(std::floor(art::kDialCentreX + r * std::sin(a))),
-                         static_cast<int>(std::floor(art::kDialCentreY - r * std::cos(a)))));
+  return ico.At(static_cast<int>(std::floor(art::kDialCentreX + r * std::sin(a))),
+                static_cast<int>(std::floor(art::kDialCentreY - r * std::cos(a))));
 }
 
-// Frame k: one dark hand at (k mod 12) x 30 degrees; the quarters (green, yellow,
-// blue, orange clockwise from 12) fill behind the hand in frames 0-12 and empty
-// behind it in frames 13-23. Samples lie half an hour from the hand.
+// One black hand turns a step a frame, twice round in the animation: in the
+// first turn the quarters (clockwise from 12) fill behind it, in the second
+// they empty behind it; the rest of the dial is white. Sampled half a step
+// from the hand's places.
 TEST(ClockFrames, HandAndQuartersFollowTheRule) {
-  const struct {
-    int frame;
-    std::vector<std::pair<double, Hue>> samples;  // angle, hue at radii 7 and 8.5
-  } cases[] = {
-      {0, {{45, kWhite}, {135, kWhite}, {225, kWhite}, {315, kWhite}}},
-      {1, {{15, kGreen}, {45, kWhite}, {315, kWhite}}},
-      {5, {{45, kGreen}, {105, kYellow}, {165, kWhite}, {225, kWhite}}},
-      {9, {{45, kGreen}, {135, kYellow}, {225, kBlue}, {315, kWhite}}},
-      {12, {{45, kGreen}, {135, kYellow}, {225, kBlue}, {315, kOrange}}},
-      {13, {{15, kWhite}, {45, kGreen}, {135, kYellow}, {315, kOrange}}},
-      {15, {{45, kWhite}, {135, kYellow}, {225, kBlue}, {315, kOrange}}},
-      {21, {{45, kWhite}, {135, kWhite}, {225, kWhite}, {315, kOrange}}},
-      {23, {{45, kWhite}, {225, kWhite}, {315, kWhite}, {345, kOrange}}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE("frame " + std::to_string(c.frame));
-    const Ico ico(art::ClockFileName(c.frame));
-    ASSERT_EQ(ico.Width(0), 32);
-    const double hand = (c.frame % 12) * 30.0;
-    for (double r : {3.0, 5.0, 7.0, 8.5}) EXPECT_EQ(OnDial(ico, hand, r), kDark) << r;
-    for (double off : {90.0, 180.0, 270.0}) EXPECT_NE(OnDial(ico, hand + off, 6.0), kDark) << off;
-    for (const auto& [angle, hue] : c.samples) {
-      for (double r : {7.0, 8.5}) EXPECT_EQ(OnDial(ico, angle, r), hue) << angle << " at " << r;
+  constexpr int kTurn = art::kClockFrameCount / 2;  // frames per turn
+  constexpr double kStep = 360.0 / kTurn;
+  for (int k = 0; k < art::kClockFrameCount; ++k) {
+    SCOPED_TRACE("frame " + std::to_string(k));
+    const Ico ico(art::ClockFileName(k));
+    const double hand = (k % kTurn) * kStep;
+    for (double r : {3.0, 5.0, 7.0, 8.5}) EXPECT_EQ(OnDial(ico, hand, r), art::pal::kBlack) << r;
+    for (double off : {90.0, 180.0, 270.0}) {
+      EXPECT_NE(OnDial(ico, hand + off, 6.0), art::pal::kBlack) << off;
+    }
+    for (double angle = kStep / 2; angle < 360.0; angle += kStep) {
+      const bool coloured = k < kTurn ? angle < hand : angle > hand;
+      const art::Rgb expected =
+          coloured ? art::kQuarterColours[static_cast<int>(angle / 90)] : art::pal::kWhite;
+      for (double r : {7.0, 8.5})
+        EXPECT_EQ(OnDial(ico, angle, r), expected) << angle << " at " << r;
     }
   }
 }
 
 // The same monitor in every state and at every size; only its screen differs:
 // green with a black tick, red with a white cross, yellow with a dark red clock.
-// Beside the stand the background shows through.
+// Beside the stand the background shows through. (The sizes are the headers' business.)
 TEST(TrayPictures, ScreenShowsTheStateOnTheSameMonitor) {
   const struct {
     const char* name;
@@ -81,11 +61,9 @@ TEST(TrayPictures, ScreenShowsTheStateOnTheSameMonitor) {
   const Ico reference(cases[0].name);
   for (const auto& c : cases) {
     const Ico ico(c.name);
-    ASSERT_EQ(ico.U16(4), reference.U16(4));
     for (int i = 0; i < static_cast<int>(ico.U16(4)); ++i) {
       const int n = ico.Width(i);
       SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(n));
-      ASSERT_EQ(n, reference.Width(i));
       const art::PixelBox s = art::TrayScreen(n);
       int screen = 0, symbol = 0;
       for (int y = 0; y < n; ++y) {
