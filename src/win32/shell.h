@@ -20,12 +20,13 @@ class Shell final : public ShellPort {
 
   // The window that receives the icon's callbacks; set before the first icon.
   void SetCallbackWindow(HWND window) { window_ = window; }
-  HICON Picture(TrayPicture picture) const { return pictures_[static_cast<int>(picture)].Get(); }
 
   bool NotifyIcon(TrayCommand command, const TrayIconData& icon) override;
   bool TaskbarExists() override;
 
  private:
+  HICON Picture(TrayPicture picture) const { return pictures_[static_cast<int>(picture)].Get(); }
+
   HWND window_ = nullptr;
   UniqueIcon pictures_[kTrayPictureCount];
 };

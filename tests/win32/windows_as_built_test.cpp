@@ -157,10 +157,12 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
   };
   const UniqueFont font96 = at96(kWindowFont.weight), bold96 = at96(kFontWeightBold);
   w.window.ShowSettings({kTitle, {}});
-  // The tray pictures come at the size the notification area asks for.
+  // Small pictures come at the size the system asks for (the tray's too).
   ICONINFO info{};
   BITMAP mask{};
-  ASSERT_TRUE(GetIconInfo(w.shell.Picture(TrayPicture::Enabled), &info));
+  const auto small =
+      reinterpret_cast<HICON>(SendMessageA(w.window.hwnd(), WM_GETICON, ICON_SMALL, 0));
+  ASSERT_TRUE(GetIconInfo(small, &info));
   GetObjectA(info.hbmMask, sizeof mask, &mask);
   EXPECT_EQ(mask.bmWidth, MulDiv(16, dpi, 96));
   const struct {
