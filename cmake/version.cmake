@@ -16,4 +16,4 @@ endwhile()
 set(BLINKWARD_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor_text}.${revision_text}")
 # As the settings window's title shows it: "1.01".
 set(BLINKWARD_VERSION_SHORT "${PROJECT_VERSION_MAJOR}.${minor_text}")
-configure_file(${CMAKE_SOURCE_DIR}/src/app/version_info.h.in generated/version_info.h @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/src/words/version_info.h.in generated/version_info.h @ONLY)
