@@ -82,7 +82,9 @@ void App::OnTimer(int timerId) {
 }
 
 // Kept on while the icon shows the screen saver off and the user asked for it.
-void App::FollowDisplay() { displayKeeper_.Follow(settings_.keepDisplayOn(), trayIcon_.picture()); }
+void App::FollowDisplay() {
+  displayKeeper_.Follow(settings_.Value(kIdKeepDisplayOn) != 0, trayIcon_.picture());
+}
 
 void App::OnTaskbarCreated() { trayIcon_.Restore(); }
 

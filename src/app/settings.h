@@ -53,13 +53,16 @@ class Settings {
   void SaveClickMethod() { Store(kSettingRows[kMethodRow], values_[kMethodRow]); }
 
   ClickMethod clickMethod() const { return static_cast<ClickMethod>(values_[kMethodRow]); }
-  bool keepDisplayOn() const { return values_[kKeepDisplayOnRow] != 0; }
+  // A setting as its control shows it; 0 for a control that shows none.
+  int Value(int control) const {
+    const std::size_t row = SettingRowOf(control);
+    return row < values_.size() ? values_[row] : 0;
+  }
   // Every setting as its control shows it.
   std::vector<ControlValue> View() const;
 
  private:
   static constexpr std::size_t kMethodRow = SettingRowOf(kIdMethod);
-  static constexpr std::size_t kKeepDisplayOnRow = SettingRowOf(kIdKeepDisplayOn);
   int Read(const SettingRow& row);
   void Store(const SettingRow& row, int value);
 
