@@ -169,9 +169,8 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
     HWND window;
     const char* caption;
     const WindowLayout& layout;
-    int width96, height96;
-  } windows[] = {{w.window.hwnd(), "Settings", kSettingsLayout, 201, 145},
-                 {w.dialog.hwnd(), "Timed", TimedDialogLayout(), 209, 130}};
+  } windows[] = {{w.window.hwnd(), "Settings", kSettingsLayout},
+                 {w.dialog.hwnd(), "Timed", TimedDialogLayout()}};
   const char* const kClasses[] = {"Static", "Button",          "ComboBox", "Static",
                                   "Edit",   "msctls_updown32", "Button"};  // by ControlKind
   for (const auto& window : windows) {
@@ -183,8 +182,9 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
     RECT client{}, frame{};
     GetClientRect(window.window, &client);
     GetWindowRect(window.window, &frame);
-    EXPECT_NEAR(client.right, window.width96 * dpi / 96.0, 1.0);
-    EXPECT_NEAR(client.bottom, window.height96 * dpi / 96.0, 1.0);
+    // A twip is 1/1440 inch.
+    EXPECT_NEAR(client.right, window.layout.clientWidth * dpi / 1440.0, 1.0);
+    EXPECT_NEAR(client.bottom, window.layout.clientHeight * dpi / 1440.0, 1.0);
     EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
     EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
     for (const ControlLayout& row : window.layout.controls) {
@@ -196,7 +196,7 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
       RECT r{};
       GetWindowRect(control, &r);
       MapWindowPoints(nullptr, window.window, reinterpret_cast<POINT*>(&r), 2);
-      // A twip is 1/1440 inch; the nearest pixel to each edge.
+      // The nearest pixel to each edge.
       const Rect& t = row.twips;
       const auto px = [dpi](int twips) {
         return static_cast<LONG>(std::lround(twips * dpi / 1440.0));
