@@ -26,7 +26,7 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   SendMessageA(hwnd, WM_ENDSESSION, FALSE, 0);  // the end was called off
   SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);
   // Windows announces a change of group policy by name; other changes are not it.
-  for (const char* area : {"Policy", "intl"}) {
+  for (const char* area : {"Policy", "intl", "Environment"}) {
     SendMessageA(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
   }
   w.window.ShowSettings({"", {}});
@@ -49,6 +49,29 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
                 "Close " + std::to_string(static_cast<int>(CloseReason::EndSession)), "Policy",
                 setting(kIdStartWithWindows), setting(kIdMethod), "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
+}
+
+// The timed-disable dialog reports what happens in it, with its values, and
+// changes nothing of its own accord.
+TEST(TimedDialogWindow, ReportsItsEventsWithTheirValues) {
+  RecordingEvents events;
+  Windows w(&events);
+  ASSERT_TRUE(w.created);
+  WhileDialogOpen(w, [&] {
+    const HWND dialog = w.dialog.hwnd(), upDown = w.DialogItem(kIdMinutesUpDown);
+    SetWindowTextA(w.DialogItem(kIdHours), "1");
+    SetWindowTextA(w.DialogItem(kIdMinutes), "2");
+    SendMessageA(w.DialogItem(kIdHours), WM_KEYDOWN, 'A', 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    const LPARAM upArrow = MAKELPARAM(8, 4);
+    SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, upArrow);
+    SendMessageA(upDown, WM_LBUTTONUP, 0, upArrow);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(dialog)) << "closed without the program's word";
+    w.dialog.Close();
+  });
+  EXPECT_EQ(events.calls, (std::vector<std::string>{"DialogShown", "Key 0 65", "Ok 1:2 0",
+                                                    "UpDown 1", "Cancel"}));
 }
 
 // The open menu, read from inside its own loop: each item's caption and
