@@ -77,7 +77,8 @@ target_link_libraries(tray_probe PRIVATE e2e_support)
 blinkward_windows_test_exe(tray_probe)
 
 file(GLOB E2E_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-add_executable(e2e_tests ${E2E_TEST_SOURCES})
+# The program's own text conversion, for its names and words.
+add_executable(e2e_tests ${E2E_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/win32/text.cpp)
 # The program's names, words and numbers, from its own headers.
 target_link_libraries(e2e_tests PRIVATE e2e_support blinkward_logic GTest::gtest_main)
 blinkward_windows_test_exe(e2e_tests)

@@ -21,12 +21,14 @@
 #include "tray/popup_menu.h"
 #include "win32/main_window.h"
 #include "win32/shell.h"
+#include "win32/text.h"
 
 namespace e2e {
 
-// The program's names and words are ASCII: widened as other programs read them.
-inline std::wstring W(std::string_view text) { return {text.begin(), text.end()}; }
-inline std::wstring TipFor(bool active) { return W(active ? bw::kEnabledTip : bw::kDisabledTip); }
+using bw::win32::Widen;
+inline std::wstring TipFor(bool active) {
+  return Widen(active ? bw::kEnabledTip : bw::kDisabledTip);
+}
 
 // Waits for what must happen are generous for Wine on a busy 2-core machine;
 // what must not happen is watched for three of the program's 250 ms ticks.
@@ -34,7 +36,7 @@ inline constexpr DWORD kStartMs = 15000, kWaitMs = 3000, kQuietMs = 750;
 
 // BLINKWARD_EXE, as a path Wine can start (Z: is the Unix root).
 inline std::wstring BlinkwardExePath() {
-  std::wstring path = W(std::getenv("BLINKWARD_EXE") ? std::getenv("BLINKWARD_EXE") : "");
+  std::wstring path = Widen(std::getenv("BLINKWARD_EXE") ? std::getenv("BLINKWARD_EXE") : "");
   for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
   return path.empty() || path[0] != L'\\' ? path : L"Z:" + path;
 }
@@ -110,7 +112,7 @@ class BlinkwardTest : public ::testing::Test {
     savedScreenSaver_ = ScreenSaverActive();
     ASSERT_TRUE(PumpUntil([] { return FindTaskbar() != nullptr; }, kStartMs))
         << "no taskbar: run the tests in the Wine session of scripts/test";
-    ASSERT_EQ(nullptr, FindWindowW(W(bw::win32::kMainWindowClass).c_str(), nullptr))
+    ASSERT_EQ(nullptr, FindWindowW(Widen(bw::win32::kMainWindowClass).c_str(), nullptr))
         << "a Blinkward still runs";
     ASSERT_EQ(0u, BlinkwardTrayIcons().size()) << "an icon of an earlier Blinkward is still shown";
     ClearSettings();
@@ -130,8 +132,9 @@ class BlinkwardTest : public ::testing::Test {
     ClearSettings();
   }
   static void ClearSettings() {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, W(bw::kRunKeyPath).c_str(), W(bw::kProgramName).c_str());
-    RegDeleteTreeW(HKEY_CURRENT_USER, W(bw::kRegistryRoot).c_str());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, Widen(bw::kRunKeyPath).c_str(),
+                       Widen(bw::kProgramName).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, Widen(bw::kRegistryRoot).c_str());
   }
 
   // Returns once the main window and its callback child exist and the one
@@ -139,11 +142,11 @@ class BlinkwardTest : public ::testing::Test {
   void StartBlinkward(const std::wstring& exe = BlinkwardExePath(), std::wstring tip = {}) {
     ASSERT_FALSE(exe.empty()) << "BLINKWARD_EXE is not set (CTest sets it)";
     ASSERT_TRUE(blinkward_.Start(exe)) << "CreateProcess failed with error " << GetLastError();
-    const std::wstring mainClass = W(bw::win32::kMainWindowClass);
-    const std::wstring callbackClass = W(bw::win32::kTrayCallbackClass);
+    const std::wstring mainClass = Widen(bw::win32::kMainWindowClass);
+    const std::wstring callbackClass = Widen(bw::win32::kTrayCallbackClass);
     ASSERT_TRUE(PumpUntil(
         [&] {
-          main_ = FindWindowW(mainClass.c_str(), W(bw::kSettingsCaption).c_str());
+          main_ = FindWindowW(mainClass.c_str(), Widen(bw::kSettingsCaption).c_str());
           callback_ = FindWindowExW(main_, nullptr, callbackClass.c_str(), nullptr);
           return callback_ != nullptr || !blinkward_.Running();
         },

@@ -41,9 +41,9 @@ struct Paths : BlinkwardTest {
 };
 
 TEST_F(Paths, AFolderInAnotherScriptAndABareScreenSaverNameGoThroughWhole) {
-  const std::wstring exe = BlinkwardExePath(), run = W(bw::kRunKeyPath);
+  const std::wstring exe = BlinkwardExePath(), run = Widen(bw::kRunKeyPath);
   const std::wstring probe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"tray_probe.exe";
-  const std::wstring name = W(bw::kProgramName);
+  const std::wstring name = Widen(bw::kProgramName);
   ASSERT_TRUE(CopyFileW(exe.c_str(), kExe.c_str(), FALSE));
   ASSERT_TRUE(CopyFileW(probe.c_str(), kSaver.c_str(), FALSE));
   SetEnvironmentVariableW(L"BW_E2E_SAVERS", kFolder.c_str());

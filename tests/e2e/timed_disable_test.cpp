@@ -14,7 +14,7 @@ constexpr DWORD kTickMs = 3000;  // for the countdown's once-a-second work to sh
 
 // This logon's note: the notes' only subkey, named by the logon ("" if none).
 std::wstring Note() {
-  const std::wstring notes = W(bw::kSpanNotesKey);
+  const std::wstring notes = Widen(bw::kSpanNotesKey);
   HKEY key = nullptr;
   wchar_t name[64] = L"";
   DWORD length = 64;
@@ -27,7 +27,7 @@ std::wstring Note() {
 struct TimedDisable : BlinkwardTest {
   HWND OpenDialog() const {  // null if none showed
     HWND dialog = nullptr;
-    const std::wstring dialogClass = W(bw::win32::kTimedDialogClass);
+    const std::wstring dialogClass = Widen(bw::win32::kTimedDialogClass);
     if (Choose(bw::MenuCommand::TimedDisable)) {
       PumpUntil([&] { return (dialog = WindowOf(blinkward_.info.dwProcessId, dialogClass)); },
                 kWaitMs);
@@ -38,7 +38,7 @@ struct TimedDisable : BlinkwardTest {
 
 TEST_F(TimedDisable, OutlivesAKillButNotItsTime) {
   const std::int32_t counter = bw::SpanCounter(kSpan);
-  const std::wstring counting = W(bw::CountdownTip(counter, bw::SplitCounter(counter)).view());
+  const std::wstring counting = Widen(bw::CountdownTip(counter, bw::SplitCounter(counter)).view());
   ASSERT_TRUE(SetScreenSaverActive(true));
   ASSERT_NO_FATAL_FAILURE(StartBlinkward());
   // The span as the user types it into the dialog the menu opened.

@@ -11,8 +11,7 @@ namespace {
 
 using AppTest = test::Started;
 
-const std::string kOn = std::string("saver on, green: ") + kEnabledTip;
-const std::string kOff = std::string("saver off, red: ") + kDisabledTip;
+using test::kOn, test::kOff;
 
 // A user's close only hides the settings window. Exit and the end of the
 // logon store the click method, take the icon away, stop every timer and, in

@@ -11,8 +11,7 @@ namespace {
 
 using CountdownTest = test::Started;
 
-const std::string kCounting = std::string("saver off, clock: ") + kCountdownTipLead;
-const std::string kOn = std::string("saver on, green: ") + kEnabledTip;
+using test::kCounting, test::kOff, test::kOn;
 
 // The clock picture shows at once and the tip counts from the first tick,
 // which switches the screen saver off, again at each tick whatever switched
@@ -41,7 +40,7 @@ TEST_F(CountdownTest, BeginTickAndEndFromTheMenu) {
   CountdownSeconds(1);
   fake.system.accepts = false;
   Choose(MenuCommand::TimedDisable);
-  EXPECT_EQ(Seen(), std::string("saver off, red: ") + kDisabledTip);
+  EXPECT_EQ(Seen(), kOff);
 }
 
 // A span of S seconds ends on the tick at S - 1 seconds, and starts the screen

@@ -14,6 +14,7 @@
 #include "app/app.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_message.h"
+#include "words/words.h"
 
 namespace bw::test {
 
@@ -302,6 +303,11 @@ struct Program {
 struct WithPlatform {
   FakePlatform platform;
 };
+
+// What Seen() reads with the screen saver on, off, and counting down.
+inline const std::string kOn = std::string("saver on, green: ") + kEnabledTip;
+inline const std::string kOff = std::string("saver off, red: ") + kDisabledTip;
+inline const std::string kCounting = std::string("saver off, clock: ") + kCountdownTipLead;
 
 // The program started, its first poll drawn (screen saver on).
 struct Started : ::testing::Test, WithPlatform, Program {

@@ -11,8 +11,7 @@ namespace {
 
 using ScreenSaverTest = test::Started;
 
-const std::string kOn = std::string("saver on, green: ") + kEnabledTip;
-const std::string kOff = std::string("saver off, red: ") + kDisabledTip;
+using test::kOn, test::kOff;
 const std::string kSystem = "C:\\Windows\\system32";
 const std::string kPolicy = "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop|";
 

@@ -10,8 +10,7 @@ namespace {
 
 using SpanNoteTest = test::Started;
 
-const std::string kCounting = "saver off, clock: Screen Saver will be DISABLED\nfor the next ";
-const std::string kOn = "saver on, green: Screen Saver is ENABLED";
+using test::kCounting, test::kOff, test::kOn;
 const std::string kOurNote = SpanNote::KeyOf("00000000000003E7");
 
 // A copy started after another was killed mid-span goes on with the time left
@@ -24,7 +23,6 @@ TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
   BeginSpan(1, 0, true);
   CountdownSeconds(1);
   const std::string kResumed = kCounting + "30 minutes";
-  const std::string kLeftOff = "saver off, red: Screen Saver is DISABLED";
   const struct {
     const char* name;
     std::uint32_t now;
@@ -40,8 +38,8 @@ TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
       {"ended meanwhile", 3605000, nullptr, nullptr, nullptr, false, kOn, false},
       {"counter 3599x", 65000, nullptr, nullptr, "3599x", false, kOn, false},
       {"counter 0", 65000, nullptr, nullptr, "0", false, kOn, false},
-      {"another logon", 65000, "0000000000ABCDEF", nullptr, nullptr, false, kLeftOff, true},
-      {"after a restart", 1000, nullptr, nullptr, nullptr, true, kLeftOff, false},
+      {"another logon", 65000, "0000000000ABCDEF", nullptr, nullptr, false, kOff, true},
+      {"after a restart", 1000, nullptr, nullptr, nullptr, true, kOff, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -11,8 +11,7 @@ namespace {
 
 using TrayIconTest = test::Started;
 
-const std::string kOn = std::string("saver on, green: ") + kEnabledTip;
-const std::string kOff = std::string("saver off, red: ") + kDisabledTip;
+using test::kOn, test::kOff;
 
 // The icon shows the program's picture and name until the first poll, then
 // follows every change another program makes.
