@@ -110,6 +110,10 @@ void App::OnSettingChanged(int controlId, int value) {
   platform_.ui.UpdateSettings(View());
 }
 
+void App::OnSettingsButton(int) {}
+void App::OnWindowShown(std::uint32_t) {}
+void App::OnProcessEnded(std::uint32_t) {}
+
 void App::OnTimedDialogShown() { timedDialog_.Load(); }
 
 bool App::OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) {

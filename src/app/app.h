@@ -31,6 +31,9 @@ class App final : public AppEvents {
   void OnTaskbarCreated() override;
   void OnPolicyChanged() override;
   void OnSettingChanged(int controlId, int value) override;
+  void OnSettingsButton(int controlId) override;
+  void OnWindowShown(std::uint32_t processId) override;
+  void OnProcessEnded(std::uint32_t processId) override;
   void OnTimedDialogShown() override;
   bool OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) override;
   void OnSpanUpDown(SpanField field) override;

@@ -15,10 +15,15 @@ enum SettingsControlId : int {
   kIdMethodLabel = 103,
   kIdMethod = 104,
   kIdKeepDisplayOn = 105,
+  kIdFullScreen = 106,
+  kIdProgramsLabel = 107,
+  kIdPrograms = 108,
+  kIdAddProgram = 109,
+  kIdRemoveProgram = 110,
 };
 
-// In Tab order: the first check box takes the focus first, the list second,
-// the second check box, a row below the list, last.
+// In Tab order: the first check box takes the focus first, the method's list
+// second, then the check boxes below it, the list of programs and its buttons.
 inline constexpr ControlLayout kSettingsControls[] = {
     {.kind = ControlKind::CheckBox,
      .id = kIdStartWithWindows,
@@ -46,11 +51,36 @@ inline constexpr ControlLayout kSettingsControls[] = {
      .text = "Keep the display on too",
      .twips = {120, 1800, 2775, 255},
      .tabIndex = 5},
+    {.kind = ControlKind::CheckBox,
+     .id = kIdFullScreen,
+     .text = "No screen saver in full screen",
+     .twips = {120, 2160, 2775, 255},
+     .tabIndex = 6},
+    {.kind = ControlKind::Label,
+     .id = kIdProgramsLabel,
+     .text = "Keep the screen saver off while these programs run:",
+     .twips = {120, 2520, 2775, 390},
+     .tabIndex = 7},
+    {.kind = ControlKind::ListBox,
+     .id = kIdPrograms,
+     .text = "",
+     .twips = {120, 2940, 2775, 1200},
+     .tabIndex = 8},
+    {.kind = ControlKind::Button,
+     .id = kIdAddProgram,
+     .text = "&Add...",
+     .twips = {120, 4230, 1335, 345},
+     .tabIndex = 9},
+    {.kind = ControlKind::Button,
+     .id = kIdRemoveProgram,
+     .text = "&Remove",
+     .twips = {1560, 4230, 1335, 345},
+     .tabIndex = 10},
 };
 
 inline constexpr WindowLayout kSettingsLayout{.caption = kSettingsCaption,
                                               .clientWidth = 3015,
-                                              .clientHeight = 2175,
+                                              .clientHeight = 4695,
                                               .controls = kSettingsControls};
 
 // How a setting is stored.
@@ -73,6 +103,12 @@ inline constexpr SettingRow kSettingRows[] = {
     {kIdStartWithWindows, nullptr, SettingKind::RunEntry, 0},
     {kIdMethod, BLINKWARD_REGISTRY_ROOT "\\Method", SettingKind::Choice, 0},
     {kIdKeepDisplayOn, BLINKWARD_REGISTRY_ROOT "\\KeepDisplayOn", SettingKind::Flag, 0},
+    {kIdFullScreen, BLINKWARD_REGISTRY_ROOT "\\FullScreen", SettingKind::Flag, 0},
 };
+
+// The programs the screen saver is kept off for: file names, a REG_MULTI_SZ
+// in the key's default value.
+inline constexpr const char* kProgramsKey = BLINKWARD_REGISTRY_ROOT "\\Programs";
+inline constexpr int kMostPrograms = 32;
 
 }  // namespace bw

@@ -18,6 +18,7 @@ enum class ControlKind {
   TextBox,       // one-line edit field
   UpDown,        // spin control attached to the text box before it
   Button,        // push button
+  ListBox,       // a list of lines, one of which can be selected
 };
 
 struct Rect {

@@ -4,6 +4,7 @@
 #include "ports/clock.h"
 #include "ports/launcher.h"
 #include "ports/power.h"
+#include "ports/programs.h"
 #include "ports/registry.h"
 #include "ports/screen_saver.h"
 #include "ports/session.h"
@@ -20,6 +21,7 @@ struct Platform {
   RegistryPort& registry;
   ShellPort& shell;
   PowerPort& power;
+  ProgramsPort& programs;
   UiPort& ui;
   TimedDialogView& timedDialog;
 };

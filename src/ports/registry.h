@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bw {
 
@@ -20,6 +21,14 @@ struct StoredString {
   std::optional<std::uint32_t> number;  // a 32-bit number (REG_DWORD), if it is one
 };
 
+// A stored list of strings (REG_MULTI_SZ), split at each NUL as it stands:
+// empty strings included, a last string without its NUL too. A value of
+// another type is Present with no items.
+struct StoredList {
+  StoredString::State state = StoredString::State::Missing;
+  std::vector<std::string> items;
+};
+
 // Keys are paths under HKEY_CURRENT_USER; an empty name is the key's default value.
 class RegistryPort {
  public:
@@ -28,6 +37,10 @@ class RegistryPort {
   // Creates the key when needed and writes a REG_SZ; true when it was stored.
   virtual bool WriteString(std::string_view keyPath, std::string_view name,
                            std::string_view text) = 0;
+  virtual StoredList ReadList(std::string_view keyPath, std::string_view name) = 0;
+  // Creates the key when needed and writes a REG_MULTI_SZ; true when it was stored.
+  virtual bool WriteList(std::string_view keyPath, std::string_view name,
+                         const std::vector<std::string>& items) = 0;
   // True when the value is gone afterwards (deleting a missing value succeeds).
   virtual bool DeleteValue(std::string_view keyPath, std::string_view name) = 0;
   // Makes the key anew, empty, as one that lasts no longer than the logon:

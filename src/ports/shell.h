@@ -44,6 +44,9 @@ class ShellPort {
   virtual ~ShellPort() = default;
   // True when the shell accepted the command.
   virtual bool NotifyIcon(TrayCommand command, const TrayIconData& icon) = 0;
+  // A balloon from the icon, which the shell shows for a while; a click on
+  // it comes back as a callback (kBalloonClick). True when the shell took it.
+  virtual bool ShowBalloon(const TrayIconData& icon, const char* title, const char* text) = 0;
   // Whether a notification area exists to take the icon at all.
   virtual bool TaskbarExists() = 0;
 };

@@ -13,16 +13,19 @@
 namespace bw {
 
 // A control of the settings window and the value it shows: a check box 0 or
-// 1, a list the index of its selected item (-1: none).
+// 1, a list the index of its selected item (-1: none), a button whether it
+// can be pressed.
 struct ControlValue {
   int id;
   int value;
 };
 
-// What the settings window shows: its title line and the settings' controls.
+// What the settings window shows: its title line, the settings' controls,
+// and the lines of its list of programs.
 struct SettingsView {
   std::string title;
   std::vector<ControlValue> values;
+  std::vector<std::string> programs;
 };
 
 // A line of the popup menu, as it shows while open.
@@ -69,6 +72,12 @@ class UiPort {
   // Builds the settings window on first use, shows it and brings it forward.
   virtual void ShowSettings(const SettingsView& view) = 0;
   virtual void HideSettings() = 0;
+  // Opens a menu below a control of the settings window; the chosen item's
+  // command, 0 for none.
+  virtual int TrackControlMenu(int controlId, std::span<const MenuItem> items) = 0;
+  // The system's Open dialog, over the settings window, for choosing a
+  // program (.exe); the chosen file's full path, empty when cancelled.
+  virtual std::string BrowseForProgram() = 0;
   // Brings the settings window's controls up to date, if it was ever built.
   virtual void UpdateSettings(const SettingsView& view) = 0;
   // Builds the timed-disable dialog, reports it shown, and returns when it
@@ -94,6 +103,13 @@ class AppEvents {
   virtual void OnPolicyChanged() = 0;
   // The user changed a control of the settings window; value as ControlValue's.
   virtual void OnSettingChanged(int controlId, int value) = 0;
+  // The user pressed a push button of the settings window.
+  virtual void OnSettingsButton(int controlId) = 0;
+  // A top-level window appeared or came to the foreground, while windows are
+  // reported (ProgramsPort::ReportWindows); the id of its process.
+  virtual void OnWindowShown(std::uint32_t processId) = 0;
+  // A watched process ended (ProgramsPort::WatchForEnd).
+  virtual void OnProcessEnded(std::uint32_t processId) = 0;
 
   // The timed-disable dialog's window was built, before it shows.
   virtual void OnTimedDialogShown() = 0;

@@ -4,13 +4,15 @@
 namespace bw {
 
 // The messages the shell reports for the icon (WM_LBUTTONDOWN,
-// WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, NIN_KEYSELECT); the Win32
+// WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, NIN_KEYSELECT,
+// NIN_BALLOONUSERCLICK); the Win32
 // layer checks them against its headers.
 inline constexpr int kLeftButtonDown = 513;
 inline constexpr int kLeftDoubleClick = 515;
 inline constexpr int kRightButtonUp = 517;
 inline constexpr int kContextMenu = 123;
 inline constexpr int kKeySelect = 1025;
+inline constexpr int kBalloonClick = 1029;
 
 enum class TrayAction {
   None,
@@ -18,6 +20,7 @@ enum class TrayAction {
   ToggleOnDoubleClick,  // left double click: toggles with the double-click method
   ToggleByKeyboard,     // Enter or Space: toggles as the chosen click would
   Popup,                // the popup menu
+  BalloonClicked,       // the user clicked the icon's balloon
 };
 
 // With the newer callbacks the shell follows the right button's release with
@@ -35,6 +38,8 @@ constexpr TrayAction DecodeTrayMessage(int message, bool keyboardCallbacks) {
       return TrayAction::Popup;
     case kKeySelect:
       return TrayAction::ToggleByKeyboard;
+    case kBalloonClick:
+      return TrayAction::BalloonClicked;
     default:
       return TrayAction::None;
   }

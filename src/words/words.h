@@ -19,6 +19,12 @@ inline constexpr const char* kEnabledTip = "Screen Saver is ENABLED";
 inline constexpr const char* kDisabledTip = "Screen Saver is DISABLED";
 inline constexpr const char* kEnabledByPolicyTip = "Screen Saver is ENABLED by policy";
 inline constexpr const char* kDisabledByPolicyTip = "Screen Saver is DISABLED by policy";
+// While the program holds the screen saver off by itself, the tip gives the
+// reason: a listed program's file name, or a window in full screen.
+inline constexpr const char* kHeldTipLead = "Screen Saver is DISABLED while ";
+inline constexpr const char* kHeldByProgramTail = " runs";
+inline constexpr const char* kHeldByFullScreenTip =
+    "Screen Saver is DISABLED while a program is full screen";
 // A timed disable's tip begins so; the time left follows.
 inline constexpr const char* kCountdownTipLead = "Screen Saver will be DISABLED\nfor the next ";
 
@@ -28,6 +34,14 @@ inline constexpr const char* kSettingsCaption = "Settings";
 inline constexpr const char* kTimedDialogCaption = "Timed";
 inline constexpr const char* kTitleCaption = BLINKWARD_NAME " v";
 inline constexpr const char* kTitle = BLINKWARD_NAME " v" BLINKWARD_VERSION_SHORT;
+
+// The balloon shown the first time the program switches the screen saver off
+// where only the power plan blanks the screen.
+inline constexpr const char* kDisplayHintTitle = "The display may still turn off";
+inline constexpr const char* kDisplayHintText =
+    "No screen saver is chosen, so what turns the display off is the power plan. "
+    "To keep the display on while the screen saver is off, tick \"Keep the display on too\" "
+    "in the settings: click here.";
 
 // What an administrator reads in `powercfg /requests` while the display is
 // kept on; the system takes it as UTF-16.
