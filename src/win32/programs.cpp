@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <iterator>
 #include <string_view>
 
 #include "win32/text.h"
@@ -58,6 +59,10 @@ void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG ch
   }
   if (const DWORD processId = ProcessOf(window)) windowEvents->OnWindowShown(processId);
 }
+
+// A window about to appear, one that appears, one that comes to the front.
+// Wine 8 sends only the first to other processes; Windows sends all three.
+constexpr DWORD kWindowEvents[] = {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, EVENT_SYSTEM_FOREGROUND};
 
 HWINEVENTHOOK Hook(DWORD event) {
   // Out of context: the callback runs in the message loop of this thread, and
@@ -206,9 +211,11 @@ void Programs::Forget(std::size_t index) {
 }
 
 void Programs::ReportWindows(bool on) {
+  static_assert(std::size(kWindowEvents) == sizeof hooks_ / sizeof hooks_[0]);
   windowEvents = on ? events_ : nullptr;
-  foreground_.Reset(on ? Hook(EVENT_SYSTEM_FOREGROUND) : nullptr);
-  shown_.Reset(on ? Hook(EVENT_OBJECT_SHOW) : nullptr);
+  for (std::size_t k = 0; k < std::size(hooks_); ++k) {
+    hooks_[k].Reset(on ? Hook(kWindowEvents[k]) : nullptr);
+  }
 }
 
 bool Programs::ForegroundFillsMonitor() {

@@ -62,7 +62,8 @@ class Programs final : public ProgramsPort, public Waits {
   HANDLE watched_[kMaxWatched] = {};
   std::uint32_t watchedIds_[kMaxWatched] = {};
   std::size_t count_ = 0;
-  UniqueWinEventHook foreground_, shown_;
+  // One per event that reports a window.
+  UniqueWinEventHook hooks_[3];
 };
 
 }  // namespace bw::win32
