@@ -261,10 +261,11 @@ void App::FollowHold() {
     if (holding_) EndHold(false);
     return;
   }
-  std::string tip = kHeldByFullScreenTip;
-  if (!program.empty()) tip = std::string(kHeldTipLead).append(program).append(kHeldByProgramTail);
-  if (tip != heldTip_ || !holding_) {
-    heldTip_ = std::move(tip);
+  // The tip is made anew only when the reason changes: a poll allocates nothing.
+  if (!holding_ || program != heldFor_) {
+    heldFor_ = program;
+    heldTip_ = kHeldByFullScreenTip;
+    if (!program.empty()) heldTip_.assign(kHeldTipLead).append(program).append(kHeldByProgramTail);
     poller_.SetDisabledTip(heldTip_.c_str());
     poller_.Invalidate();
   }

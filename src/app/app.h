@@ -93,6 +93,7 @@ class App final : public AppEvents {
   // The user switched the screen saver during a hold: none begins again until
   // every reason has ended.
   bool setAside_ = false;
+  std::string heldFor_;  // the program the tip names; empty for full screen
   std::string heldTip_;
   int programSelection_ = -1;  // the line selected in the settings window's list
   // A tray event is being handled: events that arrive meanwhile, from the
