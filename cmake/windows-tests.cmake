@@ -91,6 +91,6 @@ add_executable(e2e_tests ${E2E_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/win32/text.
 # The program's names, words and numbers, from its own headers.
 target_link_libraries(e2e_tests PRIVATE e2e_support blinkward_logic GTest::gtest_main)
 blinkward_windows_test_exe(e2e_tests)
-add_dependencies(e2e_tests Blinkward)
+add_dependencies(e2e_tests Blinkward listed_program)
 blinkward_add_wine_tests(e2e_tests e2e. 90
   ENVIRONMENT "BLINKWARD_EXE=$<TARGET_FILE:Blinkward>")

@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "hold/program_list.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_message.h"
 
@@ -16,7 +17,9 @@ App::App(Platform& platform)
       settings_(platform.registry, platform.session),
       displayKeeper_(platform.power),
       pollTimer_(platform.ui, TimerId::Poll),
-      countdownTimer_(platform.ui, TimerId::Countdown) {}
+      countdownTimer_(platform.ui, TimerId::Countdown),
+      programWatch_(platform.programs),
+      holdNote_(platform.registry, platform.session) {}
 
 // The icon shows the program's own picture and name until the first poll,
 // which always draws the state.
@@ -24,7 +27,9 @@ void App::Start() {
   trayIcon_.Add();
   settings_.Load();
   screenSaver_.ReadPolicy();
+  FollowSettings();
   ResumeNotedSpan();
+  ResumeNotedHold();
   if (!countdown_.Running()) pollTimer_.Set(true);
 }
 
@@ -47,7 +52,33 @@ void App::ResumeNotedSpan() {
   spanNote_.Erase();
 }
 
-SettingsView App::View() const { return {kTitle, settings_.View()}; }
+// A hold an earlier copy noted goes on while its reasons last; otherwise the
+// screen saver it switched off goes back on, unless a span or a policy has
+// the say now.
+void App::ResumeNotedHold() {
+  lastLook_ = lastFullScreenLook_ = platform_.clock.TickCount();
+  programWatch_.LookAtAll();
+  fullScreen_ = settings_.Value(kIdFullScreen) && platform_.programs.ForegroundFillsMonitor();
+  if (holdNote_.Read()) {
+    const bool reasons = !programWatch_.Running().empty() || fullScreen_;
+    if (reasons && !screenSaver_.Policy()) {
+      holding_ = switchBack_ = true;
+    } else {
+      holdNote_.Erase();
+      if (!screenSaver_.Policy() && !countdown_.Running()) screenSaver_.SetScreenSaverState(true);
+    }
+  }
+  FollowHold();
+}
+
+SettingsView App::View() const {
+  SettingsView view{kTitle, settings_.View(), settings_.programs()};
+  const auto listed = static_cast<int>(settings_.programs().size());
+  view.values.push_back({kIdPrograms, programSelection_});
+  view.values.push_back({kIdAddProgram, listed < static_cast<int>(kMostPrograms)});
+  view.values.push_back({kIdRemoveProgram, programSelection_ >= 0 && programSelection_ < listed});
+  return view;
+}
 
 void App::OnCloseRequest(CloseReason reason) {
   // Closing the settings window only hides it: the program lives in the tray.
@@ -62,6 +93,7 @@ void App::OnCloseRequest(CloseReason reason) {
 // the rest of the logon. The click method is stored before the icon goes:
 // removing it is a call into a shell that may be busy at the end of the logon.
 void App::Shutdown() {
+  if (holding_) EndHold(switchBack_);
   if (countdown_.Running()) spanNote_.Erase();
   countdown_.Stop();
   countdownTimer_.Set(false);
@@ -74,10 +106,14 @@ void App::Shutdown() {
 
 void App::OnTimer(int timerId) {
   if (timerId == static_cast<int>(TimerId::Poll)) {
+    Watch();
     poller_.Tick();
     FollowDisplay();
   }
-  if (timerId == static_cast<int>(TimerId::Countdown)) OnCountdownTick();
+  if (timerId == static_cast<int>(TimerId::Countdown)) {
+    Watch();
+    OnCountdownTick();
+  }
   if (timerId == kStopwatchTimerId) timedDialog_.OnClockTick();
 }
 
@@ -93,6 +129,7 @@ void App::OnTaskbarCreated() { trayIcon_.Restore(); }
 // hold off.
 void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
+  FollowHold();
   if (countdown_.Running()) {
     if (screenSaver_.Policy()) EndTimedDisable();
     return;
@@ -105,14 +142,174 @@ void App::OnPolicyChanged() {
 // Stored at once; the window then shows what was stored, which for a Run key
 // that cannot be written is not what the user clicked.
 void App::OnSettingChanged(int controlId, int value) {
-  if (!settings_.Set(controlId, value)) return;
+  if (controlId == kIdPrograms) {
+    programSelection_ = value;
+  } else if (!settings_.Set(controlId, value)) {
+    return;
+  }
+  if (controlId == kIdFullScreen) {
+    FollowSettings();
+    fullScreen_ = value && platform_.programs.ForegroundFillsMonitor();
+    Refresh();
+  }
   FollowDisplay();
   platform_.ui.UpdateSettings(View());
 }
 
-void App::OnSettingsButton(int) {}
-void App::OnWindowShown(std::uint32_t) {}
-void App::OnProcessEnded(std::uint32_t) {}
+void App::OnSettingsButton(int controlId) {
+  if (controlId == kIdAddProgram) AddProgram();
+  if (controlId == kIdRemoveProgram) RemoveProgram();
+}
+
+// The programs with a window now, each once, those listed already left out;
+// or any program, browsed for. A program added that runs holds at once.
+void App::AddProgram() {
+  std::vector<std::string> files, lines;
+  for (const ProgramWindow& window : platform_.programs.Windows()) {
+    if (files.size() == kMostPrograms) break;
+    if (!IsProgramFile(window.file) || ListHolds(files, window.file) ||
+        ListHolds(settings_.programs(), window.file)) {
+      continue;
+    }
+    files.push_back(window.file);
+    lines.push_back(ProgramMenuLine(window.title, window.file));
+  }
+  std::vector<MenuItem> items;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    items.push_back({static_cast<int>(i) + 1, lines[i].c_str(), true});
+  }
+  if (!items.empty()) items.push_back({0, nullptr, false});
+  constexpr int kBrowse = kMostPrograms + 1;
+  items.push_back({kBrowse, kBrowseCaption, true});
+  const int chosen = platform_.ui.TrackControlMenu(kIdAddProgram, items);
+  std::string file;
+  if (chosen == kBrowse) file = FileNameOf(platform_.ui.BrowseForProgram());
+  if (chosen > 0 && chosen <= static_cast<int>(files.size())) file = files[chosen - 1];
+  if (!settings_.AddProgram(file)) return;
+  programSelection_ = static_cast<int>(settings_.programs().size()) - 1;
+  FollowSettings();
+  programWatch_.LookAtAll();
+  Refresh();
+  platform_.ui.UpdateSettings(View());
+}
+
+// The line below takes the selection, or the one above at the end.
+void App::RemoveProgram() {
+  const auto listed = static_cast<int>(settings_.programs().size());
+  if (programSelection_ < 0 || programSelection_ >= listed) return;
+  settings_.RemoveProgram(static_cast<std::size_t>(programSelection_));
+  if (programSelection_ == listed - 1) --programSelection_;
+  FollowSettings();
+  Refresh();
+  platform_.ui.UpdateSettings(View());
+}
+
+// Windows are reported only while something is to be watched: a user
+// without a list or full screen pays nothing.
+void App::FollowSettings() {
+  programWatch_.SetList(settings_.programs());
+  const bool watching = !settings_.programs().empty() || settings_.Value(kIdFullScreen);
+  if (watching != watching_) platform_.programs.ReportWindows(watching);
+  watching_ = watching;
+  if (!settings_.Value(kIdFullScreen)) fullScreen_ = false;
+}
+
+// A window that comes up may be a listed program's, or a full-screen one.
+void App::OnWindowShown(std::uint32_t processId) {
+  programWatch_.OnWindowShown(processId);
+  if (settings_.Value(kIdFullScreen)) {
+    lastFullScreenLook_ = platform_.clock.TickCount();
+    fullScreen_ = platform_.programs.ForegroundFillsMonitor();
+  }
+  Refresh();
+}
+
+void App::OnProcessEnded(std::uint32_t processId) {
+  programWatch_.OnProcessEnded(processId);
+  Refresh();
+}
+
+// At each tick: a look at the whole session now and then, for listed
+// programs that never show a window, and at the foreground once a second,
+// for a window that goes full screen without coming forward.
+void App::Watch() {
+  if (!watching_) return;
+  const std::uint32_t now = platform_.clock.TickCount();
+  if (!settings_.programs().empty() && now - lastLook_ >= kLookAtAllMs) {
+    lastLook_ = now;
+    programWatch_.LookAtAll();
+  }
+  if (settings_.Value(kIdFullScreen) && now - lastFullScreenLook_ >= kFullScreenLookMs) {
+    lastFullScreenLook_ = now;
+    fullScreen_ = platform_.programs.ForegroundFillsMonitor();
+  }
+  FollowHold();
+}
+
+// The hold begins with its first reason and ends with its last. It switches
+// the screen saver off whoever switches it on, except while a span holds it
+// off already; under a policy it switches nothing.
+void App::FollowHold() {
+  const std::string_view program = programWatch_.Running();
+  if (program.empty() && !fullScreen_) {
+    setAside_ = false;
+    if (holding_) EndHold(switchBack_);
+    return;
+  }
+  if (setAside_) return;
+  if (screenSaver_.Policy()) {
+    if (holding_) EndHold(false);
+    return;
+  }
+  // The tip is made anew only when the reason changes: a poll allocates nothing.
+  if (!holding_ || program != heldFor_) {
+    heldFor_ = program;
+    heldTip_ = kHeldByFullScreenTip;
+    if (!program.empty()) heldTip_.assign(kHeldTipLead).append(program).append(kHeldByProgramTail);
+    poller_.SetDisabledTip(heldTip_.c_str());
+    poller_.Invalidate();
+  }
+  if (countdown_.Running()) {
+    holding_ = true;
+    return;
+  }
+  if (screenSaver_.GetScreenSaverState() && screenSaver_.SetScreenSaverState(false) && !holding_) {
+    switchBack_ = true;
+    holdNote_.Write();
+    ShowDisplayHint();
+  }
+  holding_ = true;
+}
+
+// The screen saver goes back on only if it was on when the hold began, and
+// not while a span holds it off: the span's end switches it on.
+void App::EndHold(bool switchBack) {
+  holding_ = false;
+  poller_.SetDisabledTip(nullptr);
+  if (switchBack_) holdNote_.Erase();
+  if (switchBack && !countdown_.Running()) screenSaver_.SetScreenSaverState(true);
+  switchBack_ = false;
+}
+
+// After a reason came or went outside the ticks: the icon follows at once.
+void App::Refresh() {
+  FollowHold();
+  if (!countdown_.Running()) poller_.Tick();
+  FollowDisplay();
+}
+
+// Once per user, the first time the program switches the screen saver off
+// where no screen saver is chosen: the power plan still blanks the display.
+void App::ShowDisplayHint() {
+  if (settings_.Value(kIdKeepDisplayOn) ||
+      platform_.registry.ReadString(kDisplayHintKey, "").state != StoredString::State::Missing ||
+      screenSaver_.Chosen()) {
+    return;
+  }
+  if (platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText)) {
+    platform_.registry.WriteString(kDisplayHintKey, "", "1");
+  }
+}
 
 void App::OnTimedDialogShown() { timedDialog_.Load(); }
 
@@ -156,6 +353,9 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
     case TrayAction::Popup:
       ShowPopupMenu(fromKeyboard);
       break;
+    case TrayAction::BalloonClicked:
+      platform_.ui.ShowSettings(View());
+      break;
     case TrayAction::None:
       break;
   }
@@ -180,9 +380,16 @@ void App::Toggle(ClickMethod method) {
       method == ClickMethod::None) {
     return;
   }
+  // A click during a hold is the user's say: the hold stands aside until
+  // its reasons have ended.
+  if (holding_) {
+    setAside_ = true;
+    EndHold(false);
+  }
   const bool enabled = screenSaver_.GetScreenSaverState();
   const bool switched = screenSaver_.SetScreenSaverState(!enabled);
   poller_.Show(switched ? !enabled : enabled);
+  if (switched && enabled) ShowDisplayHint();
   FollowDisplay();
 }
 
@@ -235,6 +442,7 @@ void App::BeginTimedDisable(Span span, bool startWhenDone) {
   countdown_.Begin(span, startWhenDone);
   spanNote_.Write(countdown_.Progress());
   ShowCountdown();
+  ShowDisplayHint();
 }
 
 // The poller rests while the countdown owns the icon. The tip keeps the last
@@ -264,11 +472,18 @@ void App::OnCountdownTick() {
 // Switches the screen saver back on. The icon still shows the countdown,
 // whether or not switching back worked: it is redrawn from the true state at
 // once.
+// A hold that lasts takes over: the screen saver, on again for the moment,
+// is switched off by it, and back on at its end.
 void App::EndTimedDisable() {
   countdown_.Stop();
   spanNote_.Erase();
   countdownTimer_.Set(false);
   pollTimer_.Set(true);
+  if (holding_ && !switchBack_) {
+    switchBack_ = true;
+    holdNote_.Write();
+  }
+  FollowHold();
   poller_.Invalidate();
   poller_.Tick();
   FollowDisplay();

@@ -7,6 +7,8 @@
 #include "app/display_keeper.h"
 #include "app/settings.h"
 #include "app/timers.h"
+#include "hold/hold_note.h"
+#include "hold/program_watch.h"
 #include "ports/platform.h"
 #include "screensaver/screen_saver.h"
 #include "timed/countdown.h"
@@ -54,6 +56,17 @@ class App final : public AppEvents {
   void EndTimedDisable();
   void FollowDisplay();
   void Shutdown();
+  // Stepping in by itself while a listed program runs or a window is in full
+  // screen: the hold.
+  void FollowSettings();
+  void ResumeNotedHold();
+  void Watch();
+  void FollowHold();
+  void EndHold(bool switchBack);
+  void Refresh();
+  void ShowDisplayHint();
+  void AddProgram();
+  void RemoveProgram();
 
   Platform& platform_;
   ScreenSaver screenSaver_;
@@ -66,6 +79,23 @@ class App final : public AppEvents {
   DisplayKeeper displayKeeper_;
   Timer pollTimer_;
   Timer countdownTimer_;
+  ProgramWatch programWatch_;
+  HoldNote holdNote_;
+  // Programs are listed, or full screen counts: windows are reported.
+  bool watching_ = false;
+  bool fullScreen_ = false;  // the foreground window fills its monitor, as last judged
+  std::uint32_t lastLook_ = 0, lastFullScreenLook_ = 0;  // clock milliseconds
+  // The hold is in force: it switches the screen saver off whoever switches it on.
+  bool holding_ = false;
+  // The screen saver was on when the hold began (or a span ended under it):
+  // the hold's end switches it back on.
+  bool switchBack_ = false;
+  // The user switched the screen saver during a hold: none begins again until
+  // every reason has ended.
+  bool setAside_ = false;
+  std::string heldFor_;  // the program the tip names; empty for full screen
+  std::string heldTip_;
+  int programSelection_ = -1;  // the line selected in the settings window's list
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;

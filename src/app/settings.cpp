@@ -36,6 +36,22 @@ void Settings::Load() {
     if (kSettingRows[i].kind == SettingKind::RunEntry && values_[i])
       Set(kSettingRows[i].control, 1);
   }
+  programs_ = UsablePrograms(registry_.ReadList(kProgramsKey, "").items);
+}
+
+bool Settings::AddProgram(std::string_view file) {
+  if (!IsProgramFile(file) || ListHolds(programs_, file) || programs_.size() >= kMostPrograms) {
+    return false;
+  }
+  programs_.emplace_back(file);
+  registry_.WriteList(kProgramsKey, "", programs_);
+  return true;
+}
+
+void Settings::RemoveProgram(std::size_t index) {
+  if (index >= programs_.size()) return;
+  programs_.erase(programs_.begin() + static_cast<std::ptrdiff_t>(index));
+  registry_.WriteList(kProgramsKey, "", programs_);
 }
 
 // A flag is on for "1" alone.

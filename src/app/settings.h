@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/settings_window.h"
+#include "hold/program_list.h"
 #include "ports/registry.h"
 #include "ports/session.h"
 #include "ports/ui.h"
@@ -61,6 +62,14 @@ class Settings {
   // Every setting as its control shows it.
   std::vector<ControlValue> View() const;
 
+  // The programs the screen saver is kept off for. A stored list is read as
+  // far as it is usable, and rewritten only when the user changes it.
+  const std::vector<std::string>& programs() const { return programs_; }
+  // Adds a program's file name at the end; false for one that is listed
+  // already, is no file name, or when the list is full.
+  bool AddProgram(std::string_view file);
+  void RemoveProgram(std::size_t index);
+
  private:
   static constexpr std::size_t kMethodRow = SettingRowOf(kIdMethod);
   int Read(const SettingRow& row);
@@ -69,6 +78,7 @@ class Settings {
   RegistryPort& registry_;
   SessionPort& session_;
   std::array<int, std::size(kSettingRows)> values_{};
+  std::vector<std::string> programs_;
 };
 
 }  // namespace bw

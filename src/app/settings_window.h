@@ -109,6 +109,5 @@ inline constexpr SettingRow kSettingRows[] = {
 // The programs the screen saver is kept off for: file names, a REG_MULTI_SZ
 // in the key's default value.
 inline constexpr const char* kProgramsKey = BLINKWARD_REGISTRY_ROOT "\\Programs";
-inline constexpr int kMostPrograms = 32;
 
 }  // namespace bw

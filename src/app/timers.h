@@ -2,6 +2,8 @@
 // timed-disable dialog's.
 #pragma once
 
+#include <cstdint>
+
 #include "ports/ui.h"
 #include "timed/timed_disable_dialog.h"
 
@@ -15,6 +17,12 @@ static_assert(kStopwatchTimerId != static_cast<int>(TimerId::Poll) &&
               kStopwatchTimerId != static_cast<int>(TimerId::Countdown));
 
 constexpr int IntervalMs(TimerId timer) { return timer == TimerId::Poll ? 250 : 1000; }
+
+// While programs are listed, a look at the whole session this often finds
+// those that never show a window; and while full screen counts, the
+// foreground is judged this often.
+inline constexpr std::uint32_t kLookAtAllMs = 12000;
+inline constexpr std::uint32_t kFullScreenLookMs = 1000;
 
 // A timer the logic switches; it remembers whether it runs, so that a switch
 // to the state it is in costs nothing.

@@ -74,6 +74,11 @@ void ScreenSaver::ReadPolicy() {
   if (active.text == "0" || active.text == "1") policy_ = active.text == "1";
 }
 
+bool ScreenSaver::Chosen() {
+  return !registry_.ReadString(kPolicyKey, kScreenSaverValue).text.empty() ||
+         !registry_.ReadString(kDesktopKey, kScreenSaverValue).text.empty();
+}
+
 // The policy's screen saver where it names one, else the user's, with its
 // variables (%SystemRoot%) expanded whether or not it was stored as such.
 void ScreenSaver::OpenScreenSaverConfiguration() {

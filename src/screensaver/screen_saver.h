@@ -38,6 +38,9 @@ class ScreenSaver {
   // For this logon only. True when the system accepted the change.
   bool SetScreenSaverState(bool enabled) { return system_.SetScreenSaverActive(enabled); }
   void StartScreenSaver() { system_.StartScreenSaver(); }
+  // Whether a screen saver is chosen, by the user or by a policy; without one
+  // only the power plan blanks the display.
+  bool Chosen();
   void OpenScreenSaverSelection();
   void OpenScreenSaverConfiguration();
 

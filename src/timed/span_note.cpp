@@ -23,12 +23,14 @@ std::optional<Number> ParseNumber(const StoredString& stored) {
 
 }  // namespace
 
-std::string SpanNote::KeyOf(std::string_view logon) {
-  std::string key = kSpanNotesKey;
+std::string LogonNoteKey(std::string_view notes, std::string_view logon) {
+  std::string key(notes);
   key += '\\';
   key += logon;
   return key;
 }
+
+std::string SpanNote::KeyOf(std::string_view logon) { return LogonNoteKey(kSpanNotesKey, logon); }
 
 void SpanNote::Write(const SpanProgress& progress) {
   const std::string logon = session_.Logon().own;

@@ -19,6 +19,9 @@ namespace bw {
 // The notes' key; each logon's note is a subkey named by the logon.
 inline constexpr const char* kSpanNotesKey = BLINKWARD_REGISTRY_ROOT "\\TimedDisable";
 
+// The key of one logon's note among the notes kept under a key.
+std::string LogonNoteKey(std::string_view notes, std::string_view logon);
+
 // What a later copy finds of this logon's span.
 struct NotedSpan {
   enum class State {

@@ -15,7 +15,7 @@ void StatusPoller::Show(bool enabled) {
   if (screenSaver_.Policy()) {
     trayIcon_.SetTip(enabled ? kEnabledByPolicyTip : kDisabledByPolicyTip);
   } else {
-    trayIcon_.SetTip(enabled ? kEnabledTip : kDisabledTip);
+    trayIcon_.SetTip(enabled ? kEnabledTip : disabledTip_ ? disabledTip_ : kDisabledTip);
   }
   trayIcon_.Update();
 }

@@ -24,12 +24,21 @@ class StatusPoller {
   // The icon no longer shows the state it last drew (or the policy changed):
   // the next tick redraws.
   void Invalidate() { stale_ = true; }
+  // The tip shown while the screen saver is off (and no policy sets it): the
+  // reason the program holds it off, or null for the plain one. The text must
+  // outlive its use; a new one redraws at the next tick.
+  void SetDisabledTip(const char* tip) {
+    if (tip == disabledTip_) return;
+    disabledTip_ = tip;
+    stale_ = true;
+  }
 
  private:
   ScreenSaver& screenSaver_;
   TrayIcon& trayIcon_;
   bool shown_ = false;  // the state the icon shows, unless stale_
   bool stale_ = true;
+  const char* disabledTip_ = nullptr;
 };
 
 }  // namespace bw

@@ -6,11 +6,13 @@
 #include <shellapi.h>
 // clang-format on
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
 #include "tray/tray_message.h"
 #include "win32/res/resource_ids.h"
+#include "win32/text.h"
 #include "win32/window.h"
 
 namespace bw::win32 {
@@ -56,6 +58,15 @@ bool Shell::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
   data.uCallbackMessage = kTrayCallbackMessage;
   data.hIcon = Picture(icon.picture);
   std::memcpy(data.szTip, icon.tip.data(), kTipFieldSize);
+  // The record is the ANSI one: a tip with more than ASCII (a listed
+  // program's name) goes in the system's code page.
+  const char* const end = std::find(icon.tip.begin(), icon.tip.end(), '\0');
+  if (std::any_of(icon.tip.begin(), end, [](char c) { return c & 0x80; })) {
+    const std::wstring wide = Widen(std::string_view(icon.tip.data(), end - icon.tip.begin()));
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                           data.szTip, kTipTextMax, nullptr, nullptr);
+    data.szTip[length] = '\0';
+  }
   return Shell_NotifyIconA(kMessages[static_cast<int>(command)], &data) != FALSE;
 }
 

@@ -43,6 +43,12 @@ inline constexpr const char* kDisplayHintText =
     "To keep the display on while the screen saver is off, tick \"Keep the display on too\" "
     "in the settings: click here.";
 
+// Remembers that the balloon was shown: once per user.
+inline constexpr const char* kDisplayHintKey = BLINKWARD_REGISTRY_ROOT "\\DisplayHint";
+
+// The last line of the menu of running programs, for any other program.
+inline constexpr const char* kBrowseCaption = "Browse...";
+
 // What an administrator reads in `powercfg /requests` while the display is
 // kept on; the system takes it as UTF-16.
 inline constexpr const wchar_t* kPowerRequestReason =

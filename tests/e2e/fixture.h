@@ -88,11 +88,11 @@ inline HWND WindowOf(DWORD pid, const std::wstring& windowClass, bool shownOnly 
 // A started process: its handle closes with the object; it is not ended by it.
 struct Process {
   ~Process() { Close(); }
-  bool Start(const std::wstring& exe) {
+  bool Start(const std::wstring& exe, const std::wstring& arguments = {}) {
     Close();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + exe + L"\"";
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     return CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           nullptr, &startup, &info);
   }

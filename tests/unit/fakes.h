@@ -88,6 +88,21 @@ struct FakeRegistry : RegistryPort {
                    std::string_view text) override {
     if (locked.count(std::string(keyPath))) return false;
     values[Name(keyPath, name)] = text;
+    lists.erase(Name(keyPath, name));
+    return true;
+  }
+  // A value of another type reads as no list.
+  StoredList ReadList(std::string_view keyPath, std::string_view name) override {
+    const auto list = lists.find(Name(keyPath, name));
+    if (list != lists.end()) return {StoredString::State::Present, list->second};
+    if (values.count(Name(keyPath, name))) return {StoredString::State::Present, {}};
+    return {};
+  }
+  bool WriteList(std::string_view keyPath, std::string_view name,
+                 const std::vector<std::string>& items) override {
+    if (locked.count(std::string(keyPath))) return false;
+    lists[Name(keyPath, name)] = items;
+    values.erase(Name(keyPath, name));
     return true;
   }
   bool DeleteValue(std::string_view keyPath, std::string_view name) override {
@@ -121,7 +136,8 @@ struct FakeRegistry : RegistryPort {
     return value == values.end() ? "<absent>" : value->second;
   }
   std::map<std::string, std::string> values;
-  std::map<std::string, std::uint32_t> numbers;  // REG_DWORD values
+  std::map<std::string, std::uint32_t> numbers;           // REG_DWORD values
+  std::map<std::string, std::vector<std::string>> lists;  // REG_MULTI_SZ values
   std::set<std::string> locked, unreadable, logonKeys;
 };
 
@@ -146,10 +162,15 @@ struct FakeShell : ShellPort {
     if (command == TrayCommand::Add && refuseLandingAdds > 0) return --refuseLandingAdds, false;
     return true;
   }
+  bool ShowBalloon(const char* title, const char*) override {
+    if (shown) balloons.push_back(title);
+    return shown;
+  }
   bool TaskbarExists() override { return taskbar; }
-  int refuse = 0;             // calls to refuse, as a shell still starting at logon does
-  int refused = 0;            // calls refused so far
-  int refuseLandingAdds = 0;  // adds to report refused though they land
+  std::vector<std::string> balloons;  // the titles of the balloons shown
+  int refuse = 0;                     // calls to refuse, as a shell still starting at logon does
+  int refused = 0;                    // calls refused so far
+  int refuseLandingAdds = 0;          // adds to report refused though they land
   bool shown = false, taskbar = true, takesKeyboard = true, keyboard = false;
   bool focused = false;  // the keyboard focus is on the icon
   TrayPicture picture = TrayPicture::App;
@@ -191,6 +212,13 @@ struct FakeUi : UiPort {
     settings = view;
   }
   void HideSettings() override { settingsVisible = false; }
+  // Its lines are kept as the user read them: the menu's texts end with it.
+  int TrackControlMenu(int, std::span<const MenuItem> items) override {
+    controlMenu.clear();
+    for (const MenuItem& item : items) controlMenu.push_back(item.caption ? item.caption : "-");
+    return popupChoice;
+  }
+  std::string BrowseForProgram() override { return browsed; }
   void UpdateSettings(const SettingsView& view) override { settings = view; }
   void ShowTimedDisableDialog() override {
     ++dialogs;
@@ -221,10 +249,68 @@ struct FakeUi : UiPort {
   std::map<int, int> timers;  // running, by id: interval
   std::vector<MenuItem> menu;
   int popupChoice = 0;
+  std::string browsed;                   // the path the Open dialog returns
+  std::vector<std::string> controlMenu;  // the lines of the menu last opened at a control
   std::function<void()> whilePopupOpen, whileDialogOpen;
   bool settingsVisible = false, quit = false;
   SettingsView settings;
   int dialogs = 0;
+};
+
+// The user's session as Windows runs it: processes, their windows and the
+// foreground. A watched process's end is reported to the program once.
+struct FakePrograms : ProgramsPort {
+  struct Process {
+    std::string file;
+    bool ours = true;  // this user's, in this session
+    bool window = false;
+  };
+  std::vector<RunningProcess> Processes() override {
+    ++looks;
+    std::vector<RunningProcess> found;
+    for (const auto& [id, process] : running) {
+      if (process.ours) found.push_back({id, process.file});
+    }
+    return found;
+  }
+  std::string ProcessFile(std::uint32_t id) override {
+    const auto process = running.find(id);
+    return process != running.end() && process->second.ours ? process->second.file : "";
+  }
+  bool WatchForEnd(std::uint32_t id) override {
+    const auto process = running.find(id);
+    if (process == running.end() || !process->second.ours) return false;
+    watched.insert(id);
+    return true;
+  }
+  void StopWatching(std::uint32_t id) override { watched.erase(id); }
+  void ReportWindows(bool on) override { reporting = on; }
+  bool ForegroundFillsMonitor() override { return fullScreen; }
+  std::vector<ProgramWindow> Windows() override {
+    std::vector<ProgramWindow> windows;
+    for (const auto& [id, process] : running) {
+      if (process.window && process.ours)
+        windows.push_back({"Window of " + process.file, process.file});
+    }
+    return windows;
+  }
+  // A program starts; its window, if it has one, is reported as it shows.
+  std::uint32_t Start(const std::string& file, bool window = true, bool ours = true) {
+    const std::uint32_t id = nextId += 4;
+    running[id] = {file, ours, window};
+    if (window && reporting) events->OnWindowShown(id);
+    return id;
+  }
+  void End(std::uint32_t id) {
+    running.erase(id);
+    if (watched.erase(id)) events->OnProcessEnded(id);
+  }
+  AppEvents* events = nullptr;
+  std::map<std::uint32_t, Process> running;
+  std::set<std::uint32_t> watched;
+  bool reporting = false, fullScreen = false;
+  int looks = 0;  // looks at the whole session
+  std::uint32_t nextId = 100;
 };
 
 struct FakePlatform {
@@ -238,7 +324,8 @@ struct FakePlatform {
   FakeShell shell;
   FakeDialogView dialog;
   FakeUi ui{dialog};
-  Platform platform{system, system, system, system, registry, shell, power, ui, dialog};
+  FakePrograms programs;
+  Platform platform{system, system, system, system, registry, shell, power, programs, ui, dialog};
 
   // What a user sees: the screen saver's state, then the icon ("app" for the
   // program's own picture, "green", "red" or "clock") and its tip.
@@ -252,7 +339,10 @@ struct FakePlatform {
 
 // A copy of the program on a platform, not yet started.
 struct Program {
-  explicit Program(FakePlatform& fake) : fake(fake) { fake.ui.events = &app; }
+  explicit Program(FakePlatform& fake) : fake(fake) {
+    fake.ui.events = &app;
+    fake.programs.events = &app;
+  }
   // Starts it and draws its first poll, if it polls.
   void Start() {
     app.Start();

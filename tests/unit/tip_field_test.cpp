@@ -19,6 +19,12 @@ TEST(TipField, HoldsTheTextANulAndSpaces) {
     EXPECT_EQ(field[kept], '\0') << length;
     EXPECT_EQ(std::string(field.begin() + kept + 1, field.end()), std::string(63 - kept, ' '));
   }
+  // A listed program's name in another script is cut between characters.
+  TipField field;
+  WriteTipField(field, std::string(61, 'x') + "\xC3\x84");
+  EXPECT_EQ(std::string(field.data()), std::string(61, 'x') + "\xC3\x84");
+  WriteTipField(field, std::string(62, 'x') + "\xC3\x84");
+  EXPECT_EQ(std::string(field.data()), std::string(62, 'x'));
 }
 
 }  // namespace

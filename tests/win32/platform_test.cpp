@@ -34,11 +34,16 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdMethod, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(w.Item(kIdMethod)));
+  w.window.UpdateSettings({"", {}, {"a.exe", "b.exe"}});
+  SendMessageA(w.Item(kIdPrograms), LB_SETCURSEL, 1, 0);
+  SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdPrograms, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(w.Item(kIdPrograms)));
+  SendMessageA(w.Item(kIdRemoveProgram), BM_CLICK, 0, 0);
   w.window.HideSettings();
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   w.window.StartTimer(2, 50);
-  PumpUntil([&] { return events.calls.size() >= 11; });
+  PumpUntil([&] { return events.calls.size() >= 13; });
   w.window.StopTimer(2);
   const auto tray = [](int message) { return "Tray " + std::to_string(message); };
   const auto setting = [](int id) { return "Setting " + std::to_string(id) + " 1"; };
@@ -47,7 +52,8 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
             (std::vector<std::string>{
                 tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), user, user,
                 "Close " + std::to_string(static_cast<int>(CloseReason::EndSession)), "Policy",
-                setting(kIdStartWithWindows), setting(kIdMethod), "TaskbarCreated", "Timer 2"}));
+                setting(kIdStartWithWindows), setting(kIdMethod), setting(kIdPrograms),
+                "Button " + std::to_string(kIdRemoveProgram), "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -152,6 +158,18 @@ TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
   for (int i = 0; i < 2; ++i) EXPECT_TRUE(registry.DeleteValue(path, "x")) << i;
   EXPECT_TRUE(registry.DeleteValue(path + "\\absent", "x"));
   EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
+  // Lists round-trip; stored by another hand, each string is read as it
+  // stands, a last one without its NUL too; a value of another type has none.
+  const std::vector<std::string> programs{"obs64.exe", "\xE6\x97\xA5.exe"};
+  ASSERT_TRUE(registry.WriteList(path, "list", programs));
+  EXPECT_EQ(registry.ReadList(path, "list").items, programs);
+  RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, KEY_SET_VALUE, &key);
+  const wchar_t raw[] = {L'a', 0, 0, L'b', 0, L'c'};
+  RegSetValueExW(key, L"raw", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(raw), sizeof raw);
+  RegCloseKey(key);
+  EXPECT_EQ(registry.ReadList(path, "raw").items, (std::vector<std::string>{"a", "", "b", "c"}));
+  EXPECT_EQ(registry.ReadList(path, "n").state, State::Present);
+  EXPECT_TRUE(registry.ReadList(path, "n").items.empty());
   // A key for the logon only, made anew over a leftover ordinary one with a
   // subkey; the keys above its parent stay ordinary keys, which still take
   // ordinary keys beside it.

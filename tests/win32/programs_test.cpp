@@ -65,7 +65,7 @@ TEST(Programs, FindAStartedProgramAndItsWindowAndReportItsEndOnce) {
   w.programs.SetEvents(events);
   w.programs.ReportWindows(true);
   const Started shown(L"player64.exe", L"window"), hidden(L"helper.exe", L"hidden");
-  const std::string shownEvent = "Shown " + std::to_string(shown.id);
+  const std::string shownEvent = "Window " + std::to_string(shown.id);
   EXPECT_TRUE(PumpUntil([&] { return Count(events.calls, shownEvent) > 0; }))
       << "no window reported for " << shown.id;
   w.programs.ReportWindows(false);

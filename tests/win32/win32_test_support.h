@@ -74,9 +74,9 @@ struct RecordingEvents final : AppEvents {
   void OnSettingChanged(int id, int value) override {
     Add("Setting " + std::to_string(id) + " ", value);
   }
-  void OnSettingsButton(int id) override { Add("Button ", id); }
-  void OnWindowShown(std::uint32_t processId) override { Add("Shown ", processId); }
-  void OnProcessEnded(std::uint32_t processId) override { Add("Ended ", processId); }
+  void OnSettingsButton(int id) override { calls.push_back("Button " + std::to_string(id)); }
+  void OnWindowShown(std::uint32_t id) override { Add("Window ", static_cast<int>(id)); }
+  void OnProcessEnded(std::uint32_t id) override { Add("Ended ", static_cast<int>(id)); }
   void OnTimedDialogShown() override { calls.push_back("DialogShown"); }
   bool OnSpanFieldKey(SpanField field, int key, int) override {
     Add("Key " + std::to_string(static_cast<int>(field)) + " ", key);

@@ -54,7 +54,9 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_EQ(TextOf(w.Item(kIdTitle)), kTitle);
   ExpectStyles(hwnd, {{kIdStartWithWindows, BS_TYPEMASK, BS_AUTOCHECKBOX},
                       {kIdMethod, 3, CBS_DROPDOWNLIST}});
-  EXPECT_EQ(TabOrder(hwnd), (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn}));
+  EXPECT_EQ(TabOrder(hwnd),
+            (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn, kIdFullScreen,
+                              kIdPrograms, kIdAddProgram, kIdRemoveProgram}));
   const HWND list = w.Item(kIdMethod);
   EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
@@ -62,6 +64,19 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   w.window.UpdateSettings({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  // The programs' list shows its lines and selection; a button the program
+  // greys cannot be pressed.
+  w.window.UpdateSettings({kTitle,
+                           {{kIdPrograms, 1}, {kIdRemoveProgram, 0}, {kIdAddProgram, 1}},
+                           {"obs64.exe", "Ärger.exe"}});
+  const HWND programs = w.Item(kIdPrograms);
+  EXPECT_EQ(SendMessageA(programs, LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageA(programs, LB_GETCURSEL, 0, 0), 1);
+  wchar_t line[32] = L"";
+  SendMessageW(programs, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(line));
+  EXPECT_STREQ(line, L"\u00c4rger.exe");
+  EXPECT_FALSE(IsWindowEnabled(w.Item(kIdRemoveProgram)));
+  EXPECT_TRUE(IsWindowEnabled(w.Item(kIdAddProgram)));
 
   // The focus starts on the check box and stays where Tab left it: the
   // program's message loop hands keys to IsDialogMessage, as here.
@@ -171,8 +186,8 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
     const WindowLayout& layout;
   } windows[] = {{w.window.hwnd(), "Settings", kSettingsLayout},
                  {w.dialog.hwnd(), "Timed", TimedDialogLayout()}};
-  const char* const kClasses[] = {"Static", "Button",          "ComboBox", "Static",
-                                  "Edit",   "msctls_updown32", "Button"};  // by ControlKind
+  const char* const kClasses[] = {"Static",          "Button", "ComboBox", "Static", "Edit",
+                                  "msctls_updown32", "Button", "ListBox"};  // by ControlKind
   for (const auto& window : windows) {
     SCOPED_TRACE(window.caption);
     const LONG style = GetWindowLongA(window.window, GWL_STYLE);
@@ -216,7 +231,7 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
           << TextOf(control) << " needs " << need << ", at 96 dpi " << need96;
       // The captions the program added fit here too, in this system's font
       // (Wine's Tahoma is wider than Windows'), with room to spare.
-      if (row.id == kIdKeepDisplayOn) {
+      if (row.id == kIdKeepDisplayOn || row.id == kIdFullScreen) {
         EXPECT_LE(need, 0.9) << TextOf(control);
       }
     }

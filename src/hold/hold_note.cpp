@@ -1,0 +1,37 @@
+#include "hold/hold_note.h"
+
+#include "timed/span_note.h"
+
+namespace bw {
+namespace {
+
+constexpr const char* kSwitchedOff = "SwitchedOff";
+
+}  // namespace
+
+void HoldNote::Write() {
+  const std::string logon = session_.Logon().own;
+  if (logon.empty()) return;
+  const std::string key = LogonNoteKey(kHoldNotesKey, logon);
+  if (registry_.CreateLogonKey(key)) registry_.WriteString(key, kSwitchedOff, "1");
+}
+
+void HoldNote::Erase() {
+  const LogonNames names = session_.Logon();
+  for (const std::string* logon : {&names.own, &names.linked}) {
+    if (!logon->empty()) registry_.DeleteKey(LogonNoteKey(kHoldNotesKey, *logon));
+  }
+}
+
+bool HoldNote::Read() {
+  const LogonNames names = session_.Logon();
+  for (const std::string* logon : {&names.own, &names.linked}) {
+    if (logon->empty()) continue;
+    const StoredString noted =
+        registry_.ReadString(LogonNoteKey(kHoldNotesKey, *logon), kSwitchedOff);
+    if (noted.state != StoredString::State::Missing) return true;
+  }
+  return false;
+}
+
+}  // namespace bw

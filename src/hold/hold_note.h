@@ -1,0 +1,31 @@
+// A hold that switched the screen saver off, written down for a later copy of
+// the program in the same logon, as a span is: a copy ended by force or by a
+// crash leaves the screen saver off, and the next one carries the hold on, or
+// switches the screen saver back on if the hold's reasons ended meanwhile.
+#pragma once
+
+#include "ports/registry.h"
+#include "ports/session.h"
+#include "words/words.h"
+
+namespace bw {
+
+// The notes' key; each logon's note is a subkey named by the logon.
+inline constexpr const char* kHoldNotesKey = BLINKWARD_REGISTRY_ROOT "\\Hold";
+
+class HoldNote {
+ public:
+  HoldNote(RegistryPort& registry, SessionPort& session) : registry_(registry), session_(session) {}
+
+  void Write();
+  void Erase();
+  // This logon's note, under either of its names; one that cannot be read
+  // counts too, so that the screen saver is not left off.
+  bool Read();
+
+ private:
+  RegistryPort& registry_;
+  SessionPort& session_;
+};
+
+}  // namespace bw

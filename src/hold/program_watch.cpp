@@ -1,0 +1,54 @@
+#include "hold/program_watch.h"
+
+#include <algorithm>
+
+#include "hold/program_list.h"
+
+namespace bw {
+
+void ProgramWatch::SetList(const std::vector<std::string>& names) {
+  names_ = names;
+  std::erase_if(running_, [&](const Found& found) {
+    if (ListHolds(names_, found.file)) return false;
+    programs_.StopWatching(found.id);
+    return true;
+  });
+}
+
+void ProgramWatch::LookAtAll() {
+  notListed_.fill(0);
+  if (names_.empty()) return;
+  for (const RunningProcess& process : programs_.Processes()) {
+    if (ListHolds(names_, process.file)) Watch(process.id, process.file);
+  }
+}
+
+void ProgramWatch::OnWindowShown(std::uint32_t processId) {
+  if (names_.empty() || Known(processId)) return;
+  const std::string file = programs_.ProcessFile(processId);
+  if (!ListHolds(names_, file) || !Watch(processId, file)) {
+    notListed_[nextNotListed_++ % notListed_.size()] = processId;
+  }
+}
+
+void ProgramWatch::OnProcessEnded(std::uint32_t processId) {
+  std::erase_if(running_, [&](const Found& found) { return found.id == processId; });
+}
+
+// A process that cannot be watched (gone already, another user's) does not count.
+bool ProgramWatch::Watch(std::uint32_t id, const std::string& file) {
+  const bool known = std::any_of(running_.begin(), running_.end(),
+                                 [&](const Found& found) { return found.id == id; });
+  if (known) return true;
+  if (!programs_.WatchForEnd(id)) return false;
+  running_.push_back({id, file});
+  return true;
+}
+
+bool ProgramWatch::Known(std::uint32_t id) const {
+  return std::find(notListed_.begin(), notListed_.end(), id) != notListed_.end() ||
+         std::any_of(running_.begin(), running_.end(),
+                     [&](const Found& found) { return found.id == id; });
+}
+
+}  // namespace bw
