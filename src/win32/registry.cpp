@@ -33,19 +33,34 @@ std::wstring ReadData(HKEY key, const std::wstring& name, DWORD size) {
   return text;
 }
 
-// The value's type and size, and whether it is there; the key opened for it.
-struct Query {
-  LONG result;
-  DWORD type, size, number;
+// A value as stored: whether it is there, its type, a number's value, and a
+// string's data as UTF-16 with its NULs.
+struct RawValue {
+  State state;
+  DWORD type, number;
+  std::wstring data;
 };
 
-Query QueryValue(HKEY key, const std::wstring& name) {
+RawValue ReadRaw(std::string_view keyPath, std::string_view name) {
+  HKEY opened = nullptr;
+  const LONG open =
+      RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_QUERY_VALUE, &opened);
+  RawValue value{StateOf(open), REG_NONE, 0, {}};
+  if (open != ERROR_SUCCESS) return value;
+  const UniqueKey key(opened);
+  const std::wstring valueName = Widen(name);
   // A number comes with the first query; a longer value only tells its size.
-  Query query{ERROR_SUCCESS, REG_NONE, sizeof(DWORD), 0};
-  query.result = RegQueryValueExW(key, name.c_str(), nullptr, &query.type,
-                                  reinterpret_cast<BYTE*>(&query.number), &query.size);
-  if (query.result == ERROR_MORE_DATA) query.result = ERROR_SUCCESS;
-  return query;
+  DWORD size = sizeof value.number;
+  LONG query = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &value.type,
+                                reinterpret_cast<BYTE*>(&value.number), &size);
+  if (query == ERROR_MORE_DATA) query = ERROR_SUCCESS;
+  value.state = StateOf(query);
+  if (value.type == REG_DWORD && size != sizeof value.number) value.type = REG_NONE;
+  if (query == ERROR_SUCCESS &&
+      (value.type == REG_SZ || value.type == REG_EXPAND_SZ || value.type == REG_MULTI_SZ)) {
+    value.data = ReadData(key.Get(), valueName, size);
+  }
+  return value;
 }
 
 bool Write(std::string_view keyPath, std::string_view name, DWORD type, const std::wstring& data) {
@@ -103,36 +118,23 @@ std::wstring ParentOf(const std::wstring& path) {
 }  // namespace
 
 StoredString Registry::ReadString(std::string_view keyPath, std::string_view name) {
-  HKEY opened = nullptr;
-  const LONG open =
-      RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_QUERY_VALUE, &opened);
-  if (open != ERROR_SUCCESS) return {StateOf(open), {}, {}};
-  const UniqueKey key(opened);
-  const std::wstring valueName = Widen(name);
-  const Query query = QueryValue(key.Get(), valueName);
-  StoredString value{StateOf(query.result), {}, {}};
-  if (query.result != ERROR_SUCCESS) return value;
-  if (query.type == REG_SZ || query.type == REG_EXPAND_SZ) {
-    const std::wstring data = ReadData(key.Get(), valueName, query.size);
-    value.text = Narrow(std::wstring_view(data).substr(0, data.find(L'\0')));
+  const RawValue raw = ReadRaw(keyPath, name);
+  StoredString value{raw.state, {}, {}};
+  if (raw.state != State::Present) return value;
+  if (raw.type == REG_SZ || raw.type == REG_EXPAND_SZ) {
+    value.text = Narrow(std::wstring_view(raw.data).substr(0, raw.data.find(L'\0')));
   }
-  if (query.type == REG_DWORD && query.size == sizeof(DWORD)) value.number = query.number;
+  if (raw.type == REG_DWORD) value.number = raw.number;
   return value;
 }
 
 // Every string as it stands: a last one without its NUL too, and the list's
 // own empty terminator left out.
 StoredList Registry::ReadList(std::string_view keyPath, std::string_view name) {
-  HKEY opened = nullptr;
-  const LONG open =
-      RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_QUERY_VALUE, &opened);
-  if (open != ERROR_SUCCESS) return {StateOf(open), {}};
-  const UniqueKey key(opened);
-  const std::wstring valueName = Widen(name);
-  const Query query = QueryValue(key.Get(), valueName);
-  StoredList list{StateOf(query.result), {}};
-  if (query.result != ERROR_SUCCESS || query.type != REG_MULTI_SZ) return list;
-  std::wstring data = ReadData(key.Get(), valueName, query.size);
+  RawValue raw = ReadRaw(keyPath, name);
+  StoredList list{raw.state, {}};
+  if (raw.state != State::Present || raw.type != REG_MULTI_SZ) return list;
+  std::wstring& data = raw.data;
   while (!data.empty() && data.back() == L'\0') data.pop_back();
   for (std::size_t start = 0; start <= data.size() && !data.empty();) {
     const std::size_t end = std::min(data.find(L'\0', start), data.size());
