@@ -13,6 +13,6 @@ set(BLINKWARD_SIZE_FLAGS -ffunction-sections -fdata-sections -fno-asynchronous-u
     $<$<CONFIG:MinSizeRel>:-Oz>)
 # Windows gives 32-bit code 4-byte stack alignment only, and the program has
 # no SSE code to want more: no function realigns or pads its frame.
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   list(APPEND BLINKWARD_SIZE_FLAGS -mpreferred-stack-boundary=2)
 endif()
