@@ -26,6 +26,8 @@ App::App(Platform& platform)
 void App::Start() {
   trayIcon_.Add();
   settings_.Load();
+  hintShown_ =
+      platform_.registry.ReadString(kDisplayHintKey, "").state != StoredString::State::Missing;
   screenSaver_.ReadPolicy();
   FollowSettings();
   ResumeNotedSpan();
@@ -164,19 +166,20 @@ void App::OnSettingsButton(int controlId) {
 // The programs with a window now, each once, those listed already left out;
 // or any program, browsed for. A program added that runs holds at once.
 void App::AddProgram() {
-  std::vector<std::string> files, lines;
-  for (const ProgramWindow& window : platform_.programs.Windows()) {
-    if (files.size() == kMostPrograms) break;
-    if (!IsProgramFile(window.file) || ListHolds(files, window.file) ||
-        ListHolds(settings_.programs(), window.file)) {
-      continue;
+  std::vector<ProgramWindow> offered = platform_.programs.Windows();
+  std::vector<std::string> files;
+  std::erase_if(offered, [&](const ProgramWindow& window) {
+    if (files.size() == kMostPrograms || !IsProgramFile(window.file) ||
+        ListHolds(files, window.file) || ListHolds(settings_.programs(), window.file)) {
+      return true;
     }
     files.push_back(window.file);
-    lines.push_back(ProgramMenuLine(window.title, window.file));
-  }
+    return false;
+  });
   std::vector<MenuItem> items;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    items.push_back({static_cast<int>(i) + 1, lines[i].c_str(), true});
+  for (ProgramWindow& window : offered) {
+    window.title = ProgramMenuLine(window.title, window.file);
+    items.push_back({static_cast<int>(items.size()) + 1, window.title.c_str(), true});
   }
   if (!items.empty()) items.push_back({0, nullptr, false});
   constexpr int kBrowse = kMostPrograms + 1;
@@ -301,14 +304,9 @@ void App::Refresh() {
 // Once per user, the first time the program switches the screen saver off
 // where no screen saver is chosen: the power plan still blanks the display.
 void App::ShowDisplayHint() {
-  if (settings_.Value(kIdKeepDisplayOn) ||
-      platform_.registry.ReadString(kDisplayHintKey, "").state != StoredString::State::Missing ||
-      screenSaver_.Chosen()) {
-    return;
-  }
-  if (platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText)) {
-    platform_.registry.WriteString(kDisplayHintKey, "", "1");
-  }
+  if (hintShown_ || settings_.Value(kIdKeepDisplayOn) || screenSaver_.Chosen()) return;
+  hintShown_ = platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText);
+  if (hintShown_) platform_.registry.WriteString(kDisplayHintKey, "", "1");
 }
 
 void App::OnTimedDialogShown() { timedDialog_.Load(); }

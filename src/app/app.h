@@ -95,7 +95,8 @@ class App final : public AppEvents {
   bool setAside_ = false;
   std::string heldFor_;  // the program the tip names; empty for full screen
   std::string heldTip_;
-  int programSelection_ = -1;  // the line selected in the settings window's list
+  int programSelection_ = -1;
+  bool hintShown_ = false;  // the balloon about the power plan, once per user  // the line selected in the settings window's list
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;

@@ -16,12 +16,7 @@ void HoldNote::Write() {
   if (registry_.CreateLogonKey(key)) registry_.WriteString(key, kSwitchedOff, "1");
 }
 
-void HoldNote::Erase() {
-  const LogonNames names = session_.Logon();
-  for (const std::string* logon : {&names.own, &names.linked}) {
-    if (!logon->empty()) registry_.DeleteKey(LogonNoteKey(kHoldNotesKey, *logon));
-  }
-}
+void HoldNote::Erase() { EraseLogonNote(registry_, session_, kHoldNotesKey); }
 
 bool HoldNote::Read() {
   const LogonNames names = session_.Logon();

@@ -7,9 +7,9 @@
 namespace bw {
 
 void ProgramWatch::SetList(const std::vector<std::string>& names) {
-  names_ = names;
+  names_ = &names;
   std::erase_if(running_, [&](const Found& found) {
-    if (ListHolds(names_, found.file)) return false;
+    if (ListHolds(names, found.file)) return false;
     programs_.StopWatching(found.id);
     return true;
   });
@@ -17,16 +17,16 @@ void ProgramWatch::SetList(const std::vector<std::string>& names) {
 
 void ProgramWatch::LookAtAll() {
   notListed_.fill(0);
-  if (names_.empty()) return;
+  if (!names_ || names_->empty()) return;
   for (const RunningProcess& process : programs_.Processes()) {
-    if (ListHolds(names_, process.file)) Watch(process.id, process.file);
+    if (ListHolds(*names_, process.file)) Watch(process.id, process.file);
   }
 }
 
 void ProgramWatch::OnWindowShown(std::uint32_t processId) {
-  if (names_.empty() || Known(processId)) return;
+  if (!names_ || names_->empty() || Known(processId)) return;
   const std::string file = programs_.ProcessFile(processId);
-  if (!ListHolds(names_, file) || !Watch(processId, file)) {
+  if (!ListHolds(*names_, file) || !Watch(processId, file)) {
     notListed_[nextNotListed_++ % notListed_.size()] = processId;
   }
 }

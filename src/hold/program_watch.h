@@ -17,7 +17,8 @@ class ProgramWatch {
  public:
   explicit ProgramWatch(ProgramsPort& programs) : programs_(programs) {}
 
-  // The programs to look for; processes of one no longer listed are let go.
+  // The programs to look for, a list that outlives the watch and is told
+  // again after each change: processes of one no longer listed are let go.
   void SetList(const std::vector<std::string>& names);
   // One look at every process of the session.
   void LookAtAll();
@@ -39,7 +40,7 @@ class ProgramWatch {
   bool Known(std::uint32_t id) const;
 
   ProgramsPort& programs_;
-  std::vector<std::string> names_;
+  const std::vector<std::string>* names_ = nullptr;
   std::vector<Found> running_;  // watched for their end
   // Processes lately looked at and found not listed, so that each window of
   // one costs nothing; forgotten at each whole look, as an id can be reused.

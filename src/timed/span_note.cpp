@@ -42,14 +42,14 @@ void SpanNote::Write(const SpanProgress& progress) {
   registry_.WriteString(key, "StartWhenDone", progress.startWhenDone ? "1" : "0");
 }
 
-// Either name of the logon: an elevated copy's note ends with the span that a
-// normal copy went on with.
-void SpanNote::Erase() {
-  const LogonNames names = session_.Logon();
+void EraseLogonNote(RegistryPort& registry, SessionPort& session, std::string_view notes) {
+  const LogonNames names = session.Logon();
   for (const std::string* logon : {&names.own, &names.linked}) {
-    if (!logon->empty()) registry_.DeleteKey(KeyOf(*logon));
+    if (!logon->empty()) registry.DeleteKey(LogonNoteKey(notes, *logon));
   }
 }
+
+void SpanNote::Erase() { EraseLogonNote(registry_, session_, kSpanNotesKey); }
 
 NotedSpan SpanNote::Read() {
   const LogonNames names = session_.Logon();

@@ -21,6 +21,10 @@ inline constexpr const char* kSpanNotesKey = BLINKWARD_REGISTRY_ROOT "\\TimedDis
 
 // The key of one logon's note among the notes kept under a key.
 std::string LogonNoteKey(std::string_view notes, std::string_view logon);
+// Erases this logon's note among those under a key, under whichever of its
+// names it was written: an elevated copy's note ends with what a normal copy
+// went on with.
+void EraseLogonNote(RegistryPort& registry, SessionPort& session, std::string_view notes);
 
 // What a later copy finds of this logon's span.
 struct NotedSpan {
