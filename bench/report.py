@@ -92,6 +92,10 @@ def goals(results):
         rows.append(("poller tick: one query, no shell or power call, no allocation",
                      f"{poller['queries_per_tick']:g} / {poller['shell_calls_per_tick']:g} / "
                      f"{power:g} / {poller['allocations_per_tick']:g}", one))
+    hold = logic.get("hold")
+    if hold:
+        rows.append(("poller tick with five programs listed and full screen ticked: no allocation",
+                     f"{hold['allocations_per_tick']:g}", hold["allocations_per_tick"] == 0))
     return rows
 
 
@@ -113,14 +117,18 @@ def markdown(results, long_run):
                      f"| {spread(bw['click_to_tip_ms'])}"
                      f"{f', {timeouts} timed out' if timeouts else ''} | |")
     logic = results.get("logic", {})
-    for name, label in (("poller", "poller tick, no change"), ("countdown", "countdown tick")):
+    for name, label in (("poller", "poller tick, no change"),
+                        ("hold", "poller tick, five programs listed and full screen ticked, "
+                                 "none running"),
+                        ("countdown", "countdown tick")):
         tick = logic.get(name)
         if not tick:
             continue
         lines.append(f"| Logic, {label}: instructions / allocations / state queries / shell calls"
-                     f" | | {tick['instructions_per_tick']:,.0f} / "
+                     f" / program looks | | {tick['instructions_per_tick']:,.0f} / "
                      f"{tick['allocations_per_tick']:g} / {tick['queries_per_tick']:g} / "
-                     f"{tick['shell_calls_per_tick']:g} | |")
+                     f"{tick['shell_calls_per_tick']:g} / "
+                     f"{tick.get('program_calls_per_tick', 0):g} | |")
     lines += ["", "| Goal | Blinkward | Met |", "|---|---|---|"]
     for text, value, met in goals(results):
         lines.append(f"| {text} | {value} | {'yes' if met else '**no**'} |")
