@@ -31,9 +31,10 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "advapi
 
 
 class Program:
-    def __init__(self, name, exe, exe32, main, target):
+    def __init__(self, name, exe, exe32, main, target, tip):
         self.name, self.exe, self.exe32 = name, exe, exe32
         self.main, self.target = main, target  # window classes: main window, tray callback target
+        self.tip = tip  # how its tip starts
         self.proc = self.pid = self.t0 = self.launched = self.log = None
 
 
@@ -252,13 +253,14 @@ def steady_phase(args, programs, results):
             for key in ("private", "dirty", "rss"):
                 results[program.name][f"{key}_{half}_kib"] = sample[f"{key}_kib"]
 
-    blinkward = programs[-1]
-    out = driver(args, "latency", "20", blinkward.target, timeout=120)
-    latencies = [float(x) for x in out.stdout.split() if x != "timeout"]
-    results[blinkward.name]["click_to_tip_ms"] = latencies
-    results[blinkward.name]["click_to_tip_timeouts"] = out.stdout.split().count("timeout")
-    if out.returncode != 0:
-        print(f"  latency: {out.stderr.strip()}", flush=True)
+    # Both switch their tip from the left button's callback.
+    for program in programs:
+        out = driver(args, "latency", "20", program.target, program.tip, timeout=120)
+        latencies = [float(x) for x in out.stdout.split() if x != "timeout"]
+        results[program.name]["click_to_tip_ms"] = latencies
+        results[program.name]["click_to_tip_timeouts"] = out.stdout.split().count("timeout")
+        if out.returncode != 0:
+            print(f"  latency, {program.name}: {out.stderr.strip()}", flush=True)
     for program in programs:
         stop(args, program)
 
@@ -275,9 +277,9 @@ def main():
     os.makedirs(args.out, exist_ok=True)
 
     programs = [Program("baseline", args.baseline64, args.baseline32, "BenchBaselineTray",
-                        "BenchBaselineTray"),
+                        "BenchBaselineTray", "Baseline: "),
                 Program("blinkward", args.blinkward64, args.blinkward32, "BlinkwardSettings",
-                        "BlinkwardSettings/BlinkwardStatusOutput")]
+                        "BlinkwardSettings/BlinkwardStatusOutput", "Screen Saver is ")]
     samples = ("startup_ms", "startup_cpu_ms", "private_10s_kib", "dirty_10s_kib", "rss_10s_kib",
                "idle_cpu_ms_per_60s", "idle_sched_ms_per_60s", "idle_switches_per_60s")
     results = {p.name: {key: [] for key in samples} for p in programs}

@@ -6,7 +6,8 @@
  *   tray_driver find MAIN                 exits 0 once a window of class MAIN exists (10 s)
  *   tray_driver stop MAIN                 ends the session for it, then closes it
  *   tray_driver clicks N PACE_MS TARGET...  N left clicks on each target, PACE_MS apart
- *   tray_driver latency N TARGET          N clicks; prints ms from each click to the new tip
+ *   tray_driver latency N TARGET PREFIX   N clicks; prints ms from each click to the new
+ *                                         tip (the tips starting with PREFIX)
  *   tray_driver tips                      prints every tip the notification area holds
  *
  * A TARGET is MAIN or MAIN/CHILD: the callback window is the child of that class. */
@@ -161,8 +162,7 @@ static int Clicks(int count, int pace, int targets, char **names) {
   return 0;
 }
 
-static int Latency(int count, const char *target) {
-  static const char prefix[] = "Screen Saver is ";
+static int Latency(int count, const char *target, const char *prefix) {
   TipReader reader;
   HWND window = FindTarget(target);
   static char before[TIP_CHARS * 16], now[TIP_CHARS * 16];
@@ -209,7 +209,7 @@ int main(int argc, char **argv) {
   if (argc >= 3 && strcmp(argv[1], "stop") == 0) return Stop(argv[2]);
   if (argc >= 5 && strcmp(argv[1], "clicks") == 0)
     return Clicks(atoi(argv[2]), atoi(argv[3]), argc - 4, argv + 4);
-  if (argc >= 4 && strcmp(argv[1], "latency") == 0) return Latency(atoi(argv[2]), argv[3]);
+  if (argc >= 5 && strcmp(argv[1], "latency") == 0) return Latency(atoi(argv[2]), argv[3], argv[4]);
   if (argc >= 2 && strcmp(argv[1], "tips") == 0) return Tips();
   fprintf(stderr, "usage: tray_driver find|stop|clicks|latency|tips ...\n");
   return 2;
