@@ -33,7 +33,7 @@ def draw(ratios, path, ratio_goals):
     grey."""
     height = TOP + ROW * len(ratios) + 30
     one = x_of(1.0)
-    title = "Blinkward / baseline (log scale; goal 1.1x: green met, orange missed; grey: none)"
+    title = "Blinkward / baseline (log scale; line at 1.1x; green: goal met, orange: missed)"
     ops = ["-fill", "black", "-pointsize", "13", "-draw", f"text 10,22 '{title}'"]
     for mark in (0.5, 1, 2, 4, 8, 16, 32):
         x = x_of(mark)
