@@ -8,6 +8,8 @@
 #   win32_tests  tests/win32/*.cpp against the real platform layer, in-process
 #   e2e_tests    tests/e2e/*.cpp: starts the real Blinkward.exe and drives it
 #                from outside, as the shell and other programs would
+#   listed_program  tests/e2e/listed_program.c: a program the user lists, which
+#                the tests start under other file names, beside Blinkward.exe
 #   tray_probe   tools/tray_probe: reads Wine's notification area for scripts/run;
 #                the end-to-end tests link its reader
 # i686 also has tests/pe, static checks of the exe's headers, imports and
@@ -55,6 +57,12 @@ function(blinkward_windows_test_exe target)
   target_link_options(${target} PRIVATE ${BLINKWARD_STATIC_LINK} -fno-use-linker-plugin)
 endfunction()
 
+# A program the user lists, started by the tests under other file names.
+add_executable(listed_program WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/listed_program.c)
+target_compile_options(listed_program PRIVATE -Wall -Wextra)
+target_link_options(listed_program PRIVATE ${BLINKWARD_STATIC_LINK} -s)
+set_target_properties(listed_program PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # Win32 tier: the real platform layer, in-process. The program's resources are
 # linked in too, so that its windows find their icons and the manifest.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
@@ -62,6 +70,7 @@ add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/win32/r
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
 target_link_libraries(win32_tests PRIVATE blinkward_win32 shlwapi GTest::gtest_main GTest::gmock)
 blinkward_windows_test_exe(win32_tests)
+add_dependencies(win32_tests listed_program)
 blinkward_add_wine_tests(win32_tests win32. 60)
 
 # End-to-end tier: the real Blinkward.exe, driven from another process.

@@ -46,7 +46,7 @@ class ShellPort {
   virtual bool NotifyIcon(TrayCommand command, const TrayIconData& icon) = 0;
   // A balloon from the icon, which the shell shows for a while; a click on
   // it comes back as a callback (kBalloonClick). True when the shell took it.
-  virtual bool ShowBalloon(const TrayIconData& icon, const char* title, const char* text) = 0;
+  virtual bool ShowBalloon(const char* title, const char* text) = 0;
   // Whether a notification area exists to take the icon at all.
   virtual bool TaskbarExists() = 0;
 };

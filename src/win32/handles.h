@@ -24,6 +24,8 @@ class Unique {
 
   T Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the handle up to the caller, who frees it.
+  T Release() { return std::exchange(handle_, nullptr); }
   void Reset(T handle = nullptr) {
     if (handle_) Free(handle_);
     handle_ = handle;
@@ -38,5 +40,7 @@ using UniqueIcon = Unique<HICON, DestroyIcon>;
 using UniqueMenu = Unique<HMENU, DestroyMenu>;
 using UniqueKernelHandle = Unique<HANDLE, CloseHandle>;
 using UniqueKey = Unique<HKEY, RegCloseKey>;
+using UniqueWinEventHook = Unique<HWINEVENTHOOK, UnhookWinEvent>;
+using UniqueModule = Unique<HMODULE, FreeLibrary>;
 
 }  // namespace bw::win32

@@ -46,6 +46,9 @@ ControlClass ClassOf(const ControlLayout& control) {
               0};
     case ControlKind::Button:
       return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::ListBox:
+      return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
   }
   return {"STATIC", 0, 0};
 }
@@ -167,8 +170,9 @@ bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts)
     const RECT pixels = PixelRect(control->twips, dpi);
     const DWORD style = WS_CHILD | WS_VISIBLE | windowClass.style;
     // Pictures take their icon and lists their items after creation.
-    const bool textIsCaption =
-        control->kind != ControlKind::Icon && control->kind != ControlKind::DropDownList;
+    const bool textIsCaption = control->kind != ControlKind::Icon &&
+                               control->kind != ControlKind::DropDownList &&
+                               control->kind != ControlKind::ListBox;
     const HWND window = CreateWindowExA(
         windowClass.exStyle, windowClass.className, textIsCaption ? control->text : "", style,
         pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,

@@ -7,6 +7,7 @@
 #include "win32/handles.h"
 #include "win32/main_window.h"
 #include "win32/power.h"
+#include "win32/programs.h"
 #include "win32/registry.h"
 #include "win32/shell.h"
 #include "win32/system.h"
@@ -35,15 +36,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   bw::win32::Registry registry;
   bw::win32::Shell shell;
   bw::win32::Power power;
+  bw::win32::Programs programs;
   bw::win32::MainWindow window;
-  bw::win32::TimedDialogWindow dialog(window);
-  bw::Platform platform{system, system, system, system, registry, shell, power, window, dialog};
+  bw::win32::TimedDialogWindow dialog(window, &programs);
+  bw::Platform platform{system, system, system,   system, registry,
+                        shell,  power,  programs, window, dialog};
   bw::App app(platform);
+  programs.SetEvents(app);
 
   // Without its window the program could not be reached or closed: give up.
   if (!window.Create(app, dialog)) return 1;
   shell.SetCallbackWindow(window.TrayCallbackWindow());
   app.Start();
-  bw::win32::RunMessageLoop(window.hwnd(), nullptr);
+  bw::win32::RunMessageLoop(window.hwnd(), nullptr, &programs);
   return 0;
 }

@@ -1,9 +1,12 @@
 #include "win32/main_window.h"
 
+#include <commdlg.h>
+
 #include "app/settings_window.h"
 #include "win32/common_controls.h"
 #include "win32/res/resource_ids.h"
 #include "win32/shell.h"
+#include "win32/text.h"
 #include "win32/timed_dialog_window.h"
 
 namespace bw::win32 {
@@ -32,8 +35,8 @@ UniqueMenu CreatePopup(std::span<const MenuItem> items) {
     if (item.command == 0) {
       AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
     } else {
-      AppendMenuA(menu.Get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.command,
-                  item.caption);
+      AppendMenuW(menu.Get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.command,
+                  Widen(item.caption).c_str());
     }
   }
   return menu;
@@ -166,6 +169,14 @@ bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     events_->OnSettingChanged(row->id, static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0)));
     return true;
   }
+  if (row->kind == ControlKind::ListBox && HIWORD(wParam) == LBN_SELCHANGE) {
+    events_->OnSettingChanged(row->id, static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
+    return true;
+  }
+  if (row->kind == ControlKind::Button && HIWORD(wParam) == BN_CLICKED) {
+    events_->OnSettingsButton(row->id);
+    return true;
+  }
   return false;
 }
 
@@ -199,17 +210,64 @@ void MainWindow::ShowSettings(const SettingsView& view) {
 
 void MainWindow::HideSettings() { ShowWindow(hwnd(), SW_HIDE); }
 
+// The list's lines are filled before its selection is set.
 void MainWindow::UpdateSettings(const SettingsView& view) {
   if (!controlsBuilt_) return;
   SetDlgItemTextA(hwnd(), kIdTitle, view.title.c_str());
-  for (const ControlValue& shown : view.values) {
-    const ControlLayout* row = FindControl(kSettingsLayout, shown.id);
-    if (row && row->kind == ControlKind::CheckBox) {
-      CheckDlgButton(hwnd(), shown.id, shown.value ? BST_CHECKED : BST_UNCHECKED);
-    } else if (row && row->kind == ControlKind::DropDownList) {
-      SendDlgItemMessageA(hwnd(), shown.id, CB_SETCURSEL, shown.value, 0);
+  for (const ControlLayout& row : kSettingsLayout.controls) {
+    if (row.kind != ControlKind::ListBox) continue;
+    const HWND list = GetDlgItem(hwnd(), row.id);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& line : view.programs) {
+      SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(line).c_str()));
     }
   }
+  for (const ControlValue& shown : view.values) {
+    const ControlLayout* row = FindControl(kSettingsLayout, shown.id);
+    const HWND control = GetDlgItem(hwnd(), shown.id);
+    if (!row) continue;
+    if (row->kind == ControlKind::CheckBox) {
+      CheckDlgButton(hwnd(), shown.id, shown.value ? BST_CHECKED : BST_UNCHECKED);
+    } else if (row->kind == ControlKind::DropDownList) {
+      SendMessageA(control, CB_SETCURSEL, shown.value, 0);
+    } else if (row->kind == ControlKind::ListBox) {
+      SendMessageA(control, LB_SETCURSEL, shown.value, 0);
+    } else if (row->kind == ControlKind::Button) {
+      // A button that goes grey hands the focus on, as a dialog's would.
+      if (!shown.value && GetFocus() == control) {
+        SetFocus(GetNextDlgTabItem(hwnd(), control, FALSE));
+      }
+      EnableWindow(control, shown.value != 0);
+    }
+  }
+}
+
+// Below the control, as a drop-down button's menu opens.
+int MainWindow::TrackControlMenu(int controlId, std::span<const MenuItem> items) {
+  const UniqueMenu menu = CreatePopup(items);
+  RECT control{};
+  if (!menu || !GetWindowRect(GetDlgItem(hwnd(), controlId), &control)) return 0;
+  return ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, control.left,
+                          control.bottom, 0, hwnd(), nullptr);
+}
+
+// comdlg32 is loaded only for this: most runs never browse. The current
+// folder stays where it was.
+std::string MainWindow::BrowseForProgram() {
+  using Open = BOOL(WINAPI*)(OPENFILENAMEW*);
+  const HMODULE dialogs = LoadLibraryA("comdlg32.dll");
+  const auto open = reinterpret_cast<Open>(
+      reinterpret_cast<void*>(dialogs ? GetProcAddress(dialogs, "GetOpenFileNameW") : nullptr));
+  wchar_t path[MAX_PATH * 2] = L"";
+  OPENFILENAMEW choice{};
+  choice.lStructSize = sizeof choice;
+  choice.hwndOwner = hwnd();
+  choice.lpstrFilter = L"Programs (*.exe)\0*.exe\0";
+  choice.lpstrFile = path;
+  choice.nMaxFile = MAX_PATH * 2;
+  choice.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  const bool chosen = open && open(&choice);
+  return chosen ? Narrow(path) : std::string();
 }
 
 void MainWindow::StartTimer(int id, int intervalMs) { SetTimer(hwnd(), id, intervalMs, nullptr); }

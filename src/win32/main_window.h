@@ -39,6 +39,8 @@ class MainWindow final : public UiPort, public Window {
   int TrackPopupMenu(std::span<const MenuItem> items) override;
   void ShowSettings(const SettingsView& view) override;
   void HideSettings() override;
+  int TrackControlMenu(int controlId, std::span<const MenuItem> items) override;
+  std::string BrowseForProgram() override;
   void UpdateSettings(const SettingsView& view) override;
   void ShowTimedDisableDialog() override;
   void Quit() override;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -15,9 +17,9 @@ State StateOf(LONG result) {
   return result == ERROR_FILE_NOT_FOUND ? State::Missing : State::Unreadable;
 }
 
-// A string value at its full length, up to its first NUL. The value may grow
-// between asking its size and reading it: then it is asked again.
-std::wstring ReadText(HKEY key, const std::wstring& name, DWORD size) {
+// A value's data as UTF-16 at its full length, NULs included. The value may
+// grow between asking its size and reading it: then it is asked again.
+std::wstring ReadData(HKEY key, const std::wstring& name, DWORD size) {
   std::wstring text;
   LONG result = ERROR_MORE_DATA;
   for (int attempt = 0; attempt < 3 && result == ERROR_MORE_DATA; ++attempt) {
@@ -28,7 +30,36 @@ std::wstring ReadText(HKEY key, const std::wstring& name, DWORD size) {
   }
   if (result != ERROR_SUCCESS) return {};
   text.resize(size / sizeof(wchar_t));
-  return text.substr(0, text.find(L'\0'));
+  return text;
+}
+
+// The value's type and size, and whether it is there; the key opened for it.
+struct Query {
+  LONG result;
+  DWORD type, size, number;
+};
+
+Query QueryValue(HKEY key, const std::wstring& name) {
+  // A number comes with the first query; a longer value only tells its size.
+  Query query{ERROR_SUCCESS, REG_NONE, sizeof(DWORD), 0};
+  query.result = RegQueryValueExW(key, name.c_str(), nullptr, &query.type,
+                                  reinterpret_cast<BYTE*>(&query.number), &query.size);
+  if (query.result == ERROR_MORE_DATA) query.result = ERROR_SUCCESS;
+  return query;
+}
+
+bool Write(std::string_view keyPath, std::string_view name, DWORD type, const std::wstring& data) {
+  HKEY created = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, nullptr,
+                      REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
+                      nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const UniqueKey key(created);
+  // The size counts the terminating NUL.
+  const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+  return RegSetValueExW(key.Get(), Widen(name).c_str(), 0, type,
+                        reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }
 
 // RegDeleteTree comes only with Vista: subkeys first, then the key. A
@@ -78,32 +109,52 @@ StoredString Registry::ReadString(std::string_view keyPath, std::string_view nam
   if (open != ERROR_SUCCESS) return {StateOf(open), {}, {}};
   const UniqueKey key(opened);
   const std::wstring valueName = Widen(name);
-  // A number comes with the first query; a longer value only tells its size.
-  DWORD type = REG_NONE, number = 0, size = sizeof number;
-  LONG query = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type,
-                                reinterpret_cast<BYTE*>(&number), &size);
-  if (query == ERROR_MORE_DATA) query = ERROR_SUCCESS;
-  StoredString value{StateOf(query), {}, {}};
-  if (query == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ)) {
-    value.text = Narrow(ReadText(key.Get(), valueName, size));
+  const Query query = QueryValue(key.Get(), valueName);
+  StoredString value{StateOf(query.result), {}, {}};
+  if (query.result != ERROR_SUCCESS) return value;
+  if (query.type == REG_SZ || query.type == REG_EXPAND_SZ) {
+    const std::wstring data = ReadData(key.Get(), valueName, query.size);
+    value.text = Narrow(std::wstring_view(data).substr(0, data.find(L'\0')));
   }
-  if (query == ERROR_SUCCESS && type == REG_DWORD && size == sizeof number) value.number = number;
+  if (query.type == REG_DWORD && query.size == sizeof(DWORD)) value.number = query.number;
   return value;
 }
 
-bool Registry::WriteString(std::string_view keyPath, std::string_view name, std::string_view text) {
-  HKEY created = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, nullptr,
-                      REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
-                      nullptr) != ERROR_SUCCESS) {
-    return false;
+// Every string as it stands: a last one without its NUL too, and the list's
+// own empty terminator left out.
+StoredList Registry::ReadList(std::string_view keyPath, std::string_view name) {
+  HKEY opened = nullptr;
+  const LONG open =
+      RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_QUERY_VALUE, &opened);
+  if (open != ERROR_SUCCESS) return {StateOf(open), {}};
+  const UniqueKey key(opened);
+  const std::wstring valueName = Widen(name);
+  const Query query = QueryValue(key.Get(), valueName);
+  StoredList list{StateOf(query.result), {}};
+  if (query.result != ERROR_SUCCESS || query.type != REG_MULTI_SZ) return list;
+  std::wstring data = ReadData(key.Get(), valueName, query.size);
+  while (!data.empty() && data.back() == L'\0') data.pop_back();
+  for (std::size_t start = 0; start <= data.size() && !data.empty();) {
+    const std::size_t end = std::min(data.find(L'\0', start), data.size());
+    list.items.push_back(Narrow(std::wstring_view(data).substr(start, end - start)));
+    start = end + 1;
   }
-  const UniqueKey key(created);
-  const std::wstring data = Widen(text);
-  // The size counts the terminating NUL.
-  const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
-  return RegSetValueExW(key.Get(), Widen(name).c_str(), 0, REG_SZ,
-                        reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+  return list;
+}
+
+bool Registry::WriteString(std::string_view keyPath, std::string_view name, std::string_view text) {
+  return Write(keyPath, name, REG_SZ, Widen(text));
+}
+
+// Each string with its NUL, then the empty one that ends the list.
+bool Registry::WriteList(std::string_view keyPath, std::string_view name,
+                         const std::vector<std::string>& items) {
+  std::wstring data;
+  for (const std::string& item : items) {
+    data += Widen(item);
+    data += L'\0';
+  }
+  return Write(keyPath, name, REG_MULTI_SZ, data);
 }
 
 // The keys above the parent are made first as ordinary keys: created in the

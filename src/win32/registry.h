@@ -10,6 +10,9 @@ class Registry final : public RegistryPort {
  public:
   StoredString ReadString(std::string_view keyPath, std::string_view name) override;
   bool WriteString(std::string_view keyPath, std::string_view name, std::string_view text) override;
+  StoredList ReadList(std::string_view keyPath, std::string_view name) override;
+  bool WriteList(std::string_view keyPath, std::string_view name,
+                 const std::vector<std::string>& items) override;
   bool DeleteValue(std::string_view keyPath, std::string_view name) override;
   bool CreateLogonKey(std::string_view keyPath) override;
   bool DeleteKey(std::string_view keyPath) override;

@@ -25,7 +25,7 @@ static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= kTipFieldSize);
 // The messages the logic decodes are the system's own.
 static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kLeftDoubleClick == WM_LBUTTONDBLCLK &&
               kRightButtonUp == WM_RBUTTONUP && kContextMenu == WM_CONTEXTMENU &&
-              kKeySelect == NIN_KEYSELECT);
+              kKeySelect == NIN_KEYSELECT && kBalloonClick == NIN_BALLOONUSERCLICK);
 
 namespace {
 
@@ -57,6 +57,20 @@ bool Shell::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
   data.hIcon = Picture(icon.picture);
   std::memcpy(data.szTip, icon.tip.data(), kTipFieldSize);
   return Shell_NotifyIconA(kMessages[static_cast<int>(command)], &data) != FALSE;
+}
+
+// A change of the icon that carries only the balloon: the newer record, whose
+// fields hold its title and text.
+bool Shell::ShowBalloon(const char* title, const char* text) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  data.hWnd = window_;
+  data.uID = kTrayIconId;
+  data.uFlags = NIF_INFO;
+  data.dwInfoFlags = NIIF_INFO;
+  lstrcpynA(data.szInfoTitle, title, sizeof data.szInfoTitle);
+  lstrcpynA(data.szInfo, text, sizeof data.szInfo);
+  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 bool Shell::TaskbarExists() { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }

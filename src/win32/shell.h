@@ -22,6 +22,7 @@ class Shell final : public ShellPort {
   void SetCallbackWindow(HWND window) { window_ = window; }
 
   bool NotifyIcon(TrayCommand command, const TrayIconData& icon) override;
+  bool ShowBalloon(const char* title, const char* text) override;
   bool TaskbarExists() override;
 
  private:

@@ -73,7 +73,7 @@ bool TimedDialogWindow::BuildWindow() {
 // the quit goes on to the program's own loop, which would otherwise never see it.
 void TimedDialogWindow::RunModal() {
   if (!hwnd()) return;
-  const std::optional<int> quit = RunMessageLoop(hwnd(), hwnd());
+  const std::optional<int> quit = RunMessageLoop(hwnd(), hwnd(), waits_);
   if (!quit) return;
   Cancel();
   PostQuitMessage(*quit);

@@ -21,6 +21,7 @@
 #include "timed/timed_layout.h"
 #include "win32/main_window.h"
 #include "win32/power.h"
+#include "win32/programs.h"
 #include "win32/registry.h"
 #include "win32/shell.h"
 #include "win32/system.h"
@@ -73,6 +74,9 @@ struct RecordingEvents final : AppEvents {
   void OnSettingChanged(int id, int value) override {
     Add("Setting " + std::to_string(id) + " ", value);
   }
+  void OnSettingsButton(int id) override { Add("Button ", id); }
+  void OnWindowShown(std::uint32_t processId) override { Add("Shown ", processId); }
+  void OnProcessEnded(std::uint32_t processId) override { Add("Ended ", processId); }
   void OnTimedDialogShown() override { calls.push_back("DialogShown"); }
   bool OnSpanFieldKey(SpanField field, int key, int) override {
     Add("Key " + std::to_string(static_cast<int>(field)) + " ", key);
@@ -94,9 +98,11 @@ struct Windows {
   Registry registry;
   Shell shell;
   Power power;
+  Programs programs;
   MainWindow window;
-  TimedDialogWindow dialog{window};
-  Platform platform{system, system, system, system, registry, shell, power, window, dialog};
+  TimedDialogWindow dialog{window, &programs};
+  Platform platform{system, system, system,   system, registry,
+                    shell,  power,  programs, window, dialog};
   App app{platform};
   bool created;
 

@@ -1,0 +1,238 @@
+#include "win32/programs.h"
+
+#include <tlhelp32.h>
+
+#include <string_view>
+
+#include "win32/text.h"
+
+namespace bw::win32 {
+namespace {
+
+// Vista's right to ask a process its image name and token, which even an
+// elevated process grants; MinGW declares it only for Vista and later.
+constexpr DWORD kQueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
+// The longest path the system names.
+constexpr DWORD kMaxPath = 32768;
+
+// Where the hook reports. A WinEvent callback has no context of its own, and
+// one thread has one program.
+AppEvents* windowEvents = nullptr;
+
+// The user of a token, written into user; null if it cannot be read.
+PSID ReadUser(HANDLE token, BYTE* user, DWORD size) {
+  DWORD needed = 0;
+  if (!GetTokenInformation(token, TokenUser, user, size, &needed)) return nullptr;
+  return reinterpret_cast<TOKEN_USER*>(user)->User.Sid;
+}
+
+// The last part of a path, whether a drive's or a device's.
+std::string FileName(std::wstring_view path) {
+  return Narrow(path.substr(path.find_last_of(L'\\') + 1));
+}
+
+DWORD ProcessOf(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId;
+}
+
+// The desktop and the taskbar: they cover or border a monitor, and belong to
+// no program the user runs.
+bool IsShell(HWND window) {
+  if (window == GetDesktopWindow() || window == GetShellWindow()) return true;
+  char name[32] = "";
+  GetClassNameA(window, name, sizeof name);
+  for (const std::string_view shell :
+       {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd"}) {
+    if (shell == name) return true;
+  }
+  return false;
+}
+
+// Top-level windows only: a control or a window's part says nothing new.
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (!windowEvents || !window || object != OBJID_WINDOW || child != CHILDID_SELF ||
+      GetAncestor(window, GA_ROOT) != window) {
+    return;
+  }
+  if (const DWORD processId = ProcessOf(window)) windowEvents->OnWindowShown(processId);
+}
+
+HWINEVENTHOOK Hook(DWORD event) {
+  // Out of context: the callback runs in the message loop of this thread, and
+  // no DLL goes into other processes.
+  return SetWinEventHook(event, event, nullptr, OnWinEvent, 0, 0,
+                         WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+}
+
+struct Listing {
+  Programs& programs;
+  DWORD ours;
+  std::vector<ProgramWindow> windows;
+};
+
+// The windows the taskbar would show a button for.
+BOOL CALLBACK ListWindow(HWND window, LPARAM param) {
+  auto& listing = *reinterpret_cast<Listing*>(param);
+  const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const bool owned = GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_APPWINDOW);
+  const int length = GetWindowTextLengthW(window);
+  if (!IsWindowVisible(window) || length == 0 || (exStyle & WS_EX_TOOLWINDOW) || owned ||
+      IsShell(window)) {
+    return TRUE;
+  }
+  const DWORD processId = ProcessOf(window);
+  if (processId == listing.ours) return TRUE;
+  std::string file = listing.programs.ProcessFile(processId);
+  if (file.empty()) return TRUE;
+  std::wstring title(length + 1, L'\0');
+  title.resize(GetWindowTextW(window, title.data(), length + 1));
+  listing.windows.push_back({Narrow(title), std::move(file)});
+  return TRUE;
+}
+
+}  // namespace
+
+Programs::Programs() {
+  ProcessIdToSessionId(GetCurrentProcessId(), &session_);
+  HANDLE opened = nullptr;
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) {
+    const UniqueKernelHandle token(opened);
+    ReadUser(token.Get(), user_, kUserSize);
+  }
+  queryName_ = reinterpret_cast<QueryName>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameW")));
+  if (queryName_) return;
+  // XP: psapi from the system's folder, never one planted beside the program.
+  std::wstring path(MAX_PATH, L'\0');
+  path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
+  psapi_.Reset(LoadLibraryW((path + L"\\psapi.dll").c_str()));
+  if (psapi_) {
+    devicePath_ = reinterpret_cast<DevicePath>(
+        reinterpret_cast<void*>(GetProcAddress(psapi_.Get(), "GetProcessImageFileNameW")));
+  }
+}
+
+Programs::~Programs() {
+  ReportWindows(false);
+  while (count_ > 0) Forget(count_ - 1);
+}
+
+// ProcessIdToSessionId leaves out, too, what we may not ask at all.
+bool Programs::InOurSession(std::uint32_t processId) const {
+  DWORD session = 0;
+  return ProcessIdToSessionId(processId, &session) && session == session_;
+}
+
+UniqueKernelHandle Programs::OpenOurs(std::uint32_t processId, DWORD rights) const {
+  if (!InOurSession(processId)) return {};
+  const DWORD query = queryName_ ? kQueryLimited : PROCESS_QUERY_INFORMATION;
+  UniqueKernelHandle process(OpenProcess(query | rights, FALSE, processId));
+  HANDLE opened = nullptr;
+  if (!process || !OpenProcessToken(process.Get(), TOKEN_QUERY, &opened)) return {};
+  const UniqueKernelHandle token(opened);
+  alignas(TOKEN_USER) BYTE user[kUserSize];
+  const PSID theirs = ReadUser(token.Get(), user, kUserSize);
+  const PSID ours = reinterpret_cast<const TOKEN_USER*>(user_)->User.Sid;
+  if (!theirs || !ours || !EqualSid(theirs, ours)) return {};
+  return process;
+}
+
+std::string Programs::ImageFile(HANDLE process) const {
+  std::wstring path(kMaxPath, L'\0');
+  DWORD length = kMaxPath;
+  if (queryName_) {
+    if (!queryName_(process, 0, path.data(), &length)) return {};
+  } else if (!devicePath_ || !(length = devicePath_(process, path.data(), kMaxPath))) {
+    return {};
+  }
+  path.resize(length);
+  return FileName(path);
+}
+
+std::vector<RunningProcess> Programs::Processes() {
+  std::vector<RunningProcess> found;
+  const HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (taken == INVALID_HANDLE_VALUE) return found;
+  const UniqueKernelHandle snapshot(taken);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(taken, &entry); more; more = Process32NextW(taken, &entry)) {
+    if (InOurSession(entry.th32ProcessID)) {
+      found.push_back({entry.th32ProcessID, FileName(entry.szExeFile)});
+    }
+  }
+  return found;
+}
+
+std::string Programs::ProcessFile(std::uint32_t processId) {
+  const UniqueKernelHandle process = OpenOurs(processId, 0);
+  return process ? ImageFile(process.Get()) : std::string();
+}
+
+bool Programs::WatchForEnd(std::uint32_t processId) {
+  for (std::size_t k = 0; k < count_; ++k) {
+    if (watchedIds_[k] == processId) return true;
+  }
+  if (count_ == kMaxWatched) return false;
+  UniqueKernelHandle process = OpenOurs(processId, SYNCHRONIZE);
+  // An ended process lives on while anyone holds a handle to it.
+  if (!process || WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT) return false;
+  watched_[count_] = process.Release();
+  watchedIds_[count_++] = processId;
+  return true;
+}
+
+void Programs::StopWatching(std::uint32_t processId) {
+  for (std::size_t k = 0; k < count_; ++k) {
+    if (watchedIds_[k] == processId) return Forget(k);
+  }
+}
+
+void Programs::OnSignalled(std::size_t index) {
+  const std::uint32_t ended = watchedIds_[index];
+  // Forgotten first: the program may watch or stop watching others meanwhile.
+  Forget(index);
+  if (events_) events_->OnProcessEnded(ended);
+}
+
+// The last one takes the place of the forgotten one; the order means nothing.
+void Programs::Forget(std::size_t index) {
+  CloseHandle(watched_[index]);
+  --count_;
+  watched_[index] = watched_[count_];
+  watchedIds_[index] = watchedIds_[count_];
+}
+
+void Programs::ReportWindows(bool on) {
+  windowEvents = on ? events_ : nullptr;
+  foreground_.Reset(on ? Hook(EVENT_SYSTEM_FOREGROUND) : nullptr);
+  shown_.Reset(on ? Hook(EVENT_OBJECT_SHOW) : nullptr);
+}
+
+bool Programs::ForegroundFillsMonitor() {
+  const HWND window = GetForegroundWindow();
+  if (!window || IsIconic(window) || !IsWindowVisible(window) ||
+      ProcessOf(window) == GetCurrentProcessId() || IsShell(window)) {
+    return false;
+  }
+  RECT rect;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetWindowRect(window, &rect) ||
+      !GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return false;
+  }
+  const RECT& screen = monitor.rcMonitor;
+  return rect.left <= screen.left && rect.top <= screen.top && rect.right >= screen.right &&
+         rect.bottom >= screen.bottom;
+}
+
+std::vector<ProgramWindow> Programs::Windows() {
+  Listing listing{*this, GetCurrentProcessId(), {}};
+  EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&listing));
+  return std::move(listing.windows);
+}
+
+}  // namespace bw::win32

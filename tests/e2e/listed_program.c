@@ -1,0 +1,60 @@
+/* A stand-in for a program the user lists, which tests copy under other file
+ * names: listed_program.exe [window|hidden|fullscreen] [--after MS]
+ *   window      after MS (default 0) a normal window titled "Listed program",
+ *               until it is closed or the process is killed
+ *   hidden      no window ever, until killed
+ *   fullscreen  after MS a popup covering the primary monitor, in front,
+ *               until closed or killed */
+#include <stdlib.h>
+#include <string.h>
+#include <windows.h>
+
+static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+int main(int argc, char** argv) {
+  const char* mode = "window";
+  DWORD afterMs = 0;
+  for (int k = 1; k < argc; ++k) {
+    if (strcmp(argv[k], "--after") == 0 && k + 1 < argc) {
+      afterMs = (DWORD)strtoul(argv[++k], NULL, 10);
+    } else {
+      mode = argv[k];
+    }
+  }
+  const int fullscreen = strcmp(mode, "fullscreen") == 0;
+  if (!fullscreen && strcmp(mode, "window") != 0) {
+    Sleep(INFINITE); /* hidden, or a mode it does not know */
+    return 0;
+  }
+  Sleep(afterMs);
+
+  WNDCLASSW windowClass = {0};
+  windowClass.lpfnWndProc = Procedure;
+  windowClass.hInstance = GetModuleHandleW(NULL);
+  windowClass.hCursor = LoadCursor(NULL, IDC_ARROW);
+  windowClass.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = L"ListedProgram";
+  RegisterClassW(&windowClass);
+  HWND window;
+  if (fullscreen) {
+    window = CreateWindowExW(WS_EX_TOPMOST, windowClass.lpszClassName, L"Listed program", WS_POPUP,
+                             0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                             NULL, NULL, windowClass.hInstance, NULL);
+  } else {
+    window = CreateWindowExW(0, windowClass.lpszClassName, L"Listed program", WS_OVERLAPPEDWINDOW,
+                             CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, NULL, NULL,
+                             windowClass.hInstance, NULL);
+  }
+  if (!window) return 1;
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  MSG msg;
+  while (GetMessageW(&msg, NULL, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}
