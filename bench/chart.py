@@ -29,10 +29,11 @@ def x_of(ratio):
 
 
 def draw(ratios, path, ratio_goals):
-    """ratio_goals: the labels whose goal is a ratio (coloured by it); the rest are grey."""
+    """ratio_goals: the goal of each label whose goal is a ratio (coloured by it); the rest are
+    grey."""
     height = TOP + ROW * len(ratios) + 30
     one = x_of(1.0)
-    title = "Blinkward / baseline (log scale; goal 1.1x: green met, orange missed; grey: none)"
+    title = "Blinkward / baseline (log scale; line at 1.1x; green: goal met, orange: missed)"
     ops = ["-fill", "black", "-pointsize", "13", "-draw", f"text 10,22 '{title}'"]
     for mark in (0.5, 1, 2, 4, 8, 16, 32):
         x = x_of(mark)
@@ -47,7 +48,7 @@ def draw(ratios, path, ratio_goals):
         x = x_of(ratio)
         colour = "#9a9a9a"
         if label in ratio_goals:
-            colour = "#3a9a5b" if ratio <= GOAL else "#d9822b"
+            colour = "#3a9a5b" if ratio <= ratio_goals[label] else "#d9822b"
         ops += ["-fill", colour,
                 "-draw", f"rectangle {min(one, x):.0f},{y + 6} {max(one, x):.0f},{y + ROW - 6}",
                 "-fill", "black", "-draw", f"text 10,{y + ROW / 2 + 5:.0f} '{label}'",

@@ -23,6 +23,14 @@ import report
 WINE = "/usr/lib/wine/wine64" if os.path.exists("/usr/lib/wine/wine64") else "wine"
 PAUSE = 3.0  # seconds between launches, so one start-up never overlaps another's
 IDLE_SAMPLE = 10.0  # seconds after launch at which the idle memory is read
+# The hold: programs listed (the last one is the one started), and the wait
+# before a run counts as not noticed.
+HOLD_PROGRAMS = ("obs64.exe", "mstsc.exe", "vlc.exe", "zoom.exe", "listed_program.exe")
+PROGRAMS_KEY = "Software\\Blinkward\\Programs"
+FULL_SCREEN_KEY = "Software\\Blinkward\\FullScreen"
+HOLD_RUNS = 5
+HOLD_WAIT_MS = 30000
+HOLD_AFTER_MS = 1000
 NOTIFY_ADD = re.compile(r"^(\d+\.\d+):(\w+):(\w+):Call shell32\.Shell_NotifyIconA\(0+,")
 NOTIFY_RET = re.compile(r"^(\d+\.\d+):(\w+):(\w+):Ret  shell32\.Shell_NotifyIconA\(")
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "advapi32.dll",
@@ -31,9 +39,10 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "advapi
 
 
 class Program:
-    def __init__(self, name, exe, exe32, main, target):
+    def __init__(self, name, exe, exe32, main, target, tip):
         self.name, self.exe, self.exe32 = name, exe, exe32
         self.main, self.target = main, target  # window classes: main window, tray callback target
+        self.tip = tip  # how its tip starts
         self.proc = self.pid = self.t0 = self.launched = self.log = None
 
 
@@ -198,6 +207,28 @@ def startup_phase(args, programs, results):
         time.sleep(PAUSE)
 
 
+def idle_cpu(args, programs, results, name, long_windows=True):
+    """Idle CPU in consecutive windows, each scaled to 60 s, as results' NAME_*_per_60s;
+    returns the readings at the start. Ten 60 s windows in a long run, else five of 12 s."""
+    window = 60.0 if args.long and long_windows else 12.0
+    count = 10 if args.long and long_windows else 5
+    begin = {p.name: cpu(p.pid) for p in programs}
+    before = dict(begin)
+    for w in range(count):
+        time.sleep(window)
+        for program in programs:
+            after = cpu(program.pid)
+            scale = 60.0 / (after["t"] - before[program.name]["t"])
+            for key in ("cpu_ms", "sched_ms", "switches"):
+                results[program.name].setdefault(f"{name}_{key}_per_60s", []).append(
+                    (after[key] - before[program.name][key]) * scale)
+            before[program.name] = after
+        print(f"  idle window {w + 1}/{count}: " + ", ".join(
+            f"{p.name} {results[p.name][f'{name}_sched_ms_per_60s'][-1]:.1f} ms CPU/60 s"
+            for p in programs), flush=True)
+    return begin
+
+
 def steady_phase(args, programs, results):
     """Both programs run side by side, untraced: idle memory and CPU, then
     clicks, then the click-to-tip latency of Blinkward."""
@@ -212,23 +243,7 @@ def steady_phase(args, programs, results):
         for key in ("private", "dirty", "rss"):
             results[program.name][f"untraced_{key}_10s_kib"] = sample[f"{key}_kib"]
 
-    # Idle CPU: consecutive windows, each scaled to 60 s.
-    window = 60.0 if args.long else 12.0
-    count = 10 if args.long else 5
-    begin = {p.name: cpu(p.pid) for p in programs}
-    before = dict(begin)
-    for w in range(count):
-        time.sleep(window)
-        for program in programs:
-            after = cpu(program.pid)
-            scale = 60.0 / (after["t"] - before[program.name]["t"])
-            for key in ("cpu_ms", "sched_ms", "switches"):
-                results[program.name][f"idle_{key}_per_60s"].append(
-                    (after[key] - before[program.name][key]) * scale)
-            before[program.name] = after
-        print(f"  idle window {w + 1}/{count}: " + ", ".join(
-            f"{p.name} {results[p.name]['idle_sched_ms_per_60s'][-1]:.1f} ms CPU/60 s"
-            for p in programs), flush=True)
+    begin = idle_cpu(args, programs, results, "idle")
     for program in programs:
         total = cpu(program.pid)
         span = total["t"] - begin[program.name]["t"]
@@ -252,15 +267,79 @@ def steady_phase(args, programs, results):
             for key in ("private", "dirty", "rss"):
                 results[program.name][f"{key}_{half}_kib"] = sample[f"{key}_kib"]
 
-    blinkward = programs[-1]
-    out = driver(args, "latency", "20", blinkward.target, timeout=120)
-    latencies = [float(x) for x in out.stdout.split() if x != "timeout"]
-    results[blinkward.name]["click_to_tip_ms"] = latencies
-    results[blinkward.name]["click_to_tip_timeouts"] = out.stdout.split().count("timeout")
-    if out.returncode != 0:
-        print(f"  latency: {out.stderr.strip()}", flush=True)
+    # Both switch their tip from the left button's callback.
+    for program in programs:
+        out = driver(args, "latency", "20", program.target, program.tip, timeout=120)
+        latencies = [float(x) for x in out.stdout.split() if x != "timeout"]
+        results[program.name]["click_to_tip_ms"] = latencies
+        results[program.name]["click_to_tip_timeouts"] = out.stdout.split().count("timeout")
+        if out.returncode != 0:
+            print(f"  latency, {program.name}: {out.stderr.strip()}", flush=True)
     for program in programs:
         stop(args, program)
+
+
+def windows_path(path):
+    """A Unix path as a Windows program starts it (Z: is the Unix root)."""
+    return "Z:" + path.replace("/", "\\")
+
+
+def hold_runs(args, results, name, exe, command):
+    """HOLD_RUNS starts of a program, each to the flag off and from its end to
+    the flag back on (tray_driver hold); a run not noticed ends the runs."""
+    out = driver(args, "hold", str(HOLD_RUNS), windows_path(exe), command, str(HOLD_WAIT_MS),
+                 timeout=HOLD_RUNS * (2 * HOLD_WAIT_MS / 1000 + 15) + 60)
+    bw = results["blinkward"]
+    for key in (f"hold_{name}_ms", f"hold_{name}_early_ms", f"hold_{name}_end_ms"):
+        bw.setdefault(key, [])
+    bw.setdefault(f"hold_{name}_missed", 0)
+    bw.setdefault(f"hold_{name}_end_missed", 0)
+    for line in out.stdout.splitlines():
+        words = line.split()
+        if words[:1] == ["missed"]:
+            bw[f"hold_{name}_missed"] += 1
+        elif words[:1] == ["start"]:
+            bw[f"hold_{name}_ms"].append(float(words[1]))
+        elif words[:1] == ["early"]:
+            bw[f"hold_{name}_early_ms"].append(float(words[1]))
+        if words[2:4] == ["end", "missed"]:
+            bw[f"hold_{name}_end_missed"] += 1
+        elif words[2:3] == ["end"]:
+            bw[f"hold_{name}_end_ms"].append(float(words[3]))
+    if out.returncode != 0:
+        print(f"  {name}: {out.stderr.strip()}", flush=True)
+    print(f"  {name}: {' | '.join(out.stdout.splitlines())}", flush=True)
+
+
+def hold_phase(args, programs, results):
+    """Blinkward with five programs listed and full screen ticked: idle CPU
+    beside a fresh baseline while none of them runs, then how soon it notices
+    a listed program, its end, and a full-screen window."""
+    driver(args, "list", PROGRAMS_KEY, *HOLD_PROGRAMS)
+    driver(args, "text", FULL_SCREEN_KEY, "1")
+    try:
+        for program in programs:
+            launch(args, program, traced=False)
+            if driver(args, "find", program.main).returncode != 0:
+                raise RuntimeError(f"{program.name}: its window never appeared")
+            time.sleep(PAUSE)
+        sleep_until(programs[-1].launched + IDLE_SAMPLE)
+        idle_cpu(args, programs, results, "hold_idle", long_windows=False)
+        if args.listed:
+            results["blinkward"]["hold_wait_ms"] = HOLD_WAIT_MS
+            # The window shows a second after the start, so that its showing
+            # and the process's start are two moments.
+            hold_runs(args, results, "window", args.listed, f"window --after {HOLD_AFTER_MS}")
+            hold_runs(args, results, "hidden", args.listed, "hidden")
+            hold_runs(args, results, "full_screen", args.unlisted,
+                      f"fullscreen --after {HOLD_AFTER_MS}")
+        else:
+            print("  no listed program built: no latencies", flush=True)
+        for program in programs:
+            stop(args, program)
+    finally:
+        driver(args, "list", PROGRAMS_KEY)
+        driver(args, "text", FULL_SCREEN_KEY)
 
 
 def main():
@@ -271,13 +350,15 @@ def main():
     for name in ("blinkward64", "blinkward32", "baseline64", "baseline32", "driver", "logic",
                  "out", "chart"):
         parser.add_argument(f"--{name}", required=True)
+    parser.add_argument("--listed", help="listed_program.exe, under the name the list holds")
+    parser.add_argument("--unlisted", help="the same program under a name the list lacks")
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
 
     programs = [Program("baseline", args.baseline64, args.baseline32, "BenchBaselineTray",
-                        "BenchBaselineTray"),
+                        "BenchBaselineTray", "Baseline: "),
                 Program("blinkward", args.blinkward64, args.blinkward32, "BlinkwardSettings",
-                        "BlinkwardSettings/BlinkwardStatusOutput")]
+                        "BlinkwardSettings/BlinkwardStatusOutput", "Screen Saver is ")]
     samples = ("startup_ms", "startup_cpu_ms", "private_10s_kib", "dirty_10s_kib", "rss_10s_kib",
                "idle_cpu_ms_per_60s", "idle_sched_ms_per_60s", "idle_switches_per_60s")
     results = {p.name: {key: [] for key in samples} for p in programs}
@@ -290,6 +371,9 @@ def main():
     startup_phase(args, programs, results)
     print("side by side: idle CPU, clicks, click-to-tip", flush=True)
     steady_phase(args, programs, results)
+    print("five programs listed, full screen ticked: idle CPU, then Blinkward noticing them",
+          flush=True)
+    hold_phase(args, programs, results)
 
     with open(os.path.join(args.out, "footprint.json"), "w") as f:
         json.dump(results, f, indent=1)

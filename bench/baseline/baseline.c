@@ -1,5 +1,7 @@
-/* The least a tray program can be: a hidden window, one icon, and a 250 ms
- * timer that reads the screen-saver flag and does nothing else. Blinkward is
+/* The least a tray program can be: a hidden window, one icon, a 250 ms timer
+ * that reads the screen-saver flag and does nothing else, and a left click
+ * that switches a flag of its own and shows it in the tip, as Blinkward's
+ * click switches the screen saver and its tip. Blinkward is
  * measured beside it, so it must be a real program, not a stripped-down toy:
  * it registers its class, adds its icon with a tip, keeps ticking, and takes
  * its icon away when the session ends or it is closed. */
@@ -13,6 +15,11 @@
 #define TICK_MS 250
 
 static NOTIFYICONDATAA icon; /* first-version record: cbSize NOTIFYICONDATAA_V1_SIZE */
+static BOOL on;
+
+static void SetTip(void) {
+  lstrcpynA(icon.szTip, on ? "Baseline: on" : "Baseline: off", sizeof icon.szTip);
+}
 
 static void AddIcon(HWND window) {
   icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -21,7 +28,7 @@ static void AddIcon(HWND window) {
   icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   icon.uCallbackMessage = TRAY_CALLBACK;
   icon.hIcon = LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
-  lstrcpynA(icon.szTip, "Baseline tray program", sizeof icon.szTip);
+  SetTip();
   Shell_NotifyIconA(NIM_ADD, &icon);
 }
 
@@ -32,6 +39,14 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPA
       SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
       return 0;
     }
+    case TRAY_CALLBACK:
+      /* Blinkward switches from the same callback, on the button's press. */
+      if (lParam == WM_LBUTTONDOWN) {
+        on = !on;
+        SetTip();
+        Shell_NotifyIconA(NIM_MODIFY, &icon);
+      }
+      return 0;
     case WM_ENDSESSION:
       if (wParam) Shell_NotifyIconA(NIM_DELETE, &icon);
       return 0;

@@ -1,13 +1,20 @@
-/* Drives the two tray programs from outside, as the shell and a user would:
- * tray callbacks sent with SendNotifyMessage (as the shell sends them), the
- * end of the session, and the icon's tip read back from the notification
- * area's own tooltip control in Wine's explorer.
+/* Drives the two tray programs from outside, as the shell, a user and other
+ * programs would: tray callbacks sent with SendNotifyMessage (as the shell
+ * sends them), the end of the session, the icon's tip read back from the
+ * notification area's own tooltip control in Wine's explorer, stored
+ * settings, and other programs started and ended while the screen-saver flag
+ * is watched.
  *
  *   tray_driver find MAIN                 exits 0 once a window of class MAIN exists (10 s)
  *   tray_driver stop MAIN                 ends the session for it, then closes it
  *   tray_driver clicks N PACE_MS TARGET...  N left clicks on each target, PACE_MS apart
- *   tray_driver latency N TARGET          N clicks; prints ms from each click to the new tip
+ *   tray_driver latency N TARGET PREFIX   N clicks; prints ms from each click to the new
+ *                                         tip (the tips starting with PREFIX)
  *   tray_driver tips                      prints every tip the notification area holds
+ *   tray_driver list KEY [ITEM...]        HKCU\KEY's default value: the items as a
+ *                                         REG_MULTI_SZ; without items, deleted
+ *   tray_driver text KEY [TEXT]           HKCU\KEY's default value: a REG_SZ, or deleted
+ *   tray_driver hold N EXE ARGS WAIT_MS   see Hold below
  *
  * A TARGET is MAIN or MAIN/CHILD: the callback window is the child of that class. */
 #define WIN32_LEAN_AND_MEAN
@@ -161,8 +168,7 @@ static int Clicks(int count, int pace, int targets, char **names) {
   return 0;
 }
 
-static int Latency(int count, const char *target) {
-  static const char prefix[] = "Screen Saver is ";
+static int Latency(int count, const char *target, const char *prefix) {
   TipReader reader;
   HWND window = FindTarget(target);
   static char before[TIP_CHARS * 16], now[TIP_CHARS * 16];
@@ -196,6 +202,150 @@ static int Latency(int count, const char *target) {
   return 0;
 }
 
+static int List(const char *key, int count, char **items) {
+  char data[4096];
+  size_t used = 0;
+  int i;
+  if (count == 0) return RegDeleteKeyValueA(HKEY_CURRENT_USER, key, NULL) == ERROR_SUCCESS ? 0 : 1;
+  for (i = 0; i < count; i++) {
+    size_t length = strlen(items[i]) + 1;
+    if (used + length + 1 > sizeof data) return 2;
+    memcpy(data + used, items[i], length);
+    used += length;
+  }
+  data[used++] = 0;
+  return RegSetKeyValueA(HKEY_CURRENT_USER, key, NULL, REG_MULTI_SZ, data, (DWORD)used) ? 1 : 0;
+}
+
+static int Text(const char *key, const char *text) {
+  if (!text) return RegDeleteKeyValueA(HKEY_CURRENT_USER, key, NULL) == ERROR_SUCCESS ? 0 : 1;
+  return RegSetKeyValueA(HKEY_CURRENT_USER, key, NULL, REG_SZ, text, (DWORD)strlen(text) + 1) ? 1
+                                                                                              : 0;
+}
+
+/* The flag as another program sees it: under Wine's X11 driver only a
+ * process with a display connection reaches it (Hold opens one). */
+static BOOL ScreenSaverActive(void) {
+  BOOL active = FALSE;
+  SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+  return active;
+}
+
+/* Polls the flag every 10 ms until it reads active, or until limit; the time
+ * it did, or a negative number. */
+static double WaitForFlag(BOOL active, double limit) {
+  for (;;) {
+    double t = Now();
+    if (ScreenSaverActive() == active) return t;
+    if (t >= limit) return -1.0;
+    Sleep(10);
+  }
+}
+
+typedef struct {
+  DWORD process;
+  HWND window;
+} ShownWindow;
+
+static BOOL CALLBACK FindShown(HWND window, LPARAM context) {
+  ShownWindow *shown = (ShownWindow *)context;
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != shown->process || !IsWindowVisible(window)) return TRUE;
+  shown->window = window;
+  return FALSE;
+}
+
+/* N times: the flag on, then EXE ARGS started; waits for a visible window of
+ * it when WAIT_MS is a window's, then up to WAIT_MS ms for the flag to go off,
+ * then ends the program (TerminateProcess) and waits as long for the flag to
+ * come back on. One line a run:
+ *   start MS end MS     ms from the start (the window shown, or the process
+ *                       started when ARGS start with "hidden") to the flag off,
+ *                       and from the process's end to the flag on
+ *   early MS end MS     the flag went off MS ms after the process started,
+ *                       before its window showed
+ *   missed              the flag never went off
+ *   ... end missed      nor back on after the end
+ * A missed run ends the runs: the others would only wait as long. */
+static int Hold(int count, const char *exe, const char *args, double wait) {
+  char commandLine[1024];
+  int i;
+  const BOOL windowless = strncmp(args, "hidden", 6) == 0;
+  /* Any window connects to the display; it is never shown. */
+  CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+  if (strlen(exe) + strlen(args) + 4 > sizeof commandLine) return 2;
+  for (i = 0; i < count; i++) {
+    STARTUPINFOA startup;
+    PROCESS_INFORMATION info;
+    ShownWindow shown;
+    double started, start = -1.0, off, limit;
+    memset(&startup, 0, sizeof startup);
+    startup.cb = sizeof startup;
+    SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, NULL, 0);
+    if (WaitForFlag(TRUE, Now() + 5000.0) < 0) {
+      fprintf(stderr, "tray_driver: the flag stays off\n");
+      return 1;
+    }
+    Sleep(500);
+    sprintf(commandLine, "\"%s\" %s", exe, args);
+    if (!CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &info)) {
+      fprintf(stderr, "tray_driver: cannot start %s (%lu)\n", exe, GetLastError());
+      return 1;
+    }
+    started = Now();
+    limit = started + wait;
+    shown.process = info.dwProcessId;
+    shown.window = NULL;
+    off = -1.0;
+    if (windowless) {
+      start = started;
+    } else {
+      /* The window's first sight starts the clock; the flag is watched
+       * meanwhile, as the program may notice the process first. */
+      while (Now() < limit) {
+        double t = Now();
+        EnumWindows(FindShown, (LPARAM)&shown);
+        if (shown.window) {
+          start = t;
+          break;
+        }
+        if (!ScreenSaverActive()) {
+          off = t;
+          break;
+        }
+        Sleep(10);
+      }
+      limit = Now() + wait;
+    }
+    if (off < 0 && start >= 0) off = WaitForFlag(FALSE, limit);
+    if (off < 0)
+      printf("missed");
+    else if (start < 0)
+      printf("early %.1f", off - started);
+    else
+      printf("start %.1f", off - start);
+    TerminateProcess(info.hProcess, 0);
+    WaitForSingleObject(info.hProcess, 10000);
+    if (off >= 0) {
+      double ended = Now(), on = WaitForFlag(TRUE, ended + wait);
+      if (on < 0)
+        printf(" end missed");
+      else
+        printf(" end %.1f", on - ended);
+    }
+    printf("\n");
+    fflush(stdout);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    if (off < 0) break;
+    Sleep(1000);
+  }
+  SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, NULL, 0);
+  ScreenSaverActive(); /* the setting reaches X when the connection next talks to it */
+  return 0;
+}
+
 static int Tips(void) {
   TipReader reader;
   char tips[TIP_CHARS];
@@ -209,8 +359,12 @@ int main(int argc, char **argv) {
   if (argc >= 3 && strcmp(argv[1], "stop") == 0) return Stop(argv[2]);
   if (argc >= 5 && strcmp(argv[1], "clicks") == 0)
     return Clicks(atoi(argv[2]), atoi(argv[3]), argc - 4, argv + 4);
-  if (argc >= 4 && strcmp(argv[1], "latency") == 0) return Latency(atoi(argv[2]), argv[3]);
+  if (argc >= 5 && strcmp(argv[1], "latency") == 0) return Latency(atoi(argv[2]), argv[3], argv[4]);
   if (argc >= 2 && strcmp(argv[1], "tips") == 0) return Tips();
-  fprintf(stderr, "usage: tray_driver find|stop|clicks|latency|tips ...\n");
+  if (argc >= 3 && strcmp(argv[1], "list") == 0) return List(argv[2], argc - 3, argv + 3);
+  if (argc >= 3 && strcmp(argv[1], "text") == 0) return Text(argv[2], argc > 3 ? argv[3] : NULL);
+  if (argc >= 6 && strcmp(argv[1], "hold") == 0)
+    return Hold(atoi(argv[2]), argv[3], argv[4], atof(argv[5]));
+  fprintf(stderr, "usage: tray_driver find|stop|clicks|latency|tips|list|text|hold ...\n");
   return 2;
 }

@@ -1,13 +1,14 @@
 // Runs the program's two periodic handlers natively, many times over, so that
-// a tool can count what one tick costs: the status poller with no change and
-// the countdown. The platform here is the smallest that satisfies the ports:
-// it counts state queries, shell and power calls and records nothing, so what
-// the measurement sees is the logic's own work.
+// a tool can count what one tick costs: the status poller with no change, the
+// same with five programs listed and full screen ticked while none of them
+// runs, and the countdown. The platform here is the smallest that satisfies
+// the ports: it counts state queries, shell, power and program calls and
+// records nothing, so what the measurement sees is the logic's own work.
 //
-//   logic_ticks poller N | countdown N
+//   logic_ticks poller N | hold N | countdown N
 //
 // prints the ticks, and per tick the heap allocations, state queries, state
-// switches, shell and power calls. Run it under callgrind with two values of N: the
+// switches, shell, power and program calls. Run it under callgrind with two values of N: the
 // difference of the instruction totals, divided by the difference of N, is the
 // cost of one tick without the start-up.
 #include <cstdio>
@@ -26,6 +27,7 @@ struct Counts {
   long switches = 0;
   long shellCalls = 0;
   long powerCalls = 0;
+  long programCalls = 0;  // looks at the running programs and the foreground window
 };
 Counts counts;
 
@@ -61,22 +63,39 @@ class System : public bw::ScreenSaverPort,
 
 class Registry : public bw::RegistryPort {
  public:
+  explicit Registry(bool hold) : hold_(hold) {}
   // The display is kept on: while the screen saver is off, the request is held.
   bw::StoredString ReadString(std::string_view keyPath, std::string_view) override {
-    if (keyPath == bw::kSettingRows[bw::SettingRowOf(bw::kIdKeepDisplayOn)].key) {
+    if (keyPath == bw::kSettingRows[bw::SettingRowOf(bw::kIdKeepDisplayOn)].key ||
+        (hold_ && keyPath == bw::kSettingRows[bw::SettingRowOf(bw::kIdFullScreen)].key)) {
       return {bw::StoredString::State::Present, "1", {}};
     }
     return {};
   }
   bool WriteString(std::string_view, std::string_view, std::string_view) override { return false; }
+  bw::StoredList ReadList(std::string_view keyPath, std::string_view) override {
+    if (!hold_ || keyPath != bw::kProgramsKey) return {};
+    return {bw::StoredString::State::Present,
+            {"obs64.exe", "mstsc.exe", "vlc.exe", "zoom.exe", "listed_program.exe"}};
+  }
+  bool WriteList(std::string_view, std::string_view, const std::vector<std::string>&) override {
+    return false;
+  }
   bool DeleteValue(std::string_view, std::string_view) override { return true; }
   bool CreateLogonKey(std::string_view) override { return true; }
   bool DeleteKey(std::string_view) override { return true; }
+
+ private:
+  bool hold_;  // five programs listed and full screen ticked
 };
 
 class Shell : public bw::ShellPort {
  public:
   bool NotifyIcon(bw::TrayCommand, const bw::TrayIconData&) override {
+    ++counts.shellCalls;
+    return true;
+  }
+  bool ShowBalloon(const bw::TrayIconData&, const char*, const char*) override {
     ++counts.shellCalls;
     return true;
   }
@@ -91,6 +110,27 @@ class Power : public bw::PowerPort {
   }
 };
 
+// Nothing listed runs and no window fills its monitor.
+class Programs : public bw::ProgramsPort {
+ public:
+  std::vector<bw::RunningProcess> Processes() override {
+    ++counts.programCalls;
+    return {};
+  }
+  std::string ProcessFile(std::uint32_t) override {
+    ++counts.programCalls;
+    return {};
+  }
+  bool WatchForEnd(std::uint32_t) override { return false; }
+  void StopWatching(std::uint32_t) override {}
+  void ReportWindows(bool) override {}
+  bool ForegroundFillsMonitor() override {
+    ++counts.programCalls;
+    return false;
+  }
+  std::vector<bw::ProgramWindow> Windows() override { return {}; }
+};
+
 class Ui : public bw::UiPort {
  public:
   void StartTimer(int, int) override {}
@@ -98,6 +138,8 @@ class Ui : public bw::UiPort {
   int TrackPopupMenu(std::span<const bw::MenuItem>) override { return 0; }
   void ShowSettings(const bw::SettingsView&) override {}
   void HideSettings() override {}
+  int TrackControlMenu(int, std::span<const bw::MenuItem>) override { return 0; }
+  std::string BrowseForProgram() override { return {}; }
   void UpdateSettings(const bw::SettingsView&) override {}
   void ShowTimedDisableDialog() override {}
   void Quit() override {}
@@ -118,9 +160,9 @@ void Report(const char* what, long ticks) {
   const double n = ticks > 0 ? static_cast<double>(ticks) : 1.0;
   std::printf(
       "%s ticks=%ld allocations_per_tick=%g queries_per_tick=%g switches_per_tick=%g "
-      "shell_calls_per_tick=%g power_calls_per_tick=%g\n",
+      "shell_calls_per_tick=%g power_calls_per_tick=%g program_calls_per_tick=%g\n",
       what, ticks, allocations / n, counts.queries / n, counts.switches / n, counts.shellCalls / n,
-      counts.powerCalls / n);
+      counts.powerCalls / n, counts.programCalls / n);
 }
 
 void ResetCounts() {
@@ -150,19 +192,22 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: logic_ticks poller|countdown N\n");
+    std::fprintf(stderr, "usage: logic_ticks poller|hold|countdown N\n");
     return 2;
   }
   const std::string_view mode = argv[1];
   const long ticks = std::atol(argv[2]);
 
   System system;
-  Registry registry;
+  Registry registry(mode == "hold");
   Shell shell;
   Ui ui;
   Power power;
+  Programs programs;
   Dialog dialog;
-  bw::Platform platform{system, system, system, system, registry, shell, power, ui, dialog};
+  bw::Platform platform{
+      system, system, system, system, registry, shell, power, programs, ui, dialog,
+  };
   bw::App app(platform);
 
   // As at start-up: the icon is added and the first tick draws the true state.
@@ -170,10 +215,10 @@ int main(int argc, char** argv) {
   const int poll = static_cast<int>(bw::TimerId::Poll);
   app.OnTimer(poll);
 
-  if (mode == "poller") {
+  if (mode == "poller" || mode == "hold") {
     ResetCounts();
     for (long i = 0; i < ticks; ++i) app.OnTimer(poll);
-    Report("poller", ticks);
+    Report(argv[1], ticks);
     return 0;
   }
   if (mode == "countdown") {
