@@ -95,7 +95,7 @@ class Shell : public bw::ShellPort {
     ++counts.shellCalls;
     return true;
   }
-  bool ShowBalloon(const bw::TrayIconData&, const char*, const char*) override {
+  bool ShowBalloon(const char*, const char*) override {
     ++counts.shellCalls;
     return true;
   }
