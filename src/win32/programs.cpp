@@ -13,8 +13,9 @@ namespace {
 // Vista's right to ask a process its image name and token, which even an
 // elevated process grants; MinGW declares it only for Vista and later.
 constexpr DWORD kQueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
-// The longest path the system names.
-constexpr DWORD kMaxPath = 32768;
+// Room for any path a program runs from in practice, on the stack: one
+// longer is not named, and its process does not count.
+constexpr DWORD kMaxPath = 1024;
 
 // Where the hook reports. A WinEvent callback has no context of its own, and
 // one thread has one program.
@@ -145,15 +146,14 @@ UniqueKernelHandle Programs::OpenOurs(std::uint32_t processId, DWORD rights) con
 }
 
 std::string Programs::ImageFile(HANDLE process) const {
-  std::wstring path(kMaxPath, L'\0');
+  wchar_t path[kMaxPath];
   DWORD length = kMaxPath;
   if (queryName_) {
-    if (!queryName_(process, 0, path.data(), &length)) return {};
-  } else if (!devicePath_ || !(length = devicePath_(process, path.data(), kMaxPath))) {
+    if (!queryName_(process, 0, path, &length)) return {};
+  } else if (!devicePath_ || !(length = devicePath_(process, path, kMaxPath))) {
     return {};
   }
-  path.resize(length);
-  return FileName(path);
+  return FileName(std::wstring_view(path, length));
 }
 
 std::vector<RunningProcess> Programs::Processes() {
