@@ -250,8 +250,8 @@ void App::Watch() {
 }
 
 // The hold begins with its first reason and ends with its last. It switches
-// the screen saver off whoever switches it on, except while a span holds it
-// off already; under a policy it switches nothing.
+// the screen saver off whoever switches it on; under a policy it switches
+// nothing. During a span the screen saver is off already.
 void App::FollowHold() {
   const std::string_view program = programWatch_.Running();
   if (program.empty() && !fullScreen_) {
@@ -271,10 +271,6 @@ void App::FollowHold() {
     if (!program.empty()) heldTip_.assign(kHeldTipLead).append(program).append(kHeldByProgramTail);
     poller_.SetDisabledTip(heldTip_.c_str());
     poller_.Invalidate();
-  }
-  if (countdown_.Running()) {
-    holding_ = true;
-    return;
   }
   if (screenSaver_.GetScreenSaverState() && screenSaver_.SetScreenSaverState(false) && !holding_) {
     switchBack_ = true;

@@ -143,13 +143,16 @@ TEST_F(HoldTest, AHoldOutlivesACrash) {
   EXPECT_EQ(Seen(), kHeldByObs);
   for (bool endsMeanwhile : {false, true}) {
     SCOPED_TRACE(endsMeanwhile);
-    test::FakePlatform later(fake.registry);
+    test::FakeRegistry users = fake.registry;
+    test::FakePlatform later(users);
     later.programs.running = programs.running;
     if (endsMeanwhile) later.programs.running.erase(obs);
     later.system.active = false;
     test::Program copy(later);
     copy.Start();
     EXPECT_EQ(copy.Seen(), endsMeanwhile ? kOn : kHeldByObs);
+    later.programs.End(obs);
+    EXPECT_EQ(copy.Seen(), kOn);
   }
   // Exit ends a hold as it ends a span: the screen saver goes back on.
   app.OnCloseRequest(CloseReason::Exit);
