@@ -1,6 +1,6 @@
 #include "app/settings.h"
 
-#include <charconv>
+#include "timed/decimal.h"
 
 namespace bw {
 namespace {
@@ -23,10 +23,8 @@ std::string RunEntryData(std::string_view executablePath) {
 }
 
 int ParseChoice(std::string_view text, int items) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  const bool whole = error == std::errc() && end == text.data() + text.size();
-  return whole && value >= -1 && value < items ? value : 0;
+  const std::int64_t value = ParseDecimal(text, true);
+  return value >= -1 && value < items ? static_cast<int>(value) : 0;
 }
 
 void Settings::Load() {
@@ -77,7 +75,7 @@ bool Settings::Set(int control, int value) {
 void Settings::Store(const SettingRow& row, int value) {
   if (row.kind != SettingKind::RunEntry) {
     registry_.WriteString(row.key, "",
-                          std::to_string(row.kind == SettingKind::Flag ? value != 0 : value));
+                          DecimalText(row.kind == SettingKind::Flag ? value != 0 : value));
   } else if (value) {
     registry_.WriteString(kRunKeyPath, kProgramName, RunEntryData(session_.ExecutablePath()));
   } else {

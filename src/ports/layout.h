@@ -3,6 +3,7 @@
 // 1440th of an inch, so that a window scales with the screen's resolution.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 namespace bw {
@@ -10,7 +11,7 @@ namespace bw {
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDefaultDpi = 96;  // 15 twips to the pixel
 
-enum class ControlKind {
+enum class ControlKind : std::uint8_t {
   Label,         // static text
   CheckBox,      // auto check box
   DropDownList,  // a list the user picks from and cannot type into
@@ -22,7 +23,7 @@ enum class ControlKind {
 };
 
 struct Rect {
-  int left, top, width, height;  // twips
+  std::int16_t left, top, width, height;  // twips
 };
 
 // Font weights and the character set the program's windows use, as Windows numbers them.
@@ -42,17 +43,18 @@ struct FontSpec {
 // character set; a control may ask for its bold weight instead.
 constexpr FontSpec kWindowFont{"Tahoma", 825, kFontWeightNormal, kGreekCharset};
 
+// The fields are as narrow as their values so that the tables stay small.
 struct ControlLayout {
   ControlKind kind;
-  int id;            // control id (WM_COMMAND, GetDlgItem)
+  std::int16_t id;   // control id (WM_COMMAND, GetDlgItem)
   const char* text;  // caption or text; list items separated by '\n'
   Rect twips;
-  int tabIndex;              // -1: never takes the focus
-  bool bold = false;         // the window's font at bold weight
-  int maxLength = 0;         // text boxes: characters that can be typed; 0: no limit
-  bool alignRight = false;   // text boxes
-  int lower = 0, upper = 0;  // up-downs: range
-  bool wrap = false;         // up-downs: wrap at the ends
+  std::int8_t tabIndex;               // -1: never takes the focus
+  bool bold = false;                  // the window's font at bold weight
+  std::uint8_t maxLength = 0;         // text boxes: characters that can be typed; 0: no limit
+  bool alignRight = false;            // text boxes
+  std::int16_t lower = 0, upper = 0;  // up-downs: range
+  bool wrap = false;                  // up-downs: wrap at the ends
 };
 
 struct WindowLayout {

@@ -24,11 +24,14 @@ void Countdown::Resume(const SpanProgress& progress) {
 // The counter as a tick once a second would have left it: one less for each
 // whole second since the start (to the nearest, so a timer that fires a little
 // early or late still counts one), and at least 1 once the time is up.
-// Unsigned differences survive the clock's wrap.
+// Unsigned differences survive the clock's wrap. The rounding goes by the
+// remainder: adding half a second first could carry past 32 bits, and a
+// 64-bit division costs a 32-bit program a library routine.
 std::int32_t Countdown::CounterNow() {
   const std::uint32_t elapsed = clock_.TickCount() - begunAt_;
-  const auto seconds = static_cast<std::int64_t>((std::uint64_t{elapsed} + 500) / 1000);
-  return static_cast<std::int32_t>(std::max<std::int64_t>(counterAtBegin_ + 1 - seconds, 1));
+  const std::uint32_t seconds = elapsed / 1000 + (elapsed % 1000 >= 500);
+  return static_cast<std::int32_t>(
+      std::max<std::int64_t>(counterAtBegin_ + std::int64_t{1} - seconds, 1));
 }
 
 CountdownTick Countdown::Tick() {

@@ -1,9 +1,9 @@
 #include "timed/countdown_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
+#include "timed/decimal.h"
 #include "words/words.h"
 
 namespace bw {
@@ -15,12 +15,12 @@ constexpr std::int32_t kFewSecondsFrom = 30;
 
 // Decimal digits of a number; the view points into the object itself.
 struct Digits {
-  char chars[12];
+  char chars[11];
   std::string_view view;
   Digits(const Digits&) = delete;
   explicit Digits(std::int32_t value) {
-    auto end = std::to_chars(chars, chars + sizeof chars, value).ptr;
-    view = {chars, static_cast<std::size_t>(end - chars)};
+    const char* start = WriteDecimal(chars + sizeof chars, value);
+    view = {start, static_cast<std::size_t>(chars + sizeof chars - start)};
   }
 };
 

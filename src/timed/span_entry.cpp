@@ -1,7 +1,6 @@
 #include "timed/span_entry.h"
 
-#include <charconv>
-
+#include "timed/decimal.h"
 #include "timed/timed_layout.h"
 
 namespace bw {
@@ -12,13 +11,9 @@ namespace {
 // arrived by paste and names no span the user can mean.
 std::optional<std::int16_t> ReadField(std::string_view text) {
   if (text.empty()) return std::int16_t{0};
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-  }
-  std::int16_t value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  const std::int64_t value = ParseDecimal(text, false);
+  if (value < 0 || value > INT16_MAX) return std::nullopt;
+  return static_cast<std::int16_t>(value);
 }
 
 }  // namespace
@@ -63,6 +58,6 @@ SpanReading ReadSpan(std::string_view hoursText, std::string_view minutesText) {
   return reading;
 }
 
-std::string FieldText(std::int16_t value) { return std::to_string(value); }
+std::string FieldText(std::int16_t value) { return DecimalText(std::int32_t{value}); }
 
 }  // namespace bw

@@ -1,6 +1,6 @@
 #include "timed/span_note.h"
 
-#include <charconv>
+#include "timed/decimal.h"
 
 namespace bw {
 namespace {
@@ -9,16 +9,9 @@ namespace {
 constexpr std::int32_t kLongestCounter = SpanCounter({99, 99});
 
 // A whole number and nothing else: "3599x" is no counter.
-template <typename Number>
-std::optional<Number> ParseNumber(const StoredString& stored) {
-  const std::string& text = stored.text;
-  Number value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (stored.state != StoredString::State::Present || error != std::errc() ||
-      end != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  return value;
+std::int64_t ParseNumber(const StoredString& stored, bool isSigned) {
+  if (stored.state != StoredString::State::Present) return kNoDecimal;
+  return ParseDecimal(stored.text, isSigned);
 }
 
 }  // namespace
@@ -37,8 +30,8 @@ void SpanNote::Write(const SpanProgress& progress) {
   if (logon.empty()) return;
   const std::string key = KeyOf(logon);
   if (!registry_.CreateLogonKey(key)) return;
-  registry_.WriteString(key, "Begun", std::to_string(progress.begunAt));
-  registry_.WriteString(key, "Counter", std::to_string(progress.counter));
+  registry_.WriteString(key, "Begun", DecimalText(progress.begunAt));
+  registry_.WriteString(key, "Counter", DecimalText(progress.counter));
   registry_.WriteString(key, "StartWhenDone", progress.startWhenDone ? "1" : "0");
 }
 
@@ -61,14 +54,15 @@ NotedSpan SpanNote::Read() {
     const StoredString start = registry_.ReadString(key, "StartWhenDone");
     using enum StoredString::State;
     if (begun.state == Missing && counter.state == Missing && start.state == Missing) continue;
-    const auto begunAt = ParseNumber<std::uint32_t>(begun);
-    const auto count = ParseNumber<std::int32_t>(counter);
-    const auto startFlag = ParseNumber<int>(start);
-    if (!begunAt || !count || *count <= 0 || *count > kLongestCounter || !startFlag ||
-        *startFlag < 0 || *startFlag > 1) {
+    const std::int64_t begunAt = ParseNumber(begun, false);
+    const std::int64_t count = ParseNumber(counter, true);
+    const std::int64_t startFlag = ParseNumber(start, true);
+    if (begunAt < 0 || count <= 0 || count > kLongestCounter || startFlag < 0 || startFlag > 1) {
       return {NotedSpan::State::Unreadable};
     }
-    return {NotedSpan::State::Running, {*begunAt, *count, *startFlag == 1}};
+    return {
+        NotedSpan::State::Running,
+        {static_cast<std::uint32_t>(begunAt), static_cast<std::int32_t>(count), startFlag == 1}};
   }
   return {};
 }

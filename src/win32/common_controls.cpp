@@ -10,9 +10,9 @@ namespace bw::win32 {
 
 bool LoadCommonControls() {
   // Kept loaded for the rest of the run: windows built later use its classes.
-  static HMODULE library = nullptr;
-  if (library) return true;
-  library = LoadLibraryA("comctl32.dll");
+  // A later call only counts one more load and registers them once more, which
+  // is cheaper than a variable remembering the first (and keeps it out of .data).
+  const HMODULE library = LoadLibraryA("comctl32.dll");
   if (!library) return false;
   using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   const auto init = reinterpret_cast<InitFunction>(

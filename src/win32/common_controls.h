@@ -6,7 +6,8 @@
 namespace bw::win32 {
 
 // Loads the common controls (the version the manifest asks for) and registers
-// their window classes; later calls do nothing. False if the library is missing.
+// their window classes; a later call changes nothing. False if the library is
+// missing.
 bool LoadCommonControls();
 
 }  // namespace bw::win32

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 #include "win32/handles.h"
 #include "win32/text.h"
@@ -17,64 +19,76 @@ State StateOf(LONG result) {
   return result == ERROR_FILE_NOT_FOUND ? State::Missing : State::Unreadable;
 }
 
-// A value's data as UTF-16 at its full length, NULs included. The value may
-// grow between asking its size and reading it: then it is asked again.
-std::wstring ReadData(HKEY key, const std::wstring& name, DWORD size) {
-  std::wstring text;
-  LONG result = ERROR_MORE_DATA;
-  for (int attempt = 0; attempt < 3 && result == ERROR_MORE_DATA; ++attempt) {
-    text.assign(size / sizeof(wchar_t) + 1, L'\0');
-    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    result = RegQueryValueExW(key, name.c_str(), nullptr, nullptr,
-                              reinterpret_cast<BYTE*>(text.data()), &size);
-  }
-  if (result != ERROR_SUCCESS) return {};
-  text.resize(size / sizeof(wchar_t));
-  return text;
+LONG OpenKey(std::string_view path, REGSAM access, HKEY* key) {
+  return RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, access, key);
 }
 
-// A value as stored: whether it is there, its type, a number's value, and a
-// string's data as UTF-16 with its NULs.
+LONG CreateKey(std::string_view path, DWORD options, REGSAM access, HKEY* key,
+               DWORD* disposition = nullptr) {
+  return RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, nullptr, options, access,
+                         nullptr, key, disposition);
+}
+
+// A value as stored: whether it is there, its type, a number's value, and its
+// data as UTF-16 with its NULs. The data of this program's values fits the
+// buffer within; a longer value's goes to the heap.
 struct RawValue {
   State state;
-  DWORD type, number;
-  std::wstring data;
+  DWORD type = REG_NONE, number = 0;
+  std::size_t length = 0;  // in UTF-16 units
+  wchar_t* data = local;
+  wchar_t local[1024];
+
+  RawValue(std::string_view keyPath, std::string_view name);
+  RawValue(const RawValue&) = delete;
+  ~RawValue() {
+    if (data != local) std::free(data);
+  }
+  std::wstring_view Data() const { return {data, length}; }
 };
 
-RawValue ReadRaw(std::string_view keyPath, std::string_view name) {
+RawValue::RawValue(std::string_view keyPath, std::string_view name) {
   HKEY opened = nullptr;
-  const LONG open =
-      RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_QUERY_VALUE, &opened);
-  RawValue value{StateOf(open), REG_NONE, 0, {}};
-  if (open != ERROR_SUCCESS) return value;
+  LONG result = OpenKey(keyPath, KEY_QUERY_VALUE, &opened);
+  state = StateOf(result);
+  if (result != ERROR_SUCCESS) return;
   const UniqueKey key(opened);
   const std::wstring valueName = Widen(name);
-  // A number comes with the first query; a longer value only tells its size.
-  DWORD size = sizeof value.number;
-  LONG query = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &value.type,
-                                reinterpret_cast<BYTE*>(&value.number), &size);
-  if (query == ERROR_MORE_DATA) query = ERROR_SUCCESS;
-  value.state = StateOf(query);
-  if (value.type == REG_DWORD && size != sizeof value.number) value.type = REG_NONE;
-  if (query == ERROR_SUCCESS &&
-      (value.type == REG_SZ || value.type == REG_EXPAND_SZ || value.type == REG_MULTI_SZ)) {
-    value.data = ReadData(key.Get(), valueName, size);
+  DWORD size = sizeof local;
+  result = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, &type,
+                            reinterpret_cast<BYTE*>(local), &size);
+  // Too long for the buffer is there all the same.
+  state = StateOf(result == ERROR_MORE_DATA ? ERROR_SUCCESS : result);
+  if (type == REG_DWORD) {
+    if (size != sizeof number) type = REG_NONE;
+    std::memcpy(&number, local, sizeof number);
   }
-  return value;
+  // The value may grow between asking its size and reading it: then it is
+  // asked again.
+  for (int attempt = 0; attempt < 3 && result == ERROR_MORE_DATA; ++attempt) {
+    if (data != local) std::free(data);
+    data = static_cast<wchar_t*>(std::malloc(size));
+    if (!data) {
+      data = local;
+      return;
+    }
+    result = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, nullptr,
+                              reinterpret_cast<BYTE*>(data), &size);
+  }
+  if (result == ERROR_SUCCESS) length = size / sizeof(wchar_t);
 }
 
-bool Write(std::string_view keyPath, std::string_view name, DWORD type, const std::wstring& data) {
+// The size counts the terminating NUL.
+bool Write(std::string_view keyPath, std::string_view name, DWORD type, std::string_view data) {
   HKEY created = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, nullptr,
-                      REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &created,
-                      nullptr) != ERROR_SUCCESS) {
+  if (CreateKey(keyPath, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, &created) != ERROR_SUCCESS) {
     return false;
   }
   const UniqueKey key(created);
-  // The size counts the terminating NUL.
-  const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+  const std::wstring wide = Widen(data);
+  const auto bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
   return RegSetValueExW(key.Get(), Widen(name).c_str(), 0, type,
-                        reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+                        reinterpret_cast<const BYTE*>(wide.c_str()), bytes) == ERROR_SUCCESS;
 }
 
 // RegDeleteTree comes only with Vista: subkeys first, then the key. A
@@ -99,30 +113,32 @@ LONG DeleteTree(HKEY parent, const wchar_t* path) {
 
 // Made volatile by this call, or false: the option is ignored for a key
 // that exists.
-bool CreateVolatileKey(const std::wstring& path) {
+bool CreateVolatileKey(std::string_view path) {
   HKEY key = nullptr;
   DWORD disposition = 0;
-  const LONG result =
-      RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                      KEY_SET_VALUE, nullptr, &key, &disposition);
-  if (result != ERROR_SUCCESS) return false;
+  if (CreateKey(path, REG_OPTION_VOLATILE, KEY_SET_VALUE, &key, &disposition) != ERROR_SUCCESS) {
+    return false;
+  }
   const UniqueKey owner(key);
   return disposition == REG_CREATED_NEW_KEY;
 }
 
-std::wstring ParentOf(const std::wstring& path) {
-  const std::size_t separator = path.rfind(L'\\');
-  return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
+// The path up to its last separator, or empty if it has none. A backslash is
+// never part of another character in UTF-8.
+std::string_view ParentOf(std::string_view path) {
+  const std::size_t separator = path.rfind('\\');
+  return path.substr(0, separator == path.npos ? 0 : separator);
 }
 
 }  // namespace
 
 StoredString Registry::ReadString(std::string_view keyPath, std::string_view name) {
-  const RawValue raw = ReadRaw(keyPath, name);
+  const RawValue raw(keyPath, name);
   StoredString value{raw.state, {}, {}};
   if (raw.state != State::Present) return value;
   if (raw.type == REG_SZ || raw.type == REG_EXPAND_SZ) {
-    value.text = Narrow(std::wstring_view(raw.data).substr(0, raw.data.find(L'\0')));
+    const std::wstring_view data = raw.Data();
+    value.text = Narrow(data.substr(0, data.find(L'\0')));
   }
   if (raw.type == REG_DWORD) value.number = raw.number;
   return value;
@@ -131,30 +147,31 @@ StoredString Registry::ReadString(std::string_view keyPath, std::string_view nam
 // Every string as it stands: a last one without its NUL too, and the list's
 // own empty terminator left out.
 StoredList Registry::ReadList(std::string_view keyPath, std::string_view name) {
-  RawValue raw = ReadRaw(keyPath, name);
+  const RawValue raw(keyPath, name);
   StoredList list{raw.state, {}};
   if (raw.state != State::Present || raw.type != REG_MULTI_SZ) return list;
-  std::wstring& data = raw.data;
-  while (!data.empty() && data.back() == L'\0') data.pop_back();
+  std::wstring_view data = raw.Data();
+  while (!data.empty() && data.back() == L'\0') data.remove_suffix(1);
   for (std::size_t start = 0; start <= data.size() && !data.empty();) {
     const std::size_t end = std::min(data.find(L'\0', start), data.size());
-    list.items.push_back(Narrow(std::wstring_view(data).substr(start, end - start)));
+    list.items.push_back(Narrow(data.substr(start, end - start)));
     start = end + 1;
   }
   return list;
 }
 
 bool Registry::WriteString(std::string_view keyPath, std::string_view name, std::string_view text) {
-  return Write(keyPath, name, REG_SZ, Widen(text));
+  return Write(keyPath, name, REG_SZ, text);
 }
 
-// Each string with its NUL, then the empty one that ends the list.
+// Each string with its NUL, then the empty one that ends the list. UTF-8 has
+// its NUL where UTF-16 has one, so the whole list is widened at once.
 bool Registry::WriteList(std::string_view keyPath, std::string_view name,
                          const std::vector<std::string>& items) {
-  std::wstring data;
+  std::string data;
   for (const std::string& item : items) {
-    data += Widen(item);
-    data += L'\0';
+    data += item;
+    data += '\0';
   }
   return Write(keyPath, name, REG_MULTI_SZ, data);
 }
@@ -164,23 +181,20 @@ bool Registry::WriteList(std::string_view keyPath, std::string_view name,
 // note could no longer be written. The parent is volatile if this call makes
 // it, and any that exists will do.
 bool Registry::CreateLogonKey(std::string_view keyPath) {
-  const std::wstring path = Widen(keyPath);
-  const std::wstring parent = ParentOf(path), above = ParentOf(parent);
+  const std::string_view parent = ParentOf(keyPath), above = ParentOf(parent);
   HKEY aboveKey = nullptr, parentKey = nullptr;
   if (above.empty() ||
-      RegCreateKeyExW(HKEY_CURRENT_USER, above.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_QUERY_VALUE, nullptr, &aboveKey, nullptr) != ERROR_SUCCESS) {
+      CreateKey(above, REG_OPTION_NON_VOLATILE, KEY_QUERY_VALUE, &aboveKey) != ERROR_SUCCESS) {
     return false;
   }
   const UniqueKey aboveOwner(aboveKey);
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, parent.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                      KEY_QUERY_VALUE, nullptr, &parentKey, nullptr) != ERROR_SUCCESS) {
+  if (CreateKey(parent, REG_OPTION_VOLATILE, KEY_QUERY_VALUE, &parentKey) != ERROR_SUCCESS) {
     return false;
   }
   const UniqueKey parentOwner(parentKey);
-  if (CreateVolatileKey(path)) return true;
-  DeleteTree(HKEY_CURRENT_USER, path.c_str());
-  return CreateVolatileKey(path);
+  if (CreateVolatileKey(keyPath)) return true;
+  DeleteTree(HKEY_CURRENT_USER, Widen(keyPath).c_str());
+  return CreateVolatileKey(keyPath);
 }
 
 bool Registry::DeleteKey(std::string_view keyPath) {
@@ -190,8 +204,7 @@ bool Registry::DeleteKey(std::string_view keyPath) {
 
 bool Registry::DeleteValue(std::string_view keyPath, std::string_view name) {
   HKEY opened = nullptr;
-  const LONG open =
-      RegOpenKeyExW(HKEY_CURRENT_USER, Widen(keyPath).c_str(), 0, KEY_SET_VALUE, &opened);
+  const LONG open = OpenKey(keyPath, KEY_SET_VALUE, &opened);
   if (open != ERROR_SUCCESS) return open == ERROR_FILE_NOT_FOUND;
   const UniqueKey key(opened);
   const LONG result = RegDeleteValueW(key.Get(), Widen(name).c_str());

@@ -37,7 +37,7 @@ constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_SETVERSION, 
 }  // namespace
 
 Shell::Shell() {
-  const int ids[] = {IDI_APP, IDI_STATUS_ENABLED, IDI_STATUS_DISABLED, IDI_STATUS_TIMED};
+  static constexpr int ids[] = {IDI_APP, IDI_STATUS_ENABLED, IDI_STATUS_DISABLED, IDI_STATUS_TIMED};
   const int size = GetSystemMetrics(SM_CXSMICON);
   for (int i = 0; i < kTrayPictureCount; ++i) pictures_[i] = LoadIconResource(ids[i], size);
 }

@@ -133,14 +133,14 @@ TEST(Power, KeepsTheDisplayOnAndLetsGo) {
   EXPECT_FALSE(threadHolds());
 }
 
-// Strings in any script round-trip; a value of any type is present; a delete
-// of what is not there succeeds.
+// Strings in any script and of any length round-trip; a value of any type is
+// present; a delete of what is not there succeeds.
 TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
   Registry registry;
   // A run that failed half-way may have left its keys: the tree goes first.
   SHDeleteKeyW(HKEY_CURRENT_USER, L"Software\\BlinkwardWin32Test");
   const std::string path = "Software\\BlinkwardWin32Test\\\xD0\x9F\xE6\xB5\x8B";
-  const std::string text = "C:\\\xE6\x97\xA5\xD0\x94\\Blinkward.exe" + std::string(300, 'x');
+  const std::string text = "C:\\\xE6\x97\xA5\xD0\x94\\Blinkward.exe" + std::string(3000, 'x');
   using State = StoredString::State;
   EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
   ASSERT_TRUE(registry.WriteString(path, "x", text));
