@@ -2,9 +2,11 @@
 
 #include <optional>
 
+#include "frame_pack.h"
 #include "ico_file.h"
 #include "icons.h"
 #include "stopwatch.h"
+#include "timed/clock_frames.h"
 
 namespace art {
 
@@ -49,10 +51,20 @@ std::vector<ArtFile> BuildArtFiles() {
     ok = ok && add(t.name, images(pictures));
   }
 
+  // The exe holds the frames packed, each as the bitmap after its file's
+  // one-entry directory.
+  static_assert(bw::kClockFrameBytes == 40 + kClockSize * (kClockSize * 3 + 4));
+  constexpr std::size_t kDirectory = 6 + 16;
+  std::vector<std::uint8_t> bitmaps;
   for (int k = 0; k < kClockFrameCount; ++k) {
     const Canvas frame = DrawClockFrame(k);
     ok = ok && add(ClockFileName(k), {{&frame, IcoDepth::kTrueColour}});
+    ok = ok && files.back().bytes.size() == kDirectory + bw::kClockFrameBytes;
+    if (ok)
+      bitmaps.insert(bitmaps.end(), files.back().bytes.begin() + kDirectory,
+                     files.back().bytes.end());
   }
+  if (ok) files.push_back({kPackedClockFile, PackFrames(bitmaps)});
   if (!ok) files.clear();
   return files;
 }

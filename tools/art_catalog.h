@@ -13,8 +13,12 @@ struct ArtFile {
   std::vector<std::uint8_t> bytes;
 };
 
-// All files in a fixed order: app.ico, the three status pictures, then
-// clock00.ico to clock23.ico. Empty if any picture failed to encode.
+// The stopwatch's frames packed (src/timed/clock_frames.h): what the exe holds
+// of clock00.ico to clock23.ico, which stay as the frames to look at.
+inline constexpr const char* kPackedClockFile = "clock_frames.bin";
+
+// All files in a fixed order: app.ico, the three status pictures, clock00.ico
+// to clock23.ico, then the packed frames. Empty if any picture failed to encode.
 std::vector<ArtFile> BuildArtFiles();
 
 // "clock07.ico" for k = 7.

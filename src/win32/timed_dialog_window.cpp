@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
+#include "timed/clock_frames.h"
 #include "win32/common_controls.h"
 #include "win32/res/resource_ids.h"
 
@@ -16,6 +19,23 @@ static_assert(kKeyBackspace == VK_BACK && kKeyUp == VK_UP && kKeyDown == VK_DOWN
 
 // The key of a keyboard message: its scan code with the extended-key bit.
 std::size_t KeyOf(LPARAM lParam) { return (lParam >> 16) & 0x1FF; }
+
+// The stopwatch's frames, unpacked from their resource and made icons of
+// `pixels` square. Each frame is the bitmap of an icon resource, which
+// CreateIconFromResourceEx scales to the size as LoadImage would; none if
+// the resource does not unpack.
+void MakeClockFrames(UniqueIcon (&frames)[kClockFrameCount], int pixels) {
+  const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_CLOCK_FRAMES), RT_RCDATA);
+  const auto* packed = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found)));
+  std::vector<std::uint8_t> bitmaps(kClockFrameCount * kClockFrameBytes);
+  if (!packed || !UnpackFrames({packed, SizeofResource(nullptr, found)}, bitmaps)) return;
+  for (int k = 0; k < kClockFrameCount; ++k) {
+    frames[k] =
+        UniqueIcon(CreateIconFromResourceEx(&bitmaps[k * kClockFrameBytes], kClockFrameBytes, TRUE,
+                                            0x00030000,  // the format's version: Windows 3.x on
+                                            pixels, pixels, LR_DEFAULTCOLOR));
+  }
+}
 
 }  // namespace
 
@@ -58,9 +78,7 @@ bool TimedDialogWindow::BuildWindow() {
     return false;
   }
   const RECT clock = PixelRect(FindControl(layout, kIdClock)->twips, ScreenDpi());
-  for (int k = 0; k < kClockFrameCount && !clockFrames_[k]; ++k) {
-    clockFrames_[k] = LoadIconResource(IDI_CLOCK_FIRST + k, clock.right - clock.left);
-  }
+  if (!clockFrames_[0]) MakeClockFrames(clockFrames_, clock.right - clock.left);
   // Enter presses OK, unless the focus is on Cancel: the dialog manager lends
   // the default to a focused push button and returns it to OK afterwards.
   SendMessageA(hwnd(), DM_SETDEFID, IDOK, 0);

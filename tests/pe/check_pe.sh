@@ -45,12 +45,15 @@ check_resources() {
     while read -r type id; do echo "$((type)) $((id))"; done)
   bad=""
   echo "$pairs" | grep -q '^3 ' || bad=" no-icon-images"
-  # The application icon, the three tray pictures, the 24 stopwatch frames,
-  # the version record and the manifest.
-  for pair in "14 1" "14 101" "14 102" "14 103" $(seq -f "14_%g" 201 224) "16 1" "24 1"; do
-    echo "$pairs" | grep -qx "$(echo "$pair" | tr _ ' ')" || bad="$bad missing-$pair"
+  # The application icon, the three tray pictures, the stopwatch's frames
+  # packed in one RCDATA (10), the version record and the manifest.
+  for pair in "14 1" "14 101" "14 102" "14 103" "10 201" "16 1" "24 1"; do
+    echo "$pairs" | grep -qx "$pair" || bad="$bad missing-$pair"
   done
-  report resources "$bad" "group icons 1, 101-103, 201-224, version 16/1, manifest 24/1"
+  # The frames are not also there as icons.
+  extra=$(echo "$pairs" | grep '^14 ' | grep -vx -e '14 1' -e '14 10[123]' | tr ' \n' '/ ')
+  [ -z "$extra" ] || bad="$bad extra-group-icons:$extra"
+  report resources "$bad" "group icons 1, 101-103, frames 10/201, version 16/1, manifest 24/1"
 }
 
 check_version() {

@@ -1,6 +1,6 @@
 // The settings window and the timed-disable dialog as the program builds them
 // from their layouts: frame, styles and Tab order, and at 96, 120 and 144 dpi
-// every control's class, place and font.
+// every control's class, place and font, and the stopwatch's frames.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -131,6 +131,25 @@ void ExpectOpenDialog(Windows& w, HWND dialog) {
   SendMessageA(dialog, WM_CLOSE, 0, 0);
 }
 
+// An icon as the screen gets it: its width, then its colour and mask rows.
+std::vector<DWORD> IconBits(HICON icon) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return {};
+  BITMAP mask{};
+  GetObjectA(info.hbmMask, sizeof mask, &mask);
+  const int n = mask.bmWidth * mask.bmHeight;
+  std::vector<DWORD> bits(1 + 2 * n, static_cast<DWORD>(mask.bmWidth));
+  BITMAPINFO format{
+      {sizeof(BITMAPINFOHEADER), mask.bmWidth, -mask.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  const HDC dc = GetDC(nullptr);
+  GetDIBits(dc, info.hbmColor, 0, mask.bmHeight, &bits[1], &format, DIB_RGB_COLORS);
+  GetDIBits(dc, info.hbmMask, 0, mask.bmHeight, &bits[1 + n], &format, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return bits;
+}
+
 // How much of a control its text needs, as a fraction of what it has: the
 // width of a check box's one-line caption beside the box, the height of a
 // label's wrapped lines; in the control's own font unless another is given.
@@ -180,6 +199,21 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
   ASSERT_TRUE(GetIconInfo(small, &info));
   GetObjectA(info.hbmMask, sizeof mask, &mask);
   EXPECT_EQ(mask.bmWidth, MulDiv(16, dpi, 96));
+  // Each stopwatch frame as LoadImage makes it of its drawn .ico at the
+  // picture's size: the same colours, mask and size.
+  const HWND clock = GetDlgItem(w.dialog.hwnd(), kIdClock);
+  RECT place{};
+  GetWindowRect(clock, &place);
+  for (int k = 0; k < kClockFrameCount; ++k) {
+    const std::string file = ART_RES_DIR "/clock" + std::to_string(100 + k).substr(1) + ".ico";
+    const UniqueIcon drawn(
+        static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, place.right - place.left,
+                                      place.bottom - place.top, LR_LOADFROMFILE)));
+    ASSERT_TRUE(drawn) << file;
+    w.dialog.ShowClockFrame(k);
+    const auto shown = reinterpret_cast<HICON>(SendMessageA(clock, STM_GETICON, 0, 0));
+    EXPECT_TRUE(IconBits(shown) == IconBits(drawn.Get())) << file;
+  }
   const struct {
     HWND window;
     const char* caption;

@@ -10,26 +10,25 @@
 #include "art_catalog.h"
 #include "ico_reader.h"
 #include "icons.h"
-#include "resource_ids.h"
 #include "stopwatch.h"
 
 namespace {
 
 using art_test::Ico;
 
-// The ICON lines of the resource script, identifier (macro or number) -> file,
-// name the files the generator writes, and those are committed as it writes them.
+// The ICON and RCDATA lines of the resource script, identifier -> file, name
+// the files the generator writes (the stopwatch's frames in their packed
+// file), and those are committed as it writes them.
 TEST(ArtFiles, TheResourceScriptCompilesWhatTheGeneratorDrew) {
-  std::map<std::string, std::string> expected = {{"IDI_APP", "app.ico"},
-                                                 {"IDI_STATUS_ENABLED", "status_enabled.ico"},
-                                                 {"IDI_STATUS_DISABLED", "status_disabled.ico"},
-                                                 {"IDI_STATUS_TIMED", "status_timed.ico"}};
-  for (int k = 0; k < art::kClockFrameCount; ++k) {
-    expected[std::to_string(IDI_CLOCK_FIRST + k)] = art::ClockFileName(k);
-  }
+  const std::map<std::string, std::string> expected = {
+      {"IDI_APP", "app.ico"},
+      {"IDI_STATUS_ENABLED", "status_enabled.ico"},
+      {"IDI_STATUS_DISABLED", "status_disabled.ico"},
+      {"IDI_STATUS_TIMED", "status_timed.ico"},
+      {"IDR_CLOCK_FRAMES", art::kPackedClockFile}};
   std::ifstream in(ART_RES_DIR "/blinkward.rc");
   std::map<std::string, std::string> icons;
-  const std::regex iconLine(R"re(^\s*(\w+)\s+ICON\s+"([^"]+)"\s*$)re");
+  const std::regex iconLine(R"re(^\s*(\w+)\s+(?:ICON|RCDATA)\s+"([^"]+)"\s*$)re");
   std::smatch m;
   for (std::string line; std::getline(in, line);) {
     if (std::regex_match(line, m, iconLine)) EXPECT_TRUE(icons.emplace(m[1], m[2]).second) << line;
@@ -45,6 +44,7 @@ TEST(ArtFiles, TheResourceScriptCompilesWhatTheGeneratorDrew) {
   }
   std::set<std::string> compiled;
   for (const auto& [id, name] : icons) compiled.insert(name);
+  for (int k = 0; k < art::kClockFrameCount; ++k) compiled.insert(art::ClockFileName(k));
   EXPECT_EQ(drawn, compiled);
 }
 
@@ -55,6 +55,7 @@ TEST(ArtFiles, TheResourceScriptCompilesWhatTheGeneratorDrew) {
 // stopwatch's frames one true-colour image. The icons' corners show the background.
 TEST(ArtFiles, HeadersDescribeTheImagesTheProgramExpects) {
   for (const art::ArtFile& file : art::BuildArtFiles()) {
+    if (!file.name.ends_with(".ico")) continue;
     SCOPED_TRACE(file.name);
     const bool clock = file.name.starts_with("clock");
     const std::vector<int> sizes =

@@ -11,8 +11,7 @@
 #define IDI_STATUS_DISABLED 102
 #define IDI_STATUS_TIMED 103
 
-// The stopwatch frames of the timed-disable dialog: frame k has the id
-// IDI_CLOCK_FIRST + k.
-#define IDI_CLOCK_FIRST 201
+// The stopwatch frames of the timed-disable dialog, packed in one RCDATA.
+#define IDR_CLOCK_FRAMES 201
 
 #endif  // BLINKWARD_WIN32_RES_RESOURCE_IDS_H_
