@@ -1,7 +1,7 @@
 /* The least a tray program can be: a hidden window, one icon, a 250 ms timer
  * that reads the screen-saver flag and does nothing else, and a left click
- * that switches a flag of its own and shows it in the tip, as Blinkward's
- * click switches the screen saver and its tip. Blinkward is
+ * that switches the screen-saver flag and shows it in the tip, as Blinkward's
+ * click does. Blinkward is
  * measured beside it, so it must be a real program, not a stripped-down toy:
  * it registers its class, adds its icon with a tip, keeps ticking, and takes
  * its icon away when the session ends or it is closed. */
@@ -40,9 +40,14 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPA
       return 0;
     }
     case TRAY_CALLBACK:
-      /* Blinkward switches from the same callback, on the button's press. */
+      /* Blinkward's click by the same path: on the button's press, the
+       * screen-saver flag switched for this logon, and the tip from the
+       * switch's outcome. */
       if (lParam == WM_LBUTTONDOWN) {
-        on = !on;
+        BOOL active = FALSE;
+        SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &active, 0);
+        if (SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, !active, NULL, 0)) active = !active;
+        on = active;
         SetTip();
         Shell_NotifyIconA(NIM_MODIFY, &icon);
       }

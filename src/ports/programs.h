@@ -25,9 +25,9 @@ struct ProgramWindow {
 class ProgramsPort {
  public:
   virtual ~ProgramsPort() = default;
-  // Every process of this user in this session, with its file name. A look at
-  // the whole system, which costs milliseconds: never at every poll. Processes
-  // of other users or sessions are never opened.
+  // Every process of this session, with its file name: a look at the whole
+  // system, which costs a millisecond or more, never at every poll. Nothing is
+  // opened for it; whose a process is, is known only when it is watched.
   virtual std::vector<RunningProcess> Processes() = 0;
   // The file name of one process of this user in this session; empty for one
   // that is gone, another user's or session's, or one that cannot be looked at.

@@ -1,6 +1,6 @@
 #include "win32/programs.h"
 
-#include <tlhelp32.h>
+#include <winternl.h>
 
 #include <iterator>
 #include <string_view>
@@ -156,17 +156,35 @@ std::string Programs::ImageFile(HANDLE process) const {
   return FileName(std::wstring_view(path, length));
 }
 
+// The system's own list, which the Toolhelp snapshot copies from at several
+// times the cost: one call, each process with its image name and session.
 std::vector<RunningProcess> Programs::Processes() {
   std::vector<RunningProcess> found;
-  const HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (taken == INVALID_HANDLE_VALUE) return found;
-  const UniqueKernelHandle snapshot(taken);
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32FirstW(taken, &entry); more; more = Process32NextW(taken, &entry)) {
-    if (InOurSession(entry.th32ProcessID)) {
-      found.push_back({entry.th32ProcessID, FileName(entry.szExeFile)});
+  using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  constexpr int kProcessList = 5;                            // SystemProcessInformation
+  constexpr LONG kTooSmall = static_cast<LONG>(0xC0000004);  // STATUS_INFO_LENGTH_MISMATCH
+  ULONG size = 256 * 1024;
+  std::vector<BYTE> list;
+  LONG status = kTooSmall;
+  for (int attempt = 0; query && attempt < 3 && status == kTooSmall; ++attempt) {
+    list.resize(size);
+    status = query(kProcessList, list.data(), size, &size);
+    size += 64 * 1024;  // the list may grow before the next call
+  }
+  if (!query || status != 0) return found;
+  for (std::size_t at = 0;;) {
+    const auto& process = *reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(&list[at]);
+    if (process.SessionId == session_ && process.ImageName.Buffer) {
+      const std::wstring_view name(process.ImageName.Buffer,
+                                   process.ImageName.Length / sizeof(wchar_t));
+      found.push_back(
+          {static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(process.UniqueProcessId)),
+           FileName(name)});
     }
+    if (process.NextEntryOffset == 0) break;
+    at += process.NextEntryOffset;
   }
   return found;
 }
@@ -218,22 +236,29 @@ void Programs::ReportWindows(bool on) {
   }
 }
 
+// Asked once a second: while the same window stays in front at the same
+// place, two calls answer it.
 bool Programs::ForegroundFillsMonitor() {
   const HWND window = GetForegroundWindow();
-  if (!window || IsIconic(window) || !IsWindowVisible(window) ||
-      ProcessOf(window) == GetCurrentProcessId() || IsShell(window)) {
+  RECT rect{};
+  if (!window || !GetWindowRect(window, &rect)) return false;
+  if (window == lastForeground_ && EqualRect(&rect, &lastRect_)) return lastFills_;
+  lastForeground_ = window;
+  lastRect_ = rect;
+  lastFills_ = false;
+  if (IsIconic(window) || !IsWindowVisible(window) || ProcessOf(window) == GetCurrentProcessId() ||
+      IsShell(window)) {
     return false;
   }
-  RECT rect;
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (!GetWindowRect(window, &rect) ||
-      !GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+  if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
     return false;
   }
   const RECT& screen = monitor.rcMonitor;
-  return rect.left <= screen.left && rect.top <= screen.top && rect.right >= screen.right &&
-         rect.bottom >= screen.bottom;
+  lastFills_ = rect.left <= screen.left && rect.top <= screen.top && rect.right >= screen.right &&
+               rect.bottom >= screen.bottom;
+  return lastFills_;
 }
 
 std::vector<ProgramWindow> Programs::Windows() {

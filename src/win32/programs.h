@@ -1,4 +1,4 @@
-// ProgramsPort on kernel32, advapi32 and user32: a Toolhelp snapshot of the
+// ProgramsPort on ntdll, kernel32, advapi32 and user32: the system's list of
 // processes, process handles the message loop waits on for their end, a
 // WinEvent hook for windows that appear, and the foreground window's place.
 #pragma once
@@ -62,6 +62,10 @@ class Programs final : public ProgramsPort, public Waits {
   HANDLE watched_[kMaxWatched] = {};
   std::uint32_t watchedIds_[kMaxWatched] = {};
   std::size_t count_ = 0;
+  // The foreground window last judged, where it was, and the answer.
+  HWND lastForeground_ = nullptr;
+  RECT lastRect_{};
+  bool lastFills_ = false;
   // One per event that reports a window.
   UniqueWinEventHook hooks_[3];
 };

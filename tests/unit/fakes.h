@@ -268,9 +268,7 @@ struct FakePrograms : ProgramsPort {
   std::vector<RunningProcess> Processes() override {
     ++looks;
     std::vector<RunningProcess> found;
-    for (const auto& [id, process] : running) {
-      if (process.ours) found.push_back({id, process.file});
-    }
+    for (const auto& [id, process] : running) found.push_back({id, process.file});
     return found;
   }
   std::string ProcessFile(std::uint32_t id) override {
