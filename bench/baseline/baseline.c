@@ -1,7 +1,7 @@
 /* The least a tray program can be: a hidden window, one icon, a 250 ms timer
  * that reads the screen-saver flag and does nothing else, and a left click
- * that switches the screen-saver flag and shows it in the tip, as Blinkward's
- * click does. Blinkward is
+ * that switches the screen-saver flag and shows it in the picture and the
+ * tip, as Blinkward's click does. Blinkward is
  * measured beside it, so it must be a real program, not a stripped-down toy:
  * it registers its class, adds its icon with a tip, keeps ticking, and takes
  * its icon away when the session ends or it is closed. */
@@ -17,8 +17,10 @@
 static NOTIFYICONDATAA icon; /* first-version record: cbSize NOTIFYICONDATAA_V1_SIZE */
 static BOOL on;
 
+/* The picture and the tip follow the flag, as Blinkward's do. */
 static void SetTip(void) {
   lstrcpynA(icon.szTip, on ? "Baseline: on" : "Baseline: off", sizeof icon.szTip);
+  icon.hIcon = LoadIconA(NULL, on ? (LPCSTR)IDI_APPLICATION : (LPCSTR)IDI_WARNING);
 }
 
 static void AddIcon(HWND window) {
@@ -27,7 +29,6 @@ static void AddIcon(HWND window) {
   icon.uID = 1;
   icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   icon.uCallbackMessage = TRAY_CALLBACK;
-  icon.hIcon = LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
   SetTip();
   Shell_NotifyIconA(NIM_ADD, &icon);
 }
