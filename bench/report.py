@@ -53,7 +53,7 @@ ROWS = [
 # The charted rows whose goal is a ratio, with the goal.
 GOAL_HOLD_IDLE = 1.2  # idle CPU with programs listed and full screen ticked
 RATIO_GOALS = {"start-up": GOAL_RATIO, "private memory": GOAL_RATIO, "idle CPU": GOAL_RATIO,
-               "click to tip": GOAL_RATIO, "idle CPU, hold": GOAL_HOLD_IDLE}
+               "idle CPU, hold": GOAL_HOLD_IDLE}
 
 # Blinkward noticing what it holds the screen saver off for: (label, key, goal ms).
 HOLD_LATENCIES = [
@@ -112,8 +112,9 @@ def goals(results):
     fastest = min(bw["startup_ms"]) / min(base["startup_ms"])
     rows[-1] = (rows[-1][0], f"{rows[-1][1]} (fastest launches: {fastest:.2f}x)", rows[-1][2])
     ratio_goal("idle CPU within 1.1x", "idle_sched_ms_per_60s")
-    if present(bw, "click_to_tip_ms") and present(base, "click_to_tip_ms"):
-        ratio_goal("click to new tip within 1.1x", "click_to_tip_ms")
+    # Click to tip is measured as a ratio with no goal: Blinkward's click does
+    # more than the baseline's (its settings, the display, the hint), and a
+    # goal for it has yet to be agreed.
     # Growth is judged on the written pages: Private_Clean also moves when
     # other processes stop sharing a file page with this one.
     for later, text in (("10min", "no growth over 10 minutes idle"),
