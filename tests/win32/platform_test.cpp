@@ -29,7 +29,7 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   for (const char* area : {"Policy", "intl", "Environment"}) {
     SendMessageA(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
   }
-  w.window.ShowSettings({"", {}});
+  w.window.ShowSettings({"", {}, {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdMethod, CBN_SELCHANGE),

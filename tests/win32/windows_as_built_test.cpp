@@ -48,7 +48,7 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_FALSE(IsWindowVisible(w.window.TrayCallbackWindow()));
   EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 
-  w.window.ShowSettings({kTitle, {{kIdStartWithWindows, 1}, {kIdMethod, 1}}});
+  w.window.ShowSettings({kTitle, {{kIdStartWithWindows, 1}, {kIdMethod, 1}}, {}});
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetMenu(hwnd), nullptr);
   EXPECT_EQ(TextOf(w.Item(kIdTitle)), kTitle);
@@ -61,7 +61,7 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
-  w.window.UpdateSettings({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}});
+  w.window.UpdateSettings({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}, {}});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   // The programs' list shows its lines and selection; a button the program
@@ -190,7 +190,7 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
     return UniqueFont(CreateFontA(-11, 0, 0, 0, weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
   };
   const UniqueFont font96 = at96(kWindowFont.weight), bold96 = at96(kFontWeightBold);
-  w.window.ShowSettings({kTitle, {}});
+  w.window.ShowSettings({kTitle, {}, {}});
   // Small pictures come at the size the system asks for (the tray's too).
   ICONINFO info{};
   BITMAP mask{};
