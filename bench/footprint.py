@@ -229,15 +229,20 @@ def idle_cpu(args, programs, results, name, long_windows=True):
     return begin
 
 
-def steady_phase(args, programs, results):
-    """Both programs run side by side, untraced: idle memory and CPU, then
-    clicks, then the click-to-tip latency of Blinkward."""
+def launch_side_by_side(args, programs):
+    """Both programs untraced, PAUSE s apart, until the later has idled IDLE_SAMPLE s."""
     for program in programs:
         launch(args, program, traced=False)
         if driver(args, "find", program.main).returncode != 0:
             raise RuntimeError(f"{program.name}: its window never appeared")
         time.sleep(PAUSE)
     sleep_until(programs[-1].launched + IDLE_SAMPLE)
+
+
+def steady_phase(args, programs, results):
+    """Both programs run side by side, untraced: idle memory and CPU, then
+    clicks, then the click-to-tip latency of Blinkward."""
+    launch_side_by_side(args, programs)
     for program in programs:  # the first program has idled PAUSE s longer
         sample = memory(program.pid)
         for key in ("private", "dirty", "rss"):
@@ -318,12 +323,7 @@ def hold_phase(args, programs, results):
     driver(args, "list", PROGRAMS_KEY, *HOLD_PROGRAMS)
     driver(args, "text", FULL_SCREEN_KEY, "1")
     try:
-        for program in programs:
-            launch(args, program, traced=False)
-            if driver(args, "find", program.main).returncode != 0:
-                raise RuntimeError(f"{program.name}: its window never appeared")
-            time.sleep(PAUSE)
-        sleep_until(programs[-1].launched + IDLE_SAMPLE)
+        launch_side_by_side(args, programs)
         idle_cpu(args, programs, results, "hold_idle", long_windows=False)
         if args.listed:
             results["blinkward"]["hold_wait_ms"] = HOLD_WAIT_MS
