@@ -109,7 +109,10 @@ TEST_F(HoldTest, ASpanEndingDuringAHoldLeavesTheScreenSaverToTheHold) {
     SCOPED_TRACE(holdFirst);
     std::uint32_t obs = holdFirst ? programs.Start("obs64.exe") : 0;
     BeginSpan(0, 1, true);
-    if (!holdFirst) obs = programs.Start("obs64.exe");
+    if (!holdFirst) {
+      CountdownSeconds(2);  // the span has switched the screen saver off
+      obs = programs.Start("obs64.exe");
+    }
     CountdownSeconds(61);
     EXPECT_EQ(Seen(), kHeldByObs);
     EXPECT_EQ(fake.system.started, 0);
