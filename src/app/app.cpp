@@ -465,9 +465,8 @@ void App::OnCountdownTick() {
 
 // Switches the screen saver back on. The icon still shows the countdown,
 // whether or not switching back worked: it is redrawn from the true state at
-// once.
-// A hold that lasts takes over: the screen saver, on again for the moment,
-// is switched off by it, and back on at its end.
+// once. A hold that lasts takes over: the screen saver, on again for the
+// moment, is switched off by it, and back on at its end.
 void App::EndTimedDisable() {
   countdown_.Stop();
   spanNote_.Erase();
