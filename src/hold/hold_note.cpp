@@ -10,10 +10,8 @@ constexpr const char* kSwitchedOff = "SwitchedOff";
 }  // namespace
 
 void HoldNote::Write() {
-  const std::string logon = session_.Logon().own;
-  if (logon.empty()) return;
-  const std::string key = LogonNoteKey(kHoldNotesKey, logon);
-  if (registry_.CreateLogonKey(key)) registry_.WriteString(key, kSwitchedOff, "1");
+  const std::string key = CreateLogonNote(registry_, session_, kHoldNotesKey);
+  if (!key.empty()) registry_.WriteString(key, kSwitchedOff, "1");
 }
 
 void HoldNote::Erase() { EraseLogonNote(registry_, session_, kHoldNotesKey); }

@@ -37,17 +37,18 @@ void ProgramWatch::OnProcessEnded(std::uint32_t processId) {
 
 // A process that cannot be watched (gone already, another user's) does not count.
 bool ProgramWatch::Watch(std::uint32_t id, const std::string& file) {
-  const bool known = std::any_of(running_.begin(), running_.end(),
-                                 [&](const Found& found) { return found.id == id; });
-  if (known) return true;
+  if (Watched(id)) return true;
   if (!programs_.WatchForEnd(id)) return false;
   running_.push_back({id, file});
   return true;
 }
 
 bool ProgramWatch::Known(std::uint32_t id) const {
-  return std::find(notListed_.begin(), notListed_.end(), id) != notListed_.end() ||
-         std::any_of(running_.begin(), running_.end(),
+  return std::find(notListed_.begin(), notListed_.end(), id) != notListed_.end() || Watched(id);
+}
+
+bool ProgramWatch::Watched(std::uint32_t id) const {
+  return std::any_of(running_.begin(), running_.end(),
                      [&](const Found& found) { return found.id == id; });
 }
 

@@ -38,6 +38,7 @@ class ProgramWatch {
   };
   bool Watch(std::uint32_t id, const std::string& file);
   bool Known(std::uint32_t id) const;
+  bool Watched(std::uint32_t id) const;
 
   ProgramsPort& programs_;
   const std::vector<std::string>* names_ = nullptr;

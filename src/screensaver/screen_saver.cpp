@@ -74,18 +74,20 @@ void ScreenSaver::ReadPolicy() {
   if (active.text == "0" || active.text == "1") policy_ = active.text == "1";
 }
 
-bool ScreenSaver::Chosen() {
-  return !registry_.ReadString(kPolicyKey, kScreenSaverValue).text.empty() ||
-         !registry_.ReadString(kDesktopKey, kScreenSaverValue).text.empty();
+bool ScreenSaver::Chosen() { return !StoredScreenSaver().empty(); }
+
+// The policy's screen saver where it names one, else the user's, as stored.
+std::string ScreenSaver::StoredScreenSaver() {
+  std::string stored = registry_.ReadString(kPolicyKey, kScreenSaverValue).text;
+  if (stored.empty()) stored = registry_.ReadString(kDesktopKey, kScreenSaverValue).text;
+  return stored;
 }
 
 // The policy's screen saver where it names one, else the user's, with its
 // variables (%SystemRoot%) expanded whether or not it was stored as such.
 void ScreenSaver::OpenScreenSaverConfiguration() {
   const std::string systemDirectory = launcher_.SystemDirectory();
-  std::string stored = registry_.ReadString(kPolicyKey, kScreenSaverValue).text;
-  if (stored.empty()) stored = registry_.ReadString(kDesktopKey, kScreenSaverValue).text;
-  stored = launcher_.ExpandVariables(std::string(Unquoted(stored)));
+  const std::string stored = launcher_.ExpandVariables(std::string(Unquoted(StoredScreenSaver())));
   const std::string command = ConfigurationCommandLine(LocateScreenSaver(stored, systemDirectory));
   // No screen saver chosen: there is nothing to configure.
   if (!command.empty()) launcher_.Launch(command, systemDirectory);

@@ -45,6 +45,7 @@ class ScreenSaver {
   void OpenScreenSaverConfiguration();
 
  private:
+  std::string StoredScreenSaver();
   std::string LocateScreenSaver(std::string_view stored, const std::string& systemDirectory);
 
   ScreenSaverPort& system_;

@@ -26,13 +26,18 @@ std::string LogonNoteKey(std::string_view notes, std::string_view logon) {
 std::string SpanNote::KeyOf(std::string_view logon) { return LogonNoteKey(kSpanNotesKey, logon); }
 
 void SpanNote::Write(const SpanProgress& progress) {
-  const std::string logon = session_.Logon().own;
-  if (logon.empty()) return;
-  const std::string key = KeyOf(logon);
-  if (!registry_.CreateLogonKey(key)) return;
+  const std::string key = CreateLogonNote(registry_, session_, kSpanNotesKey);
+  if (key.empty()) return;
   registry_.WriteString(key, "Begun", DecimalText(progress.begunAt));
   registry_.WriteString(key, "Counter", DecimalText(progress.counter));
   registry_.WriteString(key, "StartWhenDone", progress.startWhenDone ? "1" : "0");
+}
+
+std::string CreateLogonNote(RegistryPort& registry, SessionPort& session, std::string_view notes) {
+  const std::string logon = session.Logon().own;
+  if (logon.empty()) return {};
+  std::string key = LogonNoteKey(notes, logon);
+  return registry.CreateLogonKey(key) ? key : std::string();
 }
 
 void EraseLogonNote(RegistryPort& registry, SessionPort& session, std::string_view notes) {

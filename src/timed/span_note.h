@@ -21,6 +21,9 @@ inline constexpr const char* kSpanNotesKey = BLINKWARD_REGISTRY_ROOT "\\TimedDis
 
 // The key of one logon's note among the notes kept under a key.
 std::string LogonNoteKey(std::string_view notes, std::string_view logon);
+// Makes this logon's note key anew among those under a key, to end with the
+// logon; empty where the logon cannot be named or the key so made.
+std::string CreateLogonNote(RegistryPort& registry, SessionPort& session, std::string_view notes);
 // Erases this logon's note among those under a key, under whichever of its
 // names it was written: an elevated copy's note ends with what a normal copy
 // went on with.
