@@ -1,6 +1,6 @@
-// The programs running in the user's session (kernel32, user32), as far as
-// the program steps in for them: which run, when one ends, the windows that
-// appear, and whether the foreground window fills its monitor.
+// The programs running in the user's session (ntdll, kernel32, user32), as far
+// as the program steps in for them: which run, when one ends, the windows that
+// appear, and what the foreground window says of full screen.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +9,8 @@
 
 namespace bw {
 
-// A process of this user in this session, and its executable's file name as
-// the user sees it ("obs64.exe").
+// A process of this session, and its executable's file name as the user sees
+// it ("obs64.exe").
 struct RunningProcess {
   std::uint32_t id;
   std::string file;
@@ -22,28 +22,42 @@ struct ProgramWindow {
   std::string file;
 };
 
+// What the foreground window says of full screen.
+enum class Foreground {
+  // An ordinary window (a maximized one with a caption or a sizing frame
+  // included), a running screen saver, or none.
+  Windowed,
+  // A window that covers its monitor without a caption or sizing frame, or
+  // the system's own word that a game or a presentation holds the screen.
+  FullScreen,
+  // The shell's surfaces (desktop, taskbar, notification area, Alt-Tab and
+  // Task View), a cloaked window, or the program's own windows and menus:
+  // the user passing through, which changes nothing.
+  Passing,
+};
+
 class ProgramsPort {
  public:
   virtual ~ProgramsPort() = default;
-  // Every process of this session, with its file name: a look at the whole
-  // system, which costs a millisecond or more, never at every poll. Nothing is
-  // opened for it; whose a process is, is known only when it is watched.
+  // Every process of this session with its file name, from the system's own
+  // list: nothing is opened for it. A look costs a millisecond or more, never
+  // taken at every poll. When the system cannot be asked, the last answer.
   virtual std::vector<RunningProcess> Processes() = 0;
-  // The file name of one process of this user in this session; empty for one
-  // that is gone, another user's or session's, or one that cannot be looked at.
+  // The file name of one process, from the system's entry for it, without
+  // opening it; empty for one that is gone.
   virtual std::string ProcessFile(std::uint32_t processId) = 0;
-  // Reports the process's end once, with AppEvents::OnProcessEnded, from the
-  // message loop. False when it cannot be watched: it has ended already, or
-  // too many are watched.
+  // Opens a process of this session, whoever runs it, to be told of its end:
+  // AppEvents::OnProcessEnded once, from whichever message loop runs then.
+  // False when it has ended already, or is another session's.
   virtual bool WatchForEnd(std::uint32_t processId) = 0;
   // Stops watching a process, which is then never reported.
   virtual void StopWatching(std::uint32_t processId) = 0;
-  // While on, each top-level window that appears or comes to the foreground
-  // is reported with AppEvents::OnWindowShown. Off costs nothing.
+  // While on, each top-level window that appears is reported with
+  // AppEvents::OnWindowShown, and each change of the foreground window, or
+  // of its place and size, with AppEvents::OnForegroundChanged. Off costs
+  // nothing.
   virtual void ReportWindows(bool on) = 0;
-  // Whether the foreground window covers the whole of its monitor. The
-  // desktop, the taskbar and the program's own windows never count.
-  virtual bool ForegroundFillsMonitor() = 0;
+  virtual Foreground JudgeForeground() = 0;
   // The windows on the desktop now, with their programs, for the user to
   // choose from; the program's own left out.
   virtual std::vector<ProgramWindow> Windows() = 0;

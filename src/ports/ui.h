@@ -78,6 +78,9 @@ class UiPort {
   // The system's Open dialog, over the settings window, for choosing a
   // program (.exe); the chosen file's full path, empty when cancelled.
   virtual std::string BrowseForProgram() = 0;
+  // A message over the settings window, with an OK button; returns once the
+  // user has read it.
+  virtual void ShowMessage(const char* text) = 0;
   // Brings the settings window's controls up to date, if it was ever built.
   virtual void UpdateSettings(const SettingsView& view) = 0;
   // Builds the timed-disable dialog, reports it shown, and returns when it
@@ -105,9 +108,13 @@ class AppEvents {
   virtual void OnSettingChanged(int controlId, int value) = 0;
   // The user pressed a push button of the settings window.
   virtual void OnSettingsButton(int controlId) = 0;
-  // A top-level window appeared or came to the foreground, while windows are
-  // reported (ProgramsPort::ReportWindows); the id of its process.
-  virtual void OnWindowShown(std::uint32_t processId) = 0;
+  // A top-level window appeared, while windows are reported
+  // (ProgramsPort::ReportWindows): the ids of its process and its thread,
+  // which together tell a new process from an ended one whose id it reuses.
+  virtual void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) = 0;
+  // The foreground window changed, or moved, or changed size, while windows
+  // are reported.
+  virtual void OnForegroundChanged() = 0;
   // A watched process ended (ProgramsPort::WatchForEnd).
   virtual void OnProcessEnded(std::uint32_t processId) = 0;
 

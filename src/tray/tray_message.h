@@ -5,13 +5,14 @@ namespace bw {
 
 // The messages the shell reports for the icon (WM_LBUTTONDOWN,
 // WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, NIN_KEYSELECT,
-// NIN_BALLOONUSERCLICK); the Win32
-// layer checks them against its headers.
+// NIN_BALLOONSHOW, NIN_BALLOONUSERCLICK); the Win32 layer checks them against
+// its headers.
 inline constexpr int kLeftButtonDown = 513;
 inline constexpr int kLeftDoubleClick = 515;
 inline constexpr int kRightButtonUp = 517;
 inline constexpr int kContextMenu = 123;
 inline constexpr int kKeySelect = 1025;
+inline constexpr int kBalloonShow = 1026;
 inline constexpr int kBalloonClick = 1029;
 
 enum class TrayAction {
@@ -20,6 +21,7 @@ enum class TrayAction {
   ToggleOnDoubleClick,  // left double click: toggles with the double-click method
   ToggleByKeyboard,     // Enter or Space: toggles as the chosen click would
   Popup,                // the popup menu
+  BalloonShown,         // the icon's balloon is on the screen now
   BalloonClicked,       // the user clicked the icon's balloon
 };
 
@@ -38,6 +40,8 @@ constexpr TrayAction DecodeTrayMessage(int message, bool keyboardCallbacks) {
       return TrayAction::Popup;
     case kKeySelect:
       return TrayAction::ToggleByKeyboard;
+    case kBalloonShow:
+      return TrayAction::BalloonShown;
     case kBalloonClick:
       return TrayAction::BalloonClicked;
     default:

@@ -27,7 +27,8 @@ static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= kTipFieldSize);
 // The messages the logic decodes are the system's own.
 static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kLeftDoubleClick == WM_LBUTTONDBLCLK &&
               kRightButtonUp == WM_RBUTTONUP && kContextMenu == WM_CONTEXTMENU &&
-              kKeySelect == NIN_KEYSELECT && kBalloonClick == NIN_BALLOONUSERCLICK);
+              kKeySelect == NIN_KEYSELECT && kBalloonShow == NIN_BALLOONSHOW &&
+              kBalloonClick == NIN_BALLOONUSERCLICK);
 
 namespace {
 
