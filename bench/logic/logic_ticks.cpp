@@ -124,9 +124,9 @@ class Programs : public bw::ProgramsPort {
   bool WatchForEnd(std::uint32_t) override { return false; }
   void StopWatching(std::uint32_t) override {}
   void ReportWindows(bool) override {}
-  bool ForegroundFillsMonitor() override {
+  bw::Foreground JudgeForeground() override {
     ++counts.programCalls;
-    return false;
+    return bw::Foreground::Windowed;
   }
   std::vector<bw::ProgramWindow> Windows() override { return {}; }
 };
@@ -140,6 +140,7 @@ class Ui : public bw::UiPort {
   void HideSettings() override {}
   int TrackControlMenu(int, std::span<const bw::MenuItem>) override { return 0; }
   std::string BrowseForProgram() override { return {}; }
+  void ShowMessage(const char*) override {}
   void UpdateSettings(const bw::SettingsView&) override {}
   void ShowTimedDisableDialog() override {}
   void Quit() override {}

@@ -54,22 +54,14 @@ void App::ResumeNotedSpan() {
   spanNote_.Erase();
 }
 
-// A hold an earlier copy noted goes on while its reasons last; otherwise the
-// screen saver it switched off goes back on, unless a span or a policy has
-// the say now.
+// A hold an earlier copy noted carries its duty over: it goes on while its
+// reasons last; otherwise the screen saver it switched off goes back on,
+// unless a span has the say now. Under a policy the duty waits, noted.
 void App::ResumeNotedHold() {
-  lastLook_ = lastFullScreenLook_ = platform_.clock.TickCount();
+  lastLook_ = platform_.clock.TickCount();
   programWatch_.LookAtAll();
-  fullScreen_ = settings_.Value(kIdFullScreen) && platform_.programs.ForegroundFillsMonitor();
-  if (holdNote_.Read()) {
-    const bool reasons = !programWatch_.Running().empty() || fullScreen_;
-    if (reasons && !screenSaver_.Policy()) {
-      holding_ = switchBack_ = true;
-    } else {
-      holdNote_.Erase();
-      if (!screenSaver_.Policy() && !countdown_.Running()) screenSaver_.SetScreenSaverState(true);
-    }
-  }
+  JudgeForeground();
+  switchBack_ = holdNote_.Read();
   FollowHold();
 }
 
@@ -133,7 +125,7 @@ void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
   FollowHold();
   if (countdown_.Running()) {
-    if (screenSaver_.Policy()) EndTimedDisable();
+    if (screenSaver_.Policy()) EndTimedDisable(false);
     return;
   }
   poller_.Invalidate();
@@ -151,7 +143,7 @@ void App::OnSettingChanged(int controlId, int value) {
   }
   if (controlId == kIdFullScreen) {
     FollowSettings();
-    fullScreen_ = value && platform_.programs.ForegroundFillsMonitor();
+    JudgeForeground();
     Refresh();
   }
   FollowDisplay();
@@ -168,9 +160,11 @@ void App::OnSettingsButton(int controlId) {
 void App::AddProgram() {
   std::vector<ProgramWindow> offered = platform_.programs.Windows();
   std::vector<std::string> files;
+  const std::string self = platform_.session.ExecutablePath();
   std::erase_if(offered, [&](const ProgramWindow& window) {
     if (files.size() == kMostPrograms || !IsProgramFile(window.file) ||
-        ListHolds(files, window.file) || ListHolds(settings_.programs(), window.file)) {
+        !Offered(window.file, FileNameOf(self)) || ListHolds(files, window.file) ||
+        ListHolds(settings_.programs(), window.file)) {
       return true;
     }
     files.push_back(window.file);
@@ -188,6 +182,10 @@ void App::AddProgram() {
   std::string file;
   if (chosen == kBrowse) file = FileNameOf(platform_.ui.BrowseForProgram());
   if (chosen > 0 && chosen <= static_cast<int>(files.size())) file = files[chosen - 1];
+  if (!file.empty() && SameProgram(file, FileNameOf(self))) {
+    platform_.ui.ShowMessage(kNotItselfText);
+    return;
+  }
   if (!settings_.AddProgram(file)) return;
   programSelection_ = static_cast<int>(settings_.programs().size()) - 1;
   FollowSettings();
@@ -218,13 +216,27 @@ void App::FollowSettings() {
 }
 
 // A window that comes up may be a listed program's, or a full-screen one.
-void App::OnWindowShown(std::uint32_t processId) {
-  programWatch_.OnWindowShown(processId);
-  if (settings_.Value(kIdFullScreen)) {
-    lastFullScreenLook_ = platform_.clock.TickCount();
-    fullScreen_ = platform_.programs.ForegroundFillsMonitor();
-  }
+void App::OnWindowShown(std::uint32_t processId, std::uint32_t threadId) {
+  programWatch_.OnWindowShown(processId, threadId);
+  judgeUntil_ = platform_.clock.TickCount() + kJudgeAfterWindowMs;
+  JudgeForeground();
   Refresh();
+}
+
+void App::OnForegroundChanged() {
+  JudgeForeground();
+  Refresh();
+}
+
+// Passing through the taskbar, the desktop or the program's own menu and
+// windows changes nothing: a click on the icon must find the hold as it was.
+void App::JudgeForeground() {
+  if (!settings_.Value(kIdFullScreen)) {
+    fullScreen_ = false;
+    return;
+  }
+  const Foreground verdict = platform_.programs.JudgeForeground();
+  if (verdict != Foreground::Passing) fullScreen_ = verdict == Foreground::FullScreen;
 }
 
 void App::OnProcessEnded(std::uint32_t processId) {
@@ -233,8 +245,8 @@ void App::OnProcessEnded(std::uint32_t processId) {
 }
 
 // At each tick: a look at the whole session now and then, for listed
-// programs that never show a window, and at the foreground once a second,
-// for a window that goes full screen without coming forward.
+// programs that never show a window, and at the foreground shortly after a
+// window appeared. The foreground's own changes are reported as they come.
 void App::Watch() {
   if (!watching_) return;
   const std::uint32_t now = platform_.clock.TickCount();
@@ -242,26 +254,26 @@ void App::Watch() {
     lastLook_ = now;
     programWatch_.LookAtAll();
   }
-  if (settings_.Value(kIdFullScreen) && now - lastFullScreenLook_ >= kFullScreenLookMs) {
-    lastFullScreenLook_ = now;
-    fullScreen_ = platform_.programs.ForegroundFillsMonitor();
-  }
+  if (static_cast<std::int32_t>(judgeUntil_ - now) >= 0) JudgeForeground();
   FollowHold();
 }
 
 // The hold begins with its first reason and ends with its last. It switches
-// the screen saver off whoever switches it on; under a policy it switches
-// nothing. During a span the screen saver is off already.
+// the screen saver off whoever switches it on. A policy has the say while it
+// lasts: the hold switches nothing, and keeps its duty to switch the screen
+// saver back on for when the policy goes. During a span the screen saver is
+// off already.
 void App::FollowHold() {
   const std::string_view program = programWatch_.Running();
-  if (program.empty() && !fullScreen_) {
-    setAside_ = false;
-    if (holding_) EndHold(switchBack_);
+  const bool reasons = !program.empty() || fullScreen_;
+  if (!reasons) setAside_ = false;
+  if (screenSaver_.Policy()) {
+    if (holding_) poller_.SetDisabledTip(nullptr);
+    holding_ = false;
     return;
   }
-  if (setAside_) return;
-  if (screenSaver_.Policy()) {
-    if (holding_) EndHold(false);
+  if (!reasons || setAside_) {
+    if (holding_ || switchBack_) EndHold(switchBack_);
     return;
   }
   // The tip is made anew only when the reason changes: a poll allocates nothing.
@@ -273,8 +285,8 @@ void App::FollowHold() {
     poller_.Invalidate();
   }
   if (screenSaver_.GetScreenSaverState() && screenSaver_.SetScreenSaverState(false) && !holding_) {
+    if (!switchBack_) holdNote_.Write();
     switchBack_ = true;
-    holdNote_.Write();
     ShowDisplayHint();
   }
   holding_ = true;
@@ -299,10 +311,18 @@ void App::Refresh() {
 
 // Once per user, the first time the program switches the screen saver off
 // where no screen saver is chosen: the power plan still blanks the display.
+// The shell may hold a balloon back (a full-screen program, quiet hours), and
+// then drops it: it counts as shown only when the shell says it showed it,
+// and is asked for again at a later switch-off until then.
 void App::ShowDisplayHint() {
   if (hintShown_ || settings_.Value(kIdKeepDisplayOn) || screenSaver_.Chosen()) return;
-  hintShown_ = platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText);
-  if (hintShown_) platform_.registry.WriteString(kDisplayHintKey, "", "1");
+  hintAsked_ = platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText) || hintAsked_;
+}
+
+void App::OnBalloonShown() {
+  if (!hintAsked_ || hintShown_) return;
+  hintShown_ = true;
+  platform_.registry.WriteString(kDisplayHintKey, "", "1");
 }
 
 void App::OnTimedDialogShown() { timedDialog_.Load(); }
@@ -329,6 +349,8 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
       message == kContextMenu && !(rightButtonReleased_ && sentAt - lastMessage_ < kKeyPressMs);
   rightButtonReleased_ = message == kRightButtonUp;
   lastMessage_ = sentAt;
+  // The shell's word, not the user's: taken whatever runs.
+  if (action == TrayAction::BalloonShown) return OnBalloonShown();
   if (trayBusy_) {
     if (dialogOpen_ && action != TrayAction::None) platform_.ui.ShowTimedDisableDialog();
     return;
@@ -350,6 +372,7 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
     case TrayAction::BalloonClicked:
       platform_.ui.ShowSettings(View());
       break;
+    case TrayAction::BalloonShown:
     case TrayAction::None:
       break;
   }
@@ -411,7 +434,7 @@ void App::OnMenuCommand(int command, bool spanShown) {
       break;
     case MenuCommand::TimedDisable:
       if (spanShown) {
-        if (countdown_.Running()) EndTimedDisable();
+        if (countdown_.Running()) EndTimedDisable(true);
       } else if (!countdown_.Running() && !screenSaver_.Policy()) {
         dialogOpen_ = true;
         platform_.ui.ShowTimedDisableDialog();
@@ -454,9 +477,10 @@ void App::OnCountdownTick() {
   if (!countdown_.Running()) return;
   const CountdownTick tick = countdown_.Tick();
   if (tick.ended) {
-    EndTimedDisable();
-    // Only now: the display is let go, and the screen saver is on again.
-    if (tick.startScreenSaver) screenSaver_.StartScreenSaver();
+    EndTimedDisable(false);
+    // Only now: the display is let go, and the screen saver is on again,
+    // unless a hold has taken it over.
+    if (tick.startScreenSaver && !holding_) screenSaver_.StartScreenSaver();
     return;
   }
   trayIcon_.SetTip(tick.tip.view());
@@ -465,9 +489,13 @@ void App::OnCountdownTick() {
 
 // Switches the screen saver back on. The icon still shows the countdown,
 // whether or not switching back worked: it is redrawn from the true state at
-// once. A hold that lasts takes over: the screen saver, on again for the
-// moment, is switched off by it, and back on at its end.
-void App::EndTimedDisable() {
+// once. At the span's own end a hold that lasts takes over: the screen saver,
+// on again for the moment, is switched off by it, and back on at its end.
+void App::EndTimedDisable(bool byUser) {
+  if (byUser && holding_) {
+    setAside_ = true;
+    EndHold(false);
+  }
   countdown_.Stop();
   spanNote_.Erase();
   countdownTimer_.Set(false);

@@ -34,7 +34,8 @@ class App final : public AppEvents {
   void OnPolicyChanged() override;
   void OnSettingChanged(int controlId, int value) override;
   void OnSettingsButton(int controlId) override;
-  void OnWindowShown(std::uint32_t processId) override;
+  void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override;
+  void OnForegroundChanged() override;
   void OnProcessEnded(std::uint32_t processId) override;
   void OnTimedDialogShown() override;
   bool OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) override;
@@ -53,7 +54,9 @@ class App final : public AppEvents {
   void ResumeNotedSpan();
   void ShowCountdown();
   void OnCountdownTick();
-  void EndTimedDisable();
+  // The user's "Enable Screen Saver" sets a hold aside; the span's own end
+  // hands the screen saver over to it.
+  void EndTimedDisable(bool byUser);
   void FollowDisplay();
   void Shutdown();
   // Stepping in by itself while a listed program runs or a window is in full
@@ -61,10 +64,12 @@ class App final : public AppEvents {
   void FollowSettings();
   void ResumeNotedHold();
   void Watch();
+  void JudgeForeground();
   void FollowHold();
   void EndHold(bool switchBack);
   void Refresh();
   void ShowDisplayHint();
+  void OnBalloonShown();
   void AddProgram();
   void RemoveProgram();
 
@@ -83,20 +88,24 @@ class App final : public AppEvents {
   HoldNote holdNote_;
   // Programs are listed, or full screen counts: windows are reported.
   bool watching_ = false;
-  bool fullScreen_ = false;  // the foreground window fills its monitor, as last judged
-  std::uint32_t lastLook_ = 0, lastFullScreenLook_ = 0;  // clock milliseconds
+  bool fullScreen_ = false;     // the foreground window fills its monitor, as last judged
+  std::uint32_t lastLook_ = 0;  // clock milliseconds
+  // Until then (clock milliseconds), each poll judges the foreground again.
+  std::uint32_t judgeUntil_ = 0;
   // The hold is in force: it switches the screen saver off whoever switches it on.
   bool holding_ = false;
   // The screen saver was on when the hold began (or a span ended under it):
-  // the hold's end switches it back on.
+  // the hold's end switches it back on. A policy suspends the duty, and the
+  // note that goes with it, without ending it.
   bool switchBack_ = false;
   // The user switched the screen saver during a hold: none begins again until
   // every reason has ended.
   bool setAside_ = false;
   std::string heldFor_;  // the program the tip names; empty for full screen
   std::string heldTip_;
-  int programSelection_ = -1;
-  bool hintShown_ = false;  // the balloon about the power plan, once per user  // the line selected in the settings window's list
+  int programSelection_ = -1;  // the line selected in the settings window's list
+  // The balloon about the power plan, once per user: asked for, and seen.
+  bool hintAsked_ = false, hintShown_ = false;
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;

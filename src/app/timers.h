@@ -19,10 +19,12 @@ static_assert(kStopwatchTimerId != static_cast<int>(TimerId::Poll) &&
 constexpr int IntervalMs(TimerId timer) { return timer == TimerId::Poll ? 250 : 1000; }
 
 // While programs are listed, a look at the whole session this often finds
-// those that never show a window; and while full screen counts, the
-// foreground is judged this often.
+// those that never show a window.
 inline constexpr std::uint32_t kLookAtAllMs = 12000;
-inline constexpr std::uint32_t kFullScreenLookMs = 1000;
+// A window that appears may come forward or grow to full screen a moment
+// later, and not every system reports that (Wine reports only the window's
+// creation): for this long after, each poll judges the foreground again.
+inline constexpr std::uint32_t kJudgeAfterWindowMs = 1000;
 
 // A timer the logic switches; it remembers whether it runs, so that a switch
 // to the state it is in costs nothing.

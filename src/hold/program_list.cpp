@@ -45,6 +45,11 @@ bool ListHolds(const std::vector<std::string>& list, std::string_view file) {
   return false;
 }
 
+bool Offered(std::string_view file, std::string_view self) {
+  return !SameProgram(file, "explorer.exe") && !SameProgram(file, "ApplicationFrameHost.exe") &&
+         !SameProgram(file, self);
+}
+
 std::string_view FileNameOf(std::string_view path) {
   const std::size_t separator = path.find_last_of("\\/");
   return separator == std::string_view::npos ? path : path.substr(separator + 1);

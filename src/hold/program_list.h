@@ -21,6 +21,11 @@ bool SameProgram(std::string_view a, std::string_view b);
 
 bool ListHolds(const std::vector<std::string>& list, std::string_view file);
 
+// Whether the user is offered a running program: not the shell and the hosts
+// that outlive every window (they would hold for good), nor the program
+// itself (file name self).
+bool Offered(std::string_view file, std::string_view self);
+
 // The file name at the end of a path.
 std::string_view FileNameOf(std::string_view path);
 

@@ -16,18 +16,22 @@ void ProgramWatch::SetList(const std::vector<std::string>& names) {
 }
 
 void ProgramWatch::LookAtAll() {
-  notListed_.fill(0);
+  notListed_.fill({});
   if (!names_ || names_->empty()) return;
   for (const RunningProcess& process : programs_.Processes()) {
     if (ListHolds(*names_, process.file)) Watch(process.id, process.file);
   }
 }
 
-void ProgramWatch::OnWindowShown(std::uint32_t processId) {
-  if (!names_ || names_->empty() || Known(processId)) return;
+void ProgramWatch::OnWindowShown(std::uint32_t processId, std::uint32_t threadId) {
+  const Seen seen{processId, threadId};
+  if (!names_ || names_->empty() || Watched(processId) ||
+      std::find(notListed_.begin(), notListed_.end(), seen) != notListed_.end()) {
+    return;
+  }
   const std::string file = programs_.ProcessFile(processId);
   if (!ListHolds(*names_, file) || !Watch(processId, file)) {
-    notListed_[nextNotListed_++ % notListed_.size()] = processId;
+    notListed_[nextNotListed_++ % notListed_.size()] = seen;
   }
 }
 
@@ -35,16 +39,12 @@ void ProgramWatch::OnProcessEnded(std::uint32_t processId) {
   std::erase_if(running_, [&](const Found& found) { return found.id == processId; });
 }
 
-// A process that cannot be watched (gone already, another user's) does not count.
+// A process that cannot be watched (gone already, another session's) does not count.
 bool ProgramWatch::Watch(std::uint32_t id, const std::string& file) {
   if (Watched(id)) return true;
   if (!programs_.WatchForEnd(id)) return false;
   running_.push_back({id, file});
   return true;
-}
-
-bool ProgramWatch::Known(std::uint32_t id) const {
-  return std::find(notListed_.begin(), notListed_.end(), id) != notListed_.end() || Watched(id);
 }
 
 bool ProgramWatch::Watched(std::uint32_t id) const {

@@ -1,6 +1,7 @@
 // Which of the listed programs run in the user's session. A process is found
-// by a look at the whole session, or by a window it shows; once found, it is
-// watched for its end, which costs nothing until it comes.
+// by a look at the whole session, or by a window it shows, by its name alone;
+// only a listed one is opened, to be watched for its end, which costs nothing
+// until it comes.
 #pragma once
 
 #include <array>
@@ -23,7 +24,7 @@ class ProgramWatch {
   // One look at every process of the session.
   void LookAtAll();
   // A window appeared: its process is looked at, unless already known.
-  void OnWindowShown(std::uint32_t processId);
+  void OnWindowShown(std::uint32_t processId, std::uint32_t threadId);
   void OnProcessEnded(std::uint32_t processId);
   // The file name of a listed program that runs, the one found first; empty
   // while none runs.
@@ -36,16 +37,21 @@ class ProgramWatch {
     std::uint32_t id;
     std::string file;
   };
+  // A process as its window knows it: an ended process's id can be reused,
+  // and the new process's threads then have other ids.
+  struct Seen {
+    std::uint32_t process = 0, thread = 0;
+    bool operator==(const Seen&) const = default;
+  };
   bool Watch(std::uint32_t id, const std::string& file);
-  bool Known(std::uint32_t id) const;
   bool Watched(std::uint32_t id) const;
 
   ProgramsPort& programs_;
   const std::vector<std::string>* names_ = nullptr;
   std::vector<Found> running_;  // watched for their end
   // Processes lately looked at and found not listed, so that each window of
-  // one costs nothing; forgotten at each whole look, as an id can be reused.
-  std::array<std::uint32_t, 16> notListed_{};
+  // one costs nothing; forgotten at each whole look.
+  std::array<Seen, 16> notListed_{};
   std::size_t nextNotListed_ = 0;
 };
 

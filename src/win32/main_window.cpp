@@ -270,6 +270,10 @@ std::string MainWindow::BrowseForProgram() {
   return chosen ? Narrow(path) : std::string();
 }
 
+void MainWindow::ShowMessage(const char* text) {
+  MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kProgramName).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
 void MainWindow::StartTimer(int id, int intervalMs) { SetTimer(hwnd(), id, intervalMs, nullptr); }
 
 void MainWindow::StopTimer(int id) { KillTimer(hwnd(), id); }

@@ -41,6 +41,7 @@ class MainWindow final : public UiPort, public Window {
   void HideSettings() override;
   int TrackControlMenu(int controlId, std::span<const MenuItem> items) override;
   std::string BrowseForProgram() override;
+  void ShowMessage(const char* text) override;
   void UpdateSettings(const SettingsView& view) override;
   void ShowTimedDisableDialog() override;
   void Quit() override;

@@ -58,7 +58,9 @@ void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG ch
       GetAncestor(window, GA_ROOT) != window) {
     return;
   }
-  if (const DWORD processId = ProcessOf(window)) windowEvents->OnWindowShown(processId);
+  DWORD processId = 0;
+  const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+  if (processId) windowEvents->OnWindowShown(processId, threadId);
 }
 
 // A window about to appear, one that appears, one that comes to the front.
@@ -238,6 +240,10 @@ void Programs::ReportWindows(bool on) {
 
 // Asked once a second: while the same window stays in front at the same
 // place, two calls answer it.
+Foreground Programs::JudgeForeground() {
+  return ForegroundFillsMonitor() ? Foreground::FullScreen : Foreground::Windowed;
+}
+
 bool Programs::ForegroundFillsMonitor() {
   const HWND window = GetForegroundWindow();
   RECT rect{};

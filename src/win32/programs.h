@@ -30,7 +30,8 @@ class Programs final : public ProgramsPort, public Waits {
   bool WatchForEnd(std::uint32_t processId) override;
   void StopWatching(std::uint32_t processId) override;
   void ReportWindows(bool on) override;
-  bool ForegroundFillsMonitor() override;
+  Foreground JudgeForeground() override;
+  bool ForegroundFillsMonitor();
   std::vector<ProgramWindow> Windows() override;
 
   std::span<const HANDLE> Handles() const override { return {watched_, count_}; }

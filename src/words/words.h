@@ -49,8 +49,8 @@ inline constexpr const char* kDisplayHintKey = BLINKWARD_REGISTRY_ROOT "\\Displa
 // The last line of the menu of running programs, for any other program.
 inline constexpr const char* kBrowseCaption = "Browse...";
 // Browsed to the program itself, which is never a reason of its own.
-inline constexpr const char* kNotItselfText =
-    BLINKWARD_NAME " runs all the time: listed, it would keep the screen saver off for good. "
+inline constexpr const char* kNotItselfText = BLINKWARD_NAME
+    " runs all the time: listed, it would keep the screen saver off for good. "
     "Choose the program that should keep it off while it runs.";
 
 // What an administrator reads in `powercfg /requests` while the display is

@@ -162,15 +162,22 @@ struct FakeShell : ShellPort {
     if (command == TrayCommand::Add && refuseLandingAdds > 0) return --refuseLandingAdds, false;
     return true;
   }
+  // Taken while the icon is there; shown, and said so with a callback, only
+  // while nothing holds balloons back (a full-screen program, quiet hours).
   bool ShowBalloon(const char* title, const char*) override {
-    if (shown) balloons.push_back(title);
-    return shown;
+    if (!shown) return false;
+    if (holdsBalloons) return true;
+    balloons.push_back(title);
+    callbacks.push_back(kBalloonShow);
+    return true;
   }
   bool TaskbarExists() override { return taskbar; }
   std::vector<std::string> balloons;  // the titles of the balloons shown
-  int refuse = 0;                     // calls to refuse, as a shell still starting at logon does
-  int refused = 0;                    // calls refused so far
-  int refuseLandingAdds = 0;          // adds to report refused though they land
+  std::vector<int> callbacks;         // sent, not yet taken by the program
+  bool holdsBalloons = false;
+  int refuse = 0;             // calls to refuse, as a shell still starting at logon does
+  int refused = 0;            // calls refused so far
+  int refuseLandingAdds = 0;  // adds to report refused though they land
   bool shown = false, taskbar = true, takesKeyboard = true, keyboard = false;
   bool focused = false;  // the keyboard focus is on the icon
   TrayPicture picture = TrayPicture::App;
@@ -219,6 +226,7 @@ struct FakeUi : UiPort {
     return popupChoice;
   }
   std::string BrowseForProgram() override { return browsed; }
+  void ShowMessage(const char* text) override { messages.push_back(text); }
   void UpdateSettings(const SettingsView& view) override { settings = view; }
   void ShowTimedDisableDialog() override {
     ++dialogs;
@@ -251,6 +259,7 @@ struct FakeUi : UiPort {
   int popupChoice = 0;
   std::string browsed;                   // the path the Open dialog returns
   std::vector<std::string> controlMenu;  // the lines of the menu last opened at a control
+  std::vector<std::string> messages;     // the messages shown, in order
   std::function<void()> whilePopupOpen, whileDialogOpen;
   bool settingsVisible = false, quit = false;
   SettingsView settings;
@@ -258,11 +267,12 @@ struct FakeUi : UiPort {
 };
 
 // The user's session as Windows runs it: processes, their windows and the
-// foreground. A watched process's end is reported to the program once.
+// foreground. A watched process's end is reported to the program once; a
+// window's showing and the foreground's changes while reported.
 struct FakePrograms : ProgramsPort {
   struct Process {
     std::string file;
-    bool ours = true;  // this user's, in this session
+    bool ours = true;  // in this session
     bool window = false;
   };
   std::vector<RunningProcess> Processes() override {
@@ -273,7 +283,7 @@ struct FakePrograms : ProgramsPort {
   }
   std::string ProcessFile(std::uint32_t id) override {
     const auto process = running.find(id);
-    return process != running.end() && process->second.ours ? process->second.file : "";
+    return process != running.end() ? process->second.file : "";
   }
   bool WatchForEnd(std::uint32_t id) override {
     const auto process = running.find(id);
@@ -283,7 +293,7 @@ struct FakePrograms : ProgramsPort {
   }
   void StopWatching(std::uint32_t id) override { watched.erase(id); }
   void ReportWindows(bool on) override { reporting = on; }
-  bool ForegroundFillsMonitor() override { return fullScreen; }
+  Foreground JudgeForeground() override { return foreground; }
   std::vector<ProgramWindow> Windows() override {
     std::vector<ProgramWindow> windows;
     for (const auto& [id, process] : running) {
@@ -292,12 +302,18 @@ struct FakePrograms : ProgramsPort {
     }
     return windows;
   }
-  // A program starts; its window, if it has one, is reported as it shows.
+  // A program starts; its window, if it has one, is reported as it shows,
+  // with its first thread's id.
   std::uint32_t Start(const std::string& file, bool window = true, bool ours = true) {
     const std::uint32_t id = nextId += 4;
     running[id] = {file, ours, window};
-    if (window && reporting) events->OnWindowShown(id);
+    if (window && reporting) events->OnWindowShown(id, id + 1);
     return id;
+  }
+  // Another window comes to the front.
+  void Front(Foreground now) {
+    foreground = now;
+    if (reporting) events->OnForegroundChanged();
   }
   void End(std::uint32_t id) {
     running.erase(id);
@@ -306,7 +322,8 @@ struct FakePrograms : ProgramsPort {
   AppEvents* events = nullptr;
   std::map<std::uint32_t, Process> running;
   std::set<std::uint32_t> watched;
-  bool reporting = false, fullScreen = false;
+  bool reporting = false;
+  Foreground foreground = Foreground::Windowed;
   int looks = 0;  // looks at the whole session
   std::uint32_t nextId = 100;
 };
@@ -351,6 +368,7 @@ struct Program {
   // window would fire them.
   void Pass(int ms) {
     for (int step = 0; step < ms / 250; ++step) {
+      Deliver();
       fake.system.now += 250;
       elapsed += 250;
       for (const auto& [id, interval] : std::map<int, int>(fake.ui.timers)) {
@@ -358,8 +376,17 @@ struct Program {
       }
     }
   }
-  // A callback of the icon, sent by the shell now.
-  void Tray(int message) { app.OnTrayMessage(message, fake.system.now); }
+  // A callback of the icon, sent by the shell now, after those it sent before.
+  void Tray(int message) {
+    Deliver();
+    app.OnTrayMessage(message, fake.system.now);
+  }
+  // The callbacks the shell has sent meanwhile, taken by the message loop.
+  void Deliver() {
+    for (const int message : std::exchange(fake.shell.callbacks, {})) {
+      app.OnTrayMessage(message, fake.system.now);
+    }
+  }
   // A right click on the icon, as the shell reports it, choosing the command
   // in the popup menu.
   void Choose(MenuCommand command) {

@@ -162,19 +162,23 @@ TEST_F(HoldTest, AHoldOutlivesACrash) {
   EXPECT_TRUE(fake.system.active);
 }
 
-// Ticked, a window in full screen holds within a second, whether it came
-// forward or grew; unticked, it never does.
+// Ticked, a window in full screen holds as it comes forward, or within a
+// second of a new window (which may grow to full screen unreported);
+// unticked, it never does, and unticking ends its hold.
 TEST_F(HoldTest, AFullScreenWindowHoldsWhileTicked) {
   StartWith({}, true);
-  programs.fullScreen = true;
-  Pass(kFullScreenLookMs);
+  programs.Front(Foreground::FullScreen);
   EXPECT_EQ(Seen(), kHeldByFullScreen);
-  programs.fullScreen = false;
-  programs.Start("game.exe");
+  programs.Front(Foreground::Windowed);
   EXPECT_EQ(Seen(), kOn);
+  programs.Start("game.exe");
+  programs.foreground = Foreground::FullScreen;
+  Pass(1000);
+  EXPECT_EQ(Seen(), kHeldByFullScreen);
   app.OnSettingChanged(kIdFullScreen, 0);
   EXPECT_EQ(fake.registry.Value(kFullScreenKey), "0");
-  programs.fullScreen = true;
+  EXPECT_EQ(Seen(), kOn);
+  programs.Front(Foreground::FullScreen);
   Pass(5000);
   EXPECT_EQ(Seen(), kOn);
   EXPECT_FALSE(programs.reporting);

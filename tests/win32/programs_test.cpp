@@ -115,20 +115,20 @@ TEST(Programs, ForegroundFillsMonitorOnlyForAnotherProgramsFullScreenWindow) {
                                    nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(own);
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == own; }));
-  EXPECT_FALSE(programs.ForegroundFillsMonitor()) << "our own window counted";
+  EXPECT_FALSE(programs.JudgeForeground() == Foreground::FullScreen) << "our own window counted";
   // The desktop's turn, while we may still choose the foreground.
   SetForegroundWindow(GetDesktopWindow());
   DestroyWindow(own);
   ASSERT_TRUE(PumpUntil([] { return GetForegroundWindow() == GetDesktopWindow(); }))
       << ClassOf(GetForegroundWindow());
-  EXPECT_FALSE(programs.ForegroundFillsMonitor()) << "the desktop counted";
+  EXPECT_FALSE(programs.JudgeForeground() == Foreground::FullScreen) << "the desktop counted";
 
   const Started fullScreen(L"game.exe", L"fullscreen");
-  EXPECT_TRUE(PumpUntil([&] { return programs.ForegroundFillsMonitor(); }))
+  EXPECT_TRUE(PumpUntil([&] { return programs.JudgeForeground() == Foreground::FullScreen; }))
       << "a full-screen window in front did not count";
   const Started normal(L"editor.exe", L"window");
   ASSERT_TRUE(PumpUntil([&] { return normal.Window() != nullptr; }));
-  EXPECT_FALSE(programs.ForegroundFillsMonitor()) << "a normal window counted";
+  EXPECT_FALSE(programs.JudgeForeground() == Foreground::FullScreen) << "a normal window counted";
 
   EXPECT_EQ(events.calls, std::vector<std::string>()) << "windows reported while off";
 }

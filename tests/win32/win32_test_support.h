@@ -75,7 +75,10 @@ struct RecordingEvents final : AppEvents {
     Add("Setting " + std::to_string(id) + " ", value);
   }
   void OnSettingsButton(int id) override { calls.push_back("Button " + std::to_string(id)); }
-  void OnWindowShown(std::uint32_t id) override { Add("Window ", static_cast<int>(id)); }
+  void OnWindowShown(std::uint32_t id, std::uint32_t) override {
+    Add("Window ", static_cast<int>(id));
+  }
+  void OnForegroundChanged() override { calls.push_back("Foreground"); }
   void OnProcessEnded(std::uint32_t id) override { Add("Ended ", static_cast<int>(id)); }
   void OnTimedDialogShown() override { calls.push_back("DialogShown"); }
   bool OnSpanFieldKey(SpanField field, int key, int) override {
