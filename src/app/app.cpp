@@ -212,7 +212,6 @@ void App::FollowSettings() {
   const bool watching = !settings_.programs().empty() || settings_.Value(kIdFullScreen);
   if (watching != watching_) platform_.programs.ReportWindows(watching);
   watching_ = watching;
-  if (!settings_.Value(kIdFullScreen)) fullScreen_ = false;
 }
 
 // A window that comes up may be a listed program's, or a full-screen one.

@@ -155,6 +155,7 @@ TEST_F(AppTest, MenuCommandsOpenWhatTheyName) {
 // a Run key that cannot be written, not what the user clicked.
 TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
   app.OnSettingChanged(kIdMethod, 1);
+  EXPECT_EQ(fake.registry.Value(kSettingRows[SettingRowOf(kIdMethod)].key), "1");
   app.OnSettingChanged(kIdStartWithWindows, 1);
   EXPECT_EQ(fake.ui.Shown(kIdMethod) * 10 + fake.ui.Shown(kIdStartWithWindows), 11);
   EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName), RunEntryData(fake.system.executable));

@@ -42,6 +42,7 @@ struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   // Nothing starts while the screen saver is switched off, or while the
   // display is held on.
   void StartScreenSaver() override {
+    ++startRequests;
     if (active && !power.held) ++started;
   }
   bool Launch(const std::string& line, const std::string& folder) override {
@@ -63,7 +64,8 @@ struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   LogonNames Logon() override { return {logon, linkedLogon}; }
   const FakePower& power;
   bool active = true, accepts = true;
-  int started = 0;  // screen savers started
+  int started = 0;        // screen savers started
+  int startRequests = 0;  // asked to start, whether they did or not
   std::vector<std::string> launched;
   std::string native;
   std::set<std::string> files;
@@ -302,12 +304,13 @@ struct FakePrograms : ProgramsPort {
     }
     return windows;
   }
-  // A program starts; its window, if it has one, is reported as it shows,
-  // with its first thread's id.
-  std::uint32_t Start(const std::string& file, bool window = true, bool ours = true) {
-    const std::uint32_t id = nextId += 4;
+  // A program starts, under the id of one that has ended if given; its
+  // window, if it has one, is reported as it shows, with its thread's id.
+  std::uint32_t Start(const std::string& file, bool window = true, bool ours = true,
+                      std::uint32_t reused = 0) {
+    const std::uint32_t id = reused ? reused : nextId += 4;
     running[id] = {file, ours, window};
-    if (window && reporting) events->OnWindowShown(id, id + 1);
+    if (window && reporting) events->OnWindowShown(id, nextThread += 4);
     return id;
   }
   // Another window comes to the front.
@@ -325,7 +328,7 @@ struct FakePrograms : ProgramsPort {
   bool reporting = false;
   Foreground foreground = Foreground::Windowed;
   int looks = 0;  // looks at the whole session
-  std::uint32_t nextId = 100;
+  std::uint32_t nextId = 100, nextThread = 2;
 };
 
 struct FakePlatform {
