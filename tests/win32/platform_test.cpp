@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include "tray/tray_message.h"
 #include "win32/text.h"
 #include "win32_test_support.h"
 
@@ -55,6 +56,30 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
                 setting(kIdStartWithWindows), setting(kIdMethod), setting(kIdPrograms),
                 "Button " + std::to_string(kIdRemoveProgram), "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
+}
+
+// A callback reports when it was sent, however late the window takes it:
+// two the shell sent apart are apart, two it sent together are together.
+TEST(MainWindow, ATrayCallbackCarriesTheTimeItWasSent) {
+  RecordingEvents events;
+  Windows w(&events);
+  ASSERT_TRUE(w.created);
+  const auto keySelect = [&] {
+    PostMessageA(w.window.TrayCallbackWindow(), kTrayCallbackMessage, kTrayIconId, kKeySelect);
+  };
+  keySelect();
+  Sleep(650);  // 600 ms and a tick of the system's clock
+  keySelect();
+  ASSERT_TRUE(PumpUntil([&] { return events.trayTimes.size() == 2; }));
+  const DWORD sent = GetTickCount();
+  keySelect();
+  keySelect();
+  Sleep(650);
+  ASSERT_TRUE(PumpUntil([&] { return events.trayTimes.size() == 4; }));
+  const std::vector<std::uint32_t>& at = events.trayTimes;
+  EXPECT_GE(at[1] - at[0], 600u);
+  EXPECT_LT(at[3] - at[2], 500u);
+  EXPECT_LT(static_cast<std::int32_t>(at[3] - sent), 600) << "the time it was taken";
 }
 
 // The timed-disable dialog reports what happens in it, with its values, and
