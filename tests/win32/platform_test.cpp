@@ -143,7 +143,8 @@ bool PowerRequestsWork() {
       reinterpret_cast<void*>(GetProcAddress(kernel, "PowerCreateRequest")));
   const auto set = reinterpret_cast<BOOL(WINAPI*)(HANDLE, int)>(
       reinterpret_cast<void*>(GetProcAddress(kernel, "PowerSetRequest")));
-  // REASON_CONTEXT with a simple string, and room for the rest of its union.
+  // The reason the request gives, a plain string, with room for the rest of
+  // the system's union.
   const struct {
     ULONG version = 0;
     DWORD flags = 1;
