@@ -23,7 +23,8 @@ struct StoredString {
 
 // A stored list of strings (REG_MULTI_SZ), split at each NUL as it stands:
 // empty strings included, a last string without its NUL too. A value of
-// another type is Present with no items.
+// another type is Present with no items; a list of more than 64 KiB of data
+// is not read, and is Unreadable.
 struct StoredList {
   StoredString::State state = StoredString::State::Missing;
   std::vector<std::string> items;

@@ -29,17 +29,23 @@ LONG CreateKey(std::string_view path, DWORD options, REGSAM access, HKEY* key,
                          nullptr, key, disposition);
 }
 
+// The most data a list may hold: anything longer is not read at all. Another
+// program may store a list of any size, and the program holds only a few names.
+constexpr DWORD kMostListBytes = 64 * 1024;
+
 // A value as stored: whether it is there, its type, a number's value, and its
 // data as UTF-16 with its NULs. The data of this program's values fits the
-// buffer within; a longer value's goes to the heap.
+// buffer within; a longer value's goes to the heap, unless it is longer than
+// the caller takes: then it is left unread.
 struct RawValue {
   State state;
   DWORD type = REG_NONE, number = 0;
   std::size_t length = 0;  // in UTF-16 units
+  bool whole = true;       // false when its data was not read: too long, or not to be had
   wchar_t* data = local;
   wchar_t local[1024];
 
-  RawValue(std::string_view keyPath, std::string_view name);
+  RawValue(std::string_view keyPath, std::string_view name, DWORD mostBytes = MAXDWORD);
   RawValue(const RawValue&) = delete;
   ~RawValue() {
     if (data != local) std::free(data);
@@ -47,7 +53,7 @@ struct RawValue {
   std::wstring_view Data() const { return {data, length}; }
 };
 
-RawValue::RawValue(std::string_view keyPath, std::string_view name) {
+RawValue::RawValue(std::string_view keyPath, std::string_view name, DWORD mostBytes) {
   HKEY opened = nullptr;
   LONG result = OpenKey(keyPath, KEY_QUERY_VALUE, &opened);
   state = StateOf(result);
@@ -66,16 +72,25 @@ RawValue::RawValue(std::string_view keyPath, std::string_view name) {
   // The value may grow between asking its size and reading it: then it is
   // asked again.
   for (int attempt = 0; attempt < 3 && result == ERROR_MORE_DATA; ++attempt) {
+    if (size > mostBytes) {
+      whole = false;
+      return;
+    }
     if (data != local) std::free(data);
     data = static_cast<wchar_t*>(std::malloc(size));
     if (!data) {
       data = local;
+      whole = false;
       return;
     }
     result = RegQueryValueExW(key.Get(), valueName.c_str(), nullptr, nullptr,
                               reinterpret_cast<BYTE*>(data), &size);
   }
-  if (result == ERROR_SUCCESS) length = size / sizeof(wchar_t);
+  if (result == ERROR_SUCCESS) {
+    length = size / sizeof(wchar_t);
+  } else {
+    whole = false;
+  }
 }
 
 // The size counts the terminating NUL.
@@ -145,11 +160,13 @@ StoredString Registry::ReadString(std::string_view keyPath, std::string_view nam
 }
 
 // Every string as it stands: a last one without its NUL too, and the list's
-// own empty terminator left out.
+// own empty terminator left out. A list not read whole (longer than the
+// program takes, or not to be had) is one it cannot use.
 StoredList Registry::ReadList(std::string_view keyPath, std::string_view name) {
-  const RawValue raw(keyPath, name);
+  const RawValue raw(keyPath, name, kMostListBytes);
   StoredList list{raw.state, {}};
   if (raw.state != State::Present || raw.type != REG_MULTI_SZ) return list;
+  if (!raw.whole) return {State::Unreadable, {}};
   std::wstring_view data = raw.Data();
   while (!data.empty() && data.back() == L'\0') data.remove_suffix(1);
   for (std::size_t start = 0; start <= data.size() && !data.empty();) {

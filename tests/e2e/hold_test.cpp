@@ -155,10 +155,26 @@ TEST_F(Hold, TheBoxAndTheListAreStoredAtOnceAndShownAfterARestart) {
   EXPECT_EQ(Send(GetDlgItem(main_, bw::kIdFullScreen), BM_GETCHECK), BST_CHECKED);
 }
 
+// A balloon as Wine 8's notification area shows it: a tooltip window of its
+// own, owned by the taskbar, with the balloon's text (the icon's own tooltip
+// keeps the tip).
+bool BalloonShows(const std::wstring& text) {
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"tooltips_class32", nullptr));) {
+    wchar_t shown[512] = L"";
+    if (GetWindow(w, GW_OWNER) == FindTaskbar() && IsWindowVisible(w) &&
+        Send(w, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown)) && text == shown) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // A stored list without terminators, with a path and an empty string: the
 // program runs, holds for nothing it cannot use, and leaves the value as it
-// was; the first switch-off where no screen saver is chosen shows the hint.
-TEST_F(Hold, AHostileListIsLeftAsItIsAndTheHintShowsOnce) {
+// was. The first switch-off where no screen saver is chosen shows the hint,
+// which counts as seen only once the shell says it showed it; Wine 8's shell
+// never says so.
+TEST_F(Hold, AHostileListIsLeftAsItIsAndTheHintCountsOnlyOnTheShellsWord) {
   const std::wstring hostile(L"C:\\x\\obs64.exe\0\0obs", 19);
   List(hostile);
   ASSERT_TRUE(StartProgram());
@@ -175,9 +191,11 @@ TEST_F(Hold, AHostileListIsLeftAsItIsAndTheHintShowsOnce) {
   TrayEvent(WM_LBUTTONDOWN);
   ASSERT_TRUE(WaitForTip(TipFor(false))) << Tip();
   if (chosen) GTEST_SKIP() << "this prefix has a screen saver chosen";
-  EXPECT_TRUE(
-      PumpUntil([] { return ReadUserText(Widen(bw::kDisplayHintKey), L"").has_value(); }, kWaitMs))
+  // Wine shows a balloon about two seconds after it is asked for.
+  EXPECT_TRUE(PumpUntil([] { return BalloonShows(Widen(bw::kDisplayHintText)); }, kStartMs))
       << "no hint";
+  const auto counted = [] { return ReadUserText(Widen(bw::kDisplayHintKey), L"").has_value(); };
+  EXPECT_FALSE(PumpUntil(counted, kQuietMs)) << "counted without the shell's word";
   TrayEvent(NIN_BALLOONUSERCLICK);
   EXPECT_TRUE(PumpUntil([this] { return IsWindowVisible(main_) != FALSE; }, kWaitMs));
 }

@@ -3,16 +3,24 @@
 #include "timed/clock_frames.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Each stream is its first `length` bytes; the rest, in memory after it, would
-// complete it. The frames are four bytes between two guards. Reading or
-// writing past either buffer shows in the result or the guards.
+// Each stream is its first `length` bytes, placed to end just before a page
+// that cannot be read: reading past its end crashes the test. The frames are
+// four bytes between two guards, which show a write outside them.
 TEST(PackedFrames, UnpackOnlyWhatFitsBothBuffers) {
+  const std::size_t page = sysconf(_SC_PAGESIZE);
+  auto* const pages = static_cast<std::uint8_t*>(
+      mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+  ASSERT_NE(pages, MAP_FAILED);
+  ASSERT_EQ(mprotect(pages + page, page, PROT_NONE), 0);
   const struct {
     std::vector<std::uint8_t> bytes;
     std::size_t length;
@@ -32,14 +40,17 @@ TEST(PackedFrames, UnpackOnlyWhatFitsBothBuffers) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.bytes) + " of " + std::to_string(c.length));
+    std::uint8_t* const stream = pages + page - c.length;
+    std::memcpy(stream, c.bytes.data(), c.length);
     std::string frames = "[----]";
-    const bool ok = bw::UnpackFrames({c.bytes.data(), c.length},
+    const bool ok = bw::UnpackFrames({stream, c.length},
                                      {reinterpret_cast<std::uint8_t*>(frames.data()) + 1, 4});
     EXPECT_EQ(ok, !c.out.empty());
     EXPECT_EQ(frames.front(), '[');
     EXPECT_EQ(frames.back(), ']');
     if (ok) EXPECT_EQ(frames.substr(1, 4), c.out);
   }
+  munmap(pages, 2 * page);
 }
 
 }  // namespace

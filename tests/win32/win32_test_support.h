@@ -68,7 +68,11 @@ struct RecordingEvents final : AppEvents {
   void Add(const std::string& call, int value) { calls.push_back(call + std::to_string(value)); }
   void OnCloseRequest(CloseReason reason) override { Add("Close ", static_cast<int>(reason)); }
   void OnTimer(int timer) override { Add("Timer ", timer); }
-  void OnTrayMessage(int message, std::uint32_t) override { Add("Tray ", message); }
+  std::vector<std::uint32_t> trayTimes;  // each tray message's time, in order
+  void OnTrayMessage(int message, std::uint32_t sentAt) override {
+    Add("Tray ", message);
+    trayTimes.push_back(sentAt);
+  }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
   void OnPolicyChanged() override { calls.push_back("Policy"); }
   void OnSettingChanged(int id, int value) override {

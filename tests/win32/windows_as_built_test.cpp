@@ -1,6 +1,7 @@
 // The settings window and the timed-disable dialog as the program builds them
 // from their layouts: frame, styles and Tab order, and at 96, 120 and 144 dpi
-// every control's class, place and font, and the stopwatch's frames.
+// every control's class, place and font, and the stopwatch's frames; and the
+// message box the program shows over the settings window.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -148,6 +149,82 @@ std::vector<DWORD> IconBits(HICON icon) {
   DeleteObject(info.hbmColor);
   DeleteObject(info.hbmMask);
   return bits;
+}
+
+// A message box as it showed, read from inside its own loop once a timer of
+// the program has ticked there (or after five seconds), then closed with OK.
+struct SeenBox {
+  HWND settings = nullptr, owner = nullptr;
+  bool visible = false, settingsTakeInput = true, timerTicked = false;
+  std::string caption;
+  std::wstring text;
+  HICON icon = nullptr;
+  int looks = 0;
+  std::size_t callsAtFirstLook = 0;
+};
+SeenBox seenBox;
+const RecordingEvents* boxEvents = nullptr;
+
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+  if (ClassOf(window) == "#32770") *reinterpret_cast<HWND*>(found) = window;
+  return TRUE;
+}
+
+BOOL CALLBACK ReadBoxControl(HWND control, LPARAM) {
+  if (lstrcmpiA(ClassOf(control).c_str(), "Static") != 0) return TRUE;
+  if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    seenBox.icon = reinterpret_cast<HICON>(SendMessageA(control, STM_GETICON, 0, 0));
+  } else {
+    wchar_t text[64] = L"";
+    GetWindowTextW(control, text, 64);
+    if (*text) seenBox.text = text;
+  }
+  return TRUE;
+}
+
+void CALLBACK ReadOpenBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  if (seenBox.looks++ == 0) seenBox.callsAtFirstLook = boxEvents->calls.size();
+  seenBox.timerTicked = boxEvents->calls.size() > seenBox.callsAtFirstLook;
+  if (!seenBox.timerTicked && seenBox.looks < 100) return;
+  KillTimer(nullptr, timer);
+  seenBox.owner = GetWindow(box, GW_OWNER);
+  seenBox.visible = IsWindowVisible(box);
+  seenBox.settingsTakeInput = IsWindowEnabled(seenBox.settings);
+  seenBox.caption = TextOf(box);
+  EnumChildWindows(box, ReadBoxControl, 0);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+// Over the settings window, shown or not: owned by it and modal, with the
+// program's name and the information icon; the program's timers tick on.
+TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIcon) {
+  RecordingEvents events;
+  Windows w(&events);
+  ASSERT_TRUE(w.created);
+  boxEvents = &events;
+  for (const bool shown : {false, true}) {
+    SCOPED_TRACE(shown ? "shown" : "hidden");
+    if (shown) w.window.ShowSettings({kTitle, {}, {}});
+    seenBox = {};
+    seenBox.settings = w.window.hwnd();
+    w.window.StartTimer(7, 50);
+    const UINT_PTR reader = SetTimer(nullptr, 0, 50, ReadOpenBox);
+    w.window.ShowMessage("\xC3\x84rger");
+    KillTimer(nullptr, reader);
+    w.window.StopTimer(7);
+    EXPECT_EQ(seenBox.owner, w.window.hwnd());
+    EXPECT_TRUE(seenBox.visible);
+    EXPECT_FALSE(seenBox.settingsTakeInput);
+    EXPECT_EQ(seenBox.caption, kProgramName);
+    EXPECT_EQ(seenBox.text, L"\u00c4rger");
+    EXPECT_TRUE(seenBox.icon &&
+                IconBits(seenBox.icon) == IconBits(LoadIcon(nullptr, IDI_INFORMATION)));
+    EXPECT_TRUE(seenBox.timerTicked);
+    EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
+  }
 }
 
 // How much of a control its text needs, as a fraction of what it has: the
