@@ -311,11 +311,15 @@ void App::Refresh() {
 // Once per user, the first time the program switches the screen saver off
 // where no screen saver is chosen: the power plan still blanks the display.
 // The shell may hold a balloon back (a full-screen program, quiet hours), and
-// then drops it: it counts as shown only when the shell says it showed it,
-// and is asked for again at a later switch-off until then.
+// then drops it: it counts as shown only when the shell says it showed it or
+// the user clicks it, and is asked for again at a later switch-off until then.
 void App::ShowDisplayHint() {
   if (hintShown_ || settings_.Value(kIdKeepDisplayOn) || screenSaver_.Chosen()) return;
-  hintAsked_ = platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText) || hintAsked_;
+  const std::uint32_t now = platform_.clock.TickCount();
+  if (hintAsked_ && now - hintAskedAt_ < kHintAgainMs) return;
+  if (!platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText)) return;
+  hintAsked_ = true;
+  hintAskedAt_ = now;
 }
 
 void App::OnBalloonShown() {
@@ -369,6 +373,7 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
       ShowPopupMenu(fromKeyboard);
       break;
     case TrayAction::BalloonClicked:
+      OnBalloonShown();
       platform_.ui.ShowSettings(View());
       break;
     case TrayAction::BalloonShown:

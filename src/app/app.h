@@ -104,8 +104,13 @@ class App final : public AppEvents {
   std::string heldFor_;  // the program the tip names; empty for full screen
   std::string heldTip_;
   int programSelection_ = -1;  // the line selected in the settings window's list
-  // The balloon about the power plan, once per user: asked for, and seen.
+  // The balloon about the power plan, once per user: asked for (when, on the
+  // clock), and seen.
   bool hintAsked_ = false, hintShown_ = false;
+  std::uint32_t hintAskedAt_ = 0;
+  // A balloon the shell never said it showed is asked for again no sooner:
+  // a shell that never says so must not repeat it at every switch-off.
+  static constexpr std::uint32_t kHintAgainMs = 30 * 60 * 1000;
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;

@@ -164,19 +164,20 @@ struct FakeShell : ShellPort {
     if (command == TrayCommand::Add && refuseLandingAdds > 0) return --refuseLandingAdds, false;
     return true;
   }
-  // Taken while the icon is there; shown, and said so with a callback, only
-  // while nothing holds balloons back (a full-screen program, quiet hours).
+  // Taken while the icon is there; shown only while nothing holds balloons
+  // back (a full-screen program, quiet hours), and said so with a callback by
+  // a shell that reports it.
   bool ShowBalloon(const char* title, const char*) override {
     if (!shown) return false;
     if (holdsBalloons) return true;
     balloons.push_back(title);
-    callbacks.push_back(kBalloonShow);
+    if (reportsBalloons) callbacks.push_back(kBalloonShow);
     return true;
   }
   bool TaskbarExists() override { return taskbar; }
   std::vector<std::string> balloons;  // the titles of the balloons shown
   std::vector<int> callbacks;         // sent, not yet taken by the program
-  bool holdsBalloons = false;
+  bool holdsBalloons = false, reportsBalloons = true;
   int refuse = 0;             // calls to refuse, as a shell still starting at logon does
   int refused = 0;            // calls refused so far
   int refuseLandingAdds = 0;  // adds to report refused though they land
