@@ -17,8 +17,8 @@
 #                       the caller does)
 #   wow64_root_leave    lets the namespace go: its mounts end with the last
 #                       process that still uses them
-#   wow64_runs_i686 PROBE  whether this machine runs 32-bit x86 code under the
-#                       root's Wine (in a session: wow64_session_start)
+#   wow64_runs_i686 PROBE CONTROL   whether this machine runs 32-bit x86 code
+#                       under the root's Wine (in a session: wow64_session_start)
 #
 # No mount of the root is ever in the host's table: only data lies below
 # build/, and deleting it cannot reach the host's /dev or the checkout.
@@ -245,16 +245,52 @@ wow64_session_stop() {
 }
 
 # Some machines (seen on a paravirtualised guest) cannot run 32-bit code in a
-# 64-bit process: there the WoW64 Wine dies with a signal before the first
+# 64-bit process: there the WoW64 Wine itself dies of SIGSEGV (wine exits 139;
+# the kernel logs a general protection fault in ntdll.so) before the first
 # instruction of any i686 program, and nothing in the project can mend that.
-# Succeeds unless the project's own do-nothing i686 program (PROBE) dies so;
-# any other failure is the tests' to report. BW_I686_RUNS=1 or 0 forces the
-# answer, so that both ways can be tried on any machine.
+# A broken root's Wine can die the same way: the verdict needs a 64-bit
+# program that runs under the same Wine first.
+#
+# wow64_runs_i686 PROBE CONTROL: PROBE is the project's do-nothing i686
+# program, CONTROL its x86_64 twin. Status 0: 32-bit code runs. 1: this
+# machine cannot run it (CONTROL runs, PROBE's Wine dies of SIGSEGV). 2:
+# anything else, said in one line in BW_I686_WHY. BW_I686_RUNS=1 or 0 forces
+# 0 or 1, so that both ways can be tried on any machine.
 wow64_runs_i686() {
+  BW_I686_WHY=
   case ${BW_I686_RUNS:-} in
     1) return 0 ;;
-    0) return 1 ;;
+    0) BW_I686_WHY=$BW_NO_I686; return 1 ;;
   esac
+  local status
+  timeout 60 wine "$2" </dev/null >/dev/null 2>&1
+  status=$?
+  if [ "$status" != 0 ]; then
+    BW_I686_WHY="the 64-bit control program did not run under the root's Wine ($(bw_ended "$status"))"
+    return 2
+  fi
   timeout 60 wine "$1" </dev/null >/dev/null 2>&1
-  [ $? -le 128 ]
+  status=$?
+  case $status in
+    0) return 0 ;;
+    139) BW_I686_WHY=$BW_NO_I686; return 1 ;;
+    124) BW_I686_WHY="the i686 probe did not end within 60 s" ;;
+    *) if [ "$status" -gt 128 ]; then
+         BW_I686_WHY="the i686 probe was killed by signal $((status - 128)) (SIG$(kill -l $((status - 128))))"
+       else
+         BW_I686_WHY="the i686 probe exited $status"
+       fi ;;
+  esac
+  return 2
+}
+
+# How a `timeout 60` command ended, for a parenthesis: STATUS.
+bw_ended() {
+  if [ "$1" = 124 ]; then
+    echo "no end within 60 s"
+  elif [ "$1" -gt 128 ]; then
+    echo "killed by signal $(($1 - 128)), SIG$(kill -l $(($1 - 128)))"
+  else
+    echo "exit $1"
+  fi
 }
