@@ -38,8 +38,8 @@ alive() { # PIDS...: how many still run (a zombie has ended)
   echo $n
 }
 mounts() { grep -c " $(pwd)/build/wow64/root" /proc/self/mounts; }
-# Processes that hold a namespace with the root's mounts.
-holders() { grep -lsxzF "$(pwd)/build/wow64/root" /proc/[0-9]*/cmdline | wc -l; }
+# Processes that hold a namespace with the root's mounts (pgrep never counts itself).
+holders() { pgrep -fc "wow64-ns $(pwd)/build/wow64/root hold "; }
 
 # step ARGS...: scripts/run ARGS (BW_I686_RUNS=0 first: forced to find that
 # 32-bit code cannot run); prints its exit status and how many processes of
