@@ -19,10 +19,15 @@ exec 9>>"$src/build/wow64/root.lock"
 flock -s 9
 
 tmp=$(mktemp -d)
-co="$tmp/link/a checkout" run= holder=
+co="$tmp/link/a checkout" run= ns=
+# Whatever a failure left in the run's namespace (the holder, the server) was
+# started here: it ends here.
 cleanup() {
   [ -n "$run" ] && kill -9 "$run" 2>/dev/null
-  [ -n "$holder" ] && kill "$holder" 2>/dev/null
+  local f
+  for f in /proc/[0-9]*/ns/mnt; do
+    [ -n "$ns" ] && [ "$(readlink "$f" 2>/dev/null)" = "$ns" ] && f=${f#/proc/} && kill "${f%%/*}"
+  done
   rm -f "$tmp/real dir/a checkout/build/wow64/root"   # the link, never the root
   rm -rf "$tmp"
 }
@@ -55,12 +60,15 @@ gone_within() { # PID SECONDS (a zombie has ended)
   source scripts/lib/wow64-root.sh
   wow64_root_enter || exit 1
   echo "$BW_WOW64_NS" >"$tmp/holder"
-  WINEPREFIX="$co/build/prefix" timeout 60 wineserver -p && echo started >"$tmp/server"
+  WINEPREFIX="$co/build/prefix" timeout 60 wineserver -p </dev/null >/dev/null 2>&1 &&
+    echo started >"$tmp/server"
   read -r <"$tmp/never"
 ) &
 run=$!
 for i in $(seq 600); do [ -s "$tmp/server" ] || ! kill -0 $run 2>/dev/null && break; sleep 0.1; done
 holder=$(cat "$tmp/holder" 2>/dev/null)
+ns=$(readlink "/proc/${holder:-0}/ns/mnt")
+[ "$ns" = "$(readlink /proc/self/ns/mnt)" ] && ns=   # never this test's own namespace
 in_ns=$(nsenter --mount="/proc/${holder:-0}/ns/mnt" grep -cF " $real_root/" /proc/self/mounts)
 expect "the run's wineserver starts, its six mounts in the namespace alone" \
   "started 6 0" "$(cat "$tmp/server" 2>/dev/null) $in_ns $(host_mounts)"
@@ -77,5 +85,4 @@ expect "once the server ends, so do the mounts" "ended 0" \
   "$(gone_within "$holder" 10 && echo ended || echo kept) $(host_mounts)"
 "$co/build/wow64/bin/wine" --version 2>/dev/null
 expect "with its namespace gone, the root's wine refuses to run" 125 $?
-holder=
 exit $failed
