@@ -43,7 +43,7 @@ expect() { # WHAT EXPECTED ACTUAL
 }
 # Lines of the host's table that name the root or the scratch checkout (the
 # table writes a space as \040).
-host_mounts() { grep -cF -e " $real_root" -e " ${tmp// /\\040}" /proc/self/mounts; }
+host_mounts() { grep -cF -e " ${real_root// /\\040}" -e " ${tmp// /\\040}" /proc/self/mounts; }
 gone_within() { # PID SECONDS (a zombie has ended)
   local i
   for i in $(seq $(($2 * 10))); do
