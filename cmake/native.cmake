@@ -23,6 +23,17 @@ set_tests_properties(scripts.tiers PROPERTIES FAIL_REGULAR_EXPRESSION "FAIL - " 
 add_test(NAME scripts.layers
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/layers_test.sh ${CMAKE_SOURCE_DIR})
 set_tests_properties(scripts.layers PROPERTIES TIMEOUT 60)
+# A broken WoW64 root is never deleted with something mounted below it.
+add_test(NAME scripts.mounts
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/mounts_test.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(scripts.mounts PROPERTIES FAIL_REGULAR_EXPRESSION "FAIL - "
+  SKIP_RETURN_CODE 77 TIMEOUT 60)
+# The root's mounts stay in a namespace of their own, even when the run that
+# made them is killed: it needs the WoW64 root, so it runs with scripts.run.
+add_test(NAME scripts.wow64_ns
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/wow64_ns_test.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(scripts.wow64_ns PROPERTIES LABELS run SKIP_RETURN_CODE 77
+  FAIL_REGULAR_EXPRESSION "FAIL - " TIMEOUT 120)
 # scripts/run started again and again, and stopped: slow, it starts Wine
 # sessions and needs the Windows builds and the WoW64 root; label "run", which
 # the native test preset leaves out and scripts/test runs last.

@@ -14,14 +14,18 @@
 #                the end-to-end tests link its reader
 # i686 also has tests/pe, static checks of the exe's headers, imports and
 # resources, in build/win32/pe, and i686_probe, which tells the scripts whether
-# this machine runs 32-bit x86 code at all; the tests run under Wine have the
-# label "wine".
+# this machine runs 32-bit x86 code at all; x86_64 has its twin x86_64_probe,
+# which must run under the same Wine before the probe's death means that. The
+# tests run under Wine have the label "wine".
 
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   add_subdirectory(${CMAKE_SOURCE_DIR}/cmake/pe-checks pe)
-  add_executable(i686_probe ${CMAKE_SOURCE_DIR}/tools/i686_probe/i686_probe.c)
-  target_link_options(i686_probe PRIVATE ${BLINKWARD_STATIC_LINK} -s)
+  set(cpu_probe i686_probe)
+else()
+  set(cpu_probe x86_64_probe)
 endif()
+add_executable(${cpu_probe} ${CMAKE_SOURCE_DIR}/tools/i686_probe/i686_probe.c)
+target_link_options(${cpu_probe} PRIVATE ${BLINKWARD_STATIC_LINK} -s)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)

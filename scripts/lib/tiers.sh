@@ -44,18 +44,21 @@ run_tier() {
   tier_lines+=("$name: $line ($((SECONDS - t0)) s)")
 }
 
-# run_tier_i686 NAME PROBE LABEL TWIN-DIR CTEST-ARGS...: the tests labelled
-# LABEL, where this machine runs 32-bit x86 code (wow64_runs_i686 PROBE). Where
-# it cannot, one line says so and they count as skipped: as many as CTest lists
-# in TWIN-DIR, the x86_64 build of the same test programs (listing the i686
-# ones would run them).
+# run_tier_i686 NAME PROBE CONTROL LABEL TWIN-DIR CTEST-ARGS...: the tests
+# labelled LABEL, where this machine runs 32-bit x86 code (wow64_runs_i686
+# PROBE CONTROL). Where it cannot, one line says so and they count as skipped:
+# as many as CTest lists in TWIN-DIR, the x86_64 build of the same test
+# programs (listing the i686 ones would run them). Where the answer itself
+# failed (the root's Wine, a probe killed otherwise), the tier fails with why.
 run_tier_i686() {
-  local name=$1 probe=$2 label=$3 twin=$4 count
-  shift 4
-  if wow64_runs_i686 "$probe"; then
-    run_tier "$name" "$@" -L "$label"
-    return
-  fi
+  local name=$1 probe=$2 control=$3 label=$4 twin=$5 count
+  shift 5
+  wow64_runs_i686 "$probe" "$control"
+  case $? in
+    0) run_tier "$name" "$@" -L "$label"; return ;;
+    1) ;;
+    *) tier_fail "$name" "$BW_I686_WHY"; return ;;
+  esac
   count=$(ctest --test-dir "$twin" -N -L "$label" 2>/dev/null | sed -n 's/^Total Tests: //p')
   tier_skip "$name" "$BW_NO_I686" "${count:-0}"
 }

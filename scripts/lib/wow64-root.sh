@@ -8,15 +8,20 @@
 #                       re-creates it when broken, installs what a newer list
 #                       of packages adds; fails with one line saying why
 #   wow64_root_enter    mounts /dev, /proc, the project (at its own path) and
-#                       the host's X sockets into the root, and puts
+#                       the host's X sockets into the root, in a mount
+#                       namespace of their own (scripts/lib/wow64-ns), and puts
 #                       build/wow64/bin first on PATH: its wine, wineserver,
-#                       wineboot and wine64 run the root's Wine in the root.
-#                       Sets a trap that undoes the mounts when the shell
-#                       exits (BW_NO_TRAP=1: the caller undoes them)
-#   wow64_root_leave    undoes the mounts
-#   wow64_runs_i686 PROBE  whether this machine runs 32-bit x86 code under the
-#                       root's Wine (in a session: wow64_session_start)
+#                       wineboot and wine64 enter that namespace and run the
+#                       root's Wine in the root. Sets a trap that calls
+#                       wow64_root_leave when the shell exits (BW_NO_TRAP=1:
+#                       the caller does)
+#   wow64_root_leave    lets the namespace go: its mounts end with the last
+#                       process that still uses them
+#   wow64_runs_i686 PROBE CONTROL   whether this machine runs 32-bit x86 code
+#                       under the root's Wine (in a session: wow64_session_start)
 #
+# No mount of the root is ever in the host's table: only data lies below
+# build/, and deleting it cannot reach the host's /dev or the checkout.
 # The X server (Xvfb) and the tools that talk to it (xdotool, import) stay on
 # the host; the root sees the host's /tmp/.X11-unix. Then
 # scripts/lib/wine-session.sh works unchanged through the wrappers, with its
@@ -30,7 +35,7 @@ BW_WOW64_WINE_DIR=/usr/lib/x86_64-linux-gnu/wine   # wineserver lives there
 # also bring the X extension libraries that Wine loads at run time (they are
 # only recommended by Wine's packages).
 BW_WOW64_PACKAGES=(wine wine64 fonts-wine x11-utils xdotool procps)
-BW_WOW64_MOUNTS=()
+BW_WOW64_NS=   # the process that holds wow64_root_enter's namespace
 # Why the 32-bit exe cannot run here, in the words scripts/test and scripts/run use.
 BW_NO_I686="this machine cannot run 32-bit x86 code"
 
@@ -48,40 +53,65 @@ bw_debian_mirror() {
   } | grep -E '^https?://.*/debian/?$' | head -n1
 }
 
-# Every mount point at or below $1, deepest first.
+# Every mount point of this shell's namespace at or below DIR, deepest first.
+# The table names real paths (no symlink in them) and writes a space, a tab,
+# a newline or a backslash as a backslash and three octal digits.
 bw_mounts_below() {
-  awk -v d="$1" '$2 == d || index($2, d "/") == 1 { print $2 }' /proc/self/mounts | sort -r
+  awk -v d="$(realpath -m -- "$1")" '
+    function unescape(s,   out, i, o) {
+      out = ""
+      while ((i = index(s, "\\")) > 0) {
+        o = substr(s, i + 1, 3)
+        out = out substr(s, 1, i - 1) sprintf("%c", substr(o, 1, 1) * 64 + substr(o, 2, 1) * 8 + substr(o, 3, 1))
+        s = substr(s, i + 4)
+      }
+      return out s
+    }
+    { m = unescape($2) }
+    m == d || index(m, d "/") == 1 || d == "/" { print m }' /proc/self/mounts | sort -r
+}
+
+# Deletes DIR, never while anything is mounted below it: rm -rf would delete
+# what is mounted there (the host's /dev, a checkout).
+bw_remove_tree() {
+  [ -e "$1" ] || return 0
+  local mounted
+  mounted=$(bw_mounts_below "$1" | paste -sd '\t' | sed 's/\t/, /g')
+  if [ -n "$mounted" ]; then
+    bw_wow64_log "will not remove $1: mounted below it: $mounted"
+    return 1
+  fi
+  rm -rf --one-file-system -- "$1"
+}
+
+# bw_wow64_ns MODE ARGS...: scripts/lib/wow64-ns in a mount namespace of its own.
+bw_wow64_ns() {
+  unshare --mount --propagation private -- \
+    bash "$BW_ROOT/scripts/lib/wow64-ns" "$BW_WOW64_ROOT" "$@"
 }
 
 # Complete (the stamp is written last) and its Wine starts (which needs /proc).
 bw_wow64_root_ok() {
   [ -f "$BW_WOW64_ROOT/.blinkward-root" ] &&
     [ -x "$BW_WOW64_ROOT$BW_WOW64_WINE_DIR/wineserver" ] &&
-    [ -d "$BW_WOW64_ROOT$BW_WOW64_WINE_DIR/i386-windows" ] || return 1
-  wow64_root_mount_system || { wow64_root_leave; return 1; }
-  chroot "$BW_WOW64_ROOT" /usr/bin/wine --version >/dev/null 2>&1
-  local status=$?
-  wow64_root_leave
-  return $status
+    [ -d "$BW_WOW64_ROOT$BW_WOW64_WINE_DIR/i386-windows" ] &&
+    bw_wow64_ns run /usr/bin/wine --version >/dev/null 2>&1
 }
 
+# apt in the root needs /proc for some maintainer scripts, /dev for /dev/null.
 bw_root_apt() {
-  chroot "$BW_WOW64_ROOT" /usr/bin/env DEBIAN_FRONTEND=noninteractive \
+  bw_wow64_ns run /usr/bin/env DEBIAN_FRONTEND=noninteractive \
     PATH=/usr/sbin:/usr/bin:/sbin:/bin apt-get -q -y -o Acquire::Check-Valid-Until=false "$@"
 }
 
 bw_wow64_install() {
   local log="$BW_WOW64_DIR/root-apt.log"
-  # apt in the root needs /proc for some maintainer scripts, /dev for /dev/null.
-  wow64_root_mount_system || return 1
   if ! { bw_root_apt update && bw_root_apt install --no-install-recommends "${BW_WOW64_PACKAGES[@]}"; } \
       >"$log" 2>&1; then
-    wow64_root_leave
     tail -n 5 "$log" >&2
     return 1
   fi
-  chroot "$BW_WOW64_ROOT" apt-get clean >/dev/null 2>&1
-  wow64_root_leave
+  bw_root_apt clean >/dev/null 2>&1
   echo "${BW_WOW64_PACKAGES[*]}" >"$BW_WOW64_ROOT/.blinkward-root"
 }
 
@@ -91,9 +121,11 @@ bw_wow64_create() {
   [ -n "$mirror" ] || { bw_wow64_log "no Debian archive in apt's sources"; return 1; }
   bw_wow64_log "creating the Debian sid root for Wine's WoW64 build (once, about a minute)"
   started=$(date +%s)
-  bw_wow64_remove || return 1
   mkdir -p "$BW_WOW64_DIR"
-  if ! debootstrap --variant=minbase --include=ca-certificates sid "$BW_WOW64_ROOT" "$mirror" \
+  # debootstrap mounts /proc and /sys in the root while it works: in a
+  # namespace of its own, even a killed debootstrap leaves no mount behind.
+  if ! unshare --mount --propagation private -- \
+      debootstrap --variant=minbase --include=ca-certificates sid "$BW_WOW64_ROOT" "$mirror" \
       >"$log" 2>&1; then
     tail -n 3 "$log" >&2
     return 1
@@ -102,19 +134,6 @@ bw_wow64_create() {
   echo "deb $mirror sid main" >"$BW_WOW64_ROOT/etc/apt/sources.list"
   bw_wow64_install || return 1
   bw_wow64_log "root ready in $(($(date +%s) - started)) s ($(du -sh "$BW_WOW64_ROOT" | cut -f1))"
-}
-
-# Removes the root, never what is mounted in it: with /dev or the project
-# bind-mounted, rm -rf would delete the host's files.
-bw_wow64_remove() {
-  [ -e "$BW_WOW64_ROOT" ] || return 0
-  local m
-  for m in $(bw_mounts_below "$BW_WOW64_ROOT"); do umount "$m" 2>/dev/null || umount -l "$m"; done
-  if [ -n "$(bw_mounts_below "$BW_WOW64_ROOT")" ]; then
-    bw_wow64_log "cannot unmount what is mounted in $BW_WOW64_ROOT"
-    return 1
-  fi
-  rm -rf --one-file-system "$BW_WOW64_ROOT"
 }
 
 wow64_root_ready() {
@@ -129,10 +148,12 @@ wow64_root_ready() {
       if [ "$(cat "$BW_WOW64_ROOT/.blinkward-root")" != "${BW_WOW64_PACKAGES[*]}" ]; then
         bw_wow64_install || why="apt-get in the root failed (see build/wow64/root-apt.log)"
       fi
-    else
-      bw_wow64_create ||
-        why="could not create it from the Debian archive: is it reachable? (see build/wow64/*.log)"
-      [ -n "$why" ] || bw_wow64_root_ok || why="its Wine does not start"
+    elif ! bw_remove_tree "$BW_WOW64_ROOT"; then
+      why="the broken root has something mounted in it, so it is not made anew"
+    elif ! bw_wow64_create; then
+      why="could not create it from the Debian archive: is it reachable? (see build/wow64/*.log)"
+    elif ! bw_wow64_root_ok; then
+      why="its Wine does not start"
     fi
     exec 8>&-
   fi
@@ -142,16 +163,11 @@ wow64_root_ready() {
   fi
 }
 
-bw_wow64_mount() {  # mount ARGS... TARGET: remembered for wow64_root_leave
-  local target="${*: -1}"
-  mkdir -p "$target"
-  mount "$@" || return 1
-  BW_WOW64_MOUNTS=("$target" "${BW_WOW64_MOUNTS[@]}")
-}
-
-wow64_root_mount_system() {
-  bw_wow64_mount --bind /dev "$BW_WOW64_ROOT/dev" &&
-    bw_wow64_mount -t proc proc "$BW_WOW64_ROOT/proc"
+# Whether process PID holds a namespace of this root (wow64-ns ROOT hold): an
+# id whose process ended may since belong to any other.
+bw_wow64_is_holder() {
+  [ -n "$1" ] && tr '\0' ' ' 2>/dev/null <"/proc/$1/cmdline" |
+    grep -qF "wow64-ns $BW_WOW64_ROOT hold "
 }
 
 wow64_root_enter() {
@@ -164,41 +180,46 @@ wow64_root_enter() {
     trap 'exit 143' TERM
   fi
   [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix   # as the X server would make it
-  wow64_root_mount_system &&
-    bw_wow64_mount --bind "$BW_ROOT" "$BW_WOW64_ROOT$BW_ROOT" &&
-    bw_wow64_mount --bind /tmp/.X11-unix "$BW_WOW64_ROOT/tmp/.X11-unix" || {
-    bw_wow64_log "mounting into $BW_WOW64_ROOT failed"
+  # The project at its real path, which CMake's paths name, and at the path
+  # this shell reached it by, where that goes through a symlink.
+  local dirs=("$(realpath -- "$BW_ROOT")") owner=$BASHPID ready= fd
+  case "${dirs[0]}/" in
+    "$BW_ROOT/"*) ;;
+    *) case "$BW_ROOT/" in "${dirs[0]}/"*) ;; *) dirs+=("$BW_ROOT") ;; esac ;;
+  esac
+  # The holder answers one line on a pipe ("ready", or why not) and lives on
+  # in the background with this shell as its owner.
+  exec {fd}< <(exec unshare --mount --propagation private -- \
+    bash "$BW_ROOT/scripts/lib/wow64-ns" "$BW_WOW64_ROOT" hold "$owner" "${dirs[@]}" 2>&1)
+  BW_WOW64_NS=$!
+  read -r -t 60 ready <&"$fd"
+  exec {fd}<&-
+  if [ "$ready" != ready ]; then
+    bw_wow64_log "mounting into $BW_WOW64_ROOT failed${ready:+: $ready}"
     wow64_root_leave
     return 1
-  }
-  bw_wow64_wrappers
-  export PATH="$BW_WOW64_DIR/bin:$PATH"
-  export BW_WINE_DIR="$BW_WOW64_DIR/wine" BW_WOW64_ROOT
-}
-
-# wine, wine64, wineboot and wineserver on the host's PATH that run the root's
-# programs in the root, in the same directory, with the same environment.
-bw_wow64_wrappers() {
+  fi
+  # wine, wine64, wineboot and wineserver that enter the namespace and run the
+  # root's Wine there.
   local bin="$BW_WOW64_DIR/bin" name
   mkdir -p "$bin"
-  cat >"$bin/.enter" <<EOF
-#!/bin/sh
-# Made by scripts/lib/wow64-root.sh: runs \$(basename \$0) in the WoW64 root.
-dir=\$(pwd)
-[ -d "$BW_WOW64_ROOT\$dir" ] || dir=/
-exec chroot "$BW_WOW64_ROOT" /usr/bin/env -C "\$dir" \\
-  PATH="$BW_WOW64_WINE_DIR:/usr/bin:/bin" "\$(basename "\$0")" "\$@"
-EOF
-  chmod +x "$bin/.enter"
-  for name in wine wine64 wineboot wineserver; do ln -sf .enter "$bin/$name"; done
+  for name in wine wine64 wineboot wineserver; do
+    ln -sfn "$BW_ROOT/scripts/lib/wow64-enter" "$bin/$name"
+  done
+  export PATH="$bin:$PATH"
+  export BW_WINE_DIR="$BW_WOW64_DIR/wine" BW_WOW64_ROOT BW_WOW64_NS
 }
 
+# Ends the holder: the mounts go as soon as no process of the root's Wine is
+# left in the namespace.
 wow64_root_leave() {
-  local m
-  for m in "${BW_WOW64_MOUNTS[@]}"; do
-    umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null || bw_wow64_log "could not unmount $m"
-  done
-  BW_WOW64_MOUNTS=()
+  if bw_wow64_is_holder "$BW_WOW64_NS"; then
+    kill "$BW_WOW64_NS" 2>/dev/null
+    # Another shell's holder (scripts/run --stop) is no child to wait for.
+    local i=0
+    while bw_wow64_is_holder "$BW_WOW64_NS" && [ $((i += 1)) -le 50 ]; do sleep 0.1; done
+  fi
+  BW_WOW64_NS=
   return 0
 }
 
@@ -224,16 +245,52 @@ wow64_session_stop() {
 }
 
 # Some machines (seen on a paravirtualised guest) cannot run 32-bit code in a
-# 64-bit process: there the WoW64 Wine dies with a signal before the first
+# 64-bit process: there the WoW64 Wine itself dies of SIGSEGV (wine exits 139;
+# the kernel logs a general protection fault in ntdll.so) before the first
 # instruction of any i686 program, and nothing in the project can mend that.
-# Succeeds unless the project's own do-nothing i686 program (PROBE) dies so;
-# any other failure is the tests' to report. BW_I686_RUNS=1 or 0 forces the
-# answer, so that both ways can be tried on any machine.
+# A broken root's Wine can die the same way: the verdict needs a 64-bit
+# program that runs under the same Wine first.
+#
+# wow64_runs_i686 PROBE CONTROL: PROBE is the project's do-nothing i686
+# program, CONTROL its x86_64 twin. Status 0: 32-bit code runs. 1: this
+# machine cannot run it (CONTROL runs, PROBE's Wine dies of SIGSEGV). 2:
+# anything else, said in one line in BW_I686_WHY. BW_I686_RUNS=1 or 0 forces
+# 0 or 1, so that both ways can be tried on any machine.
 wow64_runs_i686() {
+  BW_I686_WHY=
   case ${BW_I686_RUNS:-} in
     1) return 0 ;;
-    0) return 1 ;;
+    0) BW_I686_WHY=$BW_NO_I686; return 1 ;;
   esac
+  local status
+  timeout 60 wine "$2" </dev/null >/dev/null 2>&1
+  status=$?
+  if [ "$status" != 0 ]; then
+    BW_I686_WHY="the 64-bit control program did not run under the root's Wine ($(bw_ended "$status"))"
+    return 2
+  fi
   timeout 60 wine "$1" </dev/null >/dev/null 2>&1
-  [ $? -le 128 ]
+  status=$?
+  case $status in
+    0) return 0 ;;
+    139) BW_I686_WHY=$BW_NO_I686; return 1 ;;
+    124) BW_I686_WHY="the i686 probe did not end within 60 s" ;;
+    *) if [ "$status" -gt 128 ]; then
+         BW_I686_WHY="the i686 probe was killed by signal $((status - 128)) (SIG$(kill -l $((status - 128))))"
+       else
+         BW_I686_WHY="the i686 probe exited $status"
+       fi ;;
+  esac
+  return 2
+}
+
+# How a `timeout 60` command ended, for a parenthesis: STATUS.
+bw_ended() {
+  if [ "$1" = 124 ]; then
+    echo "no end within 60 s"
+  elif [ "$1" -gt 128 ]; then
+    echo "killed by signal $(($1 - 128)), SIG$(kill -l $(($1 - 128)))"
+  else
+    echo "exit $1"
+  fi
 }

@@ -4,8 +4,8 @@
 # 64-bit exe twice, then --stop. Each run must start its copy (or, with --i686
 # where 32-bit x86 code cannot run, fail with the one line that says so) and
 # end the copy before it: nothing of that one left running (its X server, its
-# wineserver, Blinkward) and nothing left mounted in the WoW64 root after a
-# 64-bit run or --stop.
+# wineserver, Blinkward, what holds the WoW64 root's mounts), and nothing of
+# the root ever mounted in the host's table.
 #   run_test.sh <source dir>
 set -u
 cd "${1:?usage: run_test.sh <source dir>}" || exit 1
@@ -23,12 +23,13 @@ expect() { # WHAT EXPECTED ACTUAL; a failure shows the last run's output
   failed=1
 }
 
-# The running copy's processes: its Xvfb and every process of its Wine prefix.
+# The running copy's processes: its Xvfb, the holder of its root's mounts
+# and every process of its Wine prefix.
 copy() {
   [ -f "$state" ] || return 0
-  local xvfb prefix
-  read -r prefix xvfb < <(source "$state"; echo "$WINEPREFIX ${BW_XVFB_PID:-}")
-  echo "$xvfb"
+  local xvfb holder prefix
+  read -r prefix xvfb holder < <(source "$state"; echo "$WINEPREFIX ${BW_XVFB_PID:-} ${BW_WOW64_NS:-}")
+  echo "$xvfb $holder"
   grep -lsxzF "WINEPREFIX=$prefix" /proc/[0-9]*/environ | cut -d/ -f3
 }
 alive() { # PIDS...: how many still run (a zombie has ended)
@@ -37,6 +38,8 @@ alive() { # PIDS...: how many still run (a zombie has ended)
   echo $n
 }
 mounts() { grep -c " $(pwd)/build/wow64/root" /proc/self/mounts; }
+# Processes that hold a namespace with the root's mounts (pgrep never counts itself).
+holders() { pgrep -fc "wow64-ns $(pwd)/build/wow64/root hold "; }
 
 # step ARGS...: scripts/run ARGS (BW_I686_RUNS=0 first: forced to find that
 # 32-bit code cannot run); prints its exit status and how many processes of
@@ -51,16 +54,18 @@ step() {
 }
 # After --i686 where 32-bit code cannot run: the one line, and nothing
 # mounted or running.
-cannot() { echo "$(grep -cx "scripts/run --i686: this machine cannot run 32-bit x86 code" "$out") $(mounts) $(alive $(copy))"; }
+cannot() {
+  echo "$(grep -cx "scripts/run --i686: this machine cannot run 32-bit x86 code" "$out") $(mounts) $(alive $(copy)) $(holders)"
+}
 
 expect "the first run starts, on its own display" "0 0 yes" "$(step) $(grep -q 'on display :' "$out" && echo yes)"
 expect "--i686 where 32-bit code cannot run: ends the copy, says so, leaves nothing" \
-  "1 0 1 0 0" "$(step BW_I686_RUNS=0 --i686) $(cannot)"
+  "1 0 1 0 0 0" "$(step BW_I686_RUNS=0 --i686) $(cannot)"
 result=$(step --i686)
-if [ "$(cannot)" = "1 0 0" ]; then
+if [ "$(cannot)" = "1 0 0 0" ]; then
   expect "--i686 on this machine, which cannot run 32-bit code" "1 0" "$result"
 else
-  expect "--i686 starts" "0 0" "$result"
+  expect "--i686 starts, and nothing of the root is mounted on the host" "0 0 0" "$result $(mounts)"
 fi
 expect "the 64-bit run after it ends it, and nothing stays mounted" "0 0 0" "$(step) $(mounts)"
 expect "the next ends that one" "0 0" "$(step)"
