@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "hold/program_list.h"
+#include "text/file_names.h"
 #include "tray/popup_menu.h"
 #include "tray/tray_message.h"
 
