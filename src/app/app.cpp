@@ -17,8 +17,8 @@ App::App(Platform& platform)
       spanNote_(platform.registry, platform.session),
       settings_(platform.registry, platform.session),
       displayKeeper_(platform.power),
-      pollTimer_(platform.ui, TimerId::Poll),
-      countdownTimer_(platform.ui, TimerId::Countdown),
+      pollTimer_(platform.ui, TimerId::Poll, kPollIntervalMs),
+      countdownTimer_(platform.ui, TimerId::Countdown, kCountdownTickMs),
       programWatch_(platform.programs),
       holdNote_(platform.registry, platform.session) {}
 
@@ -109,7 +109,7 @@ void App::OnTimer(int timerId) {
     Watch();
     OnCountdownTick();
   }
-  if (timerId == kStopwatchTimerId) timedDialog_.OnClockTick();
+  if (timerId == static_cast<int>(TimerId::Stopwatch)) timedDialog_.OnClockTick();
 }
 
 // Kept on while the icon shows the screen saver off and the user asked for it.

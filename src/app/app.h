@@ -10,6 +10,7 @@
 #include "hold/hold_note.h"
 #include "hold/program_watch.h"
 #include "ports/platform.h"
+#include "ports/timer.h"
 #include "screensaver/screen_saver.h"
 #include "timed/countdown.h"
 #include "timed/span_note.h"
