@@ -19,8 +19,7 @@ App::App(Platform& platform)
       displayKeeper_(platform.power),
       pollTimer_(platform.ui, TimerId::Poll, kPollIntervalMs),
       countdownTimer_(platform.ui, TimerId::Countdown, kCountdownTickMs),
-      programWatch_(platform.programs),
-      holdNote_(platform.registry, platform.session) {}
+      hold_(screenSaver_, platform.programs, platform.clock, platform.registry, platform.session) {}
 
 // The icon shows the program's own picture and name until the first poll,
 // which always draws the state.
@@ -32,7 +31,8 @@ void App::Start() {
   screenSaver_.ReadPolicy();
   FollowSettings();
   ResumeNotedSpan();
-  ResumeNotedHold();
+  hold_.Resume();
+  Apply(hold_.Follow(countdown_.Running()));
   if (!countdown_.Running()) pollTimer_.Set(true);
 }
 
@@ -53,17 +53,6 @@ void App::ResumeNotedSpan() {
   countdown_.Stop();
   screenSaver_.SetScreenSaverState(true);
   spanNote_.Erase();
-}
-
-// A hold an earlier copy noted carries its duty over: it goes on while its
-// reasons last; otherwise the screen saver it switched off goes back on,
-// unless a span has the say now. Under a policy the duty waits, noted.
-void App::ResumeNotedHold() {
-  lastLook_ = platform_.clock.TickCount();
-  programWatch_.LookAtAll();
-  JudgeForeground();
-  switchBack_ = holdNote_.Read();
-  FollowHold();
 }
 
 SettingsView App::View() const {
@@ -88,7 +77,7 @@ void App::OnCloseRequest(CloseReason reason) {
 // the rest of the logon. The click method is stored before the icon goes:
 // removing it is a call into a shell that may be busy at the end of the logon.
 void App::Shutdown() {
-  if (holding_) EndHold(switchBack_);
+  hold_.End(countdown_.Running());
   if (countdown_.Running()) spanNote_.Erase();
   countdown_.Stop();
   countdownTimer_.Set(false);
@@ -101,12 +90,12 @@ void App::Shutdown() {
 
 void App::OnTimer(int timerId) {
   if (timerId == static_cast<int>(TimerId::Poll)) {
-    Watch();
+    Apply(hold_.Watch(countdown_.Running()));
     poller_.Tick();
     FollowDisplay();
   }
   if (timerId == static_cast<int>(TimerId::Countdown)) {
-    Watch();
+    Apply(hold_.Watch(countdown_.Running()));
     OnCountdownTick();
   }
   if (timerId == static_cast<int>(TimerId::Stopwatch)) timedDialog_.OnClockTick();
@@ -124,7 +113,7 @@ void App::OnTaskbarCreated() { trayIcon_.Restore(); }
 // hold off.
 void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
-  FollowHold();
+  Apply(hold_.Follow(countdown_.Running()));
   if (countdown_.Running()) {
     if (screenSaver_.Policy()) EndTimedDisable(false);
     return;
@@ -144,7 +133,7 @@ void App::OnSettingChanged(int controlId, int value) {
   }
   if (controlId == kIdFullScreen) {
     FollowSettings();
-    JudgeForeground();
+    hold_.JudgeForeground();
     Refresh();
   }
   FollowDisplay();
@@ -190,7 +179,7 @@ void App::AddProgram() {
   if (!settings_.AddProgram(file)) return;
   programSelection_ = static_cast<int>(settings_.programs().size()) - 1;
   FollowSettings();
-  programWatch_.LookAtAll();
+  hold_.LookAtAll();
   Refresh();
   platform_.ui.UpdateSettings(View());
 }
@@ -206,105 +195,36 @@ void App::RemoveProgram() {
   platform_.ui.UpdateSettings(View());
 }
 
-// Windows are reported only while something is to be watched: a user
-// without a list or full screen pays nothing.
 void App::FollowSettings() {
-  programWatch_.SetList(settings_.programs());
-  const bool watching = !settings_.programs().empty() || settings_.Value(kIdFullScreen);
-  if (watching != watching_) platform_.programs.ReportWindows(watching);
-  watching_ = watching;
+  hold_.FollowSettings(settings_.programs(), settings_.Value(kIdFullScreen) != 0);
 }
 
-// A window that comes up may be a listed program's, or a full-screen one.
 void App::OnWindowShown(std::uint32_t processId, std::uint32_t threadId) {
-  programWatch_.OnWindowShown(processId, threadId);
-  judgeUntil_ = platform_.clock.TickCount() + kJudgeAfterWindowMs;
-  JudgeForeground();
+  hold_.OnWindowShown(processId, threadId);
   Refresh();
 }
 
 void App::OnForegroundChanged() {
-  JudgeForeground();
+  hold_.OnForegroundChanged();
   Refresh();
-}
-
-// Passing through the taskbar, the desktop or the program's own menu and
-// windows changes nothing: a click on the icon must find the hold as it was.
-void App::JudgeForeground() {
-  if (!settings_.Value(kIdFullScreen)) {
-    fullScreen_ = false;
-    return;
-  }
-  const Foreground verdict = platform_.programs.JudgeForeground();
-  if (verdict != Foreground::Passing) fullScreen_ = verdict == Foreground::FullScreen;
 }
 
 void App::OnProcessEnded(std::uint32_t processId) {
-  programWatch_.OnProcessEnded(processId);
+  hold_.OnProcessEnded(processId);
   Refresh();
 }
 
-// At each tick: a look at the whole session now and then, for listed
-// programs that never show a window, and at the foreground shortly after a
-// window appeared. The foreground's own changes are reported as they come.
-void App::Watch() {
-  if (!watching_) return;
-  const std::uint32_t now = platform_.clock.TickCount();
-  if (!settings_.programs().empty() && now - lastLook_ >= kLookAtAllMs) {
-    lastLook_ = now;
-    programWatch_.LookAtAll();
-  }
-  if (static_cast<std::int32_t>(judgeUntil_ - now) >= 0) JudgeForeground();
-  FollowHold();
-}
-
-// The hold begins with its first reason and ends with its last. It switches
-// the screen saver off whoever switches it on. A policy has the say while it
-// lasts: the hold switches nothing, and keeps its duty to switch the screen
-// saver back on for when the policy goes. During a span the screen saver is
-// off already.
-void App::FollowHold() {
-  const std::string_view program = programWatch_.Running();
-  const bool reasons = !program.empty() || fullScreen_;
-  if (!reasons) setAside_ = false;
-  if (screenSaver_.Policy()) {
-    if (holding_) poller_.SetDisabledTip(nullptr);
-    holding_ = false;
-    return;
-  }
-  if (!reasons || setAside_) {
-    if (holding_ || switchBack_) EndHold(switchBack_);
-    return;
-  }
-  // The tip is made anew only when the reason changes: a poll allocates nothing.
-  if (!holding_ || program != heldFor_) {
-    heldFor_ = program;
-    heldTip_ = kHeldByFullScreenTip;
-    if (!program.empty()) heldTip_.assign(kHeldTipLead).append(program).append(kHeldByProgramTail);
-    poller_.SetDisabledTip(heldTip_.c_str());
-    poller_.Invalidate();
-  }
-  if (screenSaver_.GetScreenSaverState() && screenSaver_.SetScreenSaverState(false) && !holding_) {
-    if (!switchBack_) holdNote_.Write();
-    switchBack_ = true;
-    ShowDisplayHint();
-  }
-  holding_ = true;
-}
-
-// The screen saver goes back on only if it was on when the hold began, and
-// not while a span holds it off: the span's end switches it on.
-void App::EndHold(bool switchBack) {
-  holding_ = false;
-  poller_.SetDisabledTip(nullptr);
-  if (switchBack_) holdNote_.Erase();
-  if (switchBack && !countdown_.Running()) screenSaver_.SetScreenSaverState(true);
-  switchBack_ = false;
+// The icon's tip gives the hold's reason while it holds; a hold that begins
+// by switching the screen saver off may call for the hint.
+void App::Apply(HoldChange change) {
+  poller_.SetDisabledTip(hold_.Tip());
+  if (change.newReason) poller_.Invalidate();
+  if (change.switchedOff) ShowDisplayHint();
 }
 
 // After a reason came or went outside the ticks: the icon follows at once.
 void App::Refresh() {
-  FollowHold();
+  Apply(hold_.Follow(countdown_.Running()));
   if (!countdown_.Running()) poller_.Tick();
   FollowDisplay();
 }
@@ -399,10 +319,8 @@ void App::Toggle(ClickMethod method) {
   }
   // A click during a hold is the user's say: the hold stands aside until
   // its reasons have ended.
-  if (holding_) {
-    setAside_ = true;
-    EndHold(false);
-  }
+  hold_.SetAside();
+  Apply();
   const bool enabled = screenSaver_.GetScreenSaverState();
   const bool switched = screenSaver_.SetScreenSaverState(!enabled);
   poller_.Show(switched ? !enabled : enabled);
@@ -480,7 +398,7 @@ void App::OnCountdownTick() {
     EndTimedDisable(false);
     // Only now: the display is let go, and the screen saver is on again,
     // unless a hold has taken it over.
-    if (tick.startScreenSaver && !holding_) screenSaver_.StartScreenSaver();
+    if (tick.startScreenSaver && !hold_.holding()) screenSaver_.StartScreenSaver();
     return;
   }
   trayIcon_.SetTip(tick.tip.view());
@@ -492,19 +410,13 @@ void App::OnCountdownTick() {
 // once. At the span's own end a hold that lasts takes over: the screen saver,
 // on again for the moment, is switched off by it, and back on at its end.
 void App::EndTimedDisable(bool byUser) {
-  if (byUser && holding_) {
-    setAside_ = true;
-    EndHold(false);
-  }
+  if (byUser) hold_.SetAside();
   countdown_.Stop();
   spanNote_.Erase();
   countdownTimer_.Set(false);
   pollTimer_.Set(true);
-  if (holding_ && !switchBack_) {
-    switchBack_ = true;
-    holdNote_.Write();
-  }
-  FollowHold();
+  hold_.TakeOver();
+  Apply(hold_.Follow(false));
   poller_.Invalidate();
   poller_.Tick();
   FollowDisplay();

@@ -6,9 +6,7 @@
 
 #include "app/display_keeper.h"
 #include "app/settings.h"
-#include "app/timers.h"
-#include "hold/hold_note.h"
-#include "hold/program_watch.h"
+#include "hold/hold.h"
 #include "ports/platform.h"
 #include "ports/timer.h"
 #include "screensaver/screen_saver.h"
@@ -60,14 +58,8 @@ class App final : public AppEvents {
   void EndTimedDisable(bool byUser);
   void FollowDisplay();
   void Shutdown();
-  // Stepping in by itself while a listed program runs or a window is in full
-  // screen: the hold.
   void FollowSettings();
-  void ResumeNotedHold();
-  void Watch();
-  void JudgeForeground();
-  void FollowHold();
-  void EndHold(bool switchBack);
+  void Apply(HoldChange change = {});
   void Refresh();
   void ShowDisplayHint();
   void OnBalloonShown();
@@ -85,25 +77,7 @@ class App final : public AppEvents {
   DisplayKeeper displayKeeper_;
   Timer pollTimer_;
   Timer countdownTimer_;
-  ProgramWatch programWatch_;
-  HoldNote holdNote_;
-  // Programs are listed, or full screen counts: windows are reported.
-  bool watching_ = false;
-  bool fullScreen_ = false;     // the foreground window fills its monitor, as last judged
-  std::uint32_t lastLook_ = 0;  // clock milliseconds
-  // Until then (clock milliseconds), each poll judges the foreground again.
-  std::uint32_t judgeUntil_ = 0;
-  // The hold is in force: it switches the screen saver off whoever switches it on.
-  bool holding_ = false;
-  // The screen saver was on when the hold began (or a span ended under it):
-  // the hold's end switches it back on. A policy suspends the duty, and the
-  // note that goes with it, without ending it.
-  bool switchBack_ = false;
-  // The user switched the screen saver during a hold: none begins again until
-  // every reason has ended.
-  bool setAside_ = false;
-  std::string heldFor_;  // the program the tip names; empty for full screen
-  std::string heldTip_;
+  Hold hold_;
   int programSelection_ = -1;  // the line selected in the settings window's list
   // The balloon about the power plan, once per user: asked for, and seen.
   bool hintAsked_ = false, hintShown_ = false;
