@@ -166,5 +166,149 @@ TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
   EXPECT_EQ(fake.ui.Shown(kIdTitle), -2) << "a label stored as a setting";
 }
 
+// A copy started with programs listed in the registry.
+struct ListedTest : ::testing::Test, test::WithPlatform, test::Program {
+  ListedTest() : Program(platform) {}
+  void StartWith(std::vector<std::string> programs) {
+    fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")] = std::move(programs);
+    Start();
+  }
+  test::FakePrograms& programs = fake.programs;
+};
+const std::string kHeldByObs = "saver off, red: Screen Saver is DISABLED while obs64.exe runs";
+
+// A click during a hold, and "Enable Screen Saver" during a span, are the
+// user's say: the hold stands aside.
+TEST_F(ListedTest, AClickOrTheMenuSetsTheHoldAside) {
+  StartWith({"obs64.exe"});
+  const std::uint32_t obs = programs.Start("obs64.exe");
+  EXPECT_EQ(Seen(), kHeldByObs);
+  Tray(kLeftButtonDown);
+  Pass(1000);
+  EXPECT_EQ(Seen(), kOn);
+  programs.End(obs);
+  programs.Start("obs64.exe");
+  BeginSpan(1, 0, true);
+  Choose(MenuCommand::TimedDisable);
+  Pass(1000);
+  EXPECT_EQ(Seen(), kOn);
+}
+
+// A span can begin during a hold; when it ends while the hold lasts, the
+// screen saver stays off and the icon shows the hold, and the hold's end
+// switches it back on. A hold that begins during a span does the same.
+TEST_F(ListedTest, ASpanEndingDuringAHoldLeavesTheScreenSaverToTheHold) {
+  StartWith({"obs64.exe"});
+  for (bool holdFirst : {true, false}) {
+    SCOPED_TRACE(holdFirst);
+    std::uint32_t obs = holdFirst ? programs.Start("obs64.exe") : 0;
+    BeginSpan(0, 1, true);
+    if (!holdFirst) {
+      CountdownSeconds(2);  // the span has switched the screen saver off
+      obs = programs.Start("obs64.exe");
+    }
+    CountdownSeconds(61);
+    EXPECT_EQ(Seen(), kHeldByObs);
+    EXPECT_EQ(fake.system.startRequests, 0);
+    programs.End(obs);
+    EXPECT_EQ(Seen(), kOn);
+  }
+}
+
+// The first time the program switches the screen saver off where none is
+// chosen and the display is not kept on, a balloon says so, once per user;
+// clicking it opens the settings. One the shell held back does not count: it
+// is asked for again at a later switch-off.
+TEST_F(ListedTest, TheDisplayHintIsShownOnceWhereNoScreenSaverIsChosen) {
+  fake.registry.values[test::FakeRegistry::Name("Control Panel\\Desktop\\", "SCRNSAVE.EXE")] =
+      "C:\\Windows\\system32\\ssText3d.scr";
+  StartWith({"obs64.exe"});
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  fake.registry.values.erase(test::FakeRegistry::Name("Control Panel\\Desktop\\", "SCRNSAVE.EXE"));
+  app.OnSettingChanged(kIdKeepDisplayOn, 1);
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  app.OnSettingChanged(kIdKeepDisplayOn, 0);
+  fake.shell.holdsBalloons = true;
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  Pass(500);
+  EXPECT_TRUE(fake.shell.balloons.empty());
+  EXPECT_EQ(fake.registry.Value(kDisplayHintKey), "<absent>");
+  fake.shell.holdsBalloons = false;
+  programs.Start("obs64.exe");
+  EXPECT_EQ(fake.shell.balloons, std::vector<std::string>{kDisplayHintTitle});
+  Tray(kBalloonClick);
+  EXPECT_TRUE(fake.ui.settingsVisible);
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  test::FakePlatform later(fake.registry);
+  test::Program copy(later);
+  copy.Start();
+  copy.Tray(kLeftButtonDown);
+  EXPECT_TRUE(later.shell.balloons.empty());
+  EXPECT_EQ(fake.shell.balloons.size(), 1u);
+}
+
+// Add offers the running programs, each once and not those listed, then
+// Browse; the list is stored at once, at most 32, and shown.
+TEST_F(ListedTest, TheListIsChosenFromRunningProgramsOrBrowsedAndStoredAtOnce) {
+  StartWith({"vlc.exe"});
+  for (const char* file : {"vlc.exe", "R&D.exe", "R&D.exe", "Explorer.EXE",
+                           "ApplicationFrameHost.exe", "blinkward.exe"}) {
+    programs.Start(file);
+  }
+  fake.ui.popupChoice = 1;
+  app.OnSettingsButton(kIdAddProgram);
+  EXPECT_EQ(fake.ui.controlMenu,
+            (std::vector<std::string>{"Window of R&&D.exe (R&&D.exe)", "-", kBrowseCaption}));
+  fake.ui.popupChoice = static_cast<int>(kMostPrograms) + 1;
+  fake.ui.browsed = "D:\\Tools\\BLINKWARD.EXE";
+  app.OnSettingsButton(kIdAddProgram);
+  EXPECT_EQ(fake.ui.messages, std::vector<std::string>{kNotItselfText});
+  fake.ui.popupChoice = static_cast<int>(kMostPrograms) + 1;
+  fake.ui.browsed = "C:\\Program Files\\OBS\\obs64.exe";
+  app.OnSettingsButton(kIdAddProgram);
+  const std::vector<std::string> listed{"vlc.exe", "R&D.exe", "obs64.exe"};
+  EXPECT_EQ(fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")], listed);
+  EXPECT_EQ(fake.ui.settings.programs, listed);
+  EXPECT_EQ(fake.ui.Shown(kIdRemoveProgram), 1);
+  for (int i = 0; i < 40; ++i) {
+    fake.ui.browsed = "p" + std::to_string(i) + ".exe";
+    app.OnSettingsButton(kIdAddProgram);
+  }
+  EXPECT_EQ(fake.ui.settings.programs.size(), kMostPrograms);
+  EXPECT_EQ(fake.ui.Shown(kIdAddProgram), 0);
+  fake.ui.popupChoice = 0;
+  app.OnSettingChanged(kIdPrograms, static_cast<int>(kMostPrograms) - 1);
+  app.OnSettingsButton(kIdRemoveProgram);
+  EXPECT_EQ(fake.ui.Shown(kIdPrograms), static_cast<int>(kMostPrograms) - 2);
+  EXPECT_EQ(fake.ui.Shown(kIdAddProgram), 1);
+}
+
+// A stored list of the wrong type, with paths, empty strings, repeats or too
+// many entries: the usable ones count, and nothing is rewritten.
+TEST_F(ListedTest, AHostileStoredListIsReadAsFarAsItIsUsable) {
+  std::vector<std::string> stored{
+      "",        "C:\\x\\obs64.exe", "a/b.exe",    "vlc.exe",
+      "VLC.EXE", "bad|name.exe",     "trailing. ", std::string(300, 'x')};
+  for (int i = 0; i < 40; ++i) stored.push_back("p" + std::to_string(i) + ".exe");
+  StartWith(stored);
+  Choose(MenuCommand::Settings);
+  std::vector<std::string> usable{"vlc.exe"};
+  for (int i = 0; i < 31; ++i) usable.push_back("p" + std::to_string(i) + ".exe");
+  EXPECT_EQ(fake.ui.settings.programs, usable);
+  EXPECT_EQ(fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")], stored);
+
+  test::FakePlatform other;
+  other.registry.values[test::FakeRegistry::Name(kProgramsKey, "")] = "obs64.exe";
+  test::Program copy(other);
+  copy.Start();
+  copy.Choose(MenuCommand::Settings);
+  EXPECT_TRUE(other.ui.settings.programs.empty());
+  EXPECT_EQ(other.registry.Value(kProgramsKey), "obs64.exe");
+}
+
 }  // namespace
 }  // namespace bw
