@@ -3,7 +3,6 @@
 #include "hold/program_list.h"
 #include "text/file_names.h"
 #include "tray/popup_menu.h"
-#include "tray/tray_message.h"
 
 namespace bw {
 
@@ -264,11 +263,7 @@ void App::OnTimedDialogCancel() { timedDialog_.OnCancel(); }
 // While the popup or the dialog is open, a click on the icon only brings the
 // dialog forward: hidden behind other windows, it has no taskbar button.
 void App::OnTrayMessage(int message, std::uint32_t sentAt) {
-  const TrayAction action = DecodeTrayMessage(message, trayIcon_.keyboardCallbacks());
-  const bool fromKeyboard =
-      message == kContextMenu && !(rightButtonReleased_ && sentAt - lastMessage_ < kKeyPressMs);
-  rightButtonReleased_ = message == kRightButtonUp;
-  lastMessage_ = sentAt;
+  const TrayAction action = trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks());
   // The shell's word, not the user's: taken whatever runs.
   if (action == TrayAction::BalloonShown) return OnBalloonShown();
   if (trayBusy_) {
@@ -284,10 +279,11 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
       Toggle(ClickMethod::DoubleClick);
       break;
     case TrayAction::ToggleByKeyboard:
-      OnKeySelect(sentAt);
+      if (trayInput_.NewPress(sentAt)) Toggle(settings_.clickMethod());
       break;
-    case TrayAction::Popup:
-      ShowPopupMenu(fromKeyboard);
+    case TrayAction::PopupFromMouse:
+    case TrayAction::PopupFromKeyboard:
+      ShowPopupMenu(action == TrayAction::PopupFromKeyboard);
       break;
     case TrayAction::BalloonClicked:
       platform_.ui.ShowSettings(View());
@@ -297,16 +293,6 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
       break;
   }
   trayBusy_ = false;
-}
-
-// Enter or Space switches as the chosen click would. One press of Enter can
-// reach the program twice: a second sent within the moment is the same press,
-// however long a busy shell kept the program from taking it.
-void App::OnKeySelect(std::uint32_t sentAt) {
-  const bool repeated = keySelected_ && sentAt - lastKeySelect_ < kKeyPressMs;
-  keySelected_ = true;
-  lastKeySelect_ = sentAt;
-  if (!repeated) Toggle(settings_.clickMethod());
 }
 
 // For this logon only; the icon follows at once rather than at the next poll,

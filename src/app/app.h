@@ -15,6 +15,7 @@
 #include "timed/timed_disable_dialog.h"
 #include "tray/status_poller.h"
 #include "tray/tray_icon.h"
+#include "tray/tray_input.h"
 
 namespace bw {
 
@@ -48,7 +49,6 @@ class App final : public AppEvents {
   void BeginTimedDisable(Span span, bool startWhenDone);
   SettingsView View() const;
   void Toggle(ClickMethod method);
-  void OnKeySelect(std::uint32_t sentAt);
   void ShowPopupMenu(bool fromKeyboard);
   void ResumeNotedSpan();
   void ShowCountdown();
@@ -69,6 +69,7 @@ class App final : public AppEvents {
   Platform& platform_;
   ScreenSaver screenSaver_;
   TrayIcon trayIcon_;
+  TrayInput trayInput_;
   StatusPoller poller_;
   Countdown countdown_;
   TimedDisableDialog timedDialog_;
@@ -85,15 +86,6 @@ class App final : public AppEvents {
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;
   bool dialogOpen_ = false;
-  // The mouse's menu request comes at once after its right button's release;
-  // the keyboard's comes alone.
-  bool rightButtonReleased_ = false;
-  std::uint32_t lastMessage_ = 0;  // when the shell sent the last callback
-  // When the shell sent the last Enter or Space on the icon, on the system's clock.
-  bool keySelected_ = false;
-  std::uint32_t lastKeySelect_ = 0;
-  // Two callbacks sent within this belong to one press or one click.
-  static constexpr std::uint32_t kKeyPressMs = 500;
 };
 
 }  // namespace bw
