@@ -1,7 +1,5 @@
 #include "app/app.h"
 
-#include "hold/program_list.h"
-#include "text/file_names.h"
 #include "tray/popup_menu.h"
 
 namespace bw {
@@ -15,6 +13,7 @@ App::App(Platform& platform)
       timedDialog_(platform.timedDialog, platform.ui, countdown_),
       spanNote_(platform.registry, platform.session),
       settings_(platform.registry, platform.session),
+      settingsWindow_(platform.ui, platform.programs, platform.session, settings_),
       displayKeeper_(platform.power),
       pollTimer_(platform.ui, TimerId::Poll, kPollIntervalMs),
       countdownTimer_(platform.ui, TimerId::Countdown, kCountdownTickMs),
@@ -52,15 +51,6 @@ void App::ResumeNotedSpan() {
   countdown_.Stop();
   screenSaver_.SetScreenSaverState(true);
   spanNote_.Erase();
-}
-
-SettingsView App::View() const {
-  SettingsView view{kTitle, settings_.View(), settings_.programs()};
-  const auto listed = static_cast<int>(settings_.programs().size());
-  view.values.push_back({kIdPrograms, programSelection_});
-  view.values.push_back({kIdAddProgram, listed < static_cast<int>(kMostPrograms)});
-  view.values.push_back({kIdRemoveProgram, programSelection_ >= 0 && programSelection_ < listed});
-  return view;
 }
 
 void App::OnCloseRequest(CloseReason reason) {
@@ -122,76 +112,23 @@ void App::OnPolicyChanged() {
   FollowDisplay();
 }
 
-// Stored at once; the window then shows what was stored, which for a Run key
-// that cannot be written is not what the user clicked.
 void App::OnSettingChanged(int controlId, int value) {
-  if (controlId == kIdPrograms) {
-    programSelection_ = value;
-  } else if (!settings_.Set(controlId, value)) {
-    return;
-  }
+  if (!settingsWindow_.OnChanged(controlId, value)) return;
   if (controlId == kIdFullScreen) {
     FollowSettings();
     hold_.JudgeForeground();
     Refresh();
   }
   FollowDisplay();
-  platform_.ui.UpdateSettings(View());
 }
 
+// A program added that runs holds at once.
 void App::OnSettingsButton(int controlId) {
-  if (controlId == kIdAddProgram) AddProgram();
-  if (controlId == kIdRemoveProgram) RemoveProgram();
-}
-
-// The programs with a window now, each once, those listed already left out;
-// or any program, browsed for. A program added that runs holds at once.
-void App::AddProgram() {
-  std::vector<ProgramWindow> offered = platform_.programs.Windows();
-  std::vector<std::string> files;
-  const std::string self = platform_.session.ExecutablePath();
-  std::erase_if(offered, [&](const ProgramWindow& window) {
-    if (files.size() == kMostPrograms || !IsProgramFile(window.file) ||
-        !Offered(window.file, FileNameOf(self)) || ListHolds(files, window.file) ||
-        ListHolds(settings_.programs(), window.file)) {
-      return true;
-    }
-    files.push_back(window.file);
-    return false;
-  });
-  std::vector<MenuItem> items;
-  for (ProgramWindow& window : offered) {
-    window.title = ProgramMenuLine(window.title, window.file);
-    items.push_back({static_cast<int>(items.size()) + 1, window.title.c_str(), true});
-  }
-  if (!items.empty()) items.push_back({0, nullptr, false});
-  constexpr int kBrowse = kMostPrograms + 1;
-  items.push_back({kBrowse, kBrowseCaption, true});
-  const int chosen = platform_.ui.TrackControlMenu(kIdAddProgram, items);
-  std::string file;
-  if (chosen == kBrowse) file = FileNameOf(platform_.ui.BrowseForProgram());
-  if (chosen > 0 && chosen <= static_cast<int>(files.size())) file = files[chosen - 1];
-  if (!file.empty() && SameProgram(file, FileNameOf(self))) {
-    platform_.ui.ShowMessage(kNotItselfText);
-    return;
-  }
-  if (!settings_.AddProgram(file)) return;
-  programSelection_ = static_cast<int>(settings_.programs().size()) - 1;
+  const ListChange change = settingsWindow_.OnButton(controlId);
+  if (change == ListChange::None) return;
   FollowSettings();
-  hold_.LookAtAll();
+  if (change == ListChange::Added) hold_.LookAtAll();
   Refresh();
-  platform_.ui.UpdateSettings(View());
-}
-
-// The line below takes the selection, or the one above at the end.
-void App::RemoveProgram() {
-  const auto listed = static_cast<int>(settings_.programs().size());
-  if (programSelection_ < 0 || programSelection_ >= listed) return;
-  settings_.RemoveProgram(static_cast<std::size_t>(programSelection_));
-  if (programSelection_ == listed - 1) --programSelection_;
-  FollowSettings();
-  Refresh();
-  platform_.ui.UpdateSettings(View());
 }
 
 void App::FollowSettings() {
@@ -286,7 +223,7 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
       ShowPopupMenu(action == TrayAction::PopupFromKeyboard);
       break;
     case TrayAction::BalloonClicked:
-      platform_.ui.ShowSettings(View());
+      settingsWindow_.Show();
       break;
     case TrayAction::BalloonShown:
     case TrayAction::None:
@@ -346,7 +283,7 @@ void App::OnMenuCommand(int command, bool spanShown) {
       }
       break;
     case MenuCommand::Settings:
-      platform_.ui.ShowSettings(View());
+      settingsWindow_.Show();
       break;
     case MenuCommand::Exit:
       OnCloseRequest(CloseReason::Exit);

@@ -5,11 +5,11 @@
 #pragma once
 
 #include "app/display_keeper.h"
-#include "app/settings.h"
 #include "hold/hold.h"
 #include "ports/platform.h"
 #include "ports/timer.h"
 #include "screensaver/screen_saver.h"
+#include "settings/settings_window.h"
 #include "timed/countdown.h"
 #include "timed/span_note.h"
 #include "timed/timed_disable_dialog.h"
@@ -47,7 +47,6 @@ class App final : public AppEvents {
  private:
   void OnMenuCommand(int command, bool spanShown);
   void BeginTimedDisable(Span span, bool startWhenDone);
-  SettingsView View() const;
   void Toggle(ClickMethod method);
   void ShowPopupMenu(bool fromKeyboard);
   void ResumeNotedSpan();
@@ -63,8 +62,6 @@ class App final : public AppEvents {
   void Refresh();
   void ShowDisplayHint();
   void OnBalloonShown();
-  void AddProgram();
-  void RemoveProgram();
 
   Platform& platform_;
   ScreenSaver screenSaver_;
@@ -75,11 +72,11 @@ class App final : public AppEvents {
   TimedDisableDialog timedDialog_;
   SpanNote spanNote_;
   Settings settings_;
+  SettingsWindow settingsWindow_;
   DisplayKeeper displayKeeper_;
   Timer pollTimer_;
   Timer countdownTimer_;
   Hold hold_;
-  int programSelection_ = -1;  // the line selected in the settings window's list
   // The balloon about the power plan, once per user: asked for, and seen.
   bool hintAsked_ = false, hintShown_ = false;
   // A tray event is being handled: events that arrive meanwhile, from the

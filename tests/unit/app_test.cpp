@@ -131,21 +131,6 @@ TEST_F(AppTest, MenuCommandsOpenWhatTheyName) {
   EXPECT_EQ(fake.ui.Shown(kIdMethod), 0);
 }
 
-// A change is stored at once, and the window then shows what was stored: for
-// a Run key that cannot be written, not what the user clicked.
-TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
-  app.OnSettingChanged(kIdMethod, 1);
-  EXPECT_EQ(fake.registry.Value(kSettingRows[SettingRowOf(kIdMethod)].key), "1");
-  app.OnSettingChanged(kIdStartWithWindows, 1);
-  EXPECT_EQ(fake.ui.Shown(kIdMethod) * 10 + fake.ui.Shown(kIdStartWithWindows), 11);
-  EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName), RunEntryData(fake.system.executable));
-  fake.registry.locked.insert(std::string(kRunKeyPath));
-  app.OnSettingChanged(kIdStartWithWindows, 0);
-  EXPECT_EQ(fake.ui.Shown(kIdStartWithWindows), 1);
-  app.OnSettingChanged(kIdTitle, 1);
-  EXPECT_EQ(fake.ui.Shown(kIdTitle), -2) << "a label stored as a setting";
-}
-
 // A copy started with programs listed in the registry.
 struct ListedTest : ::testing::Test, test::WithPlatform, test::Program {
   ListedTest() : Program(platform) {}
@@ -231,63 +216,17 @@ TEST_F(ListedTest, TheDisplayHintIsShownOnceWhereNoScreenSaverIsChosen) {
   EXPECT_EQ(fake.shell.balloons.size(), 1u);
 }
 
-// Add offers the running programs, each once and not those listed, then
-// Browse; the list is stored at once, at most 32, and shown.
-TEST_F(ListedTest, TheListIsChosenFromRunningProgramsOrBrowsedAndStoredAtOnce) {
-  StartWith({"vlc.exe"});
-  for (const char* file : {"vlc.exe", "R&D.exe", "R&D.exe", "Explorer.EXE",
-                           "ApplicationFrameHost.exe", "blinkward.exe"}) {
-    programs.Start(file);
-  }
-  fake.ui.popupChoice = 1;
+// A program added from the settings window that runs holds at once; taken
+// off the list, it lets go.
+TEST_F(ListedTest, TheListTakesEffectAtOnce) {
+  StartWith({});
+  programs.Start("obs64.exe", false);
+  fake.ui.popupChoice = 33;
+  fake.ui.browsed = "C:\\OBS\\obs64.exe";
   app.OnSettingsButton(kIdAddProgram);
-  EXPECT_EQ(fake.ui.controlMenu,
-            (std::vector<std::string>{"Window of R&&D.exe (R&&D.exe)", "-", kBrowseCaption}));
-  fake.ui.popupChoice = static_cast<int>(kMostPrograms) + 1;
-  fake.ui.browsed = "D:\\Tools\\BLINKWARD.EXE";
-  app.OnSettingsButton(kIdAddProgram);
-  EXPECT_EQ(fake.ui.messages, std::vector<std::string>{kNotItselfText});
-  fake.ui.popupChoice = static_cast<int>(kMostPrograms) + 1;
-  fake.ui.browsed = "C:\\Program Files\\OBS\\obs64.exe";
-  app.OnSettingsButton(kIdAddProgram);
-  const std::vector<std::string> listed{"vlc.exe", "R&D.exe", "obs64.exe"};
-  EXPECT_EQ(fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")], listed);
-  EXPECT_EQ(fake.ui.settings.programs, listed);
-  EXPECT_EQ(fake.ui.Shown(kIdRemoveProgram), 1);
-  for (int i = 0; i < 40; ++i) {
-    fake.ui.browsed = "p" + std::to_string(i) + ".exe";
-    app.OnSettingsButton(kIdAddProgram);
-  }
-  EXPECT_EQ(fake.ui.settings.programs.size(), kMostPrograms);
-  EXPECT_EQ(fake.ui.Shown(kIdAddProgram), 0);
-  fake.ui.popupChoice = 0;
-  app.OnSettingChanged(kIdPrograms, static_cast<int>(kMostPrograms) - 1);
+  EXPECT_EQ(Seen(), kHeldByObs);
   app.OnSettingsButton(kIdRemoveProgram);
-  EXPECT_EQ(fake.ui.Shown(kIdPrograms), static_cast<int>(kMostPrograms) - 2);
-  EXPECT_EQ(fake.ui.Shown(kIdAddProgram), 1);
-}
-
-// A stored list of the wrong type, with paths, empty strings, repeats or too
-// many entries: the usable ones count, and nothing is rewritten.
-TEST_F(ListedTest, AHostileStoredListIsReadAsFarAsItIsUsable) {
-  std::vector<std::string> stored{
-      "",        "C:\\x\\obs64.exe", "a/b.exe",    "vlc.exe",
-      "VLC.EXE", "bad|name.exe",     "trailing. ", std::string(300, 'x')};
-  for (int i = 0; i < 40; ++i) stored.push_back("p" + std::to_string(i) + ".exe");
-  StartWith(stored);
-  Choose(MenuCommand::Settings);
-  std::vector<std::string> usable{"vlc.exe"};
-  for (int i = 0; i < 31; ++i) usable.push_back("p" + std::to_string(i) + ".exe");
-  EXPECT_EQ(fake.ui.settings.programs, usable);
-  EXPECT_EQ(fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")], stored);
-
-  test::FakePlatform other;
-  other.registry.values[test::FakeRegistry::Name(kProgramsKey, "")] = "obs64.exe";
-  test::Program copy(other);
-  copy.Start();
-  copy.Choose(MenuCommand::Settings);
-  EXPECT_TRUE(other.ui.settings.programs.empty());
-  EXPECT_EQ(other.registry.Value(kProgramsKey), "obs64.exe");
+  EXPECT_EQ(Seen(), kOn);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "hold/program_list.h"
+#include "settings/program_list.h"
 
 #include "text/file_names.h"
 

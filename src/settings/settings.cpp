@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include "text/decimal.h"
 #include "text/file_names.h"
