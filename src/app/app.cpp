@@ -9,6 +9,7 @@ App::App(Platform& platform)
       screenSaver_(platform.screenSaver, platform.launcher, platform.registry),
       trayIcon_(platform.shell, platform.clock),
       poller_(screenSaver_, trayIcon_),
+      displayHint_(platform.shell, platform.registry, screenSaver_),
       countdown_(screenSaver_, platform.clock),
       timedDialog_(platform.timedDialog, platform.ui, countdown_),
       spanNote_(platform.registry, platform.session),
@@ -24,8 +25,7 @@ App::App(Platform& platform)
 void App::Start() {
   trayIcon_.Add();
   settings_.Load();
-  hintShown_ =
-      platform_.registry.ReadString(kDisplayHintKey, "").state != StoredString::State::Missing;
+  displayHint_.Load();
   screenSaver_.ReadPolicy();
   FollowSettings();
   ResumeNotedSpan();
@@ -165,21 +165,7 @@ void App::Refresh() {
   FollowDisplay();
 }
 
-// Once per user, the first time the program switches the screen saver off
-// where no screen saver is chosen: the power plan still blanks the display.
-// The shell may hold a balloon back (a full-screen program, quiet hours), and
-// then drops it: it counts as shown only when the shell says it showed it,
-// and is asked for again at a later switch-off until then.
-void App::ShowDisplayHint() {
-  if (hintShown_ || settings_.Value(kIdKeepDisplayOn) || screenSaver_.Chosen()) return;
-  hintAsked_ = platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText) || hintAsked_;
-}
-
-void App::OnBalloonShown() {
-  if (!hintAsked_ || hintShown_) return;
-  hintShown_ = true;
-  platform_.registry.WriteString(kDisplayHintKey, "", "1");
-}
+void App::ShowDisplayHint() { displayHint_.Show(settings_.Value(kIdKeepDisplayOn) != 0); }
 
 void App::OnTimedDialogShown() { timedDialog_.Load(); }
 
@@ -202,7 +188,7 @@ void App::OnTimedDialogCancel() { timedDialog_.OnCancel(); }
 void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   const TrayAction action = trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks());
   // The shell's word, not the user's: taken whatever runs.
-  if (action == TrayAction::BalloonShown) return OnBalloonShown();
+  if (action == TrayAction::BalloonShown) return displayHint_.OnShown();
   if (trayBusy_) {
     if (dialogOpen_ && action != TrayAction::None) platform_.ui.ShowTimedDisableDialog();
     return;

@@ -13,6 +13,7 @@
 #include "timed/countdown.h"
 #include "timed/span_note.h"
 #include "timed/timed_disable_dialog.h"
+#include "tray/display_hint.h"
 #include "tray/status_poller.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_input.h"
@@ -61,13 +62,13 @@ class App final : public AppEvents {
   void Apply(HoldChange change = {});
   void Refresh();
   void ShowDisplayHint();
-  void OnBalloonShown();
 
   Platform& platform_;
   ScreenSaver screenSaver_;
   TrayIcon trayIcon_;
   TrayInput trayInput_;
   StatusPoller poller_;
+  DisplayHint displayHint_;
   Countdown countdown_;
   TimedDisableDialog timedDialog_;
   SpanNote spanNote_;
@@ -77,8 +78,6 @@ class App final : public AppEvents {
   Timer pollTimer_;
   Timer countdownTimer_;
   Hold hold_;
-  // The balloon about the power plan, once per user: asked for, and seen.
-  bool hintAsked_ = false, hintShown_ = false;
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;

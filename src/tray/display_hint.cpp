@@ -1,0 +1,22 @@
+#include "tray/display_hint.h"
+
+#include "words/words.h"
+
+namespace bw {
+
+void DisplayHint::Load() {
+  shown_ = registry_.ReadString(kDisplayHintKey, "").state != StoredString::State::Missing;
+}
+
+void DisplayHint::Show(bool displayKeptOn) {
+  if (shown_ || displayKeptOn || screenSaver_.Chosen()) return;
+  asked_ = shell_.ShowBalloon(kDisplayHintTitle, kDisplayHintText) || asked_;
+}
+
+void DisplayHint::OnShown() {
+  if (!asked_ || shown_) return;
+  shown_ = true;
+  registry_.WriteString(kDisplayHintKey, "", "1");
+}
+
+}  // namespace bw
