@@ -10,14 +10,12 @@ App::App(Platform& platform)
       trayIcon_(platform.shell, platform.clock),
       poller_(screenSaver_, trayIcon_),
       displayHint_(platform.shell, platform.registry, screenSaver_),
-      countdown_(screenSaver_, platform.clock),
-      timedDialog_(platform.timedDialog, platform.ui, countdown_),
-      spanNote_(platform.registry, platform.session),
+      timedDisable_(screenSaver_, platform.clock, platform.registry, platform.session, platform.ui),
+      timedDialog_(platform.timedDialog, platform.ui, timedDisable_.countdown()),
       settings_(platform.registry, platform.session),
       settingsWindow_(platform.ui, platform.programs, platform.session, settings_),
       displayKeeper_(platform.power),
       pollTimer_(platform.ui, TimerId::Poll, kPollIntervalMs),
-      countdownTimer_(platform.ui, TimerId::Countdown, kCountdownTickMs),
       hold_(screenSaver_, platform.programs, platform.clock, platform.registry, platform.session) {}
 
 // The icon shows the program's own picture and name until the first poll,
@@ -28,29 +26,12 @@ void App::Start() {
   displayHint_.Load();
   screenSaver_.ReadPolicy();
   FollowSettings();
-  ResumeNotedSpan();
-  hold_.Resume();
-  Apply(hold_.Follow(countdown_.Running()));
-  if (!countdown_.Running()) pollTimer_.Set(true);
-}
-
-// A span whose time ran out while no copy ran, one whose note cannot be read,
-// and one that a policy now overrides only switch the screen saver back on:
-// the moment to start it has passed.
-void App::ResumeNotedSpan() {
-  const NotedSpan noted = spanNote_.Read();
-  if (noted.state == NotedSpan::State::None) return;
-  if (noted.state == NotedSpan::State::Running && !screenSaver_.Policy()) {
-    countdown_.Resume(noted.progress);
-    if (!countdown_.Expired()) {
-      ShowCountdown();
-      OnCountdownTick();
-      return;
-    }
+  if (timedDisable_.Resume(screenSaver_.Policy().has_value())) {
+    ShowCountdown();
+    OnCountdownTick();
   }
-  countdown_.Stop();
-  screenSaver_.SetScreenSaverState(true);
-  spanNote_.Erase();
+  Apply(hold_.Resume(timedDisable_.Running()));
+  if (!timedDisable_.Running()) pollTimer_.Set(true);
 }
 
 void App::OnCloseRequest(CloseReason reason) {
@@ -62,14 +43,11 @@ void App::OnCloseRequest(CloseReason reason) {
   Shutdown();
 }
 
-// A span must not outlast the program: the screen saver would stay off for
-// the rest of the logon. The click method is stored before the icon goes:
-// removing it is a call into a shell that may be busy at the end of the logon.
+// The click method is stored before the icon goes: removing it is a call into
+// a shell that may be busy at the end of the logon.
 void App::Shutdown() {
-  hold_.End(countdown_.Running());
-  if (countdown_.Running()) spanNote_.Erase();
-  countdown_.Stop();
-  countdownTimer_.Set(false);
+  hold_.End(timedDisable_.Running());
+  timedDisable_.End();
   displayKeeper_.Release();
   settings_.SaveClickMethod();
   trayIcon_.Remove();
@@ -79,12 +57,12 @@ void App::Shutdown() {
 
 void App::OnTimer(int timerId) {
   if (timerId == static_cast<int>(TimerId::Poll)) {
-    Apply(hold_.Watch(countdown_.Running()));
+    Apply(hold_.Watch(timedDisable_.Running()));
     poller_.Tick();
     FollowDisplay();
   }
   if (timerId == static_cast<int>(TimerId::Countdown)) {
-    Apply(hold_.Watch(countdown_.Running()));
+    Apply(hold_.Watch(timedDisable_.Running()));
     OnCountdownTick();
   }
   if (timerId == static_cast<int>(TimerId::Stopwatch)) timedDialog_.OnClockTick();
@@ -95,15 +73,13 @@ void App::FollowDisplay() {
   displayKeeper_.Follow(settings_.Value(kIdKeepDisplayOn) != 0, trayIcon_.picture());
 }
 
-void App::OnTaskbarCreated() { trayIcon_.Restore(); }
-
 // The icon shows what the policy sets, or, without one, the user's state
 // again. A policy ends a span: the screen saver is no longer the user's to
 // hold off.
 void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
-  Apply(hold_.Follow(countdown_.Running()));
-  if (countdown_.Running()) {
+  Apply(hold_.Follow(timedDisable_.Running()));
+  if (timedDisable_.Running()) {
     if (screenSaver_.Policy()) EndTimedDisable(false);
     return;
   }
@@ -160,28 +136,18 @@ void App::Apply(HoldChange change) {
 
 // After a reason came or went outside the ticks: the icon follows at once.
 void App::Refresh() {
-  Apply(hold_.Follow(countdown_.Running()));
-  if (!countdown_.Running()) poller_.Tick();
+  Apply(hold_.Follow(timedDisable_.Running()));
+  if (!timedDisable_.Running()) poller_.Tick();
   FollowDisplay();
 }
 
 void App::ShowDisplayHint() { displayHint_.Show(settings_.Value(kIdKeepDisplayOn) != 0); }
-
-void App::OnTimedDialogShown() { timedDialog_.Load(); }
-
-bool App::OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) {
-  return timedDialog_.OnFieldKeyDown(field, keyCode, upDownValue);
-}
-
-void App::OnSpanUpDown(SpanField field) { timedDialog_.OnUpDownClicked(field); }
 
 void App::OnTimedDialogOk(std::string_view hoursText, std::string_view minutesText,
                           bool startWhenDone) {
   const std::optional<SpanRequest> span = timedDialog_.OnOk(hoursText, minutesText, startWhenDone);
   if (span) BeginTimedDisable(span->span, span->startWhenDone);
 }
-
-void App::OnTimedDialogCancel() { timedDialog_.OnCancel(); }
 
 // While the popup or the dialog is open, a click on the icon only brings the
 // dialog forward: hidden behind other windows, it has no taskbar button.
@@ -222,7 +188,7 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
 // drawn from the switch's own outcome. A policy's state is not the user's to
 // switch.
 void App::Toggle(ClickMethod method) {
-  if (countdown_.Running() || screenSaver_.Policy() || settings_.clickMethod() != method ||
+  if (timedDisable_.Running() || screenSaver_.Policy() || settings_.clickMethod() != method ||
       method == ClickMethod::None) {
     return;
   }
@@ -241,7 +207,7 @@ void App::Toggle(ClickMethod method) {
 // showed, not what it would show now. A menu the keyboard opened hands the
 // focus back to the icon before a window the command opens takes it.
 void App::ShowPopupMenu(bool fromKeyboard) {
-  const bool spanShown = countdown_.Running();
+  const bool spanShown = timedDisable_.Running();
   const int command = platform_.ui.TrackPopupMenu(
       PopupMenuView({.spanRunning = spanShown, .byPolicy = screenSaver_.Policy().has_value()}));
   if (fromKeyboard) trayIcon_.Focus();
@@ -261,8 +227,8 @@ void App::OnMenuCommand(int command, bool spanShown) {
       break;
     case MenuCommand::TimedDisable:
       if (spanShown) {
-        if (countdown_.Running()) EndTimedDisable(true);
-      } else if (!countdown_.Running() && !screenSaver_.Policy()) {
+        if (timedDisable_.Running()) EndTimedDisable(true);
+      } else if (!timedDisable_.Running() && !screenSaver_.Policy()) {
         dialogOpen_ = true;
         platform_.ui.ShowTimedDisableDialog();
         dialogOpen_ = false;
@@ -279,12 +245,10 @@ void App::OnMenuCommand(int command, bool spanShown) {
   }
 }
 
-// Noted at once, so that a copy started after a crash goes on with the span.
-// A dialog opened before a policy came cannot begin one under it.
+// A dialog opened before a policy came cannot begin a span under it.
 void App::BeginTimedDisable(Span span, bool startWhenDone) {
-  if (countdown_.Running() || screenSaver_.Policy()) return;
-  countdown_.Begin(span, startWhenDone);
-  spanNote_.Write(countdown_.Progress());
+  if (timedDisable_.Running() || screenSaver_.Policy()) return;
+  timedDisable_.Begin(span, startWhenDone);
   ShowCountdown();
   ShowDisplayHint();
 }
@@ -293,7 +257,6 @@ void App::BeginTimedDisable(Span span, bool startWhenDone) {
 // status text until the first tick replaces it.
 void App::ShowCountdown() {
   pollTimer_.Set(false);
-  countdownTimer_.Set(true);
   trayIcon_.SetPicture(TrayPicture::TimedDisable);
   trayIcon_.Update();
   FollowDisplay();
@@ -301,8 +264,8 @@ void App::ShowCountdown() {
 
 void App::OnCountdownTick() {
   // A tick already queued when the span ended must not switch it off again.
-  if (!countdown_.Running()) return;
-  const CountdownTick tick = countdown_.Tick();
+  if (!timedDisable_.Running()) return;
+  const CountdownTick tick = timedDisable_.Tick();
   if (tick.ended) {
     EndTimedDisable(false);
     // Only now: the display is let go, and the screen saver is on again,
@@ -320,9 +283,7 @@ void App::OnCountdownTick() {
 // on again for the moment, is switched off by it, and back on at its end.
 void App::EndTimedDisable(bool byUser) {
   if (byUser) hold_.SetAside();
-  countdown_.Stop();
-  spanNote_.Erase();
-  countdownTimer_.Set(false);
+  timedDisable_.End();
   pollTimer_.Set(true);
   hold_.TakeOver();
   Apply(hold_.Follow(false));

@@ -1,7 +1,7 @@
-// The program: it owns the parts that run in the background (the tray icon,
-// the status poller, the countdown, the settings) and the logic of its
-// windows, answers their events, and keeps the icon and the timers in step
-// with the countdown.
+// The program: it composes the parts (the tray icon and its input, the
+// status poller, the timed disable and its dialog, the hold, the settings and
+// their window) and routes each event to them, applying what changed: the
+// icon, the hint and the display follow.
 #pragma once
 
 #include "app/display_keeper.h"
@@ -10,8 +10,7 @@
 #include "ports/timer.h"
 #include "screensaver/screen_saver.h"
 #include "settings/settings_window.h"
-#include "timed/countdown.h"
-#include "timed/span_note.h"
+#include "timed/timed_disable.h"
 #include "timed/timed_disable_dialog.h"
 #include "tray/display_hint.h"
 #include "tray/status_poller.h"
@@ -31,26 +30,28 @@ class App final : public AppEvents {
   void OnCloseRequest(CloseReason reason) override;
   void OnTimer(int timerId) override;
   void OnTrayMessage(int message, std::uint32_t sentAt) override;
-  void OnTaskbarCreated() override;
+  void OnTaskbarCreated() override { trayIcon_.Restore(); }
   void OnPolicyChanged() override;
   void OnSettingChanged(int controlId, int value) override;
   void OnSettingsButton(int controlId) override;
   void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override;
   void OnForegroundChanged() override;
   void OnProcessEnded(std::uint32_t processId) override;
-  void OnTimedDialogShown() override;
-  bool OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) override;
-  void OnSpanUpDown(SpanField field) override;
+  // The timed-disable dialog's events are its logic's; OK may begin a span.
+  void OnTimedDialogShown() override { timedDialog_.Load(); }
+  bool OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) override {
+    return timedDialog_.OnFieldKeyDown(field, keyCode, upDownValue);
+  }
+  void OnSpanUpDown(SpanField field) override { timedDialog_.OnUpDownClicked(field); }
   void OnTimedDialogOk(std::string_view hoursText, std::string_view minutesText,
                        bool startWhenDone) override;
-  void OnTimedDialogCancel() override;
+  void OnTimedDialogCancel() override { timedDialog_.OnCancel(); }
 
  private:
   void OnMenuCommand(int command, bool spanShown);
   void BeginTimedDisable(Span span, bool startWhenDone);
   void Toggle(ClickMethod method);
   void ShowPopupMenu(bool fromKeyboard);
-  void ResumeNotedSpan();
   void ShowCountdown();
   void OnCountdownTick();
   // The user's "Enable Screen Saver" sets a hold aside; the span's own end
@@ -69,14 +70,12 @@ class App final : public AppEvents {
   TrayInput trayInput_;
   StatusPoller poller_;
   DisplayHint displayHint_;
-  Countdown countdown_;
+  TimedDisable timedDisable_;
   TimedDisableDialog timedDialog_;
-  SpanNote spanNote_;
   Settings settings_;
   SettingsWindow settingsWindow_;
   DisplayKeeper displayKeeper_;
   Timer pollTimer_;
-  Timer countdownTimer_;
   Hold hold_;
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.

@@ -13,11 +13,12 @@ void Hold::FollowSettings(const std::vector<std::string>& programs, bool fullScr
   watching_ = watching;
 }
 
-void Hold::Resume() {
+HoldChange Hold::Resume(bool spanRuns) {
   lastLook_ = clock_.TickCount();
   programWatch_.LookAtAll();
   JudgeForeground();
   switchBack_ = note_.Read();
+  return Follow(spanRuns);
 }
 
 // A look at the whole session now and then, for listed programs that never

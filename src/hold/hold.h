@@ -48,7 +48,7 @@ class Hold {
   // on while its reasons last; otherwise the screen saver it switched off
   // goes back on, unless a span has the say now. Under a policy the duty
   // waits, noted.
-  void Resume();
+  HoldChange Resume(bool spanRuns);
   // At each tick of the program's timers.
   HoldChange Watch(bool spanRuns);
   // The reports of the session, each followed by Follow().

@@ -21,8 +21,7 @@ struct Held : ProgramEvents {
     listed = std::move(programs);
     screenSaver.ReadPolicy();
     hold.FollowSettings(listed, fullScreen);
-    hold.Resume();
-    Follow();
+    hold.Resume(false);
   }
   void OnWindowShown(std::uint32_t process, std::uint32_t thread) override {
     hold.OnWindowShown(process, thread);
