@@ -200,9 +200,23 @@ TEST_F(ListedTest, TheDisplayHintIsShownOnceWhereNoScreenSaverIsChosen) {
   EXPECT_EQ(fake.shell.balloons.size(), 1u);
 }
 
+// The end of a policy gives the icon back to a hold at once.
+TEST_F(ListedTest, APolicysEndGivesTheIconBackToTheHold) {
+  const std::string policy = test::FakeRegistry::Name(
+      "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop", "ScreenSaveActive");
+  programs.Start("obs64.exe");
+  fake.registry.numbers[policy] = 0;
+  app.OnPolicyChanged();
+  Pass(500);
+  fake.registry.numbers.erase(policy);
+  app.OnPolicyChanged();
+  EXPECT_EQ(Seen(), kHeldByObs);
+}
+
 // A program added from the settings window that runs holds at once; taken
-// off the list, it lets go.
-TEST_F(ListedTest, TheListTakesEffectAtOnce) {
+// off the list, it lets go. Full screen ticked holds at once too, and Exit
+// ends the hold as it ends a span.
+TEST_F(ListedTest, TheSettingsTakeEffectAtOnce) {
   programs.Start("render.exe", false);
   fake.ui.popupChoice = 33;
   fake.ui.browsed = "C:\\Render\\render.exe";
@@ -210,6 +224,11 @@ TEST_F(ListedTest, TheListTakesEffectAtOnce) {
   EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while render.exe runs");
   app.OnSettingsButton(kIdRemoveProgram);
   EXPECT_EQ(Seen(), kOn);
+  programs.foreground = Foreground::FullScreen;
+  app.OnSettingChanged(kIdFullScreen, 1);
+  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while a program is full screen");
+  app.OnCloseRequest(CloseReason::Exit);
+  EXPECT_TRUE(fake.system.active);
 }
 
 }  // namespace
