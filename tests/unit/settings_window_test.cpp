@@ -9,11 +9,6 @@ namespace bw {
 namespace {
 
 struct SettingsWindowTest : ::testing::Test {
-  // The settings as a start-up reads them, with programs listed.
-  void Load(std::vector<std::string> programs) {
-    fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")] = std::move(programs);
-    settings.Load();
-  }
   test::FakePlatform fake;
   Settings settings{fake.registry, fake.system};
   SettingsWindow window{fake.ui, fake.programs, fake.system, settings};
@@ -26,7 +21,8 @@ TEST_F(SettingsWindowTest, SettingsAreStoredAtOnceAndShownAsStored) {
   EXPECT_EQ(fake.registry.Value(kSettingRows[SettingRowOf(kIdMethod)].key), "1");
   window.OnChanged(kIdStartWithWindows, 1);
   EXPECT_EQ(fake.ui.Shown(kIdMethod) * 10 + fake.ui.Shown(kIdStartWithWindows), 11);
-  EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName), RunEntryData(fake.system.executable));
+  EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName),
+            "\"C:\\Program Files\\Tools\\Blinkward.exe\"");
   fake.registry.locked.insert(std::string(kRunKeyPath));
   window.OnChanged(kIdStartWithWindows, 0);
   EXPECT_EQ(fake.ui.Shown(kIdStartWithWindows), 1);
@@ -37,7 +33,8 @@ TEST_F(SettingsWindowTest, SettingsAreStoredAtOnceAndShownAsStored) {
 // Add offers the running programs, each once and not those listed, then
 // Browse; the list is stored at once, at most 32, and shown.
 TEST_F(SettingsWindowTest, TheListIsChosenFromRunningProgramsOrBrowsedAndStoredAtOnce) {
-  Load({"vlc.exe"});
+  fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")] = {"vlc.exe"};
+  settings.Load();
   for (const char* file : {"vlc.exe", "R&D.exe", "R&D.exe", "Explorer.EXE",
                            "ApplicationFrameHost.exe", "blinkward.exe"}) {
     fake.programs.Start(file);
