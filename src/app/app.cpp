@@ -279,8 +279,9 @@ void App::OnCountdownTick() {
 
 // Switches the screen saver back on. The icon still shows the countdown,
 // whether or not switching back worked: it is redrawn from the true state at
-// once. At the span's own end a hold that lasts takes over: the screen saver,
-// on again for the moment, is switched off by it, and back on at its end.
+// once. The user's "Enable Screen Saver" sets a hold aside; at the span's own
+// end a hold that lasts takes over: the screen saver, on again for the
+// moment, is switched off by it, and back on at its end.
 void App::EndTimedDisable(bool byUser) {
   if (byUser) hold_.SetAside();
   timedDisable_.End();

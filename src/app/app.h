@@ -54,8 +54,6 @@ class App final : public AppEvents {
   void ShowPopupMenu(bool fromKeyboard);
   void ShowCountdown();
   void OnCountdownTick();
-  // The user's "Enable Screen Saver" sets a hold aside; the span's own end
-  // hands the screen saver over to it.
   void EndTimedDisable(bool byUser);
   void FollowDisplay();
   void Shutdown();
