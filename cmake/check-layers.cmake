@@ -1,31 +1,47 @@
-# Fails when a file includes something above its layer. Bottom up:
-#   ports/   the interfaces: include only ports/ and the standard library;
-#   logic    every other folder but win32/: the ports, the logic and the
-#            standard library, never win32/ nor a platform header; and
-#            outside app/, never app/, the composition root;
-#   win32/   anything.
-# Every spelling counts: quotes or angle brackets, "../", any spacing, any
-# case. The native build stays the guard against a platform header reached
-# some other way. Run as: cmake -DSOURCE_DIR=<src> -P check-layers.cmake
+# Fails when a file includes something that is not below it. The folders of
+# src/, bottom up, each a layer:
+#   ports/ words/                          the ground: the interfaces, the words
+#   screensaver/ notes/ text/              shared services
+#   tray/ timed/ hold/ settings/           the features
+#   app/                                   the composition root
+#   win32/                                 everything that includes <windows.h>
+# A folder includes itself and the layers below it, never one beside it nor
+# above; outside win32/, never a platform header. A folder this check does not
+# know fails it, so that none slips past. Every spelling counts: quotes or
+# angle brackets, "../", any spacing, any case. The native build stays the
+# guard against a platform header reached some other way.
+# Run as: cmake -DSOURCE_DIR=<src> -P check-layers.cmake
 cmake_minimum_required(VERSION 3.25)
-file(GLOB entries LIST_DIRECTORIES true RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*")
-set(folders "")
-foreach(entry IN LISTS entries)
-  if(IS_DIRECTORY "${SOURCE_DIR}/${entry}")
-    list(APPEND folders "${entry}")
-  endif()
+set(layers "ports words" "screensaver notes text" "tray timed hold settings" "app" "win32")
+set(known "")
+set(level 0)
+foreach(layer IN LISTS layers)
+  string(REPLACE " " ";" names "${layer}")
+  foreach(name IN LISTS names)
+    set(level_${name} ${level})
+    list(APPEND known "${name}")
+  endforeach()
+  math(EXPR level "${level} + 1")
 endforeach()
 # Generated beside the build, not a folder of src/.
 set(generated "version_info.h")
 
 set(found "")
-foreach(folder IN LISTS folders)
+file(GLOB entries LIST_DIRECTORIES true RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*")
+foreach(folder IN LISTS entries)
+  if(NOT IS_DIRECTORY "${SOURCE_DIR}/${folder}")
+    continue()
+  endif()
+  if(NOT folder IN_LIST known)
+    string(APPEND found "\n  src/${folder}/ is a folder this check does not know: give it a layer")
+    continue()
+  endif()
   if(folder STREQUAL "win32")
     continue()
   endif()
   file(GLOB_RECURSE files "${SOURCE_DIR}/${folder}/*")
   foreach(file IN LISTS files)
-    if(NOT file MATCHES "\\.(h|hpp|c|cc|cpp|in)$")
+    if(NOT file MATCHES "\\.(h|hh|hpp|c|cc|cpp|cxx|inl|ipp|in)$")
       continue()
     endif()
     get_filename_component(here "${file}" DIRECTORY)
@@ -51,7 +67,7 @@ foreach(folder IN LISTS folders)
       set(why "")
       if(lower MATCHES "^\\.\\./")
         set(why "a file outside src/")
-      elseif(NOT top IN_LIST folders)
+      elseif(NOT top IN_LIST known)
         # The standard library's headers have no extension; the one header
         # of the program outside src/ is generated with the build.
         if(bracket STREQUAL "<" AND lower MATCHES "\\.|/")
@@ -61,10 +77,12 @@ foreach(folder IN LISTS folders)
         endif()
       elseif(top STREQUAL "win32")
         set(why "the Win32 layer")
-      elseif(folder STREQUAL "ports" AND NOT top STREQUAL "ports")
-        set(why "the logic, from a port")
-      elseif(top STREQUAL "app" AND NOT folder STREQUAL "app")
-        set(why "the composition root, from a feature")
+      elseif(NOT top STREQUAL folder AND NOT level_${top} LESS level_${folder})
+        if(level_${top} EQUAL level_${folder})
+          set(why "${top}/, a folder beside it")
+        else()
+          set(why "${top}/, a folder above it")
+        endif()
       endif()
       if(why)
         string(APPEND found "\n  src/${name} includes ${why}: ${line}")
@@ -73,5 +91,5 @@ foreach(folder IN LISTS folders)
   endforeach()
 endforeach()
 if(found)
-  message(FATAL_ERROR "A file includes something above its layer:${found}")
+  message(FATAL_ERROR "A file includes something that is not below it:${found}")
 endif()

@@ -1,8 +1,6 @@
 #include "app/app.h"
 
-#include "hold/program_list.h"
 #include "tray/popup_menu.h"
-#include "tray/tray_message.h"
 
 namespace bw {
 
@@ -11,67 +9,29 @@ App::App(Platform& platform)
       screenSaver_(platform.screenSaver, platform.launcher, platform.registry),
       trayIcon_(platform.shell, platform.clock),
       poller_(screenSaver_, trayIcon_),
-      countdown_(screenSaver_, platform.clock),
-      timedDialog_(platform.timedDialog, platform.ui, countdown_),
-      spanNote_(platform.registry, platform.session),
+      displayHint_(platform.shell, platform.registry, platform.clock, screenSaver_),
+      timedDisable_(screenSaver_, platform.clock, platform.registry, platform.session, platform.ui),
+      timedDialog_(platform.timedDialog, platform.ui, timedDisable_.countdown()),
       settings_(platform.registry, platform.session),
+      settingsWindow_(platform.ui, platform.programs, platform.session, settings_),
       displayKeeper_(platform.power),
-      pollTimer_(platform.ui, TimerId::Poll),
-      countdownTimer_(platform.ui, TimerId::Countdown),
-      programWatch_(platform.programs),
-      holdNote_(platform.registry, platform.session) {}
+      pollTimer_(platform.ui, TimerId::Poll, kPollIntervalMs),
+      hold_(screenSaver_, platform.programs, platform.clock, platform.registry, platform.session) {}
 
 // The icon shows the program's own picture and name until the first poll,
 // which always draws the state.
 void App::Start() {
   trayIcon_.Add();
   settings_.Load();
-  hintShown_ =
-      platform_.registry.ReadString(kDisplayHintKey, "").state != StoredString::State::Missing;
+  displayHint_.Load();
   screenSaver_.ReadPolicy();
   FollowSettings();
-  ResumeNotedSpan();
-  ResumeNotedHold();
-  if (!countdown_.Running()) pollTimer_.Set(true);
-}
-
-// A span whose time ran out while no copy ran, one whose note cannot be read,
-// and one that a policy now overrides only switch the screen saver back on:
-// the moment to start it has passed.
-void App::ResumeNotedSpan() {
-  const NotedSpan noted = spanNote_.Read();
-  if (noted.state == NotedSpan::State::None) return;
-  if (noted.state == NotedSpan::State::Running && !screenSaver_.Policy()) {
-    countdown_.Resume(noted.progress);
-    if (!countdown_.Expired()) {
-      ShowCountdown();
-      OnCountdownTick();
-      return;
-    }
+  if (timedDisable_.Resume(screenSaver_.Policy().has_value())) {
+    ShowCountdown();
+    OnCountdownTick();
   }
-  countdown_.Stop();
-  screenSaver_.SetScreenSaverState(true);
-  spanNote_.Erase();
-}
-
-// A hold an earlier copy noted carries its duty over: it goes on while its
-// reasons last; otherwise the screen saver it switched off goes back on,
-// unless a span has the say now. Under a policy the duty waits, noted.
-void App::ResumeNotedHold() {
-  lastLook_ = platform_.clock.TickCount();
-  programWatch_.LookAtAll();
-  JudgeForeground();
-  switchBack_ = holdNote_.Read();
-  FollowHold();
-}
-
-SettingsView App::View() const {
-  SettingsView view{kTitle, settings_.View(), settings_.programs()};
-  const auto listed = static_cast<int>(settings_.programs().size());
-  view.values.push_back({kIdPrograms, programSelection_});
-  view.values.push_back({kIdAddProgram, listed < static_cast<int>(kMostPrograms)});
-  view.values.push_back({kIdRemoveProgram, programSelection_ >= 0 && programSelection_ < listed});
-  return view;
+  Apply(hold_.Resume(timedDisable_.Running()));
+  if (!timedDisable_.Running()) pollTimer_.Set(true);
 }
 
 void App::OnCloseRequest(CloseReason reason) {
@@ -83,14 +43,11 @@ void App::OnCloseRequest(CloseReason reason) {
   Shutdown();
 }
 
-// A span must not outlast the program: the screen saver would stay off for
-// the rest of the logon. The click method is stored before the icon goes:
-// removing it is a call into a shell that may be busy at the end of the logon.
+// The click method is stored before the icon goes: removing it is a call into
+// a shell that may be busy at the end of the logon.
 void App::Shutdown() {
-  if (holding_) EndHold(switchBack_);
-  if (countdown_.Running()) spanNote_.Erase();
-  countdown_.Stop();
-  countdownTimer_.Set(false);
+  hold_.End(timedDisable_.Running());
+  timedDisable_.End();
   displayKeeper_.Release();
   settings_.SaveClickMethod();
   trayIcon_.Remove();
@@ -100,15 +57,15 @@ void App::Shutdown() {
 
 void App::OnTimer(int timerId) {
   if (timerId == static_cast<int>(TimerId::Poll)) {
-    Watch();
+    Apply(hold_.Watch(timedDisable_.Running()));
     poller_.Tick();
     FollowDisplay();
   }
   if (timerId == static_cast<int>(TimerId::Countdown)) {
-    Watch();
+    Apply(hold_.Watch(timedDisable_.Running()));
     OnCountdownTick();
   }
-  if (timerId == kStopwatchTimerId) timedDialog_.OnClockTick();
+  if (timerId == static_cast<int>(TimerId::Stopwatch)) timedDialog_.OnClockTick();
 }
 
 // Kept on while the icon shows the screen saver off and the user asked for it.
@@ -116,15 +73,13 @@ void App::FollowDisplay() {
   displayKeeper_.Follow(settings_.Value(kIdKeepDisplayOn) != 0, trayIcon_.picture());
 }
 
-void App::OnTaskbarCreated() { trayIcon_.Restore(); }
-
 // The icon shows what the policy sets, or, without one, the user's state
 // again. A policy ends a span: the screen saver is no longer the user's to
 // hold off.
 void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
-  FollowHold();
-  if (countdown_.Running()) {
+  Apply(hold_.Follow(timedDisable_.Running()));
+  if (timedDisable_.Running()) {
     if (screenSaver_.Policy()) EndTimedDisable(false);
     return;
   }
@@ -133,208 +88,60 @@ void App::OnPolicyChanged() {
   FollowDisplay();
 }
 
-// Stored at once; the window then shows what was stored, which for a Run key
-// that cannot be written is not what the user clicked.
 void App::OnSettingChanged(int controlId, int value) {
-  if (controlId == kIdPrograms) {
-    programSelection_ = value;
-  } else if (!settings_.Set(controlId, value)) {
-    return;
-  }
+  if (!settingsWindow_.OnChanged(controlId, value)) return;
   if (controlId == kIdFullScreen) {
     FollowSettings();
-    JudgeForeground();
+    hold_.JudgeForeground();
     Refresh();
   }
   FollowDisplay();
-  platform_.ui.UpdateSettings(View());
 }
 
+// A program added that runs holds at once.
 void App::OnSettingsButton(int controlId) {
-  if (controlId == kIdAddProgram) AddProgram();
-  if (controlId == kIdRemoveProgram) RemoveProgram();
-}
-
-// The programs with a window now, each once, those listed already left out;
-// or any program, browsed for. A program added that runs holds at once.
-void App::AddProgram() {
-  std::vector<ProgramWindow> offered = platform_.programs.Windows();
-  std::vector<std::string> files;
-  const std::string self = platform_.session.ExecutablePath();
-  std::erase_if(offered, [&](const ProgramWindow& window) {
-    if (files.size() == kMostPrograms || !IsProgramFile(window.file) ||
-        !Offered(window.file, FileNameOf(self)) || ListHolds(files, window.file) ||
-        ListHolds(settings_.programs(), window.file)) {
-      return true;
-    }
-    files.push_back(window.file);
-    return false;
-  });
-  std::vector<MenuItem> items;
-  for (ProgramWindow& window : offered) {
-    window.title = ProgramMenuLine(window.title, window.file);
-    items.push_back({static_cast<int>(items.size()) + 1, window.title.c_str(), true});
-  }
-  if (!items.empty()) items.push_back({0, nullptr, false});
-  constexpr int kBrowse = kMostPrograms + 1;
-  items.push_back({kBrowse, kBrowseCaption, true});
-  const int chosen = platform_.ui.TrackControlMenu(kIdAddProgram, items);
-  std::string file;
-  if (chosen == kBrowse) file = FileNameOf(platform_.ui.BrowseForProgram());
-  if (chosen > 0 && chosen <= static_cast<int>(files.size())) file = files[chosen - 1];
-  if (!file.empty() && SameProgram(file, FileNameOf(self))) {
-    platform_.ui.ShowMessage(kNotItselfText);
-    return;
-  }
-  if (!settings_.AddProgram(file)) return;
-  programSelection_ = static_cast<int>(settings_.programs().size()) - 1;
+  const ListChange change = settingsWindow_.OnButton(controlId);
+  if (change == ListChange::None) return;
   FollowSettings();
-  programWatch_.LookAtAll();
+  if (change == ListChange::Added) hold_.LookAtAll();
   Refresh();
-  platform_.ui.UpdateSettings(View());
 }
 
-// The line below takes the selection, or the one above at the end.
-void App::RemoveProgram() {
-  const auto listed = static_cast<int>(settings_.programs().size());
-  if (programSelection_ < 0 || programSelection_ >= listed) return;
-  settings_.RemoveProgram(static_cast<std::size_t>(programSelection_));
-  if (programSelection_ == listed - 1) --programSelection_;
-  FollowSettings();
-  Refresh();
-  platform_.ui.UpdateSettings(View());
-}
-
-// Windows are reported only while something is to be watched: a user
-// without a list or full screen pays nothing.
 void App::FollowSettings() {
-  programWatch_.SetList(settings_.programs());
-  const bool watching = !settings_.programs().empty() || settings_.Value(kIdFullScreen);
-  if (watching != watching_) platform_.programs.ReportWindows(watching);
-  watching_ = watching;
+  hold_.FollowSettings(settings_.programs(), settings_.Value(kIdFullScreen) != 0);
 }
 
-// A window that comes up may be a listed program's, or a full-screen one.
 void App::OnWindowShown(std::uint32_t processId, std::uint32_t threadId) {
-  programWatch_.OnWindowShown(processId, threadId);
-  judgeUntil_ = platform_.clock.TickCount() + kJudgeAfterWindowMs;
-  JudgeForeground();
+  hold_.OnWindowShown(processId, threadId);
   Refresh();
 }
 
 void App::OnForegroundChanged() {
-  JudgeForeground();
+  hold_.OnForegroundChanged();
   Refresh();
-}
-
-// Passing through the taskbar, the desktop or the program's own menu and
-// windows changes nothing: a click on the icon must find the hold as it was.
-void App::JudgeForeground() {
-  if (!settings_.Value(kIdFullScreen)) {
-    fullScreen_ = false;
-    return;
-  }
-  const Foreground verdict = platform_.programs.JudgeForeground();
-  if (verdict != Foreground::Passing) fullScreen_ = verdict == Foreground::FullScreen;
 }
 
 void App::OnProcessEnded(std::uint32_t processId) {
-  programWatch_.OnProcessEnded(processId);
+  hold_.OnProcessEnded(processId);
   Refresh();
 }
 
-// At each tick: a look at the whole session now and then, for listed
-// programs that never show a window, and at the foreground shortly after a
-// window appeared. The foreground's own changes are reported as they come.
-void App::Watch() {
-  if (!watching_) return;
-  const std::uint32_t now = platform_.clock.TickCount();
-  if (!settings_.programs().empty() && now - lastLook_ >= kLookAtAllMs) {
-    lastLook_ = now;
-    programWatch_.LookAtAll();
-  }
-  if (static_cast<std::int32_t>(judgeUntil_ - now) >= 0) JudgeForeground();
-  FollowHold();
-}
-
-// The hold begins with its first reason and ends with its last. It switches
-// the screen saver off whoever switches it on. A policy has the say while it
-// lasts: the hold switches nothing, and keeps its duty to switch the screen
-// saver back on for when the policy goes. During a span the screen saver is
-// off already.
-void App::FollowHold() {
-  const std::string_view program = programWatch_.Running();
-  const bool reasons = !program.empty() || fullScreen_;
-  if (!reasons) setAside_ = false;
-  if (screenSaver_.Policy()) {
-    if (holding_) poller_.SetDisabledTip(nullptr);
-    holding_ = false;
-    return;
-  }
-  if (!reasons || setAside_) {
-    if (holding_ || switchBack_) EndHold(switchBack_);
-    return;
-  }
-  // The tip is made anew only when the reason changes: a poll allocates nothing.
-  if (!holding_ || program != heldFor_) {
-    heldFor_ = program;
-    heldTip_ = kHeldByFullScreenTip;
-    if (!program.empty()) heldTip_.assign(kHeldTipLead).append(program).append(kHeldByProgramTail);
-    poller_.SetDisabledTip(heldTip_.c_str());
-    poller_.Invalidate();
-  }
-  if (screenSaver_.GetScreenSaverState() && screenSaver_.SetScreenSaverState(false) && !holding_) {
-    if (!switchBack_) holdNote_.Write();
-    switchBack_ = true;
-    ShowDisplayHint();
-  }
-  holding_ = true;
-}
-
-// The screen saver goes back on only if it was on when the hold began, and
-// not while a span holds it off: the span's end switches it on.
-void App::EndHold(bool switchBack) {
-  holding_ = false;
-  poller_.SetDisabledTip(nullptr);
-  if (switchBack_) holdNote_.Erase();
-  if (switchBack && !countdown_.Running()) screenSaver_.SetScreenSaverState(true);
-  switchBack_ = false;
+// The icon's tip gives the hold's reason while it holds; a hold that begins
+// by switching the screen saver off may call for the hint.
+void App::Apply(HoldChange change) {
+  poller_.SetDisabledTip(hold_.Tip());
+  if (change.newReason) poller_.Invalidate();
+  if (change.switchedOff) ShowDisplayHint();
 }
 
 // After a reason came or went outside the ticks: the icon follows at once.
 void App::Refresh() {
-  FollowHold();
-  if (!countdown_.Running()) poller_.Tick();
+  Apply(hold_.Follow(timedDisable_.Running()));
+  if (!timedDisable_.Running()) poller_.Tick();
   FollowDisplay();
 }
 
-// Once per user, the first time the program switches the screen saver off
-// where no screen saver is chosen: the power plan still blanks the display.
-// The shell may hold a balloon back (a full-screen program, quiet hours), and
-// then drops it: it counts as shown only when the shell says it showed it or
-// the user clicks it, and is asked for again at a later switch-off until then.
-void App::ShowDisplayHint() {
-  if (hintShown_ || settings_.Value(kIdKeepDisplayOn) || screenSaver_.Chosen()) return;
-  const std::uint32_t now = platform_.clock.TickCount();
-  if (hintAsked_ && now - hintAskedAt_ < kHintAgainMs) return;
-  if (!platform_.shell.ShowBalloon(kDisplayHintTitle, kDisplayHintText)) return;
-  hintAsked_ = true;
-  hintAskedAt_ = now;
-}
-
-void App::OnBalloonShown() {
-  if (!hintAsked_ || hintShown_) return;
-  hintShown_ = true;
-  platform_.registry.WriteString(kDisplayHintKey, "", "1");
-}
-
-void App::OnTimedDialogShown() { timedDialog_.Load(); }
-
-bool App::OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) {
-  return timedDialog_.OnFieldKeyDown(field, keyCode, upDownValue);
-}
-
-void App::OnSpanUpDown(SpanField field) { timedDialog_.OnUpDownClicked(field); }
+void App::ShowDisplayHint() { displayHint_.Show(settings_.Value(kIdKeepDisplayOn) != 0); }
 
 void App::OnTimedDialogOk(std::string_view hoursText, std::string_view minutesText,
                           bool startWhenDone) {
@@ -342,18 +149,12 @@ void App::OnTimedDialogOk(std::string_view hoursText, std::string_view minutesTe
   if (span) BeginTimedDisable(span->span, span->startWhenDone);
 }
 
-void App::OnTimedDialogCancel() { timedDialog_.OnCancel(); }
-
 // While the popup or the dialog is open, a click on the icon only brings the
 // dialog forward: hidden behind other windows, it has no taskbar button.
 void App::OnTrayMessage(int message, std::uint32_t sentAt) {
-  const TrayAction action = DecodeTrayMessage(message, trayIcon_.keyboardCallbacks());
-  const bool fromKeyboard =
-      message == kContextMenu && !(rightButtonReleased_ && sentAt - lastMessage_ < kKeyPressMs);
-  rightButtonReleased_ = message == kRightButtonUp;
-  lastMessage_ = sentAt;
+  const TrayAction action = trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks());
   // The shell's word, not the user's: taken whatever runs.
-  if (action == TrayAction::BalloonShown) return OnBalloonShown();
+  if (action == TrayAction::BalloonShown) return displayHint_.OnShown();
   if (trayBusy_) {
     if (dialogOpen_ && action != TrayAction::None) platform_.ui.ShowTimedDisableDialog();
     return;
@@ -367,14 +168,15 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
       Toggle(ClickMethod::DoubleClick);
       break;
     case TrayAction::ToggleByKeyboard:
-      OnKeySelect(sentAt);
+      if (trayInput_.NewPress(sentAt)) Toggle(settings_.clickMethod());
       break;
-    case TrayAction::Popup:
-      ShowPopupMenu(fromKeyboard);
+    case TrayAction::PopupFromMouse:
+    case TrayAction::PopupFromKeyboard:
+      ShowPopupMenu(action == TrayAction::PopupFromKeyboard);
       break;
     case TrayAction::BalloonClicked:
-      OnBalloonShown();
-      platform_.ui.ShowSettings(View());
+      displayHint_.OnShown();
+      settingsWindow_.Show();
       break;
     case TrayAction::BalloonShown:
     case TrayAction::None:
@@ -383,30 +185,18 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   trayBusy_ = false;
 }
 
-// Enter or Space switches as the chosen click would. One press of Enter can
-// reach the program twice: a second sent within the moment is the same press,
-// however long a busy shell kept the program from taking it.
-void App::OnKeySelect(std::uint32_t sentAt) {
-  const bool repeated = keySelected_ && sentAt - lastKeySelect_ < kKeyPressMs;
-  keySelected_ = true;
-  lastKeySelect_ = sentAt;
-  if (!repeated) Toggle(settings_.clickMethod());
-}
-
 // For this logon only; the icon follows at once rather than at the next poll,
 // drawn from the switch's own outcome. A policy's state is not the user's to
 // switch.
 void App::Toggle(ClickMethod method) {
-  if (countdown_.Running() || screenSaver_.Policy() || settings_.clickMethod() != method ||
+  if (timedDisable_.Running() || screenSaver_.Policy() || settings_.clickMethod() != method ||
       method == ClickMethod::None) {
     return;
   }
   // A click during a hold is the user's say: the hold stands aside until
   // its reasons have ended.
-  if (holding_) {
-    setAside_ = true;
-    EndHold(false);
-  }
+  hold_.SetAside();
+  Apply();
   const bool enabled = screenSaver_.GetScreenSaverState();
   const bool switched = screenSaver_.SetScreenSaverState(!enabled);
   poller_.Show(switched ? !enabled : enabled);
@@ -418,7 +208,7 @@ void App::Toggle(ClickMethod method) {
 // showed, not what it would show now. A menu the keyboard opened hands the
 // focus back to the icon before a window the command opens takes it.
 void App::ShowPopupMenu(bool fromKeyboard) {
-  const bool spanShown = countdown_.Running();
+  const bool spanShown = timedDisable_.Running();
   const int command = platform_.ui.TrackPopupMenu(
       PopupMenuView({.spanRunning = spanShown, .byPolicy = screenSaver_.Policy().has_value()}));
   if (fromKeyboard) trayIcon_.Focus();
@@ -438,15 +228,15 @@ void App::OnMenuCommand(int command, bool spanShown) {
       break;
     case MenuCommand::TimedDisable:
       if (spanShown) {
-        if (countdown_.Running()) EndTimedDisable(true);
-      } else if (!countdown_.Running() && !screenSaver_.Policy()) {
+        if (timedDisable_.Running()) EndTimedDisable(true);
+      } else if (!timedDisable_.Running() && !screenSaver_.Policy()) {
         dialogOpen_ = true;
         platform_.ui.ShowTimedDisableDialog();
         dialogOpen_ = false;
       }
       break;
     case MenuCommand::Settings:
-      platform_.ui.ShowSettings(View());
+      settingsWindow_.Show();
       break;
     case MenuCommand::Exit:
       OnCloseRequest(CloseReason::Exit);
@@ -456,12 +246,10 @@ void App::OnMenuCommand(int command, bool spanShown) {
   }
 }
 
-// Noted at once, so that a copy started after a crash goes on with the span.
-// A dialog opened before a policy came cannot begin one under it.
+// A dialog opened before a policy came cannot begin a span under it.
 void App::BeginTimedDisable(Span span, bool startWhenDone) {
-  if (countdown_.Running() || screenSaver_.Policy()) return;
-  countdown_.Begin(span, startWhenDone);
-  spanNote_.Write(countdown_.Progress());
+  if (timedDisable_.Running() || screenSaver_.Policy()) return;
+  timedDisable_.Begin(span, startWhenDone);
   ShowCountdown();
   ShowDisplayHint();
 }
@@ -470,7 +258,6 @@ void App::BeginTimedDisable(Span span, bool startWhenDone) {
 // status text until the first tick replaces it.
 void App::ShowCountdown() {
   pollTimer_.Set(false);
-  countdownTimer_.Set(true);
   trayIcon_.SetPicture(TrayPicture::TimedDisable);
   trayIcon_.Update();
   FollowDisplay();
@@ -478,13 +265,13 @@ void App::ShowCountdown() {
 
 void App::OnCountdownTick() {
   // A tick already queued when the span ended must not switch it off again.
-  if (!countdown_.Running()) return;
-  const CountdownTick tick = countdown_.Tick();
+  if (!timedDisable_.Running()) return;
+  const CountdownTick tick = timedDisable_.Tick();
   if (tick.ended) {
     EndTimedDisable(false);
     // Only now: the display is let go, and the screen saver is on again,
     // unless a hold has taken it over.
-    if (tick.startScreenSaver && !holding_) screenSaver_.StartScreenSaver();
+    if (tick.startScreenSaver && !hold_.holding()) screenSaver_.StartScreenSaver();
     return;
   }
   trayIcon_.SetTip(tick.tip.view());
@@ -493,22 +280,15 @@ void App::OnCountdownTick() {
 
 // Switches the screen saver back on. The icon still shows the countdown,
 // whether or not switching back worked: it is redrawn from the true state at
-// once. At the span's own end a hold that lasts takes over: the screen saver,
-// on again for the moment, is switched off by it, and back on at its end.
+// once. The user's "Enable Screen Saver" sets a hold aside; at the span's own
+// end a hold that lasts takes over: the screen saver, on again for the
+// moment, is switched off by it, and back on at its end.
 void App::EndTimedDisable(bool byUser) {
-  if (byUser && holding_) {
-    setAside_ = true;
-    EndHold(false);
-  }
-  countdown_.Stop();
-  spanNote_.Erase();
-  countdownTimer_.Set(false);
+  if (byUser) hold_.SetAside();
+  timedDisable_.End();
   pollTimer_.Set(true);
-  if (holding_ && !switchBack_) {
-    switchBack_ = true;
-    holdNote_.Write();
-  }
-  FollowHold();
+  hold_.TakeOver();
+  Apply(hold_.Follow(false));
   poller_.Invalidate();
   poller_.Tick();
   FollowDisplay();

@@ -1,7 +1,5 @@
 #include "hold/hold_note.h"
 
-#include "timed/span_note.h"
-
 namespace bw {
 namespace {
 
@@ -10,21 +8,14 @@ constexpr const char* kSwitchedOff = "SwitchedOff";
 }  // namespace
 
 void HoldNote::Write() {
-  const std::string key = CreateLogonNote(registry_, session_, kHoldNotesKey);
+  const std::string key = note_.Create();
   if (!key.empty()) registry_.WriteString(key, kSwitchedOff, "1");
 }
 
-void HoldNote::Erase() { EraseLogonNote(registry_, session_, kHoldNotesKey); }
-
 bool HoldNote::Read() {
-  const LogonNames names = session_.Logon();
-  for (const std::string* logon : {&names.own, &names.linked}) {
-    if (logon->empty()) continue;
-    const StoredString noted =
-        registry_.ReadString(LogonNoteKey(kHoldNotesKey, *logon), kSwitchedOff);
-    if (noted.state != StoredString::State::Missing) return true;
-  }
-  return false;
+  return note_.Find([&](const std::string& key) {
+    return registry_.ReadString(key, kSwitchedOff).state != StoredString::State::Missing;
+  });
 }
 
 }  // namespace bw

@@ -4,8 +4,7 @@
 // switches the screen saver back on if the hold's reasons ended meanwhile.
 #pragma once
 
-#include "ports/registry.h"
-#include "ports/session.h"
+#include "notes/logon_note.h"
 #include "words/words.h"
 
 namespace bw {
@@ -15,17 +14,18 @@ inline constexpr const char* kHoldNotesKey = BLINKWARD_REGISTRY_ROOT "\\Hold";
 
 class HoldNote {
  public:
-  HoldNote(RegistryPort& registry, SessionPort& session) : registry_(registry), session_(session) {}
+  HoldNote(RegistryPort& registry, SessionPort& session)
+      : registry_(registry), note_(registry, session, kHoldNotesKey) {}
 
   void Write();
-  void Erase();
+  void Erase() { note_.Erase(); }
   // This logon's note, under either of its names; one that cannot be read
   // counts too, so that the screen saver is not left off.
   bool Read();
 
  private:
   RegistryPort& registry_;
-  SessionPort& session_;
+  LogonNote note_;
 };
 
 }  // namespace bw

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "hold/program_list.h"
+#include "text/file_names.h"
 
 namespace bw {
 

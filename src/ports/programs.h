@@ -36,6 +36,21 @@ enum class Foreground {
   Passing,
 };
 
+// What the session reports of its programs, implemented by the program.
+class ProgramEvents {
+ public:
+  virtual ~ProgramEvents() = default;
+  // A top-level window appeared, while windows are reported
+  // (ProgramsPort::ReportWindows): the ids of its process and its thread,
+  // which together tell a new process from an ended one whose id it reuses.
+  virtual void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) = 0;
+  // The foreground window changed, or moved, or changed size, while windows
+  // are reported.
+  virtual void OnForegroundChanged() = 0;
+  // A watched process ended (ProgramsPort::WatchForEnd).
+  virtual void OnProcessEnded(std::uint32_t processId) = 0;
+};
+
 class ProgramsPort {
  public:
   virtual ~ProgramsPort() = default;
@@ -47,14 +62,14 @@ class ProgramsPort {
   // opening it; empty for one that is gone.
   virtual std::string ProcessFile(std::uint32_t processId) = 0;
   // Opens a process of this session, whoever runs it, to be told of its end:
-  // AppEvents::OnProcessEnded once, from whichever message loop runs then.
+  // ProgramEvents::OnProcessEnded once, from whichever message loop runs then.
   // False when it has ended already, or is another session's.
   virtual bool WatchForEnd(std::uint32_t processId) = 0;
   // Stops watching a process, which is then never reported.
   virtual void StopWatching(std::uint32_t processId) = 0;
   // While on, each top-level window that appears is reported with
-  // AppEvents::OnWindowShown, and each change of the foreground window, or
-  // of its place and size, with AppEvents::OnForegroundChanged. Off costs
+  // ProgramEvents::OnWindowShown, and each change of the foreground window,
+  // or of its place and size, with ProgramEvents::OnForegroundChanged. Off costs
   // nothing.
   virtual void ReportWindows(bool on) = 0;
   virtual Foreground JudgeForeground() = 0;

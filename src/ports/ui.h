@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ports/programs.h"
+
 namespace bw {
 
 // A control of the settings window and the value it shows: a check box 0 or
@@ -90,10 +92,10 @@ class UiPort {
   virtual void Quit() = 0;
 };
 
-// What the windows report, implemented by the program.
-class AppEvents {
+// What the windows report, implemented by the program, with what the session
+// reports of its programs.
+class AppEvents : public ProgramEvents {
  public:
-  virtual ~AppEvents() = default;
   virtual void OnCloseRequest(CloseReason reason) = 0;
   virtual void OnTimer(int timerId) = 0;
   // The shell's callback for the icon: the mouse or keyboard message it
@@ -108,15 +110,6 @@ class AppEvents {
   virtual void OnSettingChanged(int controlId, int value) = 0;
   // The user pressed a push button of the settings window.
   virtual void OnSettingsButton(int controlId) = 0;
-  // A top-level window appeared, while windows are reported
-  // (ProgramsPort::ReportWindows): the ids of its process and its thread,
-  // which together tell a new process from an ended one whose id it reuses.
-  virtual void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) = 0;
-  // The foreground window changed, or moved, or changed size, while windows
-  // are reported.
-  virtual void OnForegroundChanged() = 0;
-  // A watched process ended (ProgramsPort::WatchForEnd).
-  virtual void OnProcessEnded(std::uint32_t processId) = 0;
 
   // The timed-disable dialog's window was built, before it shows.
   virtual void OnTimedDialogShown() = 0;

@@ -12,6 +12,9 @@
 
 namespace bw {
 
+// The countdown ticks once a second.
+inline constexpr int kCountdownTickMs = 1000;
+
 // A span as entered: hours and minutes (minutes may exceed 59).
 struct Span {
   std::int16_t hours = 0;

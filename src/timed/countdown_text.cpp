@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "timed/decimal.h"
+#include "text/decimal.h"
 #include "words/words.h"
 
 namespace bw {

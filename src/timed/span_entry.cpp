@@ -1,6 +1,6 @@
 #include "timed/span_entry.h"
 
-#include "timed/decimal.h"
+#include "text/decimal.h"
 #include "timed/timed_layout.h"
 
 namespace bw {

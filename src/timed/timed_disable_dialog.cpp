@@ -16,11 +16,11 @@ void TimedDisableDialog::Load() {
   view_.SetFieldText(SpanField::Minutes, FieldText(last.minutes));
   view_.ShowClockFrame(0);
   if (countdown_.StartWhenDone()) view_.SetStartWhenDone(true);
-  ui_.StartTimer(kStopwatchTimerId, kStopwatchIntervalMs);
+  stopwatch_.Set(true);
 }
 
 void TimedDisableDialog::Close() {
-  ui_.StopTimer(kStopwatchTimerId);
+  stopwatch_.Set(false);
   view_.Close();
 }
 

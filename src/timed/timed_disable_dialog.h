@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "ports/timer.h"
 #include "ports/ui.h"
 #include "timed/countdown.h"
 #include "timed/span_entry.h"
@@ -17,7 +18,6 @@ namespace bw {
 // The stopwatch: its frames, drawn by the art generator and shown in turn,
 // and the timer that turns them, a full turn in 2.88 s.
 inline constexpr int kClockFrameCount = 24;
-inline constexpr int kStopwatchTimerId = 3;
 inline constexpr int kStopwatchIntervalMs = 120;
 
 // A span the user confirmed.
@@ -29,7 +29,9 @@ struct SpanRequest {
 class TimedDisableDialog {
  public:
   TimedDisableDialog(TimedDialogView& view, UiPort& ui, const Countdown& countdown)
-      : view_(view), ui_(ui), countdown_(countdown) {}
+      : view_(view),
+        stopwatch_(ui, TimerId::Stopwatch, kStopwatchIntervalMs),
+        countdown_(countdown) {}
 
   // Each opening, once the window exists: the fields show the last span and
   // the stopwatch turns.
@@ -53,7 +55,7 @@ class TimedDisableDialog {
   void Close();
 
   TimedDialogView& view_;
-  UiPort& ui_;
+  Timer stopwatch_;
   const Countdown& countdown_;
   // The frame last shown. It belongs to the object, not to the window, so a
   // reopened dialog's clock continues where the last one stopped.

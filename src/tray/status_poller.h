@@ -7,6 +7,9 @@
 
 namespace bw {
 
+// How often the poller ticks.
+inline constexpr int kPollIntervalMs = 250;
+
 class StatusPoller {
  public:
   StatusPoller(ScreenSaver& screenSaver, TrayIcon& trayIcon)

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "app/settings_window.h"
+#include "settings/settings_layout.h"
 #include "win32/common_controls.h"
 #include "win32/res/resource_ids.h"
 #include "win32/shell.h"

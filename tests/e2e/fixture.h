@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "tray.h"
 #include "tray/popup_menu.h"
 #include "win32/main_window.h"

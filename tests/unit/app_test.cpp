@@ -45,8 +45,9 @@ TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
 }
 
 // A click switches only with its method, never during a timed disable, and
-// the icon follows in the same handler; a switch the system refuses shows as
-// what it is.
+// the icon follows in the same handler; Enter or Space switches as the chosen
+// click would, once per press however often the shell reports it. A switch
+// the system refuses shows as what it is.
 TEST_F(AppTest, EachMethodSwitchesOnlyOnItsOwnClick) {
   const struct {
     ClickMethod method;
@@ -55,13 +56,14 @@ TEST_F(AppTest, EachMethodSwitchesOnlyOnItsOwnClick) {
   } cases[] = {
       {ClickMethod::SingleClick, kLeftButtonDown, false, true},
       {ClickMethod::SingleClick, kLeftDoubleClick, false, false},
-      {ClickMethod::SingleClick, kLeftButtonDown + 1, false, false},
-      {ClickMethod::SingleClick, kLeftButtonDown - 1, false, false},
       {ClickMethod::DoubleClick, kLeftDoubleClick, false, true},
       {ClickMethod::DoubleClick, kLeftButtonDown, false, false},
       {ClickMethod::None, kLeftButtonDown, false, false},
       {ClickMethod::None, kLeftDoubleClick, false, false},
       {ClickMethod::SingleClick, kLeftButtonDown, true, false},
+      {ClickMethod::SingleClick, kKeySelect, false, true},
+      {ClickMethod::DoubleClick, kKeySelect, false, true},
+      {ClickMethod::None, kKeySelect, false, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << static_cast<int>(c.method) << " " << c.message << c.timed);
@@ -69,7 +71,9 @@ TEST_F(AppTest, EachMethodSwitchesOnlyOnItsOwnClick) {
     if (c.timed) BeginSpan(1, 0, false);
     fake.system.active = true;
     for (bool expected : {false, true}) {
+      fake.system.now += 1000;
       Tray(c.message);
+      if (c.message == kKeySelect) Tray(c.message);
       EXPECT_EQ(Seen(), c.timed                   ? std::string("saver on, clock: ") + kEnabledTip
                         : c.switches && !expected ? kOff
                                                   : kOn);
@@ -80,37 +84,6 @@ TEST_F(AppTest, EachMethodSwitchesOnlyOnItsOwnClick) {
   fake.system.accepts = false;
   Tray(kLeftButtonDown);
   EXPECT_EQ(Seen(), kOn);
-}
-
-// With the newer callbacks, Enter or Space switches as the chosen click would,
-// once per press: the shell may report a press twice, and a busy shell may
-// hand the second report over late. The menu opens once for a right click
-// (the button's release and the menu request) or for the keyboard. A shell
-// that refuses the newer callbacks leaves the mouse as it was.
-TEST_F(AppTest, TheKeyboardSwitchesOncePerPressAndTheMenuOpensOnce) {
-  ASSERT_TRUE(fake.shell.keyboard);
-  for (ClickMethod method :
-       {ClickMethod::SingleClick, ClickMethod::DoubleClick, ClickMethod::None}) {
-    app.OnSettingChanged(kIdMethod, static_cast<int>(method));
-    fake.system.active = true;
-    fake.system.now += 1000;
-    Tray(kKeySelect);
-    const std::uint32_t sent = fake.system.now;
-    fake.system.now += 700;
-    app.OnTrayMessage(kKeySelect, sent + 50);
-    EXPECT_EQ(fake.system.active, method == ClickMethod::None) << static_cast<int>(method);
-  }
-  int menus = 0;
-  fake.ui.whilePopupOpen = [&] { ++menus; };
-  for (int message : {kRightButtonUp - 1, kRightButtonUp, kContextMenu}) Tray(message);
-  EXPECT_EQ(menus, 1);
-  test::FakePlatform old;
-  old.shell.takesKeyboard = false;
-  test::Program oldShell(old);
-  oldShell.Start();
-  old.ui.whilePopupOpen = [&] { ++menus; };
-  oldShell.Tray(kRightButtonUp);
-  EXPECT_EQ(menus, 2);
 }
 
 // The menu's choice runs before the handler returns; tray events that arrive
@@ -151,19 +124,123 @@ TEST_F(AppTest, MenuCommandsOpenWhatTheyName) {
   EXPECT_EQ(fake.ui.Shown(kIdMethod), 0);
 }
 
-// A change is stored at once, and the window then shows what was stored: for
-// a Run key that cannot be written, not what the user clicked.
-TEST_F(AppTest, SettingsAreStoredAtOnceAndShownAsStored) {
-  app.OnSettingChanged(kIdMethod, 1);
-  EXPECT_EQ(fake.registry.Value(kSettingRows[SettingRowOf(kIdMethod)].key), "1");
-  app.OnSettingChanged(kIdStartWithWindows, 1);
-  EXPECT_EQ(fake.ui.Shown(kIdMethod) * 10 + fake.ui.Shown(kIdStartWithWindows), 11);
-  EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName), RunEntryData(fake.system.executable));
-  fake.registry.locked.insert(std::string(kRunKeyPath));
-  app.OnSettingChanged(kIdStartWithWindows, 0);
-  EXPECT_EQ(fake.ui.Shown(kIdStartWithWindows), 1);
-  app.OnSettingChanged(kIdTitle, 1);
-  EXPECT_EQ(fake.ui.Shown(kIdTitle), -2) << "a label stored as a setting";
+// A copy started with obs64.exe listed.
+struct ListedTest : ::testing::Test, test::WithPlatform, test::Program {
+  ListedTest() : Program(platform) {
+    fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")] = {"obs64.exe"};
+    Start();
+  }
+  test::FakePrograms& programs = fake.programs;
+};
+const std::string kHeldByObs = "saver off, red: Screen Saver is DISABLED while obs64.exe runs";
+
+// A click during a hold, and "Enable Screen Saver" during a span, are the
+// user's say: the hold stands aside. A span that ends by itself while a hold
+// lasts, begun before the span or during it, leaves the screen saver off to
+// the hold and the icon showing it; the hold's end switches it back on.
+TEST_F(ListedTest, TheUserSetsAHoldAsideAndASpansEndHandsOverToIt) {
+  const std::uint32_t first = programs.Start("obs64.exe");
+  Tray(kLeftButtonDown);
+  Pass(1000);
+  EXPECT_EQ(Seen(), kOn);
+  programs.End(first);
+  for (bool holdFirst : {true, false}) {
+    SCOPED_TRACE(holdFirst);
+    std::uint32_t obs = holdFirst ? programs.Start("obs64.exe") : 0;
+    BeginSpan(0, 1, true);
+    if (!holdFirst) {
+      CountdownSeconds(2);  // the span has switched the screen saver off
+      obs = programs.Start("obs64.exe");
+    }
+    CountdownSeconds(61);
+    EXPECT_EQ(Seen(), kHeldByObs);
+    EXPECT_EQ(fake.system.startRequests, 0);
+    programs.End(obs);
+    EXPECT_EQ(Seen(), kOn);
+  }
+  programs.Start("obs64.exe");
+  BeginSpan(1, 0, true);
+  Choose(MenuCommand::TimedDisable);
+  Pass(1000);
+  EXPECT_EQ(Seen(), kOn);
+}
+
+// The first time the program switches the screen saver off where none is
+// chosen and the display is not kept on, a balloon says so, once per user;
+// clicking it opens the settings. One the shell held back does not count: it
+// is asked for again at a switch-off half an hour later.
+TEST_F(ListedTest, TheDisplayHintIsShownOnceWhereNoScreenSaverIsChosen) {
+  fake.registry.values[test::FakeRegistry::Name("Control Panel\\Desktop\\", "SCRNSAVE.EXE")] =
+      "C:\\Windows\\system32\\ssText3d.scr";
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  fake.registry.values.erase(test::FakeRegistry::Name("Control Panel\\Desktop\\", "SCRNSAVE.EXE"));
+  app.OnSettingChanged(kIdKeepDisplayOn, 1);
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  app.OnSettingChanged(kIdKeepDisplayOn, 0);
+  fake.shell.holdsBalloons = true;
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  Pass(500);
+  EXPECT_EQ(fake.registry.Value(kDisplayHintKey), "<absent>");
+  fake.shell.holdsBalloons = false;
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  EXPECT_TRUE(fake.shell.balloons.empty()) << "asked again at once";
+  fake.system.now += 30 * 60 * 1000;
+  programs.Start("obs64.exe");
+  EXPECT_EQ(fake.shell.balloons, std::vector<std::string>{kDisplayHintTitle});
+  Tray(kBalloonClick);
+  EXPECT_TRUE(fake.ui.settingsVisible);
+  Tray(kLeftButtonDown);
+  Tray(kLeftButtonDown);
+  test::FakePlatform later(fake.registry);
+  test::Program copy(later);
+  copy.Start();
+  copy.Tray(kLeftButtonDown);
+  EXPECT_TRUE(later.shell.balloons.empty());
+  EXPECT_EQ(fake.shell.balloons.size(), 1u);
+
+  // A shell that never says it showed one: the user's click on it says so.
+  test::FakePlatform silent;
+  silent.shell.reportsBalloons = false;
+  test::Program other(silent);
+  other.Start();
+  other.Tray(kLeftButtonDown);
+  other.Tray(kBalloonClick);
+  EXPECT_EQ(silent.registry.Value(kDisplayHintKey), "1");
+}
+
+// The end of a policy gives the icon back to a hold at once.
+TEST_F(ListedTest, APolicysEndGivesTheIconBackToTheHold) {
+  const std::string policy = test::FakeRegistry::Name(
+      "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop", "ScreenSaveActive");
+  programs.Start("obs64.exe");
+  fake.registry.numbers[policy] = 0;
+  app.OnPolicyChanged();
+  Pass(500);
+  fake.registry.numbers.erase(policy);
+  app.OnPolicyChanged();
+  EXPECT_EQ(Seen(), kHeldByObs);
+}
+
+// A program added from the settings window that runs holds at once; taken
+// off the list, it lets go. Full screen ticked holds at once too, and Exit
+// ends the hold as it ends a span.
+TEST_F(ListedTest, TheSettingsTakeEffectAtOnce) {
+  programs.Start("render.exe", false);
+  fake.ui.popupChoice = 33;
+  fake.ui.browsed = "C:\\Render\\render.exe";
+  app.OnSettingsButton(kIdAddProgram);
+  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while render.exe runs");
+  app.OnSettingsButton(kIdRemoveProgram);
+  EXPECT_EQ(Seen(), kOn);
+  programs.foreground = Foreground::FullScreen;
+  app.OnSettingChanged(kIdFullScreen, 1);
+  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while a program is full screen");
+  app.OnCloseRequest(CloseReason::Exit);
+  EXPECT_TRUE(fake.system.active);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Numbers read and written as std::from_chars and std::to_chars do.
-#include "timed/decimal.h"
+#include "text/decimal.h"
 
 #include <gtest/gtest.h>
 

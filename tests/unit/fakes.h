@@ -323,7 +323,7 @@ struct FakePrograms : ProgramsPort {
     running.erase(id);
     if (watched.erase(id)) events->OnProcessEnded(id);
   }
-  AppEvents* events = nullptr;
+  ProgramEvents* events = nullptr;
   std::map<std::uint32_t, Process> running;
   std::set<std::uint32_t> watched;
   bool reporting = false;

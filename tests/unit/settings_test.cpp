@@ -1,5 +1,5 @@
 // The settings as stored: what a stored value reads as, and the Run entry.
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +56,28 @@ TEST(Settings, LoadRewritesAnExistingRunEntryOnly) {
       EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName), rewrites ? kEntry : before);
       EXPECT_EQ(settings.View().front().value, rewrites);
     }
+  }
+}
+
+// A stored list of the wrong type, with paths, empty strings, repeats or too
+// many entries: the usable ones count, and nothing is rewritten.
+TEST(Settings, AHostileStoredListIsReadAsFarAsItIsUsable) {
+  std::vector<std::string> stored{
+      "",        "C:\\x\\obs64.exe", "a/b.exe",    "vlc.exe",
+      "VLC.EXE", "bad|name.exe",     "trailing. ", std::string(300, 'x')};
+  for (int i = 0; i < 40; ++i) stored.push_back("p" + std::to_string(i) + ".exe");
+  std::vector<std::string> usable{"vlc.exe"};
+  for (int i = 0; i < 31; ++i) usable.push_back("p" + std::to_string(i) + ".exe");
+  for (bool asList : {true, false}) {
+    test::FakePlatform fake;
+    const std::string value = test::FakeRegistry::Name(kProgramsKey, "");
+    if (asList) fake.registry.lists[value] = stored;
+    if (!asList) fake.registry.values[value] = "obs64.exe";
+    Settings settings(fake.registry, fake.system);
+    settings.Load();
+    EXPECT_EQ(settings.programs(), asList ? usable : std::vector<std::string>{});
+    EXPECT_EQ(fake.registry.lists[value], asList ? stored : std::vector<std::string>{});
+    EXPECT_EQ(fake.registry.Value(kProgramsKey), asList ? "<absent>" : "obs64.exe");
   }
 }
 

@@ -22,14 +22,14 @@ TEST_F(TimedDisableDialogTest, OpensOnTheLastSpanAndTurnsTheStopwatch) {
     EXPECT_TRUE(fake.dialog.startWhenDone);
     EXPECT_EQ(fake.dialog.frame, 0);
     for (int frame = 1; frame <= kClockFrameCount + 1; ++frame) {
-      Tick(static_cast<TimerId>(kStopwatchTimerId));
+      Tick(TimerId::Stopwatch);
       EXPECT_EQ(fake.dialog.frame, frame % kClockFrameCount);
     }
     app.OnTimedDialogCancel();
   };
   Choose(MenuCommand::TimedDisable);
-  EXPECT_FALSE(fake.dialog.open || fake.ui.Runs(kStopwatchTimerId));
-  fake.ui.whileDialogOpen = [&] { Tick(static_cast<TimerId>(kStopwatchTimerId)); };
+  EXPECT_FALSE(fake.dialog.open || fake.ui.Runs(static_cast<int>(TimerId::Stopwatch)));
+  fake.ui.whileDialogOpen = [&] { Tick(TimerId::Stopwatch); };
   Choose(MenuCommand::TimedDisable);
   EXPECT_EQ(fake.dialog.frame, 2);
 }

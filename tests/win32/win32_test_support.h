@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/settings_window.h"
+#include "settings/settings_layout.h"
 #include "timed/timed_layout.h"
 #include "win32/main_window.h"
 #include "win32/power.h"

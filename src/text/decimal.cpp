@@ -1,4 +1,4 @@
-#include "timed/decimal.h"
+#include "text/decimal.h"
 
 namespace bw {
 namespace {

@@ -1,6 +1,7 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
-#include "timed/decimal.h"
+#include "text/decimal.h"
+#include "text/file_names.h"
 
 namespace bw {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_window.h"
-#include "hold/program_list.h"
 #include "ports/registry.h"
 #include "ports/session.h"
 #include "ports/ui.h"
+#include "settings/program_list.h"
+#include "settings/settings_layout.h"
 
 namespace bw {
 

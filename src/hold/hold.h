@@ -1,0 +1,104 @@
+// The hold: the program steps in by itself while a listed program runs or a
+// window is in full screen, and switches the screen saver off whoever
+// switches it on. The user, a span and a policy each have their say; the
+// program is told what changed and shows it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "hold/hold_note.h"
+#include "hold/program_watch.h"
+#include "ports/clock.h"
+#include "screensaver/screen_saver.h"
+
+namespace bw {
+
+// While programs are listed, a look at the whole session this often finds
+// those that never show a window.
+inline constexpr std::uint32_t kLookAtAllMs = 12000;
+// A window that appears may come forward or grow to full screen a moment
+// later, and not every system reports that (Wine reports only the window's
+// creation): for this long after, each poll judges the foreground again.
+inline constexpr std::uint32_t kJudgeAfterWindowMs = 1000;
+
+// What following the hold's reasons changed.
+struct HoldChange {
+  bool newReason = false;    // the tip names another reason: the icon is drawn anew
+  bool switchedOff = false;  // the hold began by switching the screen saver off
+};
+
+class Hold {
+ public:
+  Hold(ScreenSaver& screenSaver, ProgramsPort& programs, ClockPort& clock, RegistryPort& registry,
+       SessionPort& session)
+      : screenSaver_(screenSaver),
+        programs_(programs),
+        clock_(clock),
+        programWatch_(programs),
+        note_(registry, session) {}
+
+  // The user's choices: the programs listed (a list that outlives the hold,
+  // told again after each change) and whether full screen counts. Windows
+  // are reported only while something is to be watched: a user without a
+  // list or full screen pays nothing.
+  void FollowSettings(const std::vector<std::string>& programs, bool fullScreen);
+  // At start-up: a hold an earlier copy noted carries its duty over. It goes
+  // on while its reasons last; otherwise the screen saver it switched off
+  // goes back on, unless a span has the say now. Under a policy the duty
+  // waits, noted.
+  HoldChange Resume(bool spanRuns);
+  // At each tick of the program's timers.
+  HoldChange Watch(bool spanRuns);
+  // The reports of the session, each followed by Follow().
+  void OnWindowShown(std::uint32_t processId, std::uint32_t threadId);
+  void OnForegroundChanged() { JudgeForeground(); }
+  void OnProcessEnded(std::uint32_t processId) { programWatch_.OnProcessEnded(processId); }
+  void LookAtAll() { programWatch_.LookAtAll(); }
+  void JudgeForeground();
+  // Begins, goes on or ends with the reasons as they stand.
+  HoldChange Follow(bool spanRuns);
+  // The user switched the screen saver: the hold stands aside until every
+  // reason has ended.
+  void SetAside();
+  // A span ended by itself while the hold lasts: the screen saver, on again
+  // for the moment, is the hold's to switch back on at its end.
+  void TakeOver();
+  // The program ends: so does the hold, as if its reasons had.
+  void End(bool spanRuns);
+
+  bool holding() const { return holding_; }
+  // The reason the icon's tip gives while the hold is in force; null otherwise.
+  const char* Tip() const { return holding_ ? heldTip_.c_str() : nullptr; }
+
+ private:
+  void EndHold(bool switchBack, bool spanRuns);
+
+  ScreenSaver& screenSaver_;
+  ProgramsPort& programs_;
+  ClockPort& clock_;
+  ProgramWatch programWatch_;
+  HoldNote note_;
+  const std::vector<std::string>* listed_ = nullptr;
+  bool fullScreenCounts_ = false;
+  // Programs are listed, or full screen counts: windows are reported.
+  bool watching_ = false;
+  bool fullScreen_ = false;     // the foreground window fills its monitor, as last judged
+  std::uint32_t lastLook_ = 0;  // clock milliseconds
+  // Until then (clock milliseconds), each poll judges the foreground again.
+  std::uint32_t judgeUntil_ = 0;
+  // The hold is in force: it switches the screen saver off whoever switches it on.
+  bool holding_ = false;
+  // The screen saver was on when the hold began (or a span ended under it):
+  // the hold's end switches it back on. A policy suspends the duty, and the
+  // note that goes with it, without ending it.
+  bool switchBack_ = false;
+  // The user switched the screen saver during a hold: none begins again until
+  // every reason has ended.
+  bool setAside_ = false;
+  std::string heldFor_;  // the program the tip names; empty for full screen
+  std::string heldTip_;
+};
+
+}  // namespace bw

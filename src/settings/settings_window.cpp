@@ -1,0 +1,80 @@
+#include "settings/settings_window.h"
+
+#include "settings/program_list.h"
+#include "text/file_names.h"
+
+namespace bw {
+
+SettingsView SettingsWindow::View() const {
+  SettingsView view{kTitle, settings_.View(), settings_.programs()};
+  const auto listed = static_cast<int>(settings_.programs().size());
+  view.values.push_back({kIdPrograms, selection_});
+  view.values.push_back({kIdAddProgram, listed < static_cast<int>(kMostPrograms)});
+  view.values.push_back({kIdRemoveProgram, selection_ >= 0 && selection_ < listed});
+  return view;
+}
+
+bool SettingsWindow::OnChanged(int controlId, int value) {
+  if (controlId == kIdPrograms) {
+    selection_ = value;
+  } else if (!settings_.Set(controlId, value)) {
+    return false;
+  }
+  ui_.UpdateSettings(View());
+  return true;
+}
+
+ListChange SettingsWindow::OnButton(int controlId) {
+  if (controlId == kIdAddProgram) return AddProgram();
+  if (controlId == kIdRemoveProgram) return RemoveProgram();
+  return ListChange::None;
+}
+
+// The programs with a window now, each once, those listed already left out;
+// or any program, browsed for.
+ListChange SettingsWindow::AddProgram() {
+  std::vector<ProgramWindow> offered = programs_.Windows();
+  std::vector<std::string> files;
+  const std::string self = session_.ExecutablePath();
+  std::erase_if(offered, [&](const ProgramWindow& window) {
+    if (files.size() == kMostPrograms || !IsProgramFile(window.file) ||
+        !Offered(window.file, FileNameOf(self)) || ListHolds(files, window.file) ||
+        ListHolds(settings_.programs(), window.file)) {
+      return true;
+    }
+    files.push_back(window.file);
+    return false;
+  });
+  std::vector<MenuItem> items;
+  for (ProgramWindow& window : offered) {
+    window.title = ProgramMenuLine(window.title, window.file);
+    items.push_back({static_cast<int>(items.size()) + 1, window.title.c_str(), true});
+  }
+  if (!items.empty()) items.push_back({0, nullptr, false});
+  constexpr int kBrowse = kMostPrograms + 1;
+  items.push_back({kBrowse, kBrowseCaption, true});
+  const int chosen = ui_.TrackControlMenu(kIdAddProgram, items);
+  std::string file;
+  if (chosen == kBrowse) file = FileNameOf(ui_.BrowseForProgram());
+  if (chosen > 0 && chosen <= static_cast<int>(files.size())) file = files[chosen - 1];
+  if (!file.empty() && SameProgram(file, FileNameOf(self))) {
+    ui_.ShowMessage(kNotItselfText);
+    return ListChange::None;
+  }
+  if (!settings_.AddProgram(file)) return ListChange::None;
+  selection_ = static_cast<int>(settings_.programs().size()) - 1;
+  ui_.UpdateSettings(View());
+  return ListChange::Added;
+}
+
+// The line below takes the selection, or the one above at the end.
+ListChange SettingsWindow::RemoveProgram() {
+  const auto listed = static_cast<int>(settings_.programs().size());
+  if (selection_ < 0 || selection_ >= listed) return ListChange::None;
+  settings_.RemoveProgram(static_cast<std::size_t>(selection_));
+  if (selection_ == listed - 1) --selection_;
+  ui_.UpdateSettings(View());
+  return ListChange::Removed;
+}
+
+}  // namespace bw

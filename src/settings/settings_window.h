@@ -1,0 +1,42 @@
+// The settings window's logic: what it shows, and what the user's changes
+// and buttons do there. Its window (src/win32) shows the view it is handed
+// and reports each event with its values; what a change means elsewhere is
+// the program's to apply.
+#pragma once
+
+#include "ports/programs.h"
+#include "ports/session.h"
+#include "ports/ui.h"
+#include "settings/settings.h"
+
+namespace bw {
+
+// What a push button did to the list of programs.
+enum class ListChange { None, Added, Removed };
+
+class SettingsWindow {
+ public:
+  SettingsWindow(UiPort& ui, ProgramsPort& programs, SessionPort& session, Settings& settings)
+      : ui_(ui), programs_(programs), session_(session), settings_(settings) {}
+
+  // Builds the window on first use, shows it and brings it forward.
+  void Show() { ui_.ShowSettings(View()); }
+  // A control changed: stored at once, and the window then shows what was
+  // stored, which for a Run key that cannot be written is not what the user
+  // clicked. False for a control that stores nothing and selects nothing.
+  bool OnChanged(int controlId, int value);
+  ListChange OnButton(int controlId);
+
+ private:
+  SettingsView View() const;
+  ListChange AddProgram();
+  ListChange RemoveProgram();
+
+  UiPort& ui_;
+  ProgramsPort& programs_;
+  SessionPort& session_;
+  Settings& settings_;
+  int selection_ = -1;  // the line selected in the list of programs
+};
+
+}  // namespace bw

@@ -1,0 +1,44 @@
+// A timed disable's life: begun, noted at once so that a copy started after a
+// crash goes on with it, counted down by its timer, and ended, its note
+// erased. A span must not outlast the program: the screen saver would stay
+// off for the rest of the logon.
+#pragma once
+
+#include "ports/session.h"
+#include "ports/timer.h"
+#include "screensaver/screen_saver.h"
+#include "timed/countdown.h"
+#include "timed/span_note.h"
+
+namespace bw {
+
+class TimedDisable {
+ public:
+  TimedDisable(ScreenSaver& screenSaver, ClockPort& clock, RegistryPort& registry,
+               SessionPort& session, UiPort& ui)
+      : screenSaver_(screenSaver),
+        countdown_(screenSaver, clock),
+        note_(registry, session),
+        timer_(ui, TimerId::Countdown, kCountdownTickMs) {}
+
+  bool Running() const { return countdown_.Running(); }
+  const Countdown& countdown() const { return countdown_; }
+  // At start-up: true when a span an earlier copy noted goes on. One whose
+  // time ran out while no copy ran, one whose note cannot be read, and one
+  // that a policy now overrides only switch the screen saver back on: the
+  // moment to start it has passed.
+  bool Resume(bool byPolicy);
+  void Begin(Span span, bool startWhenDone);
+  // At each tick of its timer; the last one ends the span.
+  CountdownTick Tick();
+  // Ends a running span early: the screen saver goes back on, not started.
+  void End();
+
+ private:
+  ScreenSaver& screenSaver_;
+  Countdown countdown_;
+  SpanNote note_;
+  Timer timer_;
+};
+
+}  // namespace bw

@@ -1,0 +1,71 @@
+// The settings window's logic: what it shows, stores and offers.
+#include "settings/settings_window.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace bw {
+namespace {
+
+struct SettingsWindowTest : ::testing::Test {
+  test::FakePlatform fake;
+  Settings settings{fake.registry, fake.system};
+  SettingsWindow window{fake.ui, fake.programs, fake.system, settings};
+};
+
+// A change is stored at once, and the window then shows what was stored: for
+// a Run key that cannot be written, not what the user clicked.
+TEST_F(SettingsWindowTest, SettingsAreStoredAtOnceAndShownAsStored) {
+  window.OnChanged(kIdMethod, 1);
+  EXPECT_EQ(fake.registry.Value(kSettingRows[SettingRowOf(kIdMethod)].key), "1");
+  window.OnChanged(kIdStartWithWindows, 1);
+  EXPECT_EQ(fake.ui.Shown(kIdMethod) * 10 + fake.ui.Shown(kIdStartWithWindows), 11);
+  EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName),
+            "\"C:\\Program Files\\Tools\\Blinkward.exe\"");
+  fake.registry.locked.insert(std::string(kRunKeyPath));
+  window.OnChanged(kIdStartWithWindows, 0);
+  EXPECT_EQ(fake.ui.Shown(kIdStartWithWindows), 1);
+  window.OnChanged(kIdTitle, 1);
+  EXPECT_EQ(fake.ui.Shown(kIdTitle), -2) << "a label stored as a setting";
+}
+
+// Add offers the running programs, each once and not those listed, then
+// Browse; the list is stored at once, at most 32, and shown.
+TEST_F(SettingsWindowTest, TheListIsChosenFromRunningProgramsOrBrowsedAndStoredAtOnce) {
+  fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")] = {"vlc.exe"};
+  settings.Load();
+  for (const char* file : {"vlc.exe", "R&D.exe", "R&D.exe", "Explorer.EXE",
+                           "ApplicationFrameHost.exe", "blinkward.exe"}) {
+    fake.programs.Start(file);
+  }
+  fake.ui.popupChoice = 1;
+  window.OnButton(kIdAddProgram);
+  EXPECT_EQ(fake.ui.controlMenu,
+            (std::vector<std::string>{"Window of R&&D.exe (R&&D.exe)", "-", kBrowseCaption}));
+  fake.ui.popupChoice = 33;
+  fake.ui.browsed = "D:\\Tools\\BLINKWARD.EXE";
+  window.OnButton(kIdAddProgram);
+  EXPECT_EQ(fake.ui.messages, std::vector<std::string>{kNotItselfText});
+  fake.ui.popupChoice = 33;
+  fake.ui.browsed = "C:\\Program Files\\OBS\\obs64.exe";
+  window.OnButton(kIdAddProgram);
+  const std::vector<std::string> listed{"vlc.exe", "R&D.exe", "obs64.exe"};
+  EXPECT_EQ(fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")], listed);
+  EXPECT_EQ(fake.ui.settings.programs, listed);
+  EXPECT_EQ(fake.ui.Shown(kIdRemoveProgram), 1);
+  for (int i = 0; i < 40; ++i) {
+    fake.ui.browsed = "p" + std::to_string(i) + ".exe";
+    window.OnButton(kIdAddProgram);
+  }
+  EXPECT_EQ(fake.ui.settings.programs.size(), 32u);
+  EXPECT_EQ(fake.ui.Shown(kIdAddProgram), 0);
+  fake.ui.popupChoice = 0;
+  window.OnChanged(kIdPrograms, 31);
+  window.OnButton(kIdRemoveProgram);
+  EXPECT_EQ(fake.ui.Shown(kIdPrograms), 30);
+  EXPECT_EQ(fake.ui.Shown(kIdAddProgram), 1);
+}
+
+}  // namespace
+}  // namespace bw
