@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "version_info.h"
 #include "win32/text.h"
 
 namespace bw::win32 {
@@ -16,6 +17,10 @@ constexpr DWORD kQueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
 // Room for any path a program runs from in practice, on the stack: one
 // longer is not named, and its process does not count.
 constexpr DWORD kMaxPath = 1024;
+// Posted by the system's wait for a watched process, with the watch's serial.
+constexpr UINT kEndedMessage = WM_APP;
+// The window that hears of ends: message-only, as nobody sees it.
+constexpr const char* kEndsWindowClass = BLINKWARD_NAME "ProgramEnds";
 
 // Where the hook reports. A WinEvent callback has no context of its own, and
 // one thread has one program.
@@ -100,7 +105,22 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM param) {
   return TRUE;
 }
 
+// The wait goes, and a callback under way finishes first: none runs after.
+void UnregisterWaitAndDrain(HANDLE wait) { UnregisterWaitEx(wait, INVALID_HANDLE_VALUE); }
+using UniqueWait = Unique<HANDLE, UnregisterWaitAndDrain>;
+
 }  // namespace
+
+// A watched process and the system's wait for it, which posts its serial to
+// window when the process ends.
+struct Programs::Watch {
+  std::uint32_t id;
+  std::uint32_t serial;
+  HWND window;
+  UniqueKernelHandle process;
+  UniqueWait wait;  // after the handle, so it goes before the handle it waits on
+  std::unique_ptr<Watch> next;
+};
 
 Programs::Programs() {
   ProcessIdToSessionId(GetCurrentProcessId(), &session_);
@@ -124,7 +144,15 @@ Programs::Programs() {
 
 Programs::~Programs() {
   ReportWindows(false);
-  while (count_ > 0) Forget(count_ - 1);
+  while (watches_) watches_ = std::move(watches_->next);
+  if (hwnd()) DestroyWindow(hwnd());
+}
+
+template <typename Matches>
+std::unique_ptr<Programs::Watch>* Programs::Link(Matches matches) {
+  std::unique_ptr<Watch>* link = &watches_;
+  while (*link && !matches(**link)) link = &(*link)->next;
+  return link;
 }
 
 // ProcessIdToSessionId leaves out, too, what we may not ask at all.
@@ -197,37 +225,53 @@ std::string Programs::ProcessFile(std::uint32_t processId) {
 }
 
 bool Programs::WatchForEnd(std::uint32_t processId) {
-  for (std::size_t k = 0; k < count_; ++k) {
-    if (watchedIds_[k] == processId) return true;
-  }
-  if (count_ == kMaxWatched) return false;
+  if (*Link([&](const Watch& watch) { return watch.id == processId; })) return true;
   UniqueKernelHandle process = OpenOurs(processId, SYNCHRONIZE);
   // An ended process lives on while anyone holds a handle to it.
-  if (!process || WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT) return false;
-  watched_[count_] = process.Release();
-  watchedIds_[count_++] = processId;
+  if (!process || WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT || !CreateEndsWindow()) {
+    return false;
+  }
+  auto watch = std::make_unique<Watch>(processId, ++lastSerial_, hwnd(), std::move(process));
+  HANDLE wait = nullptr;
+  if (!RegisterWaitForSingleObject(&wait, watch->process.Get(), OnEnded, watch.get(), INFINITE,
+                                   WT_EXECUTEONLYONCE)) {
+    return false;
+  }
+  watch->wait.Reset(wait);
+  watch->next = std::move(watches_);
+  watches_ = std::move(watch);
   return true;
 }
 
 void Programs::StopWatching(std::uint32_t processId) {
-  for (std::size_t k = 0; k < count_; ++k) {
-    if (watchedIds_[k] == processId) return Forget(k);
-  }
+  std::unique_ptr<Watch>* link = Link([&](const Watch& watch) { return watch.id == processId; });
+  if (*link) *link = std::move((*link)->next);
 }
 
-void Programs::OnSignalled(std::size_t index) {
-  const std::uint32_t ended = watchedIds_[index];
-  // Forgotten first: the program may watch or stop watching others meanwhile.
-  Forget(index);
-  if (events_) events_->OnProcessEnded(ended);
+bool Programs::CreateEndsWindow() {
+  if (hwnd()) return true;
+  RegisterClassOnce(kEndsWindowClass, Window::Procedure);
+  return CreateWindowExA(0, kEndsWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                         GetModuleHandleA(nullptr), static_cast<Window*>(this)) != nullptr;
 }
 
-// The last one takes the place of the forgotten one; the order means nothing.
-void Programs::Forget(std::size_t index) {
-  CloseHandle(watched_[index]);
-  --count_;
-  watched_[index] = watched_[count_];
-  watchedIds_[index] = watchedIds_[count_];
+// On a thread of the system's pool. Posted, not sent: every message loop
+// dispatches it, a popup menu's and a message box's too, and only a loop
+// does, never a call that waits for another thread's answer.
+void CALLBACK Programs::OnEnded(void* context, BOOLEAN) {
+  const auto& watch = *static_cast<const Watch*>(context);
+  PostMessageA(watch.window, kEndedMessage, watch.serial, 0);
+}
+
+// The watch goes first: the program may watch or stop watching others meanwhile.
+LRESULT Programs::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kEndedMessage) return DefWindowProcA(hwnd(), message, wParam, lParam);
+  std::unique_ptr<Watch>* link = Link([&](const Watch& watch) { return watch.serial == wParam; });
+  if (!*link) return 0;
+  const std::uint32_t processId = (*link)->id;
+  *link = std::move((*link)->next);
+  if (events_) events_->OnProcessEnded(processId);
+  return 0;
 }
 
 void Programs::ReportWindows(bool on) {

@@ -1,12 +1,12 @@
 // ProgramsPort on ntdll, kernel32, advapi32 and user32: the system's list of
-// processes, process handles the message loop waits on for their end, a
-// WinEvent hook for windows that appear, and the foreground window's place.
+// processes, a wait the system keeps for each watched process, a WinEvent
+// hook for windows that appear, and the foreground window's place.
 #pragma once
 
 #include <windows.h>
 
-#include <cstddef>
-#include <span>
+#include <cstdint>
+#include <memory>
 
 #include "ports/programs.h"
 #include "ports/ui.h"
@@ -15,7 +15,7 @@
 
 namespace bw::win32 {
 
-class Programs final : public ProgramsPort, public Waits {
+class Programs final : public ProgramsPort, public Window {
  public:
   Programs();
   Programs(const Programs&) = delete;
@@ -34,19 +34,20 @@ class Programs final : public ProgramsPort, public Waits {
   bool ForegroundFillsMonitor();
   std::vector<ProgramWindow> Windows() override;
 
-  std::span<const HANDLE> Handles() const override { return {watched_, count_}; }
-  void OnSignalled(std::size_t index) override;
-
  private:
-  // The message loop's wait takes one slot for the thread's messages.
-  static constexpr std::size_t kMaxWatched = MAXIMUM_WAIT_OBJECTS - 1;
+  struct Watch;
 
   // The process opened with the query right and more, if it is this user's
   // in this session; else nothing.
   UniqueKernelHandle OpenOurs(std::uint32_t processId, DWORD rights) const;
   bool InOurSession(std::uint32_t processId) const;
   std::string ImageFile(HANDLE process) const;
-  void Forget(std::size_t index);
+  // The link that holds the watch that matches, or the empty one at the end.
+  template <typename Matches>
+  std::unique_ptr<Watch>* Link(Matches matches);
+  bool CreateEndsWindow();
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  static void CALLBACK OnEnded(void* watch, BOOLEAN);
 
   AppEvents* events_ = nullptr;
   DWORD session_ = 0;
@@ -59,10 +60,11 @@ class Programs final : public ProgramsPort, public Waits {
   QueryName queryName_ = nullptr;
   DevicePath devicePath_ = nullptr;
   UniqueModule psapi_;
-  // Open processes and their ids, side by side; the loop waits on the former.
-  HANDLE watched_[kMaxWatched] = {};
-  std::uint32_t watchedIds_[kMaxWatched] = {};
-  std::size_t count_ = 0;
+  // The watched processes, each the next one's owner; a watch's address is
+  // the context of the system's callback for it.
+  std::unique_ptr<Watch> watches_;
+  // Tells a watch from one let go before its end's message came.
+  std::uint32_t lastSerial_ = 0;
   // The foreground window last judged, where it was, and the answer.
   HWND lastForeground_ = nullptr;
   RECT lastRect_{};

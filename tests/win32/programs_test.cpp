@@ -45,6 +45,7 @@ struct Started {
     GetWindowThreadProcessId(front, &owner);
     return owner == id ? front : nullptr;
   }
+  std::string Ended() const { return "Ended " + std::to_string(id); }
 
   UniqueKernelHandle process;
   DWORD id = 0;
@@ -54,52 +55,80 @@ int Count(const std::vector<std::string>& calls, const std::string& call) {
   return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
 
-void CALLBACK CloseDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  openDialog->Close();
-}
-
-TEST(Programs, FindAStartedProgramAndItsWindowAndReportItsEndOnce) {
+// By name: a program that shows a window, one that shows none.
+TEST(Programs, NameStartedProgramsAndTheirWindows) {
   RecordingEvents events;
-  Windows w(&events);
-  w.programs.SetEvents(events);
-  w.programs.ReportWindows(true);
+  Programs programs;
+  programs.SetEvents(events);
+  programs.ReportWindows(true);
   const Started shown(L"player64.exe", L"window"), hidden(L"helper.exe", L"hidden");
   const std::string shownEvent = "Window " + std::to_string(shown.id);
   EXPECT_TRUE(PumpUntil([&] { return Count(events.calls, shownEvent) > 0; }))
       << "no window reported for " << shown.id;
-  w.programs.ReportWindows(false);
+  programs.ReportWindows(false);
 
-  const std::vector<RunningProcess> processes = w.programs.Processes();
+  const std::vector<RunningProcess> processes = programs.Processes();
   const auto listed = [&](DWORD id, const std::string& file) {
     return std::any_of(processes.begin(), processes.end(),
                        [&](const RunningProcess& p) { return p.id == id && p.file == file; });
   };
   EXPECT_TRUE(listed(shown.id, "player64.exe"));
   EXPECT_TRUE(listed(hidden.id, "helper.exe"));
-  EXPECT_EQ(w.programs.ProcessFile(shown.id), "player64.exe");
-  EXPECT_EQ(w.programs.ProcessFile(hidden.id), "helper.exe");
+  EXPECT_EQ(programs.ProcessFile(shown.id), "player64.exe");
+  EXPECT_EQ(programs.ProcessFile(hidden.id), "helper.exe");
   std::vector<std::string> windows;
-  for (const ProgramWindow& window : w.programs.Windows()) {
+  for (const ProgramWindow& window : programs.Windows()) {
     windows.push_back(window.title + " | " + window.file);
   }
   EXPECT_EQ(Count(windows, "Listed program | player64.exe"), 1) << testing::PrintToString(windows);
+}
 
-  // Ended inside the timed dialog's loop, which must report what the
-  // program's own loop would.
-  ASSERT_TRUE(w.programs.WatchForEnd(shown.id));
-  ASSERT_TRUE(w.programs.WatchForEnd(hidden.id));
-  w.programs.StopWatching(hidden.id);
-  events.calls.clear();
-  WhileDialogOpen(w, [&] {
-    shown.Kill();
-    hidden.Kill();
-    SetTimer(nullptr, 0, 300, CloseDialog);
-  });
-  EXPECT_EQ(Count(events.calls, "Ended " + std::to_string(shown.id)), 1)
-      << testing::PrintToString(events.calls);
-  EXPECT_EQ(Count(events.calls, "Ended " + std::to_string(hidden.id)), 0);
-  EXPECT_FALSE(w.programs.WatchForEnd(shown.id)) << "an ended process was watched";
+// Processes ended one at each tick of a timer in the popup menu's loop; the
+// menu closes two seconds after the last, with what was reported by then.
+std::vector<const Started*> toEnd;
+std::vector<std::string>* menuEvents = nullptr;
+std::vector<std::string> reportedInMenu;
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  reportedInMenu = *menuEvents;
+  EndMenu();
+}
+void CALLBACK EndNext(HWND, UINT, UINT_PTR timer, DWORD) {
+  toEnd.front()->Kill();
+  toEnd.erase(toEnd.begin());
+  if (!toEnd.empty()) return;
+  KillTimer(nullptr, timer);
+  SetTimer(nullptr, 0, 2000, CloseMenu);
+}
+
+// Each end once, under its own id, while the menu is open; none of a process
+// let go, even one whose end came before it was let go.
+TEST(Programs, EachEndIsReportedOnceUnderItsOwnIdWhileTheMenuIsOpen) {
+  RecordingEvents events;
+  Windows w(&events);
+  ASSERT_TRUE(w.created);
+  w.programs.SetEvents(events);
+  const Started first(L"first.exe", L"hidden"), middle(L"middle.exe", L"hidden"),
+      last(L"last.exe", L"hidden"), dropped(L"dropped.exe", L"hidden"),
+      late(L"late.exe", L"hidden");
+  for (const Started* started : {&first, &middle, &last, &dropped, &late}) {
+    ASSERT_TRUE(w.programs.WatchForEnd(started->id)) << started->id;
+  }
+  w.programs.StopWatching(dropped.id);
+  dropped.Kill();
+  late.Kill();
+  Sleep(300);  // its end is told, and waits in the queue, before it is let go
+  w.programs.StopWatching(late.id);
+
+  toEnd = {&first, &last, &middle};
+  menuEvents = &events.calls;
+  SetTimer(nullptr, 0, 300, EndNext);
+  const MenuItem items[] = {{1, "One", true}};
+  w.window.TrackPopupMenu(items);
+  EXPECT_EQ(reportedInMenu, (std::vector{first.Ended(), last.Ended(), middle.Ended()}));
+  PumpUntil([] { return false; }, 300);
+  EXPECT_EQ(events.calls, reportedInMenu);
+  EXPECT_FALSE(w.programs.WatchForEnd(first.id)) << "watched after its end";
 }
 
 // Under Wine 8 the desktop covers the monitor; a process that holds the
