@@ -2,6 +2,7 @@
 
 #include <winternl.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string_view>
 
@@ -11,12 +12,21 @@
 namespace bw::win32 {
 namespace {
 
-// Vista's right to ask a process its image name and token, which even an
-// elevated process grants; MinGW declares it only for Vista and later.
+// NtQuerySystemInformation's list of every process. Vista's entry for one
+// process by id (SystemProcessIdInformation) is not used: Wine 8 has none,
+// and Wine 10 names a process there after it has ended.
+constexpr int kProcessList = 5;  // SystemProcessInformation
+// The list is asked for again, larger, on any of the answers that say it did
+// not fit, up to a size no session's list comes near. It starts small: the
+// system says what it needs, and the buffer, kept, grows to that once.
+constexpr LONG kLengthMismatch = static_cast<LONG>(0xC0000004);  // STATUS_INFO_LENGTH_MISMATCH
+constexpr LONG kBufferTooSmall = static_cast<LONG>(0xC0000023);  // STATUS_BUFFER_TOO_SMALL
+constexpr LONG kBufferOverflow = static_cast<LONG>(0x80000005);  // STATUS_BUFFER_OVERFLOW
+constexpr std::size_t kFirstListSize = 4 * 1024;
+constexpr std::size_t kMostListSize = 16 * 1024 * 1024;
+// Vista's right to wait on a process, which even an elevated one grants; XP
+// has only the full query right. MinGW declares it only for Vista and later.
 constexpr DWORD kQueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
-// Room for any path a program runs from in practice, on the stack: one
-// longer is not named, and its process does not count.
-constexpr DWORD kMaxPath = 1024;
 // Posted by the system's wait for a watched process, with the watch's serial.
 constexpr UINT kEndedMessage = WM_APP;
 // The window that hears of ends: message-only, as nobody sees it.
@@ -26,14 +36,9 @@ constexpr const char* kEndsWindowClass = BLINKWARD_NAME "ProgramEnds";
 // one thread has one program.
 AppEvents* windowEvents = nullptr;
 
-// The user of a token, written into user; null if it cannot be read.
-PSID ReadUser(HANDLE token, BYTE* user, DWORD size) {
-  DWORD needed = 0;
-  if (!GetTokenInformation(token, TokenUser, user, size, &needed)) return nullptr;
-  return reinterpret_cast<TOKEN_USER*>(user)->User.Sid;
-}
+bool IsVistaOrLater() { return LOBYTE(LOWORD(GetVersion())) >= 6; }
 
-// The last part of a path, whether a drive's or a device's.
+// The file name, should a system give the whole path.
 std::string FileName(std::wstring_view path) {
   return Narrow(path.substr(path.find_last_of(L'\\') + 1));
 }
@@ -42,6 +47,41 @@ DWORD ProcessOf(HWND window) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   return processId;
+}
+
+// The first process of the list for which found() holds, reading no entry
+// that reaches beyond the list.
+template <typename Found>
+const SYSTEM_PROCESS_INFORMATION* Walk(const std::vector<BYTE>& list, Found found) {
+  for (std::size_t at = 0; at + sizeof(SYSTEM_PROCESS_INFORMATION) <= list.size();) {
+    const auto& entry = *reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(&list[at]);
+    if (found(entry)) return &entry;
+    if (entry.NextEntryOffset == 0) break;
+    at += entry.NextEntryOffset;
+  }
+  return nullptr;
+}
+
+std::uint32_t IdOf(const SYSTEM_PROCESS_INFORMATION& entry) {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(entry.UniqueProcessId));
+}
+
+// An ended process may stay listed, without threads, while anyone holds a
+// handle to it.
+bool Runs(const SYSTEM_PROCESS_INFORMATION& entry) { return entry.NumberOfThreads != 0; }
+
+const SYSTEM_PROCESS_INFORMATION* Find(const std::vector<BYTE>& list, std::uint32_t processId) {
+  const auto* entry =
+      Walk(list, [&](const SYSTEM_PROCESS_INFORMATION& e) { return IdOf(e) == processId; });
+  return entry && Runs(*entry) ? entry : nullptr;
+}
+
+// A listed process's file name, if it lies inside the list.
+std::string FileOf(const std::vector<BYTE>& list, const SYSTEM_PROCESS_INFORMATION& entry) {
+  const auto name = reinterpret_cast<std::uintptr_t>(entry.ImageName.Buffer);
+  const auto begin = reinterpret_cast<std::uintptr_t>(list.data());
+  if (name < begin || name + entry.ImageName.Length > begin + list.size()) return {};
+  return FileName({entry.ImageName.Buffer, entry.ImageName.Length / sizeof(wchar_t)});
 }
 
 // The desktop and the taskbar: they cover or border a monitor, and belong to
@@ -80,7 +120,7 @@ HWINEVENTHOOK Hook(DWORD event) {
 }
 
 struct Listing {
-  Programs& programs;
+  const std::vector<BYTE>& list;
   DWORD ours;
   std::vector<ProgramWindow> windows;
 };
@@ -97,7 +137,9 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM param) {
   }
   const DWORD processId = ProcessOf(window);
   if (processId == listing.ours) return TRUE;
-  std::string file = listing.programs.ProcessFile(processId);
+  const SYSTEM_PROCESS_INFORMATION* entry = Find(listing.list, processId);
+  if (!entry) return TRUE;
+  std::string file = FileOf(listing.list, *entry);
   if (file.empty()) return TRUE;
   std::wstring title(length + 1, L'\0');
   title.resize(GetWindowTextW(window, title.data(), length + 1));
@@ -124,22 +166,8 @@ struct Programs::Watch {
 
 Programs::Programs() {
   ProcessIdToSessionId(GetCurrentProcessId(), &session_);
-  HANDLE opened = nullptr;
-  if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) {
-    const UniqueKernelHandle token(opened);
-    ReadUser(token.Get(), user_, kUserSize);
-  }
-  queryName_ = reinterpret_cast<QueryName>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameW")));
-  if (queryName_) return;
-  // XP: psapi from the system's folder, never one planted beside the program.
-  std::wstring path(MAX_PATH, L'\0');
-  path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
-  psapi_.Reset(LoadLibraryW((path + L"\\psapi.dll").c_str()));
-  if (psapi_) {
-    devicePath_ = reinterpret_cast<DevicePath>(
-        reinterpret_cast<void*>(GetProcAddress(psapi_.Get(), "GetProcessImageFileNameW")));
-  }
+  querySystem_ = reinterpret_cast<QuerySystem>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
 }
 
 Programs::~Programs() {
@@ -155,82 +183,55 @@ std::unique_ptr<Programs::Watch>* Programs::Link(Matches matches) {
   return link;
 }
 
-// ProcessIdToSessionId leaves out, too, what we may not ask at all.
-bool Programs::InOurSession(std::uint32_t processId) const {
-  DWORD session = 0;
-  return ProcessIdToSessionId(processId, &session) && session == session_;
-}
-
-UniqueKernelHandle Programs::OpenOurs(std::uint32_t processId, DWORD rights) const {
-  if (!InOurSession(processId)) return {};
-  const DWORD query = queryName_ ? kQueryLimited : PROCESS_QUERY_INFORMATION;
-  UniqueKernelHandle process(OpenProcess(query | rights, FALSE, processId));
-  HANDLE opened = nullptr;
-  if (!process || !OpenProcessToken(process.Get(), TOKEN_QUERY, &opened)) return {};
-  const UniqueKernelHandle token(opened);
-  alignas(TOKEN_USER) BYTE user[kUserSize];
-  const PSID theirs = ReadUser(token.Get(), user, kUserSize);
-  const PSID ours = reinterpret_cast<const TOKEN_USER*>(user_)->User.Sid;
-  if (!theirs || !ours || !EqualSid(theirs, ours)) return {};
-  return process;
-}
-
-std::string Programs::ImageFile(HANDLE process) const {
-  wchar_t path[kMaxPath];
-  DWORD length = kMaxPath;
-  if (queryName_) {
-    if (!queryName_(process, 0, path, &length)) return {};
-  } else if (!devicePath_ || !(length = devicePath_(process, path, kMaxPath))) {
-    return {};
-  }
-  return FileName(std::wstring_view(path, length));
-}
-
-// The system's own list, which the Toolhelp snapshot copies from at several
-// times the cost: one call, each process with its image name and session.
-std::vector<RunningProcess> Programs::Processes() {
-  std::vector<RunningProcess> found;
-  using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
-  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-  constexpr int kProcessList = 5;                            // SystemProcessInformation
-  constexpr LONG kTooSmall = static_cast<LONG>(0xC0000004);  // STATUS_INFO_LENGTH_MISMATCH
-  ULONG size = 256 * 1024;
-  std::vector<BYTE> list;
-  LONG status = kTooSmall;
-  for (int attempt = 0; query && attempt < 3 && status == kTooSmall; ++attempt) {
-    list.resize(size);
-    status = query(kProcessList, list.data(), size, &size);
-    size += 64 * 1024;  // the list may grow before the next call
-  }
-  if (!query || status != 0) return found;
-  for (std::size_t at = 0;;) {
-    const auto& process = *reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(&list[at]);
-    if (process.SessionId == session_ && process.ImageName.Buffer) {
-      const std::wstring_view name(process.ImageName.Buffer,
-                                   process.ImageName.Length / sizeof(wchar_t));
-      found.push_back(
-          {static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(process.UniqueProcessId)),
-           FileName(name)});
+// The system's own list, which a Toolhelp snapshot copies from at several
+// times the cost: one call, each process with its name and session.
+bool Programs::ReadList() {
+  if (!querySystem_) return false;
+  if (list_.empty()) list_.resize(kFirstListSize);
+  for (;;) {
+    ULONG needed = 0;
+    const LONG status =
+        querySystem_(kProcessList, list_.data(), static_cast<ULONG>(list_.size()), &needed);
+    if (status >= 0) return true;
+    if (status != kLengthMismatch && status != kBufferTooSmall && status != kBufferOverflow) {
+      return false;
     }
-    if (process.NextEntryOffset == 0) break;
-    at += process.NextEntryOffset;
+    // Room for the processes that start before the next call.
+    const std::size_t grown = std::max<std::size_t>(needed, list_.size()) * 5 / 4;
+    if (grown > kMostListSize) return false;
+    list_.resize(grown);
   }
-  return found;
+}
+
+std::string Programs::ListedFile(std::uint32_t processId) const {
+  const SYSTEM_PROCESS_INFORMATION* entry = Find(list_, processId);
+  return entry && entry->SessionId == session_ ? FileOf(list_, *entry) : std::string();
+}
+
+std::vector<RunningProcess> Programs::Processes() {
+  if (!ReadList()) return processes_;
+  processes_.clear();
+  Walk(list_, [&](const SYSTEM_PROCESS_INFORMATION& entry) {
+    if (entry.SessionId != session_ || !Runs(entry)) return false;
+    std::string file = FileOf(list_, entry);
+    if (!file.empty()) processes_.push_back({IdOf(entry), std::move(file)});
+    return false;
+  });
+  return processes_;
 }
 
 std::string Programs::ProcessFile(std::uint32_t processId) {
-  const UniqueKernelHandle process = OpenOurs(processId, 0);
-  return process ? ImageFile(process.Get()) : std::string();
+  return ReadList() ? ListedFile(processId) : std::string();
 }
 
 bool Programs::WatchForEnd(std::uint32_t processId) {
   if (*Link([&](const Watch& watch) { return watch.id == processId; })) return true;
-  UniqueKernelHandle process = OpenOurs(processId, SYNCHRONIZE);
-  // An ended process lives on while anyone holds a handle to it.
-  if (!process || WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT || !CreateEndsWindow()) {
-    return false;
-  }
+  // Another session's process is never opened: its list entry tells first.
+  if (!ReadList() || ListedFile(processId).empty() || !CreateEndsWindow()) return false;
+  const DWORD rights = SYNCHRONIZE | (IsVistaOrLater() ? kQueryLimited : PROCESS_QUERY_INFORMATION);
+  UniqueKernelHandle process(OpenProcess(rights, FALSE, processId));
+  // It may have ended since the list was read.
+  if (!process || WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT) return false;
   auto watch = std::make_unique<Watch>(processId, ++lastSerial_, hwnd(), std::move(process));
   HANDLE wait = nullptr;
   if (!RegisterWaitForSingleObject(&wait, watch->process.Get(), OnEnded, watch.get(), INFINITE,
@@ -312,7 +313,8 @@ bool Programs::ForegroundFillsMonitor() {
 }
 
 std::vector<ProgramWindow> Programs::Windows() {
-  Listing listing{*this, GetCurrentProcessId(), {}};
+  if (!ReadList()) return {};
+  Listing listing{list_, GetCurrentProcessId(), {}};
   EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&listing));
   return std::move(listing.windows);
 }

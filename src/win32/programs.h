@@ -1,4 +1,4 @@
-// ProgramsPort on ntdll, kernel32, advapi32 and user32: the system's list of
+// ProgramsPort on ntdll, kernel32 and user32: the system's list of
 // processes, a wait the system keeps for each watched process, a WinEvent
 // hook for windows that appear, and the foreground window's place.
 #pragma once
@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "ports/programs.h"
 #include "ports/ui.h"
@@ -37,11 +38,11 @@ class Programs final : public ProgramsPort, public Window {
  private:
   struct Watch;
 
-  // The process opened with the query right and more, if it is this user's
-  // in this session; else nothing.
-  UniqueKernelHandle OpenOurs(std::uint32_t processId, DWORD rights) const;
-  bool InOurSession(std::uint32_t processId) const;
-  std::string ImageFile(HANDLE process) const;
+  using QuerySystem = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+
+  // Fills list_ with the system's list of processes; false if it cannot.
+  bool ReadList();
+  std::string ListedFile(std::uint32_t processId) const;
   // The link that holds the watch that matches, or the empty one at the end.
   template <typename Matches>
   std::unique_ptr<Watch>* Link(Matches matches);
@@ -51,15 +52,11 @@ class Programs final : public ProgramsPort, public Window {
 
   AppEvents* events_ = nullptr;
   DWORD session_ = 0;
-  // Our user: a TOKEN_USER and the SID it points into.
-  static constexpr std::size_t kUserSize = sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE;
-  alignas(TOKEN_USER) BYTE user_[kUserSize] = {};
-  // Vista's image name by the least right, or XP's device path from psapi.
-  using QueryName = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
-  using DevicePath = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD);
-  QueryName queryName_ = nullptr;
-  DevicePath devicePath_ = nullptr;
-  UniqueModule psapi_;
+  QuerySystem querySystem_ = nullptr;
+  // The last list the system gave, kept to be read again into, and the
+  // processes of this session it named.
+  std::vector<BYTE> list_;
+  std::vector<RunningProcess> processes_;
   // The watched processes, each the next one's owner; a watch's address is
   // the context of the system's callback for it.
   std::unique_ptr<Watch> watches_;

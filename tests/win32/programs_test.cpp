@@ -55,13 +55,14 @@ int Count(const std::vector<std::string>& calls, const std::string& call) {
   return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
 
-// By name: a program that shows a window, one that shows none.
+// By name from the system's list: a program that shows a window, one that
+// shows none; a process that is gone has no name.
 TEST(Programs, NameStartedProgramsAndTheirWindows) {
   RecordingEvents events;
   Programs programs;
   programs.SetEvents(events);
   programs.ReportWindows(true);
-  const Started shown(L"player64.exe", L"window"), hidden(L"helper.exe", L"hidden");
+  Started shown(L"player64.exe", L"window"), hidden(L"helper.exe", L"hidden");
   const std::string shownEvent = "Window " + std::to_string(shown.id);
   EXPECT_TRUE(PumpUntil([&] { return Count(events.calls, shownEvent) > 0; }))
       << "no window reported for " << shown.id;
@@ -81,6 +82,10 @@ TEST(Programs, NameStartedProgramsAndTheirWindows) {
     windows.push_back(window.title + " | " + window.file);
   }
   EXPECT_EQ(Count(windows, "Listed program | player64.exe"), 1) << testing::PrintToString(windows);
+
+  hidden.Kill();
+  hidden.process.Reset();
+  EXPECT_EQ(programs.ProcessFile(hidden.id), "") << "a process that is gone";
 }
 
 // Processes ended one at each tick of a timer in the popup menu's loop; the
