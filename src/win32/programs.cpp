@@ -31,6 +31,32 @@ constexpr DWORD kQueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
 constexpr UINT kEndedMessage = WM_APP;
 // The window that hears of ends: message-only, as nobody sees it.
 constexpr const char* kEndsWindowClass = BLINKWARD_NAME "ProgramEnds";
+// DwmGetWindowAttribute's DWMWA_CLOAKED (Windows 8), and
+// SHQueryUserNotificationState's QUNS_RUNNING_D3D_FULL_SCREEN and
+// QUNS_PRESENTATION_MODE (Vista).
+constexpr DWORD kCloaked = 14;
+constexpr DWORD kSystemFolderOnly = 0x800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+constexpr int kDirect3DFullScreen = 3, kPresentationMode = 4;
+
+// The windows of the shell, which cover or border a monitor, or come forward
+// as the user passes through, and belong to no program the user runs.
+constexpr std::string_view kShellClasses[] = {
+    "Progman",                                 // the desktop
+    "WorkerW",                                 // the desktop behind its icons
+    "Shell_TrayWnd",                           // the taskbar
+    "Shell_SecondaryTrayWnd",                  // the taskbar of another monitor
+    "NotifyIconOverflowWindow",                // the notification area's hidden icons
+    "TaskSwitcherWnd",                         // Alt+Tab, Windows 7
+    "MultitaskingViewFrame",                   // Alt+Tab and Task View, Windows 10
+    "XamlExplorerHostIslandWindow",            // Alt+Tab and Task View, Windows 11
+    "ForegroundStaging",                       // held in front while the task switches
+    "IPTip_Main_Window",                       // the touch keyboard, Windows 7 to 10
+    "ApplicationManager_ImmersiveShellWindow"  // the shell's host of Start and its panels
+};
+// Windows 11 shows the touch keyboard and the emoji panel in a store app's
+// window; only that program's are the shell's.
+constexpr std::string_view kStoreAppClass = "Windows.UI.Core.CoreWindow";
+constexpr const char* kTextInputHost = "TextInputHost.exe";
 
 // Where the hook reports. A WinEvent callback has no context of its own, and
 // one thread has one program.
@@ -84,17 +110,11 @@ std::string FileOf(const std::vector<BYTE>& list, const SYSTEM_PROCESS_INFORMATI
   return FileName({entry.ImageName.Buffer, entry.ImageName.Length / sizeof(wchar_t)});
 }
 
-// The desktop and the taskbar: they cover or border a monitor, and belong to
-// no program the user runs.
-bool IsShell(HWND window) {
-  if (window == GetDesktopWindow() || window == GetShellWindow()) return true;
-  char name[32] = "";
-  GetClassNameA(window, name, sizeof name);
-  for (const std::string_view shell :
-       {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd"}) {
-    if (shell == name) return true;
-  }
-  return false;
+// The desktop, the taskbars and the shell's other windows, by their class.
+bool IsShell(HWND window, std::string_view className) {
+  return window == GetDesktopWindow() || window == GetShellWindow() ||
+         std::find(std::begin(kShellClasses), std::end(kShellClasses), className) !=
+             std::end(kShellClasses);
 }
 
 // Top-level windows only: a control or a window's part says nothing new.
@@ -131,12 +151,13 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM param) {
   const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
   const bool owned = GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_APPWINDOW);
   const int length = GetWindowTextLengthW(window);
-  if (!IsWindowVisible(window) || length == 0 || (exStyle & WS_EX_TOOLWINDOW) || owned ||
-      IsShell(window)) {
+  if (!IsWindowVisible(window) || length == 0 || (exStyle & WS_EX_TOOLWINDOW) || owned) {
     return TRUE;
   }
+  char name[48] = "";
+  GetClassNameA(window, name, sizeof name);
   const DWORD processId = ProcessOf(window);
-  if (processId == listing.ours) return TRUE;
+  if (IsShell(window, name) || processId == listing.ours) return TRUE;
   const SYSTEM_PROCESS_INFORMATION* entry = Find(listing.list, processId);
   if (!entry) return TRUE;
   std::string file = FileOf(listing.list, *entry);
@@ -168,6 +189,8 @@ Programs::Programs() {
   ProcessIdToSessionId(GetCurrentProcessId(), &session_);
   querySystem_ = reinterpret_cast<QuerySystem>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  notificationState_ = reinterpret_cast<QueryNotificationState>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("shell32.dll"), "SHQueryUserNotificationState")));
 }
 
 Programs::~Programs() {
@@ -283,33 +306,82 @@ void Programs::ReportWindows(bool on) {
   }
 }
 
-// Asked once a second: while the same window stays in front at the same
-// place, two calls answer it.
+// What the user sees may change without the foreground window moving (a
+// screen saver, a cloak, the system's own word): those are asked every time,
+// the rest only when the window, its place, its style or its monitor change.
 Foreground Programs::JudgeForeground() {
-  return ForegroundFillsMonitor() ? Foreground::FullScreen : Foreground::Windowed;
-}
-
-bool Programs::ForegroundFillsMonitor() {
-  const HWND window = GetForegroundWindow();
-  RECT rect{};
-  if (!window || !GetWindowRect(window, &rect)) return false;
-  if (window == lastForeground_ && EqualRect(&rect, &lastRect_)) return lastFills_;
-  lastForeground_ = window;
-  lastRect_ = rect;
-  lastFills_ = false;
-  if (IsIconic(window) || !IsWindowVisible(window) || ProcessOf(window) == GetCurrentProcessId() ||
-      IsShell(window)) {
-    return false;
-  }
+  BOOL saverRunning = FALSE;
+  SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0);
+  Placed now;
+  now.window = GetForegroundWindow();
+  if (saverRunning || !now.window) return Foreground::Windowed;
+  if (Cloaked(now.window)) return Foreground::Passing;
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    return false;
+  if (!GetWindowRect(now.window, &now.rect) ||
+      !GetMonitorInfoA(MonitorFromWindow(now.window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return Foreground::Windowed;
   }
-  const RECT& screen = monitor.rcMonitor;
-  lastFills_ = rect.left <= screen.left && rect.top <= screen.top && rect.right >= screen.right &&
-               rect.bottom >= screen.bottom;
-  return lastFills_;
+  now.style = GetWindowLongA(now.window, GWL_STYLE);
+  now.monitor = monitor.rcMonitor;
+  if (now.window != judged_.window || !EqualRect(&now.rect, &judged_.rect) ||
+      now.style != judged_.style || !EqualRect(&now.monitor, &judged_.monitor)) {
+    judged_ = now;
+    verdict_ = JudgePlace(now);
+  }
+  if (verdict_ == Foreground::Windowed && SystemSaysFullScreen()) return Foreground::FullScreen;
+  return verdict_;
+}
+
+// A maximized window's frame reaches past its monitor's edges, so a
+// maximized window with a caption or a sizing frame covers a monitor that has
+// no taskbar: it is still an ordinary window.
+Foreground Programs::JudgePlace(const Placed& placed) {
+  if (IsShellOrOurs(placed.window)) return Foreground::Passing;
+  const LONG style = placed.style;
+  const bool framed = (style & WS_CAPTION) == WS_CAPTION || (style & WS_THICKFRAME);
+  if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE) || ((style & WS_MAXIMIZE) && framed)) {
+    return Foreground::Windowed;
+  }
+  const RECT& window = placed.rect;
+  const RECT& screen = placed.monitor;
+  const bool covers = window.left <= screen.left && window.top <= screen.top &&
+                      window.right >= screen.right && window.bottom >= screen.bottom;
+  return covers ? Foreground::FullScreen : Foreground::Windowed;
+}
+
+// Our own windows and menus included: the user passing through the program.
+bool Programs::IsShellOrOurs(HWND window) {
+  const DWORD processId = ProcessOf(window);
+  char name[48] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (processId == GetCurrentProcessId() || IsShell(window, name)) return true;
+  return name == kStoreAppClass && lstrcmpiA(ProcessFile(processId).c_str(), kTextInputHost) == 0;
+}
+
+// dwmapi only once a window is judged, and from the system's folder, never
+// one planted beside the program. Cloaks came with Windows 8, whose loader
+// takes that folder as a flag; older systems refuse the flag, and have no
+// cloaks to ask about. Wine's dwmapi answers nothing.
+bool Programs::Cloaked(HWND window) {
+  if (!dwmLooked_) {
+    dwmLooked_ = true;
+    dwm_.Reset(LoadLibraryExA("dwmapi.dll", nullptr, kSystemFolderOnly));
+    if (dwm_) {
+      windowAttribute_ = reinterpret_cast<GetWindowAttribute>(
+          reinterpret_cast<void*>(GetProcAddress(dwm_.Get(), "DwmGetWindowAttribute")));
+    }
+  }
+  DWORD cloaked = 0;
+  return windowAttribute_ && windowAttribute_(window, kCloaked, &cloaked, sizeof cloaked) == S_OK &&
+         cloaked != 0;
+}
+
+// A game in Direct3D's full screen, or the presentation settings on.
+bool Programs::SystemSaysFullScreen() const {
+  int state = 0;
+  return notificationState_ && notificationState_(&state) == S_OK &&
+         (state == kDirect3DFullScreen || state == kPresentationMode);
 }
 
 std::vector<ProgramWindow> Programs::Windows() {

@@ -1,6 +1,6 @@
-// ProgramsPort on ntdll, kernel32 and user32: the system's list of
-// processes, a wait the system keeps for each watched process, a WinEvent
-// hook for windows that appear, and the foreground window's place.
+// ProgramsPort on ntdll, kernel32, user32, shell32 and dwmapi: the system's
+// list of processes, a wait the system keeps for each watched process, a
+// WinEvent hook for windows that appear, and the foreground window's place.
 #pragma once
 
 #include <windows.h>
@@ -32,13 +32,20 @@ class Programs final : public ProgramsPort, public Window {
   void StopWatching(std::uint32_t processId) override;
   void ReportWindows(bool on) override;
   Foreground JudgeForeground() override;
-  bool ForegroundFillsMonitor();
   std::vector<ProgramWindow> Windows() override;
 
  private:
   struct Watch;
-
+  // The foreground window as last judged, and what of it decided the answer.
+  struct Placed {
+    HWND window = nullptr;
+    RECT rect{};
+    LONG style = 0;
+    RECT monitor{};
+  };
   using QuerySystem = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+  using QueryNotificationState = HRESULT(WINAPI*)(int*);
+  using GetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
 
   // Fills list_ with the system's list of processes; false if it cannot.
   bool ReadList();
@@ -49,6 +56,10 @@ class Programs final : public ProgramsPort, public Window {
   bool CreateEndsWindow();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   static void CALLBACK OnEnded(void* watch, BOOLEAN);
+  Foreground JudgePlace(const Placed& placed);
+  bool IsShellOrOurs(HWND window);
+  bool Cloaked(HWND window);
+  bool SystemSaysFullScreen() const;
 
   AppEvents* events_ = nullptr;
   DWORD session_ = 0;
@@ -62,12 +73,14 @@ class Programs final : public ProgramsPort, public Window {
   std::unique_ptr<Watch> watches_;
   // Tells a watch from one let go before its end's message came.
   std::uint32_t lastSerial_ = 0;
-  // The foreground window last judged, where it was, and the answer.
-  HWND lastForeground_ = nullptr;
-  RECT lastRect_{};
-  bool lastFills_ = false;
   // One per event that reports a window.
   UniqueWinEventHook hooks_[3];
+  Placed judged_;
+  Foreground verdict_ = Foreground::Windowed;
+  QueryNotificationState notificationState_ = nullptr;
+  bool dwmLooked_ = false;
+  UniqueModule dwm_;
+  GetWindowAttribute windowAttribute_ = nullptr;
 };
 
 }  // namespace bw::win32

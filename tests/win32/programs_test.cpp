@@ -136,9 +136,10 @@ TEST(Programs, EachEndIsReportedOnceUnderItsOwnIdWhileTheMenuIsOpen) {
   EXPECT_FALSE(w.programs.WatchForEnd(first.id)) << "watched after its end";
 }
 
-// Under Wine 8 the desktop covers the monitor; a process that holds the
-// foreground may hand it to the desktop.
-TEST(Programs, ForegroundFillsMonitorOnlyForAnotherProgramsFullScreenWindow) {
+// Under Wine the desktop covers the monitor; a process that holds the
+// foreground may hand it to the desktop, and Wine lets any hand it to the
+// taskbar.
+TEST(Programs, JudgeTheForegroundWindow) {
   RecordingEvents events;
   Programs programs;
   programs.SetEvents(events);
@@ -149,20 +150,36 @@ TEST(Programs, ForegroundFillsMonitorOnlyForAnotherProgramsFullScreenWindow) {
                                    nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(own);
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == own; }));
-  EXPECT_FALSE(programs.JudgeForeground() == Foreground::FullScreen) << "our own window counted";
+  EXPECT_EQ(programs.JudgeForeground(), Foreground::Passing) << "our own window";
   // The desktop's turn, while we may still choose the foreground.
   SetForegroundWindow(GetDesktopWindow());
   DestroyWindow(own);
   ASSERT_TRUE(PumpUntil([] { return GetForegroundWindow() == GetDesktopWindow(); }))
       << ClassOf(GetForegroundWindow());
-  EXPECT_FALSE(programs.JudgeForeground() == Foreground::FullScreen) << "the desktop counted";
+  EXPECT_EQ(programs.JudgeForeground(), Foreground::Passing) << "the desktop";
 
   const Started fullScreen(L"game.exe", L"fullscreen");
   EXPECT_TRUE(PumpUntil([&] { return programs.JudgeForeground() == Foreground::FullScreen; }))
       << "a full-screen window in front did not count";
+  // Once the game has brought itself forward, and waits for input.
+  WaitForInputIdle(fullScreen.process.Get(), 5000);
+  const HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+  SetForegroundWindow(taskbar);
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == taskbar; }))
+      << ClassOf(GetForegroundWindow());
+  EXPECT_EQ(programs.JudgeForeground(), Foreground::Passing) << "the taskbar";
+
+  const Started maximized(L"browser.exe", L"maximized");
+  ASSERT_TRUE(PumpUntil([&] { return maximized.Window() != nullptr; }));
+  RECT rect{};
+  GetWindowRect(maximized.Window(), &rect);
+  ASSERT_TRUE(rect.left <= 0 && rect.top <= 0 && rect.right >= GetSystemMetrics(SM_CXSCREEN) &&
+              rect.bottom >= GetSystemMetrics(SM_CYSCREEN))
+      << "it does not cover the monitor";
+  EXPECT_EQ(programs.JudgeForeground(), Foreground::Windowed) << "a maximized window";
   const Started normal(L"editor.exe", L"window");
   ASSERT_TRUE(PumpUntil([&] { return normal.Window() != nullptr; }));
-  EXPECT_FALSE(programs.JudgeForeground() == Foreground::FullScreen) << "a normal window counted";
+  EXPECT_EQ(programs.JudgeForeground(), Foreground::Windowed) << "a normal window";
 
   EXPECT_EQ(events.calls, std::vector<std::string>()) << "windows reported while off";
 }
