@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <type_traits>
 
 #include "version_info.h"
 #include "win32/text.h"
@@ -58,9 +59,9 @@ constexpr std::string_view kShellClasses[] = {
 constexpr std::string_view kStoreAppClass = "Windows.UI.Core.CoreWindow";
 constexpr const char* kTextInputHost = "TextInputHost.exe";
 
-// Where the hook reports. A WinEvent callback has no context of its own, and
-// one thread has one program.
-AppEvents* windowEvents = nullptr;
+// Where the hooks report. A WinEvent callback has no context of its own, and
+// one thread reports for one program.
+Programs* reporter = nullptr;
 
 bool IsVistaOrLater() { return LOBYTE(LOWORD(GetVersion())) >= 6; }
 
@@ -110,33 +111,24 @@ std::string FileOf(const std::vector<BYTE>& list, const SYSTEM_PROCESS_INFORMATI
   return FileName({entry.ImageName.Buffer, entry.ImageName.Length / sizeof(wchar_t)});
 }
 
-// The desktop, the taskbars and the shell's other windows, by their class.
-bool IsShell(HWND window, std::string_view className) {
-  return window == GetDesktopWindow() || window == GetShellWindow() ||
-         std::find(std::begin(kShellClasses), std::end(kShellClasses), className) !=
-             std::end(kShellClasses);
-}
-
-// Top-level windows only: a control or a window's part says nothing new.
-void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-  if (!windowEvents || !window || object != OBJID_WINDOW || child != CHILDID_SELF ||
-      GetAncestor(window, GA_ROOT) != window) {
-    return;
-  }
-  DWORD processId = 0;
-  const DWORD threadId = GetWindowThreadProcessId(window, &processId);
-  if (processId) windowEvents->OnWindowShown(processId, threadId);
+// Out of context: the callback runs in the message loop of this thread, and
+// no DLL goes into other processes. A hook on one process is never on ours,
+// and Wine 10 tells such a hook nothing if it also skips our own.
+HWINEVENTHOOK Hook(DWORD event, WINEVENTPROC callback, DWORD processId = 0) {
+  return SetWinEventHook(
+      event, event, nullptr, callback, processId, 0,
+      processId ? WINEVENT_OUTOFCONTEXT : WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
 }
 
 // A window about to appear, one that appears, one that comes to the front.
 // Wine 8 sends only the first to other processes; Windows sends all three.
 constexpr DWORD kWindowEvents[] = {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, EVENT_SYSTEM_FOREGROUND};
 
-HWINEVENTHOOK Hook(DWORD event) {
-  // Out of context: the callback runs in the message loop of this thread, and
-  // no DLL goes into other processes.
-  return SetWinEventHook(event, event, nullptr, OnWinEvent, 0, 0,
-                         WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+// The desktop, the taskbars and the shell's other windows, by their class.
+bool IsShell(HWND window, std::string_view className) {
+  return window == GetDesktopWindow() || window == GetShellWindow() ||
+         std::find(std::begin(kShellClasses), std::end(kShellClasses), className) !=
+             std::end(kShellClasses);
 }
 
 struct Listing {
@@ -299,11 +291,50 @@ LRESULT Programs::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Programs::ReportWindows(bool on) {
-  static_assert(std::size(kWindowEvents) == sizeof hooks_ / sizeof hooks_[0]);
-  windowEvents = on ? events_ : nullptr;
-  for (std::size_t k = 0; k < std::size(hooks_); ++k) {
-    hooks_[k].Reset(on ? Hook(kWindowEvents[k]) : nullptr);
+  static_assert(std::size(kWindowEvents) == std::extent_v<decltype(hooks_)>);
+  if (on) {
+    reporter = this;
+  } else if (reporter == this) {
+    reporter = nullptr;
   }
+  for (std::size_t k = 0; k < std::size(hooks_); ++k) {
+    hooks_[k].Reset(on ? Hook(kWindowEvents[k], OnWinEvent) : nullptr);
+  }
+  placeHook_.Reset();
+  placeProcess_ = 0;
+  if (on) FollowForeground(GetForegroundWindow());
+}
+
+// The window itself, not a part of it; of the windows that appear, top-level
+// ones only: a control says nothing new.
+void CALLBACK Programs::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                                   DWORD, DWORD) {
+  Programs* self = reporter;
+  if (!self || !self->events_ || !window || object != OBJID_WINDOW || child != CHILDID_SELF) {
+    return;
+  }
+  if (event == EVENT_SYSTEM_FOREGROUND) {
+    self->FollowForeground(window);
+    return self->events_->OnForegroundChanged();
+  }
+  if (event == EVENT_OBJECT_LOCATIONCHANGE) {
+    if (window == GetForegroundWindow()) self->events_->OnForegroundChanged();
+    return;
+  }
+  if (GetAncestor(window, GA_ROOT) != window) return;
+  DWORD processId = 0;
+  const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+  if (processId) self->events_->OnWindowShown(processId, threadId);
+}
+
+// Every window of every program moves and resizes too often to be told of
+// all: only the foreground's program is asked for its windows' moves.
+void Programs::FollowForeground(HWND window) {
+  const DWORD processId = ProcessOf(window);
+  if (processId == placeProcess_) return;
+  placeProcess_ = processId;
+  const bool other = processId != 0 && processId != GetCurrentProcessId();
+  placeHook_.Reset(other ? Hook(EVENT_OBJECT_LOCATIONCHANGE, OnWinEvent, processId) : nullptr);
 }
 
 // What the user sees may change without the foreground window moving (a

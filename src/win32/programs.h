@@ -1,6 +1,7 @@
 // ProgramsPort on ntdll, kernel32, user32, shell32 and dwmapi: the system's
-// list of processes, a wait the system keeps for each watched process, a
-// WinEvent hook for windows that appear, and the foreground window's place.
+// list of processes, a wait the system keeps for each watched process, WinEvent
+// hooks for the windows that appear and for the foreground, and the
+// foreground window's place.
 #pragma once
 
 #include <windows.h>
@@ -56,6 +57,9 @@ class Programs final : public ProgramsPort, public Window {
   bool CreateEndsWindow();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   static void CALLBACK OnEnded(void* watch, BOOLEAN);
+  static void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                                  DWORD, DWORD);
+  void FollowForeground(HWND window);
   Foreground JudgePlace(const Placed& placed);
   bool IsShellOrOurs(HWND window);
   bool Cloaked(HWND window);
@@ -73,8 +77,11 @@ class Programs final : public ProgramsPort, public Window {
   std::unique_ptr<Watch> watches_;
   // Tells a watch from one let go before its end's message came.
   std::uint32_t lastSerial_ = 0;
-  // One per event that reports a window.
+  // CREATE, SHOW and FOREGROUND of every process; LOCATIONCHANGE only of the
+  // foreground's process, whose id it keeps.
   UniqueWinEventHook hooks_[3];
+  UniqueWinEventHook placeHook_;
+  DWORD placeProcess_ = 0;
   Placed judged_;
   Foreground verdict_ = Foreground::Windowed;
   QueryNotificationState notificationState_ = nullptr;

@@ -136,6 +136,48 @@ TEST(Programs, EachEndIsReportedOnceUnderItsOwnIdWhileTheMenuIsOpen) {
   EXPECT_FALSE(w.programs.WatchForEnd(first.id)) << "watched after its end";
 }
 
+// What the system itself says of other programs' foreground windows: Windows
+// and Wine 10 tell of each change and move, Wine 8 of neither.
+std::vector<std::pair<DWORD, HWND>> systemEvents;
+void CALLBACK SeeSystemEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                             DWORD, DWORD) {
+  if (object == OBJID_WINDOW && child == CHILDID_SELF) systemEvents.push_back({event, window});
+}
+
+// A change of the foreground window, and a move of it, each reported where
+// the system tells of them.
+TEST(Programs, FollowTheForegroundAsTheSystemReportsIt) {
+  RecordingEvents events;
+  Programs programs;
+  programs.SetEvents(events);
+  programs.ReportWindows(true);
+  const UniqueWinEventHook foregrounds(
+      SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_OBJECT_LOCATIONCHANGE, nullptr, SeeSystemEvent,
+                      0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
+  const auto sent = [](DWORD event, HWND window) {
+    return PumpUntil(
+        [&] {
+          return std::count(systemEvents.begin(), systemEvents.end(), std::pair{event, window});
+        },
+        2000);
+  };
+  const Started editor(L"editor.exe", L"window");
+  ASSERT_TRUE(PumpUntil([&] { return editor.Window() != nullptr; }));
+  if (!sent(EVENT_SYSTEM_FOREGROUND, editor.Window())) {
+    GTEST_SKIP() << "this system does not tell of other programs' foreground windows";
+  }
+  EXPECT_TRUE(PumpUntil([&] { return Count(events.calls, "Foreground") > 0; }))
+      << testing::PrintToString(events.calls);
+  const int before = Count(events.calls, "Foreground");
+  RECT rect{};
+  GetWindowRect(editor.Window(), &rect);
+  SetWindowPos(editor.Window(), nullptr, rect.left + 20, rect.top, 300, 200,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_TRUE(sent(EVENT_OBJECT_LOCATIONCHANGE, editor.Window()));
+  EXPECT_TRUE(PumpUntil([&] { return Count(events.calls, "Foreground") > before; }))
+      << testing::PrintToString(events.calls);
+}
+
 // Under Wine the desktop covers the monitor; a process that holds the
 // foreground may hand it to the desktop, and Wine lets any hand it to the
 // taskbar.
