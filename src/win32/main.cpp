@@ -38,7 +38,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   bw::win32::Power power;
   bw::win32::Programs programs;
   bw::win32::MainWindow window;
-  bw::win32::TimedDialogWindow dialog(window, &programs);
+  bw::win32::TimedDialogWindow dialog(window);
   bw::Platform platform{system, system, system,   system, registry,
                         shell,  power,  programs, window, dialog};
   bw::App app(platform);
@@ -48,6 +48,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (!window.Create(app, dialog)) return 1;
   shell.SetCallbackWindow(window.TrayCallbackWindow());
   app.Start();
-  bw::win32::RunMessageLoop(window.hwnd(), nullptr, &programs);
+  bw::win32::RunMessageLoop(window.hwnd(), nullptr);
   return 0;
 }

@@ -2,33 +2,70 @@
 
 #include <winternl.h>
 
+#include <algorithm>
 #include <iterator>
 #include <string_view>
+#include <type_traits>
 
+#include "version_info.h"
 #include "win32/text.h"
 
 namespace bw::win32 {
 namespace {
 
-// Vista's right to ask a process its image name and token, which even an
-// elevated process grants; MinGW declares it only for Vista and later.
+// NtQuerySystemInformation's list of every process. Vista's entry for one
+// process by id (SystemProcessIdInformation) is not used: Wine 8 has none,
+// and Wine 10 names a process there after it has ended.
+constexpr int kProcessList = 5;  // SystemProcessInformation
+// The list is asked for again, larger, on any of the answers that say it did
+// not fit, up to a size no session's list comes near. It starts small: the
+// system says what it needs, and the buffer, kept, grows to that once.
+constexpr LONG kLengthMismatch = static_cast<LONG>(0xC0000004);  // STATUS_INFO_LENGTH_MISMATCH
+constexpr LONG kBufferTooSmall = static_cast<LONG>(0xC0000023);  // STATUS_BUFFER_TOO_SMALL
+constexpr LONG kBufferOverflow = static_cast<LONG>(0x80000005);  // STATUS_BUFFER_OVERFLOW
+constexpr std::size_t kFirstListSize = 4 * 1024;
+constexpr std::size_t kMostListSize = 16 * 1024 * 1024;
+// Vista's right to wait on a process, which even an elevated one grants; XP
+// has only the full query right. MinGW declares it only for Vista and later.
 constexpr DWORD kQueryLimited = 0x1000;  // PROCESS_QUERY_LIMITED_INFORMATION
-// Room for any path a program runs from in practice, on the stack: one
-// longer is not named, and its process does not count.
-constexpr DWORD kMaxPath = 1024;
+// Posted by the system's wait for a watched process, with the watch's serial.
+constexpr UINT kEndedMessage = WM_APP;
+// The window that hears of ends: message-only, as nobody sees it.
+constexpr const char* kEndsWindowClass = BLINKWARD_NAME "ProgramEnds";
+// DwmGetWindowAttribute's DWMWA_CLOAKED (Windows 8), and
+// SHQueryUserNotificationState's QUNS_RUNNING_D3D_FULL_SCREEN and
+// QUNS_PRESENTATION_MODE (Vista).
+constexpr DWORD kCloaked = 14;
+constexpr DWORD kSystemFolderOnly = 0x800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+constexpr int kDirect3DFullScreen = 3, kPresentationMode = 4;
 
-// Where the hook reports. A WinEvent callback has no context of its own, and
-// one thread has one program.
-AppEvents* windowEvents = nullptr;
+// The windows of the shell, which cover or border a monitor, or come forward
+// as the user passes through, and belong to no program the user runs.
+constexpr std::string_view kShellClasses[] = {
+    "Progman",                                 // the desktop
+    "WorkerW",                                 // the desktop behind its icons
+    "Shell_TrayWnd",                           // the taskbar
+    "Shell_SecondaryTrayWnd",                  // the taskbar of another monitor
+    "NotifyIconOverflowWindow",                // the notification area's hidden icons
+    "TaskSwitcherWnd",                         // Alt+Tab, Windows 7
+    "MultitaskingViewFrame",                   // Alt+Tab and Task View, Windows 10
+    "XamlExplorerHostIslandWindow",            // Alt+Tab and Task View, Windows 11
+    "ForegroundStaging",                       // held in front while the task switches
+    "IPTip_Main_Window",                       // the touch keyboard, Windows 7 to 10
+    "ApplicationManager_ImmersiveShellWindow"  // the shell's host of Start and its panels
+};
+// Windows 11 shows the touch keyboard and the emoji panel in a store app's
+// window; only that program's are the shell's.
+constexpr std::string_view kStoreAppClass = "Windows.UI.Core.CoreWindow";
+constexpr const char* kTextInputHost = "TextInputHost.exe";
 
-// The user of a token, written into user; null if it cannot be read.
-PSID ReadUser(HANDLE token, BYTE* user, DWORD size) {
-  DWORD needed = 0;
-  if (!GetTokenInformation(token, TokenUser, user, size, &needed)) return nullptr;
-  return reinterpret_cast<TOKEN_USER*>(user)->User.Sid;
-}
+// Where the hooks report. A WinEvent callback has no context of its own, and
+// one thread reports for one program.
+Programs* reporter = nullptr;
 
-// The last part of a path, whether a drive's or a device's.
+bool IsVistaOrLater() { return LOBYTE(LOWORD(GetVersion())) >= 6; }
+
+// The file name, should a system give the whole path.
 std::string FileName(std::wstring_view path) {
   return Narrow(path.substr(path.find_last_of(L'\\') + 1));
 }
@@ -39,43 +76,63 @@ DWORD ProcessOf(HWND window) {
   return processId;
 }
 
-// The desktop and the taskbar: they cover or border a monitor, and belong to
-// no program the user runs.
-bool IsShell(HWND window) {
-  if (window == GetDesktopWindow() || window == GetShellWindow()) return true;
-  char name[32] = "";
-  GetClassNameA(window, name, sizeof name);
-  for (const std::string_view shell :
-       {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd"}) {
-    if (shell == name) return true;
+// The first process of the list for which found() holds, reading no entry
+// that reaches beyond the list.
+template <typename Found>
+const SYSTEM_PROCESS_INFORMATION* Walk(const std::vector<BYTE>& list, Found found) {
+  for (std::size_t at = 0; at + sizeof(SYSTEM_PROCESS_INFORMATION) <= list.size();) {
+    const auto& entry = *reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(&list[at]);
+    if (found(entry)) return &entry;
+    if (entry.NextEntryOffset == 0) break;
+    at += entry.NextEntryOffset;
   }
-  return false;
+  return nullptr;
 }
 
-// Top-level windows only: a control or a window's part says nothing new.
-void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-  if (!windowEvents || !window || object != OBJID_WINDOW || child != CHILDID_SELF ||
-      GetAncestor(window, GA_ROOT) != window) {
-    return;
-  }
-  DWORD processId = 0;
-  const DWORD threadId = GetWindowThreadProcessId(window, &processId);
-  if (processId) windowEvents->OnWindowShown(processId, threadId);
+std::uint32_t IdOf(const SYSTEM_PROCESS_INFORMATION& entry) {
+  return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(entry.UniqueProcessId));
+}
+
+// An ended process may stay listed, without threads, while anyone holds a
+// handle to it.
+bool Runs(const SYSTEM_PROCESS_INFORMATION& entry) { return entry.NumberOfThreads != 0; }
+
+const SYSTEM_PROCESS_INFORMATION* Find(const std::vector<BYTE>& list, std::uint32_t processId) {
+  const auto* entry =
+      Walk(list, [&](const SYSTEM_PROCESS_INFORMATION& e) { return IdOf(e) == processId; });
+  return entry && Runs(*entry) ? entry : nullptr;
+}
+
+// A listed process's file name, if it lies inside the list.
+std::string FileOf(const std::vector<BYTE>& list, const SYSTEM_PROCESS_INFORMATION& entry) {
+  const auto name = reinterpret_cast<std::uintptr_t>(entry.ImageName.Buffer);
+  const auto begin = reinterpret_cast<std::uintptr_t>(list.data());
+  if (name < begin || name + entry.ImageName.Length > begin + list.size()) return {};
+  return FileName({entry.ImageName.Buffer, entry.ImageName.Length / sizeof(wchar_t)});
+}
+
+// Out of context: the callback runs in the message loop of this thread, and
+// no DLL goes into other processes. A hook on one process is never on ours,
+// and Wine 10 tells such a hook nothing if it also skips our own.
+HWINEVENTHOOK Hook(DWORD event, WINEVENTPROC callback, DWORD processId = 0) {
+  return SetWinEventHook(
+      event, event, nullptr, callback, processId, 0,
+      processId ? WINEVENT_OUTOFCONTEXT : WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
 }
 
 // A window about to appear, one that appears, one that comes to the front.
 // Wine 8 sends only the first to other processes; Windows sends all three.
 constexpr DWORD kWindowEvents[] = {EVENT_OBJECT_CREATE, EVENT_OBJECT_SHOW, EVENT_SYSTEM_FOREGROUND};
 
-HWINEVENTHOOK Hook(DWORD event) {
-  // Out of context: the callback runs in the message loop of this thread, and
-  // no DLL goes into other processes.
-  return SetWinEventHook(event, event, nullptr, OnWinEvent, 0, 0,
-                         WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+// The desktop, the taskbars and the shell's other windows, by their class.
+bool IsShell(HWND window, std::string_view className) {
+  return window == GetDesktopWindow() || window == GetShellWindow() ||
+         std::find(std::begin(kShellClasses), std::end(kShellClasses), className) !=
+             std::end(kShellClasses);
 }
 
 struct Listing {
-  Programs& programs;
+  const std::vector<BYTE>& list;
   DWORD ours;
   std::vector<ProgramWindow> windows;
 };
@@ -86,13 +143,16 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM param) {
   const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
   const bool owned = GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_APPWINDOW);
   const int length = GetWindowTextLengthW(window);
-  if (!IsWindowVisible(window) || length == 0 || (exStyle & WS_EX_TOOLWINDOW) || owned ||
-      IsShell(window)) {
+  if (!IsWindowVisible(window) || length == 0 || (exStyle & WS_EX_TOOLWINDOW) || owned) {
     return TRUE;
   }
+  char name[48] = "";
+  GetClassNameA(window, name, sizeof name);
   const DWORD processId = ProcessOf(window);
-  if (processId == listing.ours) return TRUE;
-  std::string file = listing.programs.ProcessFile(processId);
+  if (IsShell(window, name) || processId == listing.ours) return TRUE;
+  const SYSTEM_PROCESS_INFORMATION* entry = Find(listing.list, processId);
+  if (!entry) return TRUE;
+  std::string file = FileOf(listing.list, *entry);
   if (file.empty()) return TRUE;
   std::wstring title(length + 1, L'\0');
   title.resize(GetWindowTextW(window, title.data(), length + 1));
@@ -100,175 +160,264 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM param) {
   return TRUE;
 }
 
+// The wait goes, and a callback under way finishes first: none runs after.
+void UnregisterWaitAndDrain(HANDLE wait) { UnregisterWaitEx(wait, INVALID_HANDLE_VALUE); }
+using UniqueWait = Unique<HANDLE, UnregisterWaitAndDrain>;
+
 }  // namespace
+
+// A watched process and the system's wait for it, which posts its serial to
+// window when the process ends.
+struct Programs::Watch {
+  std::uint32_t id;
+  std::uint32_t serial;
+  HWND window;
+  UniqueKernelHandle process;
+  UniqueWait wait;  // after the handle, so it goes before the handle it waits on
+  std::unique_ptr<Watch> next;
+};
 
 Programs::Programs() {
   ProcessIdToSessionId(GetCurrentProcessId(), &session_);
-  HANDLE opened = nullptr;
-  if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) {
-    const UniqueKernelHandle token(opened);
-    ReadUser(token.Get(), user_, kUserSize);
-  }
-  queryName_ = reinterpret_cast<QueryName>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameW")));
-  if (queryName_) return;
-  // XP: psapi from the system's folder, never one planted beside the program.
-  std::wstring path(MAX_PATH, L'\0');
-  path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
-  psapi_.Reset(LoadLibraryW((path + L"\\psapi.dll").c_str()));
-  if (psapi_) {
-    devicePath_ = reinterpret_cast<DevicePath>(
-        reinterpret_cast<void*>(GetProcAddress(psapi_.Get(), "GetProcessImageFileNameW")));
-  }
+  querySystem_ = reinterpret_cast<QuerySystem>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  notificationState_ = reinterpret_cast<QueryNotificationState>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("shell32.dll"), "SHQueryUserNotificationState")));
 }
 
 Programs::~Programs() {
   ReportWindows(false);
-  while (count_ > 0) Forget(count_ - 1);
+  while (watches_) watches_ = std::move(watches_->next);
+  if (hwnd()) DestroyWindow(hwnd());
 }
 
-// ProcessIdToSessionId leaves out, too, what we may not ask at all.
-bool Programs::InOurSession(std::uint32_t processId) const {
-  DWORD session = 0;
-  return ProcessIdToSessionId(processId, &session) && session == session_;
+template <typename Matches>
+std::unique_ptr<Programs::Watch>* Programs::Link(Matches matches) {
+  std::unique_ptr<Watch>* link = &watches_;
+  while (*link && !matches(**link)) link = &(*link)->next;
+  return link;
 }
 
-UniqueKernelHandle Programs::OpenOurs(std::uint32_t processId, DWORD rights) const {
-  if (!InOurSession(processId)) return {};
-  const DWORD query = queryName_ ? kQueryLimited : PROCESS_QUERY_INFORMATION;
-  UniqueKernelHandle process(OpenProcess(query | rights, FALSE, processId));
-  HANDLE opened = nullptr;
-  if (!process || !OpenProcessToken(process.Get(), TOKEN_QUERY, &opened)) return {};
-  const UniqueKernelHandle token(opened);
-  alignas(TOKEN_USER) BYTE user[kUserSize];
-  const PSID theirs = ReadUser(token.Get(), user, kUserSize);
-  const PSID ours = reinterpret_cast<const TOKEN_USER*>(user_)->User.Sid;
-  if (!theirs || !ours || !EqualSid(theirs, ours)) return {};
-  return process;
-}
-
-std::string Programs::ImageFile(HANDLE process) const {
-  wchar_t path[kMaxPath];
-  DWORD length = kMaxPath;
-  if (queryName_) {
-    if (!queryName_(process, 0, path, &length)) return {};
-  } else if (!devicePath_ || !(length = devicePath_(process, path, kMaxPath))) {
-    return {};
-  }
-  return FileName(std::wstring_view(path, length));
-}
-
-// The system's own list, which the Toolhelp snapshot copies from at several
-// times the cost: one call, each process with its image name and session.
-std::vector<RunningProcess> Programs::Processes() {
-  std::vector<RunningProcess> found;
-  using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
-  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-  constexpr int kProcessList = 5;                            // SystemProcessInformation
-  constexpr LONG kTooSmall = static_cast<LONG>(0xC0000004);  // STATUS_INFO_LENGTH_MISMATCH
-  ULONG size = 256 * 1024;
-  std::vector<BYTE> list;
-  LONG status = kTooSmall;
-  for (int attempt = 0; query && attempt < 3 && status == kTooSmall; ++attempt) {
-    list.resize(size);
-    status = query(kProcessList, list.data(), size, &size);
-    size += 64 * 1024;  // the list may grow before the next call
-  }
-  if (!query || status != 0) return found;
-  for (std::size_t at = 0;;) {
-    const auto& process = *reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(&list[at]);
-    if (process.SessionId == session_ && process.ImageName.Buffer) {
-      const std::wstring_view name(process.ImageName.Buffer,
-                                   process.ImageName.Length / sizeof(wchar_t));
-      found.push_back(
-          {static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(process.UniqueProcessId)),
-           FileName(name)});
+// The system's own list, which a Toolhelp snapshot copies from at several
+// times the cost: one call, each process with its name and session.
+bool Programs::ReadList() {
+  if (!querySystem_) return false;
+  if (list_.empty()) list_.resize(kFirstListSize);
+  for (;;) {
+    ULONG needed = 0;
+    const LONG status =
+        querySystem_(kProcessList, list_.data(), static_cast<ULONG>(list_.size()), &needed);
+    if (status >= 0) return true;
+    if (status != kLengthMismatch && status != kBufferTooSmall && status != kBufferOverflow) {
+      return false;
     }
-    if (process.NextEntryOffset == 0) break;
-    at += process.NextEntryOffset;
+    // Room for the processes that start before the next call.
+    const std::size_t grown = std::max<std::size_t>(needed, list_.size()) * 5 / 4;
+    if (grown > kMostListSize) return false;
+    list_.resize(grown);
   }
-  return found;
+}
+
+std::string Programs::ListedFile(std::uint32_t processId) const {
+  const SYSTEM_PROCESS_INFORMATION* entry = Find(list_, processId);
+  return entry && entry->SessionId == session_ ? FileOf(list_, *entry) : std::string();
+}
+
+std::vector<RunningProcess> Programs::Processes() {
+  if (!ReadList()) return processes_;
+  processes_.clear();
+  Walk(list_, [&](const SYSTEM_PROCESS_INFORMATION& entry) {
+    if (entry.SessionId != session_ || !Runs(entry)) return false;
+    std::string file = FileOf(list_, entry);
+    if (!file.empty()) processes_.push_back({IdOf(entry), std::move(file)});
+    return false;
+  });
+  return processes_;
 }
 
 std::string Programs::ProcessFile(std::uint32_t processId) {
-  const UniqueKernelHandle process = OpenOurs(processId, 0);
-  return process ? ImageFile(process.Get()) : std::string();
+  return ReadList() ? ListedFile(processId) : std::string();
 }
 
 bool Programs::WatchForEnd(std::uint32_t processId) {
-  for (std::size_t k = 0; k < count_; ++k) {
-    if (watchedIds_[k] == processId) return true;
-  }
-  if (count_ == kMaxWatched) return false;
-  UniqueKernelHandle process = OpenOurs(processId, SYNCHRONIZE);
-  // An ended process lives on while anyone holds a handle to it.
+  if (*Link([&](const Watch& watch) { return watch.id == processId; })) return true;
+  // Another session's process is never opened: its list entry tells first.
+  if (!ReadList() || ListedFile(processId).empty() || !CreateEndsWindow()) return false;
+  const DWORD rights = SYNCHRONIZE | (IsVistaOrLater() ? kQueryLimited : PROCESS_QUERY_INFORMATION);
+  UniqueKernelHandle process(OpenProcess(rights, FALSE, processId));
+  // It may have ended since the list was read.
   if (!process || WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT) return false;
-  watched_[count_] = process.Release();
-  watchedIds_[count_++] = processId;
+  auto watch = std::make_unique<Watch>(processId, ++lastSerial_, hwnd(), std::move(process));
+  HANDLE wait = nullptr;
+  if (!RegisterWaitForSingleObject(&wait, watch->process.Get(), OnEnded, watch.get(), INFINITE,
+                                   WT_EXECUTEONLYONCE)) {
+    return false;
+  }
+  watch->wait.Reset(wait);
+  watch->next = std::move(watches_);
+  watches_ = std::move(watch);
   return true;
 }
 
 void Programs::StopWatching(std::uint32_t processId) {
-  for (std::size_t k = 0; k < count_; ++k) {
-    if (watchedIds_[k] == processId) return Forget(k);
-  }
+  std::unique_ptr<Watch>* link = Link([&](const Watch& watch) { return watch.id == processId; });
+  if (*link) *link = std::move((*link)->next);
 }
 
-void Programs::OnSignalled(std::size_t index) {
-  const std::uint32_t ended = watchedIds_[index];
-  // Forgotten first: the program may watch or stop watching others meanwhile.
-  Forget(index);
-  if (events_) events_->OnProcessEnded(ended);
+bool Programs::CreateEndsWindow() {
+  if (hwnd()) return true;
+  RegisterClassOnce(kEndsWindowClass, Window::Procedure);
+  return CreateWindowExA(0, kEndsWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                         GetModuleHandleA(nullptr), static_cast<Window*>(this)) != nullptr;
 }
 
-// The last one takes the place of the forgotten one; the order means nothing.
-void Programs::Forget(std::size_t index) {
-  CloseHandle(watched_[index]);
-  --count_;
-  watched_[index] = watched_[count_];
-  watchedIds_[index] = watchedIds_[count_];
+// On a thread of the system's pool. Posted, not sent: every message loop
+// dispatches it, a popup menu's and a message box's too, and only a loop
+// does, never a call that waits for another thread's answer.
+void CALLBACK Programs::OnEnded(void* context, BOOLEAN) {
+  const auto& watch = *static_cast<const Watch*>(context);
+  PostMessageA(watch.window, kEndedMessage, watch.serial, 0);
+}
+
+// The watch goes first: the program may watch or stop watching others meanwhile.
+LRESULT Programs::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kEndedMessage) return DefWindowProcA(hwnd(), message, wParam, lParam);
+  std::unique_ptr<Watch>* link = Link([&](const Watch& watch) { return watch.serial == wParam; });
+  if (!*link) return 0;
+  const std::uint32_t processId = (*link)->id;
+  *link = std::move((*link)->next);
+  if (events_) events_->OnProcessEnded(processId);
+  return 0;
 }
 
 void Programs::ReportWindows(bool on) {
-  static_assert(std::size(kWindowEvents) == sizeof hooks_ / sizeof hooks_[0]);
-  windowEvents = on ? events_ : nullptr;
+  static_assert(std::size(kWindowEvents) == std::extent_v<decltype(hooks_)>);
+  if (on) {
+    reporter = this;
+  } else if (reporter == this) {
+    reporter = nullptr;
+  }
   for (std::size_t k = 0; k < std::size(hooks_); ++k) {
-    hooks_[k].Reset(on ? Hook(kWindowEvents[k]) : nullptr);
+    hooks_[k].Reset(on ? Hook(kWindowEvents[k], OnWinEvent) : nullptr);
   }
+  placeHook_.Reset();
+  placeProcess_ = 0;
+  if (on) FollowForeground(GetForegroundWindow());
 }
 
-// Asked once a second: while the same window stays in front at the same
-// place, two calls answer it.
+// The window itself, not a part of it; of the windows that appear, top-level
+// ones only: a control says nothing new.
+void CALLBACK Programs::OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                                   DWORD, DWORD) {
+  Programs* self = reporter;
+  if (!self || !self->events_ || !window || object != OBJID_WINDOW || child != CHILDID_SELF) {
+    return;
+  }
+  if (event == EVENT_SYSTEM_FOREGROUND) {
+    self->FollowForeground(window);
+    return self->events_->OnForegroundChanged();
+  }
+  if (event == EVENT_OBJECT_LOCATIONCHANGE) {
+    if (window == GetForegroundWindow()) self->events_->OnForegroundChanged();
+    return;
+  }
+  if (GetAncestor(window, GA_ROOT) != window) return;
+  DWORD processId = 0;
+  const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+  if (processId) self->events_->OnWindowShown(processId, threadId);
+}
+
+// Every window of every program moves and resizes too often to be told of
+// all: only the foreground's program is asked for its windows' moves.
+void Programs::FollowForeground(HWND window) {
+  const DWORD processId = ProcessOf(window);
+  if (processId == placeProcess_) return;
+  placeProcess_ = processId;
+  const bool other = processId != 0 && processId != GetCurrentProcessId();
+  placeHook_.Reset(other ? Hook(EVENT_OBJECT_LOCATIONCHANGE, OnWinEvent, processId) : nullptr);
+}
+
+// What the user sees may change without the foreground window moving (a
+// screen saver, a cloak, the system's own word): those are asked every time,
+// the rest only when the window, its place, its style or its monitor change.
 Foreground Programs::JudgeForeground() {
-  return ForegroundFillsMonitor() ? Foreground::FullScreen : Foreground::Windowed;
-}
-
-bool Programs::ForegroundFillsMonitor() {
-  const HWND window = GetForegroundWindow();
-  RECT rect{};
-  if (!window || !GetWindowRect(window, &rect)) return false;
-  if (window == lastForeground_ && EqualRect(&rect, &lastRect_)) return lastFills_;
-  lastForeground_ = window;
-  lastRect_ = rect;
-  lastFills_ = false;
-  if (IsIconic(window) || !IsWindowVisible(window) || ProcessOf(window) == GetCurrentProcessId() ||
-      IsShell(window)) {
-    return false;
-  }
+  BOOL saverRunning = FALSE;
+  SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0);
+  Placed now;
+  now.window = GetForegroundWindow();
+  if (saverRunning || !now.window) return Foreground::Windowed;
+  if (Cloaked(now.window)) return Foreground::Passing;
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    return false;
+  if (!GetWindowRect(now.window, &now.rect) ||
+      !GetMonitorInfoA(MonitorFromWindow(now.window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return Foreground::Windowed;
   }
-  const RECT& screen = monitor.rcMonitor;
-  lastFills_ = rect.left <= screen.left && rect.top <= screen.top && rect.right >= screen.right &&
-               rect.bottom >= screen.bottom;
-  return lastFills_;
+  now.style = GetWindowLongA(now.window, GWL_STYLE);
+  now.monitor = monitor.rcMonitor;
+  if (now.window != judged_.window || !EqualRect(&now.rect, &judged_.rect) ||
+      now.style != judged_.style || !EqualRect(&now.monitor, &judged_.monitor)) {
+    judged_ = now;
+    verdict_ = JudgePlace(now);
+  }
+  if (verdict_ == Foreground::Windowed && SystemSaysFullScreen()) return Foreground::FullScreen;
+  return verdict_;
+}
+
+// A maximized window's frame reaches past its monitor's edges, so a
+// maximized window with a caption or a sizing frame covers a monitor that has
+// no taskbar: it is still an ordinary window.
+Foreground Programs::JudgePlace(const Placed& placed) {
+  if (IsShellOrOurs(placed.window)) return Foreground::Passing;
+  const LONG style = placed.style;
+  const bool framed = (style & WS_CAPTION) == WS_CAPTION || (style & WS_THICKFRAME);
+  if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE) || ((style & WS_MAXIMIZE) && framed)) {
+    return Foreground::Windowed;
+  }
+  const RECT& window = placed.rect;
+  const RECT& screen = placed.monitor;
+  const bool covers = window.left <= screen.left && window.top <= screen.top &&
+                      window.right >= screen.right && window.bottom >= screen.bottom;
+  return covers ? Foreground::FullScreen : Foreground::Windowed;
+}
+
+// Our own windows and menus included: the user passing through the program.
+bool Programs::IsShellOrOurs(HWND window) {
+  const DWORD processId = ProcessOf(window);
+  char name[48] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (processId == GetCurrentProcessId() || IsShell(window, name)) return true;
+  return name == kStoreAppClass && lstrcmpiA(ProcessFile(processId).c_str(), kTextInputHost) == 0;
+}
+
+// dwmapi only once a window is judged, and from the system's folder, never
+// one planted beside the program. Cloaks came with Windows 8, whose loader
+// takes that folder as a flag; older systems refuse the flag, and have no
+// cloaks to ask about. Wine's dwmapi answers nothing.
+bool Programs::Cloaked(HWND window) {
+  if (!dwmLooked_) {
+    dwmLooked_ = true;
+    dwm_.Reset(LoadLibraryExA("dwmapi.dll", nullptr, kSystemFolderOnly));
+    if (dwm_) {
+      windowAttribute_ = reinterpret_cast<GetWindowAttribute>(
+          reinterpret_cast<void*>(GetProcAddress(dwm_.Get(), "DwmGetWindowAttribute")));
+    }
+  }
+  DWORD cloaked = 0;
+  return windowAttribute_ && windowAttribute_(window, kCloaked, &cloaked, sizeof cloaked) == S_OK &&
+         cloaked != 0;
+}
+
+// A game in Direct3D's full screen, or the presentation settings on.
+bool Programs::SystemSaysFullScreen() const {
+  int state = 0;
+  return notificationState_ && notificationState_(&state) == S_OK &&
+         (state == kDirect3DFullScreen || state == kPresentationMode);
 }
 
 std::vector<ProgramWindow> Programs::Windows() {
-  Listing listing{*this, GetCurrentProcessId(), {}};
+  if (!ReadList()) return {};
+  Listing listing{list_, GetCurrentProcessId(), {}};
   EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&listing));
   return std::move(listing.windows);
 }

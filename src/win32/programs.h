@@ -1,12 +1,14 @@
-// ProgramsPort on ntdll, kernel32, advapi32 and user32: the system's list of
-// processes, process handles the message loop waits on for their end, a
-// WinEvent hook for windows that appear, and the foreground window's place.
+// ProgramsPort on ntdll, kernel32, user32, shell32 and dwmapi: the system's
+// list of processes, a wait the system keeps for each watched process, WinEvent
+// hooks for the windows that appear and for the foreground, and the
+// foreground window's place.
 #pragma once
 
 #include <windows.h>
 
-#include <cstddef>
-#include <span>
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "ports/programs.h"
 #include "ports/ui.h"
@@ -15,7 +17,7 @@
 
 namespace bw::win32 {
 
-class Programs final : public ProgramsPort, public Waits {
+class Programs final : public ProgramsPort, public Window {
  public:
   Programs();
   Programs(const Programs&) = delete;
@@ -31,44 +33,61 @@ class Programs final : public ProgramsPort, public Waits {
   void StopWatching(std::uint32_t processId) override;
   void ReportWindows(bool on) override;
   Foreground JudgeForeground() override;
-  bool ForegroundFillsMonitor();
   std::vector<ProgramWindow> Windows() override;
 
-  std::span<const HANDLE> Handles() const override { return {watched_, count_}; }
-  void OnSignalled(std::size_t index) override;
-
  private:
-  // The message loop's wait takes one slot for the thread's messages.
-  static constexpr std::size_t kMaxWatched = MAXIMUM_WAIT_OBJECTS - 1;
+  struct Watch;
+  // The foreground window as last judged, and what of it decided the answer.
+  struct Placed {
+    HWND window = nullptr;
+    RECT rect{};
+    LONG style = 0;
+    RECT monitor{};
+  };
+  using QuerySystem = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+  using QueryNotificationState = HRESULT(WINAPI*)(int*);
+  using GetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, void*, DWORD);
 
-  // The process opened with the query right and more, if it is this user's
-  // in this session; else nothing.
-  UniqueKernelHandle OpenOurs(std::uint32_t processId, DWORD rights) const;
-  bool InOurSession(std::uint32_t processId) const;
-  std::string ImageFile(HANDLE process) const;
-  void Forget(std::size_t index);
+  // Fills list_ with the system's list of processes; false if it cannot.
+  bool ReadList();
+  std::string ListedFile(std::uint32_t processId) const;
+  // The link that holds the watch that matches, or the empty one at the end.
+  template <typename Matches>
+  std::unique_ptr<Watch>* Link(Matches matches);
+  bool CreateEndsWindow();
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  static void CALLBACK OnEnded(void* watch, BOOLEAN);
+  static void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                                  DWORD, DWORD);
+  void FollowForeground(HWND window);
+  Foreground JudgePlace(const Placed& placed);
+  bool IsShellOrOurs(HWND window);
+  bool Cloaked(HWND window);
+  bool SystemSaysFullScreen() const;
 
   AppEvents* events_ = nullptr;
   DWORD session_ = 0;
-  // Our user: a TOKEN_USER and the SID it points into.
-  static constexpr std::size_t kUserSize = sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE;
-  alignas(TOKEN_USER) BYTE user_[kUserSize] = {};
-  // Vista's image name by the least right, or XP's device path from psapi.
-  using QueryName = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
-  using DevicePath = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD);
-  QueryName queryName_ = nullptr;
-  DevicePath devicePath_ = nullptr;
-  UniqueModule psapi_;
-  // Open processes and their ids, side by side; the loop waits on the former.
-  HANDLE watched_[kMaxWatched] = {};
-  std::uint32_t watchedIds_[kMaxWatched] = {};
-  std::size_t count_ = 0;
-  // The foreground window last judged, where it was, and the answer.
-  HWND lastForeground_ = nullptr;
-  RECT lastRect_{};
-  bool lastFills_ = false;
-  // One per event that reports a window.
+  QuerySystem querySystem_ = nullptr;
+  // The last list the system gave, kept to be read again into, and the
+  // processes of this session it named.
+  std::vector<BYTE> list_;
+  std::vector<RunningProcess> processes_;
+  // The watched processes, each the next one's owner; a watch's address is
+  // the context of the system's callback for it.
+  std::unique_ptr<Watch> watches_;
+  // Tells a watch from one let go before its end's message came.
+  std::uint32_t lastSerial_ = 0;
+  // CREATE, SHOW and FOREGROUND of every process; LOCATIONCHANGE only of the
+  // foreground's process, whose id it keeps.
   UniqueWinEventHook hooks_[3];
+  UniqueWinEventHook placeHook_;
+  DWORD placeProcess_ = 0;
+  Placed judged_;
+  Foreground verdict_ = Foreground::Windowed;
+  QueryNotificationState notificationState_ = nullptr;
+  bool dwmLooked_ = false;
+  UniqueModule dwm_;
+  GetWindowAttribute windowAttribute_ = nullptr;
 };
 
 }  // namespace bw::win32

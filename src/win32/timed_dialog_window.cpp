@@ -91,7 +91,7 @@ bool TimedDialogWindow::BuildWindow() {
 // the quit goes on to the program's own loop, which would otherwise never see it.
 void TimedDialogWindow::RunModal() {
   if (!hwnd()) return;
-  const std::optional<int> quit = RunMessageLoop(hwnd(), hwnd(), waits_);
+  const std::optional<int> quit = RunMessageLoop(hwnd(), hwnd());
   if (!quit) return;
   Cancel();
   PostQuitMessage(*quit);

@@ -29,10 +29,8 @@ inline constexpr DWORD kTimedDialogExStyle = WS_EX_DLGMODALFRAME;
 class TimedDialogWindow final : public TimedDialogView, public Window {
  public:
   // owner: the main window. It owns the dialog, which keeps the dialog out of
-  // the taskbar, and is disabled while the dialog is open. waits: what the
-  // program's own loop waits on, which the dialog's loop must not hold up.
-  explicit TimedDialogWindow(const Window& owner, Waits* waits = nullptr)
-      : owner_(owner), waits_(waits) {}
+  // the taskbar, and is disabled while the dialog is open.
+  explicit TimedDialogWindow(const Window& owner) : owner_(owner) {}
   ~TimedDialogWindow();
 
   // Where the dialog reports; set before it first opens.
@@ -70,7 +68,6 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
 
   AppEvents* events_ = nullptr;
   const Window& owner_;
-  Waits* waits_;
   // Fonts and stopwatch frames, made at the first opening and kept for the run.
   LayoutFonts fonts_;
   UniqueIcon clockFrames_[kClockFrameCount];

@@ -47,25 +47,10 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-std::optional<int> RunMessageLoop(HWND dialogWindow, HWND modal, Waits* waits) {
+std::optional<int> RunMessageLoop(HWND dialogWindow, HWND modal) {
   MSG msg;
   while (!modal || IsWindow(modal)) {
-    const std::span<const HANDLE> handles = waits ? waits->Handles() : std::span<const HANDLE>();
-    const auto count = static_cast<DWORD>(handles.size());
-    BOOL got = TRUE;
-    if (count == 0) {
-      got = GetMessageA(&msg, nullptr, 0, 0);
-    } else if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      got = msg.message != WM_QUIT;
-    } else {
-      // The queue is empty now, so the wait wakes for any message that comes.
-      const DWORD woke =
-          MsgWaitForMultipleObjects(count, handles.data(), FALSE, INFINITE, QS_ALLINPUT);
-      if (woke < WAIT_OBJECT_0 + count) waits->OnSignalled(woke - WAIT_OBJECT_0);
-      // A wait that fails would fail again at once: wait for a message instead.
-      if (woke != WAIT_FAILED) continue;
-      got = GetMessageA(&msg, nullptr, 0, 0);
-    }
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
     // -1 means an invalid argument, which this loop never passes; keep running.
     if (got == -1) continue;

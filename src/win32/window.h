@@ -4,9 +4,7 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <optional>
-#include <span>
 #include <string>
 
 #include "win32/handles.h"
@@ -44,22 +42,9 @@ UniqueIcon LoadIconResource(int id, int pixels);
 // The text of a window or control, whatever its length.
 std::string WindowText(HWND window);
 
-// Kernel objects the message loop waits on beside the thread's messages.
-class Waits {
- public:
-  // The handles to wait on now, at most MAXIMUM_WAIT_OBJECTS - 1.
-  virtual std::span<const HANDLE> Handles() const = 0;
-  // The handle at that index of Handles() was signalled.
-  virtual void OnSignalled(std::size_t index) = 0;
-
- protected:
-  ~Waits() = default;
-};
-
 // Runs the thread's messages until WM_QUIT, whose exit code it returns, or,
 // for a modal window, until that window is gone (then nothing). Keyboard
-// navigation (Tab, arrows, Enter, Esc) works inside dialogWindow. While waits
-// has handles, it waits on them too.
-std::optional<int> RunMessageLoop(HWND dialogWindow, HWND modal, Waits* waits = nullptr);
+// navigation (Tab, arrows, Enter, Esc) works inside dialogWindow.
+std::optional<int> RunMessageLoop(HWND dialogWindow, HWND modal);
 
 }  // namespace bw::win32

@@ -1,16 +1,30 @@
 /* A stand-in for a program the user lists, which tests copy under other file
- * names: listed_program.exe [window|hidden|fullscreen] [--after MS]
+ * names: listed_program.exe [window|hidden|fullscreen|maximized] [--after MS]
  *   window      after MS (default 0) a normal window titled "Listed program",
  *               until it is closed or the process is killed
  *   hidden      no window ever, until killed
  *   fullscreen  after MS a popup covering the primary monitor, in front,
- *               until closed or killed */
+ *               until closed or killed
+ *   maximized   after MS a normal window maximized as on a monitor without a
+ *               taskbar: its frame reaches past the monitor's edges */
 #include <stdlib.h>
 #include <string.h>
 #include <windows.h>
 
+static int maximized;
+
 static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) PostQuitMessage(0);
+  if (message == WM_GETMINMAXINFO && maximized) {
+    MINMAXINFO* limits = (MINMAXINFO*)lParam;
+    RECT frame = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    limits->ptMaxPosition.x = frame.left;
+    limits->ptMaxPosition.y = frame.top;
+    limits->ptMaxSize.x = limits->ptMaxTrackSize.x = frame.right - frame.left;
+    limits->ptMaxSize.y = limits->ptMaxTrackSize.y = frame.bottom - frame.top;
+    return 0;
+  }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -25,7 +39,8 @@ int main(int argc, char** argv) {
     }
   }
   const int fullscreen = strcmp(mode, "fullscreen") == 0;
-  if (!fullscreen && strcmp(mode, "window") != 0) {
+  maximized = strcmp(mode, "maximized") == 0;
+  if (!fullscreen && !maximized && strcmp(mode, "window") != 0) {
     Sleep(INFINITE); /* hidden, or a mode it does not know */
     return 0;
   }
@@ -49,7 +64,7 @@ int main(int argc, char** argv) {
                              windowClass.hInstance, NULL);
   }
   if (!window) return 1;
-  ShowWindow(window, SW_SHOW);
+  ShowWindow(window, maximized ? SW_MAXIMIZE : SW_SHOW);
   SetForegroundWindow(window);
   MSG msg;
   while (GetMessageW(&msg, NULL, 0, 0) > 0) {

@@ -107,7 +107,7 @@ struct Windows {
   Power power;
   Programs programs;
   MainWindow window;
-  TimedDialogWindow dialog{window, &programs};
+  TimedDialogWindow dialog{window};
   Platform platform{system, system, system,   system, registry,
                     shell,  power,  programs, window, dialog};
   App app{platform};
