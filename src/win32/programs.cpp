@@ -344,24 +344,44 @@ Foreground Programs::JudgeForeground() {
   BOOL saverRunning = FALSE;
   SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &saverRunning, 0);
   Placed now;
-  now.window = GetForegroundWindow();
-  if (saverRunning || !now.window) return Foreground::Windowed;
-  if (Cloaked(now.window)) return Foreground::Passing;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetWindowRect(now.window, &now.rect) ||
-      !GetMonitorInfoA(MonitorFromWindow(now.window, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    return Foreground::Windowed;
-  }
-  now.style = GetWindowLongA(now.window, GWL_STYLE);
-  now.monitor = monitor.rcMonitor;
+  const HWND window = GetForegroundWindow();
+  if (saverRunning || !window) return Foreground::Windowed;
+  if (Cloaked(window)) return PassingBy();
+  if (!Place(window, now)) return Foreground::Windowed;
   if (now.window != judged_.window || !EqualRect(&now.rect, &judged_.rect) ||
       now.style != judged_.style || !EqualRect(&now.monitor, &judged_.monitor)) {
     judged_ = now;
     verdict_ = JudgePlace(now);
   }
   if (verdict_ == Foreground::Windowed && SystemSaysFullScreen()) return Foreground::FullScreen;
+  if (verdict_ == Foreground::Passing) return PassingBy();
+  behind_ = window;
   return verdict_;
+}
+
+// Passing through leaves the window behind it as it was; but one that has
+// gone, been minimized or left full screen meanwhile (a game that closed and
+// left the desktop in front) is no reason any more.
+Foreground Programs::PassingBy() {
+  Placed placed;
+  if (!behind_ || (Place(behind_, placed) && JudgePlace(placed) == Foreground::FullScreen)) {
+    return Foreground::Passing;
+  }
+  behind_ = nullptr;
+  return Foreground::Windowed;
+}
+
+bool Programs::Place(HWND window, Placed& placed) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetWindowRect(window, &placed.rect) ||
+      !GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return false;
+  }
+  placed.window = window;
+  placed.style = GetWindowLongA(window, GWL_STYLE);
+  placed.monitor = monitor.rcMonitor;
+  return true;
 }
 
 // A maximized window's frame reaches past its monitor's edges, so a

@@ -61,6 +61,8 @@ class Programs final : public ProgramsPort, public Window {
                                   DWORD, DWORD);
   void FollowForeground(HWND window);
   Foreground JudgePlace(const Placed& placed);
+  Foreground PassingBy();
+  static bool Place(HWND window, Placed& placed);
   bool IsShellOrOurs(HWND window);
   bool Cloaked(HWND window);
   bool SystemSaysFullScreen() const;
@@ -84,6 +86,8 @@ class Programs final : public ProgramsPort, public Window {
   DWORD placeProcess_ = 0;
   Placed judged_;
   Foreground verdict_ = Foreground::Windowed;
+  // The last foreground window that was not the shell's or ours.
+  HWND behind_ = nullptr;
   QueryNotificationState notificationState_ = nullptr;
   bool dwmLooked_ = false;
   UniqueModule dwm_;

@@ -210,6 +210,9 @@ TEST(Programs, JudgeTheForegroundWindow) {
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == taskbar; }))
       << ClassOf(GetForegroundWindow());
   EXPECT_EQ(programs.JudgeForeground(), Foreground::Passing) << "the taskbar";
+  fullScreen.Kill();
+  EXPECT_TRUE(PumpUntil([&] { return programs.JudgeForeground() == Foreground::Windowed; }))
+      << "the taskbar in front of a game that has ended";
 
   const Started maximized(L"browser.exe", L"maximized");
   ASSERT_TRUE(PumpUntil([&] { return maximized.Window() != nullptr; }));
