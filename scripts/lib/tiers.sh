@@ -63,6 +63,16 @@ run_tier_i686() {
   tier_skip "$name" "$BW_NO_I686" "${count:-0}"
 }
 
+# The tests' lines against the rest of the source's (README, "Builds and tests").
+tests_ratio() {
+  local files tests code
+  files=$(git ls-files 2>/dev/null | grep -E '\.(c|cc|cpp|h|hpp|inl|ipp|hh|cxx|sh|cmake|py|in)$|(^|/)CMakeLists\.txt$|^scripts/[a-z0-9-]+$|^scripts/lib/[a-z0-9-]+$|^\.ci/run$')
+  [ -n "$files" ] || return 0
+  tests=$(grep -E '^(tests|tools/tests)/' <<<"$files" | xargs -r cat | wc -l)
+  code=$(grep -vE '^(tests|tools/tests)/' <<<"$files" | xargs -r cat | wc -l)
+  awk -v t="$tests" -v c="$code" 'BEGIN { printf "tests: %d lines against %d of the rest of the source (%.2f)\n", t, c, t / c }'
+}
+
 tiers_report() {
   printf '%s\n' "${tier_lines[@]}"
   echo "$tier_passed passed, $tier_failed failed, $tier_skipped skipped"
