@@ -9,9 +9,6 @@
 
 namespace bw {
 
-// The notes' key; each logon's note is a subkey named by the logon.
-inline constexpr const char* kHoldNotesKey = BLINKWARD_REGISTRY_ROOT "\\Hold";
-
 class HoldNote {
  public:
   HoldNote(RegistryPort& registry, SessionPort& session)

@@ -1,11 +1,10 @@
 #include "screensaver/screen_saver.h"
 
+#include "words/words.h"
+
 namespace bw {
 namespace {
 
-constexpr std::string_view kDesktopKey = "Control Panel\\Desktop\\";
-constexpr std::string_view kPolicyKey =
-    "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
 constexpr std::string_view kScreenSaverValue = "SCRNSAVE.EXE";
 constexpr std::string_view kActiveValue = "ScreenSaveActive";
 
@@ -67,7 +66,7 @@ void ScreenSaver::OpenScreenSaverSelection() {
 
 // "0" or "1" as text, or 0 or 1 as a number: anything else sets nothing.
 void ScreenSaver::ReadPolicy() {
-  const StoredString active = registry_.ReadString(kPolicyKey, kActiveValue);
+  const StoredString active = registry_.ReadString(kDesktopPolicyKey, kActiveValue);
   policy_.reset();
   if (active.state != StoredString::State::Present) return;
   if (active.number && *active.number <= 1) policy_ = *active.number == 1;
@@ -78,7 +77,7 @@ bool ScreenSaver::Chosen() { return !StoredScreenSaver().empty(); }
 
 // The policy's screen saver where it names one, else the user's, as stored.
 std::string ScreenSaver::StoredScreenSaver() {
-  std::string stored = registry_.ReadString(kPolicyKey, kScreenSaverValue).text;
+  std::string stored = registry_.ReadString(kDesktopPolicyKey, kScreenSaverValue).text;
   if (stored.empty()) stored = registry_.ReadString(kDesktopKey, kScreenSaverValue).text;
   return stored;
 }

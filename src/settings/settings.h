@@ -16,9 +16,6 @@
 
 namespace bw {
 
-inline constexpr std::string_view kRunKeyPath =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
-
 // How a click on the icon switches the screen saver: the index of the
 // method's item in its list; -1 is an older copy's "neither", which selects
 // no item and switches on no click.

@@ -106,8 +106,4 @@ inline constexpr SettingRow kSettingRows[] = {
     {kIdFullScreen, BLINKWARD_REGISTRY_ROOT "\\FullScreen", SettingKind::Flag, 0},
 };
 
-// The programs the screen saver is kept off for: file names, a REG_MULTI_SZ
-// in the key's default value.
-inline constexpr const char* kProgramsKey = BLINKWARD_REGISTRY_ROOT "\\Programs";
-
 }  // namespace bw

@@ -12,9 +12,6 @@
 
 namespace bw {
 
-// The notes' key; each logon's note is a subkey named by the logon.
-inline constexpr const char* kSpanNotesKey = BLINKWARD_REGISTRY_ROOT "\\TimedDisable";
-
 // What a later copy finds of this logon's span.
 struct NotedSpan {
   enum class State {

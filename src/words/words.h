@@ -43,8 +43,21 @@ inline constexpr const char* kDisplayHintText =
     "To keep the display on while the screen saver is off, tick \"Keep the display on too\" "
     "in the settings: click here.";
 
+// The keys the program reads and writes, under HKEY_CURRENT_USER; the
+// settings window's own values are named in its table.
 // Remembers that the balloon was shown: once per user.
 inline constexpr const char* kDisplayHintKey = BLINKWARD_REGISTRY_ROOT "\\DisplayHint";
+// The programs listed, a REG_MULTI_SZ in the key's default value.
+inline constexpr const char* kProgramsKey = BLINKWARD_REGISTRY_ROOT "\\Programs";
+// The logons' notes of a span and of a hold; each logon's is a subkey named by it.
+inline constexpr const char* kSpanNotesKey = BLINKWARD_REGISTRY_ROOT "\\TimedDisable";
+inline constexpr const char* kHoldNotesKey = BLINKWARD_REGISTRY_ROOT "\\Hold";
+// Where Windows finds the programs it starts at logon; the program's value is its name.
+inline constexpr const char* kRunKeyPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+// The user's screen saver, and an administrator's policy for it.
+inline constexpr const char* kDesktopKey = "Control Panel\\Desktop\\";
+inline constexpr const char* kDesktopPolicyKey =
+    "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
 
 // The last line of the menu of running programs, for any other program.
 inline constexpr const char* kBrowseCaption = "Browse...";
