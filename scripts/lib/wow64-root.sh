@@ -121,12 +121,19 @@ bw_wow64_create() {
   [ -n "$mirror" ] || { bw_wow64_log "no Debian archive in apt's sources"; return 1; }
   bw_wow64_log "creating the Debian sid root for Wine's WoW64 build (once, about a minute)"
   started=$(date +%s)
-  mkdir -p "$BW_WOW64_DIR"
+  mkdir -p "$BW_WOW64_ROOT"
   # debootstrap mounts /proc and /sys in the root while it works: in a
   # namespace of its own, even a killed debootstrap leaves no mount behind.
-  if ! unshare --mount --propagation private -- \
-      debootstrap --variant=minbase --include=ca-certificates sid "$BW_WOW64_ROOT" "$mirror" \
-      >"$log" 2>&1; then
+  # It quotes its target only in places, so a checkout whose path has a space
+  # would break it: there the root is bound to a path of its own, without one.
+  local alias status
+  alias=$(mktemp -d /tmp/blinkward-root.XXXXXX) || return 1
+  unshare --mount --propagation private -- sh -c \
+    'mount --bind "$1" "$2" && exec debootstrap --variant=minbase --include=ca-certificates sid "$2" "$3"' \
+    sh "$BW_WOW64_ROOT" "$alias" "$mirror" >"$log" 2>&1
+  status=$?
+  rmdir "$alias"
+  if [ "$status" != 0 ]; then
     tail -n 3 "$log" >&2
     return 1
   fi
