@@ -28,7 +28,11 @@ expect() { # WHAT EXPECTED ACTUAL; a failure shows the last run's output
 copy() {
   [ -f "$state" ] || return 0
   local xvfb holder prefix
-  read -r prefix xvfb holder < <(source "$state"; echo "$WINEPREFIX ${BW_XVFB_PID:-} ${BW_WOW64_NS:-}")
+  # A line each: the prefix's path may hold a space.
+  { read -r prefix; read -r xvfb; read -r holder; } < <(
+    source "$state"
+    printf '%s\n' "$WINEPREFIX" "${BW_XVFB_PID:-}" "${BW_WOW64_NS:-}"
+  )
   echo "$xvfb $holder"
   grep -lsxzF "WINEPREFIX=$prefix" /proc/[0-9]*/environ | cut -d/ -f3
 }
@@ -37,7 +41,11 @@ alive() { # PIDS...: how many still run (a zombie has ended)
   for pid; do ps -o stat= -p "$pid" 2>/dev/null | grep -qv '^Z' && n=$((n + 1)); done
   echo $n
 }
-mounts() { grep -c " $(pwd)/build/wow64/root" /proc/self/mounts; }
+# The mount table writes a space as \040.
+mounts() {
+  local root="$(pwd)/build/wow64/root"
+  grep -cF " ${root// /\\040}" /proc/self/mounts
+}
 # Processes that hold a namespace with the root's mounts (pgrep never counts itself).
 holders() { pgrep -fc "wow64-ns $(pwd)/build/wow64/root hold "; }
 

@@ -69,7 +69,7 @@ for i in $(seq 600); do [ -s "$tmp/server" ] || ! kill -0 $run 2>/dev/null && br
 holder=$(cat "$tmp/holder" 2>/dev/null)
 ns=$(readlink "/proc/${holder:-0}/ns/mnt")
 [ "$ns" = "$(readlink /proc/self/ns/mnt)" ] && ns=   # never this test's own namespace
-in_ns=$(nsenter --mount="/proc/${holder:-0}/ns/mnt" grep -cF " $real_root/" /proc/self/mounts)
+in_ns=$(nsenter --mount="/proc/${holder:-0}/ns/mnt" grep -cF " ${real_root// /\\040}/" /proc/self/mounts)
 expect "the run's wineserver starts, its six mounts in the namespace alone" \
   "started 6 0" "$(cat "$tmp/server" 2>/dev/null) $in_ns $(host_mounts)"
 
