@@ -1,5 +1,6 @@
 #include "screensaver/screen_saver.h"
 
+#include "text/quoted.h"
 #include "words/words.h"
 
 namespace bw {
@@ -44,19 +45,15 @@ std::string ScreenSaverFile(std::string_view stored, std::string_view systemDire
 }  // namespace
 
 std::string SelectionCommandLine(std::string_view systemDirectory) {
-  std::string line = "\"";
-  line += systemDirectory;
-  line += "\\rundll32.exe\" ";
+  std::string line = Quoted(std::string(systemDirectory) + "\\rundll32.exe");
+  line += ' ';
   line += kSelectionArguments;
   return line;
 }
 
 std::string ConfigurationCommandLine(std::string_view path) {
   if (path.empty()) return {};
-  std::string line = "\"";
-  line += path;
-  line += "\" c";
-  return line;
+  return Quoted(path) + " c";
 }
 
 void ScreenSaver::OpenScreenSaverSelection() {

@@ -1,6 +1,7 @@
 #include "settings/program_list.h"
 
 #include "text/file_names.h"
+#include "text/utf8.h"
 
 namespace bw {
 namespace {
@@ -34,10 +35,7 @@ std::vector<std::string> UsablePrograms(const std::vector<std::string>& stored) 
 std::string ProgramMenuLine(std::string_view title, std::string_view file) {
   std::string line;
   if (title.size() > kLongestTitle) {
-    // Cut at the start of a character, never inside one.
-    std::size_t end = kLongestTitle;
-    while (end > 0 && (static_cast<unsigned char>(title[end]) & 0xC0) == 0x80) --end;
-    AppendShown(line, title.substr(0, end));
+    AppendShown(line, title.substr(0, CharacterStart(title, kLongestTitle)));
     line += "...";
   } else {
     AppendShown(line, title);

@@ -2,6 +2,7 @@
 
 #include "text/decimal.h"
 #include "text/file_names.h"
+#include "text/quoted.h"
 
 namespace bw {
 namespace {
@@ -16,12 +17,7 @@ int ItemCount(int control) {
 
 }  // namespace
 
-std::string RunEntryData(std::string_view executablePath) {
-  std::string data = "\"";
-  data += executablePath;
-  data += '"';
-  return data;
-}
+std::string RunEntryData(std::string_view executablePath) { return Quoted(executablePath); }
 
 int ParseChoice(std::string_view text, int items) {
   const std::int64_t value = ParseDecimal(text, true);

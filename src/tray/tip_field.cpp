@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "text/utf8.h"
+
 namespace bw {
 
 void WriteTipField(TipField& field, std::string_view text) {
-  std::size_t length = text.size() < kTipTextMax ? text.size() : kTipTextMax;
   // A text cut short keeps whole characters: no UTF-8 sequence is split.
-  if (length < text.size()) {
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
-  }
+  const std::size_t length =
+      CharacterStart(text, text.size() < kTipTextMax ? text.size() : kTipTextMax);
   std::copy_n(text.data(), length, field.data());
   field[length] = '\0';
   std::fill(field.begin() + static_cast<std::ptrdiff_t>(length) + 1, field.end(), ' ');
