@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "app/app.h"
+#include "tray/tray_message.h"
 
 namespace {
 
@@ -131,23 +132,30 @@ class Programs : public bw::ProgramsPort {
   std::vector<bw::ProgramWindow> Windows() override { return {}; }
 };
 
-class Ui : public bw::UiPort {
+// The menu chooses what it is told to; the dialog is confirmed with the
+// hours it is given.
+class Ui : public bw::TimerPort, public bw::TrayWindowPort, public bw::SettingsWindowPort {
  public:
-  void StartTimer(int, int) override {}
-  void StopTimer(int) override {}
-  int TrackPopupMenu(std::span<const bw::MenuItem>) override { return 0; }
-  void ShowSettings(const bw::SettingsView&) override {}
-  void HideSettings() override {}
+  void StartTimer(bw::TimerId, int) override {}
+  void StopTimer(bw::TimerId) override {}
+  int TrackPopupMenu(std::span<const bw::MenuItem>) override { return choice; }
+  void Quit() override {}
+  void Show(const bw::SettingsView&) override {}
+  void Hide() override {}
+  void Update(const bw::SettingsView&) override {}
   int TrackControlMenu(int, std::span<const bw::MenuItem>) override { return 0; }
   std::string BrowseForProgram() override { return {}; }
   void ShowMessage(const char*) override {}
-  void UpdateSettings(const bw::SettingsView&) override {}
-  void ShowTimedDisableDialog() override {}
-  void Quit() override {}
+  int choice = 0;
 };
 
 class Dialog : public bw::TimedDialogView {
  public:
+  void Run(bw::TimedDialogEvents& events) override {
+    events.OnShown();
+    events.OnOk(hours, "0", false);
+  }
+  void BringForward() override {}
   void SetFieldText(bw::SpanField, const std::string&) override {}
   void SelectField(bw::SpanField, int, int) override {}
   void FocusField(bw::SpanField) override {}
@@ -155,6 +163,7 @@ class Dialog : public bw::TimedDialogView {
   void ShowClockFrame(int) override {}
   void SetStartWhenDone(bool) override {}
   void Close() override {}
+  std::string hours;
 };
 
 void Report(const char* what, long ticks) {
@@ -207,13 +216,13 @@ int main(int argc, char** argv) {
   Programs programs;
   Dialog dialog;
   bw::Platform platform{
-      system, system, system, system, registry, shell, power, programs, ui, dialog,
+      system, system, system, system, registry, shell, power, programs, ui, ui, ui, dialog,
   };
   bw::App app(platform);
 
   // As at start-up: the icon is added and the first tick draws the true state.
   app.Start();
-  const int poll = static_cast<int>(bw::TimerId::Poll);
+  const bw::TimerId poll = bw::TimerId::Poll;
   app.OnTimer(poll);
 
   if (mode == "poller" || mode == "hold") {
@@ -225,9 +234,11 @@ int main(int argc, char** argv) {
   if (mode == "countdown") {
     // A span long enough that no run reaches its end: every tick counts down
     // through "H hours and M minutes" texts, the common case.
-    app.OnTimedDialogOk(std::to_string(ticks / 3600 + 3), "0", false);
+    dialog.hours = std::to_string(ticks / 3600 + 3);
+    ui.choice = static_cast<int>(bw::MenuCommand::TimedDisable);
+    app.OnTrayMessage(bw::kContextMenu, 0);
     ResetCounts();
-    for (long i = 0; i < ticks; ++i) app.OnTimer(static_cast<int>(bw::TimerId::Countdown));
+    for (long i = 0; i < ticks; ++i) app.OnTimer(bw::TimerId::Countdown);
     Report("countdown", ticks);
     return 0;
   }

@@ -1,22 +1,22 @@
 #include "app/app.h"
 
-#include "tray/popup_menu.h"
-
 namespace bw {
 
 App::App(Platform& platform)
     : platform_(platform),
       screenSaver_(platform.screenSaver, platform.launcher, platform.registry),
       trayIcon_(platform.shell, platform.clock),
-      poller_(screenSaver_, trayIcon_),
       displayHint_(platform.shell, platform.registry, platform.clock, screenSaver_),
-      timedDisable_(screenSaver_, platform.clock, platform.registry, platform.session, platform.ui),
-      timedDialog_(platform.timedDialog, platform.ui, timedDisable_.countdown()),
+      timedDisable_(screenSaver_, platform.clock, platform.registry, platform.session,
+                    platform.timers),
+      timedDialog_(platform.timedDialog, platform.timers, timedDisable_.countdown()),
       settings_(platform.registry, platform.session),
-      settingsWindow_(platform.ui, platform.programs, platform.session, settings_),
+      settingsWindow_(platform.settingsWindow, platform.programs, platform.session, settings_),
       displayKeeper_(platform.power),
-      pollTimer_(platform.ui, TimerId::Poll, kPollIntervalMs),
+      pollTimer_(platform.timers, TimerId::Poll, kPollIntervalMs),
       hold_(screenSaver_, platform.programs, platform.clock, platform.registry, platform.session) {}
+
+App::~App() = default;
 
 // The icon shows the program's own picture and name until the first poll,
 // which always draws the state.
@@ -24,53 +24,45 @@ void App::Start() {
   trayIcon_.Add();
   settings_.Load();
   displayHint_.Load();
+  displayKeeper_.Ask(KeepDisplayOn());
   screenSaver_.ReadPolicy();
   FollowSettings();
   if (timedDisable_.Resume(screenSaver_.Policy().has_value())) {
-    ShowCountdown();
+    Show({.state = Status::State::Counting});
     OnCountdownTick();
   }
   Apply(hold_.Resume(timedDisable_.Running()));
   if (!timedDisable_.Running()) pollTimer_.Set(true);
 }
 
-void App::OnCloseRequest(CloseReason reason) {
-  // Closing the settings window only hides it: the program lives in the tray.
-  if (reason == CloseReason::User) {
-    platform_.ui.HideSettings();
-    return;
-  }
-  Shutdown();
-}
-
 // The click method is stored before the icon goes: removing it is a call into
-// a shell that may be busy at the end of the logon.
+// a shell that may be busy at the end of the logon. An open dialog closes
+// first, so that its modal loop ends and the program's own loop finds the quit.
 void App::Shutdown() {
   hold_.End(timedDisable_.Running());
+  timedDialog_.Cancel();
   timedDisable_.End();
   displayKeeper_.Release();
   settings_.SaveClickMethod();
   trayIcon_.Remove();
   pollTimer_.Set(false);
-  platform_.ui.Quit();
+  platform_.trayWindow.Quit();
 }
 
-void App::OnTimer(int timerId) {
-  if (timerId == static_cast<int>(TimerId::Poll)) {
-    Apply(hold_.Watch(timedDisable_.Running()));
-    poller_.Tick();
-    FollowDisplay();
+void App::OnTimer(TimerId id) {
+  switch (id) {
+    case TimerId::Poll:
+      Apply(hold_.Watch(timedDisable_.Running()));
+      Show(ReadStatus(screenSaver_, hold_.Tip()));
+      break;
+    case TimerId::Countdown:
+      Apply(hold_.Watch(timedDisable_.Running()));
+      OnCountdownTick();
+      break;
+    case TimerId::Stopwatch:
+      timedDialog_.OnClockTick();
+      break;
   }
-  if (timerId == static_cast<int>(TimerId::Countdown)) {
-    Apply(hold_.Watch(timedDisable_.Running()));
-    OnCountdownTick();
-  }
-  if (timerId == static_cast<int>(TimerId::Stopwatch)) timedDialog_.OnClockTick();
-}
-
-// Kept on while the icon shows the screen saver off and the user asked for it.
-void App::FollowDisplay() {
-  displayKeeper_.Follow(settings_.Value(kIdKeepDisplayOn) != 0, trayIcon_.picture());
 }
 
 // The icon shows what the policy sets, or, without one, the user's state
@@ -78,24 +70,22 @@ void App::FollowDisplay() {
 // hold off.
 void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
-  Apply(hold_.Follow(timedDisable_.Running()));
   if (timedDisable_.Running()) {
+    Apply(hold_.Follow(true));
     if (screenSaver_.Policy()) EndTimedDisable(false);
     return;
   }
-  poller_.Invalidate();
-  poller_.Tick();
-  FollowDisplay();
+  Refresh();
 }
 
 void App::OnSettingChanged(int controlId, int value) {
   if (!settingsWindow_.OnChanged(controlId, value)) return;
+  displayKeeper_.Ask(KeepDisplayOn());
   if (controlId == kIdFullScreen) {
     FollowSettings();
     hold_.JudgeForeground();
     Refresh();
   }
-  FollowDisplay();
 }
 
 // A program added that runs holds at once.
@@ -126,28 +116,24 @@ void App::OnProcessEnded(std::uint32_t processId) {
   Refresh();
 }
 
-// The icon's tip gives the hold's reason while it holds; a hold that begins
-// by switching the screen saver off may call for the hint.
+// A hold that begins by switching the screen saver off may call for the hint.
 void App::Apply(HoldChange change) {
-  poller_.SetDisabledTip(hold_.Tip());
-  if (change.newReason) poller_.Invalidate();
   if (change.switchedOff) ShowDisplayHint();
 }
 
-// After a reason came or went outside the ticks: the icon follows at once.
+// After a reason came or went outside the ticks: the icon follows at once,
+// unless the countdown owns it.
 void App::Refresh() {
   Apply(hold_.Follow(timedDisable_.Running()));
-  if (!timedDisable_.Running()) poller_.Tick();
-  FollowDisplay();
+  if (!timedDisable_.Running()) Show(ReadStatus(screenSaver_, hold_.Tip()));
 }
 
-void App::ShowDisplayHint() { displayHint_.Show(settings_.Value(kIdKeepDisplayOn) != 0); }
-
-void App::OnTimedDialogOk(std::string_view hoursText, std::string_view minutesText,
-                          bool startWhenDone) {
-  const std::optional<SpanRequest> span = timedDialog_.OnOk(hoursText, minutesText, startWhenDone);
-  if (span) BeginTimedDisable(span->span, span->startWhenDone);
+void App::Show(const Status& status) {
+  trayIcon_.Show(status);
+  displayKeeper_.Follow(status);
 }
+
+void App::ShowDisplayHint() { displayHint_.Show(KeepDisplayOn()); }
 
 // While the popup or the dialog is open, a click on the icon only brings the
 // dialog forward: hidden behind other windows, it has no taskbar button.
@@ -156,7 +142,7 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   // The shell's word, not the user's: taken whatever runs.
   if (action == TrayAction::BalloonShown) return displayHint_.OnShown();
   if (trayBusy_) {
-    if (dialogOpen_ && action != TrayAction::None) platform_.ui.ShowTimedDisableDialog();
+    if (action != TrayAction::None) timedDialog_.BringForward();
     return;
   }
   trayBusy_ = true;
@@ -187,21 +173,19 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
 
 // For this logon only; the icon follows at once rather than at the next poll,
 // drawn from the switch's own outcome. A policy's state is not the user's to
-// switch.
+// switch. A click during a hold is the user's say: the hold stands aside
+// until its reasons have ended.
 void App::Toggle(ClickMethod method) {
   if (timedDisable_.Running() || screenSaver_.Policy() || settings_.clickMethod() != method ||
       method == ClickMethod::None) {
     return;
   }
-  // A click during a hold is the user's say: the hold stands aside until
-  // its reasons have ended.
   hold_.SetAside();
-  Apply();
   const bool enabled = screenSaver_.GetScreenSaverState();
   const bool switched = screenSaver_.SetScreenSaverState(!enabled);
-  poller_.Show(switched ? !enabled : enabled);
+  const bool now = switched ? !enabled : enabled;
+  Show({.state = now ? Status::State::Enabled : Status::State::Disabled});
   if (switched && enabled) ShowDisplayHint();
-  FollowDisplay();
 }
 
 // The countdown ticks on while the menu is open: the chosen item does what it
@@ -209,14 +193,14 @@ void App::Toggle(ClickMethod method) {
 // focus back to the icon before a window the command opens takes it.
 void App::ShowPopupMenu(bool fromKeyboard) {
   const bool spanShown = timedDisable_.Running();
-  const int command = platform_.ui.TrackPopupMenu(
+  const int command = platform_.trayWindow.TrackPopupMenu(
       PopupMenuView({.spanRunning = spanShown, .byPolicy = screenSaver_.Policy().has_value()}));
   if (fromKeyboard) trayIcon_.Focus();
-  if (command != 0) OnMenuCommand(command, spanShown);
+  OnMenuCommand(static_cast<MenuCommand>(command), spanShown);
 }
 
-void App::OnMenuCommand(int command, bool spanShown) {
-  switch (static_cast<MenuCommand>(command)) {
+void App::OnMenuCommand(MenuCommand command, bool spanShown) {
+  switch (command) {
     case MenuCommand::StartScreenSaver:
       screenSaver_.StartScreenSaver();
       break;
@@ -230,68 +214,52 @@ void App::OnMenuCommand(int command, bool spanShown) {
       if (spanShown) {
         if (timedDisable_.Running()) EndTimedDisable(true);
       } else if (!timedDisable_.Running() && !screenSaver_.Policy()) {
-        dialogOpen_ = true;
-        platform_.ui.ShowTimedDisableDialog();
-        dialogOpen_ = false;
+        if (const std::optional<SpanRequest> span = timedDialog_.Run()) BeginTimedDisable(*span);
       }
       break;
     case MenuCommand::Settings:
       settingsWindow_.Show();
       break;
     case MenuCommand::Exit:
-      OnCloseRequest(CloseReason::Exit);
+      Shutdown();
       break;
     case MenuCommand::None:
       break;
   }
 }
 
-// A dialog opened before a policy came cannot begin a span under it.
-void App::BeginTimedDisable(Span span, bool startWhenDone) {
-  if (timedDisable_.Running() || screenSaver_.Policy()) return;
-  timedDisable_.Begin(span, startWhenDone);
-  ShowCountdown();
-  ShowDisplayHint();
-}
-
-// The poller rests while the countdown owns the icon. The tip keeps the last
+// A dialog opened before a policy came cannot begin a span under it. The
+// poll rests while the countdown owns the icon, whose tip keeps the last
 // status text until the first tick replaces it.
-void App::ShowCountdown() {
+void App::BeginTimedDisable(const SpanRequest& request) {
+  if (timedDisable_.Running() || screenSaver_.Policy()) return;
+  timedDisable_.Begin(request.span, request.startWhenDone);
   pollTimer_.Set(false);
-  trayIcon_.SetPicture(TrayPicture::TimedDisable);
-  trayIcon_.Update();
-  FollowDisplay();
+  Show({.state = Status::State::Counting});
+  ShowDisplayHint();
 }
 
 void App::OnCountdownTick() {
   // A tick already queued when the span ended must not switch it off again.
   if (!timedDisable_.Running()) return;
   const CountdownTick tick = timedDisable_.Tick();
-  if (tick.ended) {
-    EndTimedDisable(false);
-    // Only now: the display is let go, and the screen saver is on again,
-    // unless a hold has taken it over.
-    if (tick.startScreenSaver && !hold_.holding()) screenSaver_.StartScreenSaver();
-    return;
-  }
-  trayIcon_.SetTip(tick.tip.view());
-  trayIcon_.Update();
+  if (!tick.ended) return Show({.state = Status::State::Counting, .countdownTip = tick.tip.view()});
+  EndTimedDisable(false);
+  // Only now: the display is let go, and the screen saver is on again,
+  // unless a hold has taken it over.
+  if (tick.startScreenSaver && !hold_.holding()) screenSaver_.StartScreenSaver();
 }
 
-// Switches the screen saver back on. The icon still shows the countdown,
-// whether or not switching back worked: it is redrawn from the true state at
-// once. The user's "Enable Screen Saver" sets a hold aside; at the span's own
-// end a hold that lasts takes over: the screen saver, on again for the
-// moment, is switched off by it, and back on at its end.
+// Switches the screen saver back on, and the icon shows the true state at
+// once, whether or not that worked. The user's "Enable Screen Saver" sets a
+// hold aside; at the span's own end a hold that lasts takes over: the screen
+// saver, on again for the moment, is switched off by it, and back on at its end.
 void App::EndTimedDisable(bool byUser) {
   if (byUser) hold_.SetAside();
   timedDisable_.End();
   pollTimer_.Set(true);
   hold_.TakeOver();
-  Apply(hold_.Follow(false));
-  poller_.Invalidate();
-  poller_.Tick();
-  FollowDisplay();
+  Refresh();
 }
 
 }  // namespace bw

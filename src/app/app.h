@@ -1,72 +1,74 @@
-// The program: it composes the parts (the tray icon and its input, the
-// status poller, the timed disable and its dialog, the hold, the settings and
-// their window) and routes each event to them, applying what changed: the
-// icon, the hint and the display follow.
+// The program: it composes the parts (the tray icon and its input, the timed
+// disable and its dialog, the hold, the settings and their window, the hint
+// and the display) and routes each event to them. It works out what the icon
+// must say once for each change; the icon and the display follow.
 #pragma once
 
 #include "app/display_keeper.h"
 #include "hold/hold.h"
 #include "ports/platform.h"
-#include "ports/timer.h"
 #include "screensaver/screen_saver.h"
 #include "settings/settings_window.h"
 #include "timed/timed_disable.h"
 #include "timed/timed_disable_dialog.h"
 #include "tray/display_hint.h"
-#include "tray/status_poller.h"
+#include "tray/popup_menu.h"
+#include "tray/status.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_input.h"
 
 namespace bw {
 
-class App final : public AppEvents {
+class App final : public TrayEvents,
+                  public TimerEvents,
+                  public SystemEvents,
+                  public SettingsEvents,
+                  public ProgramEvents {
  public:
   explicit App(Platform& platform);
+  // Out of line: MinGW puts an inline one's thunks for each base in one
+  // section per file, which the linker then finds twice.
+  ~App() override;
 
-  // Once the hidden window exists: the icon, the settings, a span an
-  // earlier copy left running, then the poller.
+  // Once the windows exist: the icon, the settings, a span or a hold an
+  // earlier copy left running, then the poll.
   void Start();
+  // The timed-disable dialog's window reports to its logic.
+  TimedDialogEvents& timedDialogEvents() { return timedDialog_; }
 
-  void OnCloseRequest(CloseReason reason) override;
-  void OnTimer(int timerId) override;
   void OnTrayMessage(int message, std::uint32_t sentAt) override;
   void OnTaskbarCreated() override { trayIcon_.Restore(); }
+  void OnTimer(TimerId id) override;
   void OnPolicyChanged() override;
+  void OnEndSession() override { Shutdown(); }
   void OnSettingChanged(int controlId, int value) override;
   void OnSettingsButton(int controlId) override;
+  void OnSettingsClosed() override { settingsWindow_.Hide(); }
   void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override;
   void OnForegroundChanged() override;
   void OnProcessEnded(std::uint32_t processId) override;
-  // The timed-disable dialog's events are its logic's; OK may begin a span.
-  void OnTimedDialogShown() override { timedDialog_.Load(); }
-  bool OnSpanFieldKey(SpanField field, int keyCode, int upDownValue) override {
-    return timedDialog_.OnFieldKeyDown(field, keyCode, upDownValue);
-  }
-  void OnSpanUpDown(SpanField field) override { timedDialog_.OnUpDownClicked(field); }
-  void OnTimedDialogOk(std::string_view hoursText, std::string_view minutesText,
-                       bool startWhenDone) override;
-  void OnTimedDialogCancel() override { timedDialog_.OnCancel(); }
+  // A command of the popup menu, chosen while the menu showed a span running
+  // or not.
+  void OnMenuCommand(MenuCommand command, bool spanShown);
 
  private:
-  void OnMenuCommand(int command, bool spanShown);
-  void BeginTimedDisable(Span span, bool startWhenDone);
   void Toggle(ClickMethod method);
   void ShowPopupMenu(bool fromKeyboard);
-  void ShowCountdown();
+  void BeginTimedDisable(const SpanRequest& request);
   void OnCountdownTick();
   void EndTimedDisable(bool byUser);
-  void FollowDisplay();
   void Shutdown();
   void FollowSettings();
-  void Apply(HoldChange change = {});
+  void Apply(HoldChange change);
   void Refresh();
+  void Show(const Status& status);
   void ShowDisplayHint();
+  bool KeepDisplayOn() const { return settings_.Value(kIdKeepDisplayOn) != 0; }
 
   Platform& platform_;
   ScreenSaver screenSaver_;
   TrayIcon trayIcon_;
   TrayInput trayInput_;
-  StatusPoller poller_;
   DisplayHint displayHint_;
   TimedDisable timedDisable_;
   TimedDisableDialog timedDialog_;
@@ -78,7 +80,6 @@ class App final : public AppEvents {
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;
-  bool dialogOpen_ = false;
 };
 
 }  // namespace bw

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ports/power.h"
-#include "ports/shell.h"
+#include "tray/status.h"
 
 namespace bw {
 
@@ -13,27 +13,30 @@ class DisplayKeeper {
  public:
   explicit DisplayKeeper(PowerPort& power) : power_(power) {}
 
-  // With the user's choice and the icon's picture: red or timed means off.
-  void Follow(bool asked, TrayPicture shown) {
-    const bool changed = asked != asked_ || shown != shown_;
-    asked_ = asked;
-    shown_ = shown;
-    const bool off = shown == TrayPicture::Disabled || shown == TrayPicture::TimedDisable;
-    if (asked && off) {
-      if (changed && !held_) held_ = power_.KeepDisplayOn(true);
-    } else {
-      Release();
-    }
-  }
+  // The user's choice.
+  void Ask(bool asked) { Follow(asked, shown_); }
+  // The status the icon shows: off, or counting down, keeps the display on.
+  void Follow(const Status& status) { Follow(asked_, status.state); }
   void Release() {
     if (held_) held_ = !power_.KeepDisplayOn(false);
   }
 
  private:
+  void Follow(bool asked, Status::State shown) {
+    const bool changed = asked != asked_ || shown != shown_;
+    asked_ = asked;
+    shown_ = shown;
+    if (asked && shown != Status::State::Enabled) {
+      if (changed && !held_) held_ = power_.KeepDisplayOn(true);
+    } else {
+      Release();
+    }
+  }
+
   PowerPort& power_;
   bool held_ = false;  // the system granted the request
   bool asked_ = false;
-  TrayPicture shown_ = TrayPicture::App;
+  Status::State shown_ = Status::State::Enabled;
 };
 
 }  // namespace bw

@@ -8,8 +8,11 @@
 #include "ports/registry.h"
 #include "ports/screen_saver.h"
 #include "ports/session.h"
+#include "ports/settings_window.h"
 #include "ports/shell.h"
-#include "ports/ui.h"
+#include "ports/timed_dialog.h"
+#include "ports/timer.h"
+#include "ports/tray_window.h"
 
 namespace bw {
 
@@ -22,7 +25,9 @@ struct Platform {
   ShellPort& shell;
   PowerPort& power;
   ProgramsPort& programs;
-  UiPort& ui;
+  TimerPort& timers;
+  TrayWindowPort& trayWindow;
+  SettingsWindowPort& settingsWindow;
   TimedDialogView& timedDialog;
 };
 

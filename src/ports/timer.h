@@ -1,8 +1,6 @@
-// The program's timers: one list of ids, since they share its window, and one
+// The program's timers: one list of ids, since they share a window, and one
 // way to switch them. How often each fires belongs to its owner.
 #pragma once
-
-#include "ports/ui.h"
 
 namespace bw {
 
@@ -12,23 +10,40 @@ enum class TimerId : int {
   Stopwatch = 3,  // the timed-disable dialog's stopwatch turns
 };
 
+// The timers of the program's hidden window.
+class TimerPort {
+ public:
+  virtual ~TimerPort() = default;
+  // Reported by its id every intervalMs until stopped; starting a running
+  // timer restarts it.
+  virtual void StartTimer(TimerId id, int intervalMs) = 0;
+  virtual void StopTimer(TimerId id) = 0;
+};
+
+class TimerEvents {
+ public:
+  virtual ~TimerEvents() = default;
+  virtual void OnTimer(TimerId id) = 0;
+};
+
 // A timer the logic switches; it remembers whether it runs, so that a switch
 // to the state it is in costs nothing.
 class Timer {
  public:
-  Timer(UiPort& ui, TimerId id, int intervalMs) : ui_(ui), id_(id), intervalMs_(intervalMs) {}
+  Timer(TimerPort& timers, TimerId id, int intervalMs)
+      : timers_(timers), id_(id), intervalMs_(intervalMs) {}
   void Set(bool running) {
     if (running == running_) return;
     running_ = running;
     if (running) {
-      ui_.StartTimer(static_cast<int>(id_), intervalMs_);
+      timers_.StartTimer(id_, intervalMs_);
     } else {
-      ui_.StopTimer(static_cast<int>(id_));
+      timers_.StopTimer(id_);
     }
   }
 
  private:
-  UiPort& ui_;
+  TimerPort& timers_;
   TimerId id_;
   int intervalMs_;
   bool running_ = false;

@@ -10,7 +10,7 @@
 
 #include "ports/registry.h"
 #include "ports/session.h"
-#include "ports/ui.h"
+#include "ports/settings_window.h"
 #include "settings/program_list.h"
 #include "settings/settings_layout.h"
 

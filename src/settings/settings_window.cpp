@@ -20,7 +20,7 @@ bool SettingsWindow::OnChanged(int controlId, int value) {
   } else if (!settings_.Set(controlId, value)) {
     return false;
   }
-  ui_.UpdateSettings(View());
+  window_.Update(View());
   return true;
 }
 
@@ -53,17 +53,17 @@ ListChange SettingsWindow::AddProgram() {
   if (!items.empty()) items.push_back({0, nullptr, false});
   constexpr int kBrowse = kMostPrograms + 1;
   items.push_back({kBrowse, kBrowseCaption, true});
-  const int chosen = ui_.TrackControlMenu(kIdAddProgram, items);
+  const int chosen = window_.TrackControlMenu(kIdAddProgram, items);
   std::string file;
-  if (chosen == kBrowse) file = FileNameOf(ui_.BrowseForProgram());
+  if (chosen == kBrowse) file = FileNameOf(window_.BrowseForProgram());
   if (chosen > 0 && chosen <= static_cast<int>(files.size())) file = files[chosen - 1];
   if (!file.empty() && SameProgram(file, FileNameOf(self))) {
-    ui_.ShowMessage(kNotItselfText);
+    window_.ShowMessage(kNotItselfText);
     return ListChange::None;
   }
   if (!settings_.AddProgram(file)) return ListChange::None;
   selection_ = static_cast<int>(settings_.programs().size()) - 1;
-  ui_.UpdateSettings(View());
+  window_.Update(View());
   return ListChange::Added;
 }
 
@@ -73,7 +73,7 @@ ListChange SettingsWindow::RemoveProgram() {
   if (selection_ < 0 || selection_ >= listed) return ListChange::None;
   settings_.RemoveProgram(static_cast<std::size_t>(selection_));
   if (selection_ == listed - 1) --selection_;
-  ui_.UpdateSettings(View());
+  window_.Update(View());
   return ListChange::Removed;
 }
 

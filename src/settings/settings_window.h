@@ -6,7 +6,7 @@
 
 #include "ports/programs.h"
 #include "ports/session.h"
-#include "ports/ui.h"
+#include "ports/settings_window.h"
 #include "settings/settings.h"
 
 namespace bw {
@@ -16,11 +16,14 @@ enum class ListChange { None, Added, Removed };
 
 class SettingsWindow {
  public:
-  SettingsWindow(UiPort& ui, ProgramsPort& programs, SessionPort& session, Settings& settings)
-      : ui_(ui), programs_(programs), session_(session), settings_(settings) {}
+  SettingsWindow(SettingsWindowPort& window, ProgramsPort& programs, SessionPort& session,
+                 Settings& settings)
+      : window_(window), programs_(programs), session_(session), settings_(settings) {}
 
   // Builds the window on first use, shows it and brings it forward.
-  void Show() { ui_.ShowSettings(View()); }
+  void Show() { window_.Show(View()); }
+  // Closing the window only hides it: the program lives in the tray.
+  void Hide() { window_.Hide(); }
   // A control changed: stored at once, and the window then shows what was
   // stored, which for a Run key that cannot be written is not what the user
   // clicked. False for a control that stores nothing and selects nothing.
@@ -32,7 +35,7 @@ class SettingsWindow {
   ListChange AddProgram();
   ListChange RemoveProgram();
 
-  UiPort& ui_;
+  SettingsWindowPort& window_;
   ProgramsPort& programs_;
   SessionPort& session_;
   Settings& settings_;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ports/ui.h"
+#include "ports/timed_dialog.h"
 #include "timed/countdown.h"
 
 namespace bw {

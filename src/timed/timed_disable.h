@@ -15,11 +15,11 @@ namespace bw {
 class TimedDisable {
  public:
   TimedDisable(ScreenSaver& screenSaver, ClockPort& clock, RegistryPort& registry,
-               SessionPort& session, UiPort& ui)
+               SessionPort& session, TimerPort& timers)
       : screenSaver_(screenSaver),
         countdown_(screenSaver, clock),
         note_(registry, session),
-        timer_(ui, TimerId::Countdown, kCountdownTickMs) {}
+        timer_(timers, TimerId::Countdown, kCountdownTickMs) {}
 
   bool Running() const { return countdown_.Running(); }
   const Countdown& countdown() const { return countdown_; }

@@ -1,5 +1,7 @@
 #include "timed/timed_disable_dialog.h"
 
+#include <utility>
+
 namespace bw {
 namespace {
 
@@ -8,7 +10,19 @@ constexpr int kFieldDigits = 2;
 
 }  // namespace
 
-void TimedDisableDialog::Load() {
+std::optional<SpanRequest> TimedDisableDialog::Run() {
+  if (open_) {
+    BringForward();
+    return std::nullopt;
+  }
+  open_ = true;
+  confirmed_.reset();
+  view_.Run(*this);
+  open_ = false;
+  return std::exchange(confirmed_, std::nullopt);
+}
+
+void TimedDisableDialog::OnShown() {
   const Span last = countdown_.LastSpan();
   view_.SetFieldText(SpanField::Hours, FieldText(last.hours));
   // Typing replaces the hours at once.
@@ -30,7 +44,7 @@ void TimedDisableDialog::OnClockTick() {
   view_.ShowClockFrame(clockFrame_);
 }
 
-bool TimedDisableDialog::OnFieldKeyDown(SpanField field, int keyCode, int upDownValue) {
+bool TimedDisableDialog::OnFieldKey(SpanField field, int keyCode, int upDownValue) {
   const KeyAction action = FilterKey(keyCode);
   if (action == KeyAction::Pass) return true;
   if (action == KeyAction::Discard) return false;
@@ -41,14 +55,13 @@ bool TimedDisableDialog::OnFieldKeyDown(SpanField field, int keyCode, int upDown
   return false;
 }
 
-void TimedDisableDialog::OnUpDownClicked(SpanField field) {
+void TimedDisableDialog::OnUpDown(SpanField field) {
   SelectAll(field);
   view_.FocusField(field);
 }
 
-std::optional<SpanRequest> TimedDisableDialog::OnOk(std::string_view hoursText,
-                                                    std::string_view minutesText,
-                                                    bool startWhenDone) {
+void TimedDisableDialog::OnOk(std::string_view hoursText, std::string_view minutesText,
+                              bool startWhenDone) {
   const SpanReading span = ReadSpan(hoursText, minutesText);
   if (span.badField) {
     // Point at what keeps the span from being read: the whole text, which a
@@ -56,12 +69,12 @@ std::optional<SpanRequest> TimedDisableDialog::OnOk(std::string_view hoursText,
     const std::string_view bad = *span.badField == SpanField::Hours ? hoursText : minutesText;
     view_.SelectField(*span.badField, 0, static_cast<int>(bad.size()));
     view_.FocusField(*span.badField);
-    return std::nullopt;
+    return;
   }
   // A zero span is refused silently: the dialog stays open.
-  if (SpanCounter(span.span) <= 0) return std::nullopt;
+  if (SpanCounter(span.span) <= 0) return;
+  confirmed_ = SpanRequest{span.span, startWhenDone};
   Close();
-  return SpanRequest{span.span, startWhenDone};
 }
 
 void TimedDisableDialog::SelectAll(SpanField field) { view_.SelectField(field, 0, kFieldDigits); }

@@ -1,15 +1,15 @@
 // The dialog that asks for the span of a timed disable in hours and minutes,
-// animates a stopwatch while it is open, and on OK hands the span to the
-// program. One dialog object serves every opening; its window (a
-// TimedDialogView) is built anew each time.
+// animates a stopwatch while it is open, and on OK hands the span back to
+// whoever opened it. One dialog object serves every opening; its window (a
+// TimedDialogView) is built anew each time and reports here.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
+#include "ports/timed_dialog.h"
 #include "ports/timer.h"
-#include "ports/ui.h"
 #include "timed/countdown.h"
 #include "timed/span_entry.h"
 
@@ -26,29 +26,37 @@ struct SpanRequest {
   bool startWhenDone;
 };
 
-class TimedDisableDialog {
+class TimedDisableDialog final : public TimedDialogEvents {
  public:
-  TimedDisableDialog(TimedDialogView& view, UiPort& ui, const Countdown& countdown)
+  TimedDisableDialog(TimedDialogView& view, TimerPort& timers, const Countdown& countdown)
       : view_(view),
-        stopwatch_(ui, TimerId::Stopwatch, kStopwatchIntervalMs),
+        stopwatch_(timers, TimerId::Stopwatch, kStopwatchIntervalMs),
         countdown_(countdown) {}
+
+  // Opens the dialog and returns when it has closed: the span the user
+  // confirmed, nothing when cancelled. An open one only comes forward.
+  std::optional<SpanRequest> Run();
+  bool open() const { return open_; }
+  // The open dialog, perhaps hidden behind other windows, comes forward.
+  void BringForward() {
+    if (open_) view_.BringForward();
+  }
+  // The program ends: an open dialog closes as Cancel would.
+  void Cancel() {
+    if (open_) Close();
+  }
+  // At each tick of the stopwatch's timer: the next frame.
+  void OnClockTick();
 
   // Each opening, once the window exists: the fields show the last span and
   // the stopwatch turns.
-  void Load();
-  // At each tick of the stopwatch's timer: the next frame.
-  void OnClockTick();
-  // A key pressed in a number field, before the field acts on it, with the
-  // field's up-down value at that moment; false discards the key.
-  bool OnFieldKeyDown(SpanField field, int keyCode, int upDownValue);
-  // An up-down's arrow was clicked.
-  void OnUpDownClicked(SpanField field);
-  // OK or Enter, with what the window holds: the span to begin, and the
-  // dialog closed; nothing while the span cannot be read or is zero.
-  std::optional<SpanRequest> OnOk(std::string_view hoursText, std::string_view minutesText,
-                                  bool startWhenDone);
-  // Cancel, Esc, the close box, or the program ending underneath.
-  void OnCancel() { Close(); }
+  void OnShown() override;
+  bool OnFieldKey(SpanField field, int keyCode, int upDownValue) override;
+  void OnUpDown(SpanField field) override;
+  // A span that can be read and is not zero closes the dialog; otherwise it
+  // stays open, the field at fault selected.
+  void OnOk(std::string_view hoursText, std::string_view minutesText, bool startWhenDone) override;
+  void OnCancel() override { Close(); }
 
  private:
   void SelectAll(SpanField field);
@@ -57,6 +65,8 @@ class TimedDisableDialog {
   TimedDialogView& view_;
   Timer stopwatch_;
   const Countdown& countdown_;
+  bool open_ = false;
+  std::optional<SpanRequest> confirmed_;
   // The frame last shown. It belongs to the object, not to the window, so a
   // reopened dialog's clock continues where the last one stopped.
   std::int16_t clockFrame_ = 0;

@@ -5,7 +5,7 @@
 #include <array>
 #include <iterator>
 
-#include "ports/ui.h"
+#include "ports/menu.h"
 
 namespace bw {
 

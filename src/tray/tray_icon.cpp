@@ -18,12 +18,20 @@ constexpr std::uint32_t kLaterGapMs = 5000;
 
 void TrayIcon::Add() {
   icon_.picture = TrayPicture::App;
-  SetTip(kStartupTip);
+  WriteTipField(icon_.tip, kStartupTip);
   wanted_ = true;
   AddNow();
 }
 
-void TrayIcon::SetTip(std::string_view text) { WriteTipField(icon_.tip, text); }
+void TrayIcon::Show(const Status& status) {
+  TrayIconData now = icon_;
+  now.picture = PictureOf(status);
+  const std::string_view tip = TipOf(status);
+  if (!tip.empty()) WriteTipField(now.tip, tip);
+  if (shown_ && now.picture == icon_.picture && now.tip == icon_.tip) return;
+  icon_ = now;
+  Update();
+}
 
 void TrayIcon::Update() {
   if (shown_) {

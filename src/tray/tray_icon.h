@@ -7,6 +7,7 @@
 
 #include "ports/clock.h"
 #include "ports/shell.h"
+#include "tray/status.h"
 
 namespace bw {
 
@@ -17,27 +18,23 @@ class TrayIcon {
   // Shows the icon with the application's picture, and the program's name
   // for its tip.
   void Add();
-  // Picture and tip take effect with the next Update; nothing is sent.
-  void SetPicture(TrayPicture picture) { icon_.picture = picture; }
-  TrayPicture picture() const { return icon_.picture; }
-  void SetTip(std::string_view text);
-  // Sends the record as it stands. A shell that has lost the icon, or never
-  // took it, is asked to add it instead, when an attempt is due.
-  void Update();
+  // Shows the status: the shell is called only when the picture or the tip
+  // changes, or while it has not taken the icon, when an attempt is due.
+  void Show(const Status& status);
   // Takes the icon out of the notification area for good.
   void Remove();
   // The notification area says it was created anew: add the icon again as it
   // stands, or bring it up to date where the area still holds it.
   void Restore();
-  // While the icon should be shown but the shell has not taken it (a shell
-  // still busy at logon), one more attempt when one is due; called at each poll.
-  void Retry() { AddWhenDue(); }
   // After a menu opened from the keyboard: the focus goes back to the icon.
   void Focus() { shell_.NotifyIcon(TrayCommand::SetFocus, icon_); }
   // The shell reports the keyboard as well as the mouse.
   bool keyboardCallbacks() const { return keyboardCallbacks_; }
 
  private:
+  // Sends the record as it stands. A shell that has lost the icon, or never
+  // took it, is asked to add it instead, when an attempt is due.
+  void Update();
   void AddWhenDue();
   void AddNow();
 

@@ -1,17 +1,10 @@
-// The program's entry point: one copy per logon, the platform objects, the
-// program, its window, and the message loop.
+// The program's entry point: one copy per logon, the program, and the
+// message loop.
 #include <windows.h>
 
-#include "app/app.h"
 #include "version_info.h"
+#include "win32/composition.h"
 #include "win32/handles.h"
-#include "win32/main_window.h"
-#include "win32/power.h"
-#include "win32/programs.h"
-#include "win32/registry.h"
-#include "win32/shell.h"
-#include "win32/system.h"
-#include "win32/timed_dialog_window.h"
 
 namespace {
 
@@ -32,22 +25,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return 0;
   }
 
-  bw::win32::System system;
-  bw::win32::Registry registry;
-  bw::win32::Shell shell;
-  bw::win32::Power power;
-  bw::win32::Programs programs;
-  bw::win32::MainWindow window;
-  bw::win32::TimedDialogWindow dialog(window);
-  bw::Platform platform{system, system, system,   system, registry,
-                        shell,  power,  programs, window, dialog};
-  bw::App app(platform);
-  programs.SetEvents(app);
-
-  // Without its window the program could not be reached or closed: give up.
-  if (!window.Create(app, dialog)) return 1;
-  shell.SetCallbackWindow(window.TrayCallbackWindow());
-  app.Start();
-  bw::win32::RunMessageLoop(window.hwnd(), nullptr);
+  bw::win32::Composition program;
+  if (!program.Start()) return 1;
+  bw::win32::RunMessageLoop(program.settingsWindow.hwnd(), nullptr);
   return 0;
 }

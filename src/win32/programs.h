@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "ports/programs.h"
-#include "ports/ui.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -25,7 +24,7 @@ class Programs final : public ProgramsPort, public Window {
   ~Programs();
 
   // Where ends and windows are reported; set before either is asked for.
-  void SetEvents(AppEvents& events) { events_ = &events; }
+  void SetEvents(ProgramEvents& events) { events_ = &events; }
 
   std::vector<RunningProcess> Processes() override;
   std::string ProcessFile(std::uint32_t processId) override;
@@ -67,7 +66,7 @@ class Programs final : public ProgramsPort, public Window {
   bool Cloaked(HWND window);
   bool SystemSaysFullScreen() const;
 
-  AppEvents* events_ = nullptr;
+  ProgramEvents* events_ = nullptr;
   DWORD session_ = 0;
   QuerySystem querySystem_ = nullptr;
   // The last list the system gave, kept to be read again into, and the

@@ -43,17 +43,19 @@ TimedDialogWindow::~TimedDialogWindow() {
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-void TimedDialogWindow::Show() {
-  if (hwnd()) {
-    SetForegroundWindow(hwnd());
-    return;
-  }
+void TimedDialogWindow::Run(TimedDialogEvents& events) {
+  if (hwnd()) return;
+  events_ = &events;
   if (Open()) RunModal();
+}
+
+void TimedDialogWindow::BringForward() {
+  if (hwnd()) SetForegroundWindow(hwnd());
 }
 
 bool TimedDialogWindow::Open() {
   if (hwnd() || !BuildWindow()) return false;
-  events_->OnTimedDialogShown();
+  events_->OnShown();
   // Disabled before the dialog shows, as a modal dialog's owner is.
   EnableWindow(owner_.hwnd(), FALSE);
   ShowWindow(hwnd(), SW_SHOW);
@@ -98,7 +100,7 @@ void TimedDialogWindow::RunModal() {
 }
 
 void TimedDialogWindow::Cancel() {
-  if (hwnd()) events_->OnTimedDialogCancel();
+  if (hwnd()) events_->OnCancel();
 }
 
 LRESULT TimedDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -107,7 +109,7 @@ LRESULT TimedDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (OnCommand(wParam)) return 0;
       break;
     case WM_CLOSE:  // the close box, the system menu, Alt+F4
-      events_->OnTimedDialogCancel();
+      events_->OnCancel();
       return 0;
     case WM_VSCROLL:
       OnUpDownScroll(wParam, lParam);
@@ -123,12 +125,11 @@ bool TimedDialogWindow::OnCommand(WPARAM wParam) {
   if (HIWORD(wParam) != BN_CLICKED) return false;
   switch (LOWORD(wParam)) {
     case IDOK:
-      events_->OnTimedDialogOk(WindowText(Field(SpanField::Hours)),
-                               WindowText(Field(SpanField::Minutes)),
-                               IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED);
+      events_->OnOk(WindowText(Field(SpanField::Hours)), WindowText(Field(SpanField::Minutes)),
+                    IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED);
       return true;
     case IDCANCEL:
-      events_->OnTimedDialogCancel();
+      events_->OnCancel();
       return true;
     default:
       return false;
@@ -143,7 +144,7 @@ void TimedDialogWindow::OnUpDownScroll(WPARAM wParam, LPARAM lParam) {
   if (LOWORD(wParam) != SB_THUMBPOSITION) return;
   const HWND from = reinterpret_cast<HWND>(lParam);
   for (SpanField field : {SpanField::Hours, SpanField::Minutes}) {
-    if (from == UpDown(field)) events_->OnSpanUpDown(field);
+    if (from == UpDown(field)) events_->OnUpDown(field);
   }
 }
 
@@ -172,7 +173,7 @@ LRESULT TimedDialogWindow::OnFieldMessage(HWND field, UINT message, WPARAM wPara
   switch (message) {
     case WM_KEYDOWN: {
       const int upDown = static_cast<int>(SendMessageA(UpDown(which), UDM_GETPOS32, 0, 0));
-      const bool passes = events_->OnSpanFieldKey(which, static_cast<int>(wParam), upDown);
+      const bool passes = events_->OnFieldKey(which, static_cast<int>(wParam), upDown);
       discardedKeys_[key] = !passes;
       if (!passes) return 0;
       break;

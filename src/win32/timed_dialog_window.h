@@ -7,7 +7,7 @@
 
 #include <bitset>
 
-#include "ports/ui.h"
+#include "ports/timed_dialog.h"
 #include "timed/timed_disable_dialog.h"
 #include "timed/timed_layout.h"
 #include "version_info.h"
@@ -28,19 +28,13 @@ inline constexpr DWORD kTimedDialogExStyle = WS_EX_DLGMODALFRAME;
 
 class TimedDialogWindow final : public TimedDialogView, public Window {
  public:
-  // owner: the main window. It owns the dialog, which keeps the dialog out of
-  // the taskbar, and is disabled while the dialog is open.
+  // owner: the program's top-level window. It owns the dialog, which keeps
+  // the dialog out of the taskbar, and is disabled while the dialog is open.
   explicit TimedDialogWindow(const Window& owner) : owner_(owner) {}
   ~TimedDialogWindow();
 
-  // Where the dialog reports; set before it first opens.
-  void SetEvents(AppEvents& events) { events_ = &events; }
-  // Opens the dialog and returns when it has closed; an open dialog, perhaps
-  // hidden behind other windows, comes forward instead.
-  void Show();
-  // Closes an open dialog as Cancel would.
-  void Cancel();
-
+  void Run(TimedDialogEvents& events) override;
+  void BringForward() override;
   void SetFieldText(SpanField field, const std::string& text) override;
   void SelectField(SpanField field, int start, int length) override;
   void FocusField(SpanField field) override;
@@ -56,6 +50,8 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
   // Runs the thread's messages until the dialog closes. A WM_QUIT closes it
   // as Cancel would and is posted again for the program's own loop.
   void RunModal();
+  // Closes an open dialog as Cancel would.
+  void Cancel();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WPARAM wParam);
   void OnUpDownScroll(WPARAM wParam, LPARAM lParam);
@@ -66,7 +62,7 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
   HWND Field(SpanField field) const;
   HWND UpDown(SpanField field) const;
 
-  AppEvents* events_ = nullptr;
+  TimedDialogEvents* events_ = nullptr;
   const Window& owner_;
   // Fonts and stopwatch frames, made at the first opening and kept for the run.
   LayoutFonts fonts_;

@@ -9,11 +9,11 @@ check=${1:?usage: layers_test.sh <source dir>}/cmake/check-layers.cmake
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 failed=0
-try() { # FOLDER INCLUDE-LINE bad|good [EXTENSION]
+try() { # FOLDER INCLUDE-LINE bad|good [EXTENSION [NAME]]
   rm -rf "${tree:?}"/*
   mkdir -p "$tree"/{ports,app,tray,words,win32} "$tree/$1"
-  touch "$tree"/{ports/ui.h,app/app.h,tray/icon.h,words/words.h,win32/shell.h}
-  local file=$1/x.${4:-cpp} out rc
+  touch "$tree"/{ports/timer.h,app/app.h,tray/icon.h,words/words.h,win32/shell.h}
+  local file=$1/${5:-x}.${4:-cpp} out rc
   printf '%b\n' "$2" >"$tree/$file"
   out=$(cmake -DSOURCE_DIR="$tree" -P "$check" 2>&1)
   rc=$?
@@ -37,12 +37,13 @@ try ports '#include "tray/icon.h"' bad
 try ports '#include "../words/words.h"' bad
 try app '#include "../../tests/fake.h"' bad
 for line in '#include "win32/shell.h"' '#include <commctrl.h>'; do try app "$line" bad; done
-for line in '#include "ports/ui.h"' '#include <string_view>' '#include "words/words.h"' \
+for line in '#include "ports/timer.h"' '#include <string_view>' '#include "words/words.h"' \
   '#include "version_info.h"' '#include "x.cpp"' '#include "notes/logon_note.h"'; do
   try tray "$line" good
 done
 try app '#include "tray/icon.h"' good
-try win32 '#include <windows.h>\n#include "app/app.h"' good
+try win32 '#include <windows.h>\n#include "app/app.h"' bad
+try win32 '#include <windows.h>\n#include "app/app.h"' good cpp composition
 rm -rf "${tree:?}"/* && mkdir "$tree/newfeature" && touch "$tree/newfeature/x.cpp"
 cmake -DSOURCE_DIR="$tree" -P "$check" 2>&1 | grep -q "src/newfeature/ is a folder" ||
   { echo "FAIL - a folder the check does not know passed: src/newfeature/" && failed=1; }

@@ -19,20 +19,20 @@ using test::kOn, test::kOff;
 // and erase the span's note.
 TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
   fake.ui.settingsVisible = true;
-  app.OnCloseRequest(CloseReason::User);
+  app.OnSettingsClosed();
   EXPECT_FALSE(fake.ui.settingsVisible || fake.ui.quit || !fake.shell.shown);
-  for (CloseReason reason : {CloseReason::Exit, CloseReason::EndSession}) {
+  for (bool byExit : {true, false}) {
     for (bool midSpan : {false, true}) {
-      SCOPED_TRACE(testing::Message() << static_cast<int>(reason) << midSpan);
+      SCOPED_TRACE(testing::Message() << byExit << midSpan);
       test::FakePlatform other;
       test::Program program(other);
       program.Start();
       if (midSpan) program.BeginSpan(1, 0, true);
       other.system.active = !midSpan;
-      if (reason == CloseReason::Exit) {
+      if (byExit) {
         program.Choose(MenuCommand::Exit);
       } else {
-        program.app.OnCloseRequest(reason);
+        program.app.OnEndSession();
       }
       EXPECT_EQ(other.registry.Value(kSettingRows[SettingRowOf(kIdMethod)].key), "0");
       EXPECT_TRUE(other.ui.timers.empty() && other.ui.quit);
@@ -98,12 +98,13 @@ TEST_F(AppTest, TheMenuDoesWhatItShowedAndDropsClicksMeanwhile) {
   BeginSpan(0, 1, false);
   fake.ui.whilePopupOpen = [&] { CountdownSeconds(60); };
   Choose(MenuCommand::TimedDisable);
-  EXPECT_EQ(fake.ui.dialogs, 1);
+  EXPECT_EQ(fake.dialog.opened, 1);
   EXPECT_EQ(Seen(), kOn);
   fake.ui.whilePopupOpen = nullptr;
-  fake.ui.whileDialogOpen = [&] { Tray(kLeftButtonDown); };
+  fake.dialog.whileOpen = [&] { Tray(kLeftButtonDown); };
   Choose(MenuCommand::TimedDisable);
-  EXPECT_EQ(fake.ui.dialogs, 3);
+  EXPECT_EQ(fake.dialog.opened, 2);
+  EXPECT_EQ(fake.dialog.broughtForward, 1);
   EXPECT_TRUE(fake.system.active);
   Tray(kLeftButtonDown);
   EXPECT_FALSE(fake.system.active) << "the busy flag was not cleared";
@@ -239,7 +240,7 @@ TEST_F(ListedTest, TheSettingsTakeEffectAtOnce) {
   programs.foreground = Foreground::FullScreen;
   app.OnSettingChanged(kIdFullScreen, 1);
   EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while a program is full screen");
-  app.OnCloseRequest(CloseReason::Exit);
+  Choose(MenuCommand::Exit);
   EXPECT_TRUE(fake.system.active);
 }
 

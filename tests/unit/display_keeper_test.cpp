@@ -33,7 +33,7 @@ TEST_F(DisplayKeeperTest, HeldWhileTickedAndOffWhoeverSwitchedIt) {
   app.OnSettingChanged(kIdKeepDisplayOn, 0);
   EXPECT_FALSE(fake.power.held);
   app.OnSettingChanged(kIdKeepDisplayOn, 1);
-  app.OnCloseRequest(CloseReason::EndSession);
+  app.OnEndSession();
   EXPECT_FALSE(fake.power.held);
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -188,8 +189,22 @@ struct FakeShell : ShellPort {
 };
 
 // The timed-disable dialog's window as the user sees it, while it is open.
+// It reports itself shown and runs whileOpen as its modal loop would run the
+// user's input; opened again while open, it only comes forward.
 struct FakeDialogView : TimedDialogView {
   static int N(SpanField f) { return f == SpanField::Hours ? 0 : 1; }
+  void Run(TimedDialogEvents& reportTo) override {
+    ++opened;
+    events = &reportTo;
+    text[0] = text[1] = {};
+    selection[0] = selection[1] = {};
+    focus = frame = -1;
+    startWhenDone = false;
+    open = true;
+    events->OnShown();
+    if (whileOpen) std::exchange(whileOpen, nullptr)();
+  }
+  void BringForward() override { ++broughtForward; }
   void SetFieldText(SpanField f, const std::string& t) override { text[N(f)] = t; }
   void SelectField(SpanField f, int start, int length) override {
     selection[N(f)] = {start, start + length};
@@ -203,25 +218,33 @@ struct FakeDialogView : TimedDialogView {
   std::pair<int, int> selection[2];
   int focus = -1, frame = -1;
   bool startWhenDone = false, open = false;
+  int opened = 0, broughtForward = 0;
+  TimedDialogEvents* events = nullptr;
+  std::function<void()> whileOpen;
 };
 
-// The program's windows: the timers, the menu, the settings window, and the
-// dialog, which reports itself shown and runs whileDialogOpen as its modal
-// loop would run the user's input.
-struct FakeUi : UiPort {
-  explicit FakeUi(FakeDialogView& dialog) : dialog(dialog) {}
-  void StartTimer(int id, int intervalMs) override { timers[id] = intervalMs; }
-  void StopTimer(int id) override { timers.erase(id); }
+// The program's windows: the hidden one's timers and menu, and the settings
+// window. A timer is due an interval after it started or last fired.
+struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
+  explicit FakeUi(const std::uint32_t& now) : now(now) {}
+  struct Running {
+    int interval;
+    std::uint32_t due;
+  };
+  void StartTimer(TimerId id, int intervalMs) override {
+    timers[static_cast<int>(id)] = {intervalMs, now + intervalMs};
+  }
+  void StopTimer(TimerId id) override { timers.erase(static_cast<int>(id)); }
   int TrackPopupMenu(std::span<const MenuItem> items) override {
     menu.assign(items.begin(), items.end());
     if (whilePopupOpen) whilePopupOpen();
     return popupChoice;
   }
-  void ShowSettings(const SettingsView& view) override {
+  void Show(const SettingsView& view) override {
     settingsVisible = true;
     settings = view;
   }
-  void HideSettings() override { settingsVisible = false; }
+  void Hide() override { settingsVisible = false; }
   // Its lines are kept as the user read them: the menu's texts end with it.
   int TrackControlMenu(int, std::span<const MenuItem> items) override {
     controlMenu.clear();
@@ -230,17 +253,19 @@ struct FakeUi : UiPort {
   }
   std::string BrowseForProgram() override { return browsed; }
   void ShowMessage(const char* text) override { messages.push_back(text); }
-  void UpdateSettings(const SettingsView& view) override { settings = view; }
-  void ShowTimedDisableDialog() override {
-    ++dialogs;
-    if (dialog.open) return;
-    dialog = {};
-    dialog.open = true;
-    events->OnTimedDialogShown();
-    if (whileDialogOpen) std::exchange(whileDialogOpen, nullptr)();
-  }
+  void Update(const SettingsView& view) override { settings = view; }
   void Quit() override { quit = true; }
   bool Runs(int timer) const { return timers.count(timer) != 0; }
+  // The timer due first, by the time it is due.
+  std::optional<std::pair<int, std::uint32_t>> Next() const {
+    std::optional<std::pair<int, std::uint32_t>> next;
+    for (const auto& [id, timer] : timers) {
+      if (!next || static_cast<std::int32_t>(timer.due - next->second) < 0) {
+        next = {id, timer.due};
+      }
+    }
+    return next;
+  }
   // The item of the menu last opened that runs a command.
   MenuItem Item(MenuCommand command) const {
     for (const MenuItem& item : menu) {
@@ -255,18 +280,16 @@ struct FakeUi : UiPort {
     }
     return -2;
   }
-  FakeDialogView& dialog;
-  AppEvents* events = nullptr;
-  std::map<int, int> timers;  // running, by id: interval
+  const std::uint32_t& now;
+  std::map<int, Running> timers;  // by id
   std::vector<MenuItem> menu;
   int popupChoice = 0;
   std::string browsed;                   // the path the Open dialog returns
   std::vector<std::string> controlMenu;  // the lines of the menu last opened at a control
   std::vector<std::string> messages;     // the messages shown, in order
-  std::function<void()> whilePopupOpen, whileDialogOpen;
+  std::function<void()> whilePopupOpen;
   bool settingsVisible = false, quit = false;
   SettingsView settings;
-  int dialogs = 0;
 };
 
 // The user's session as Windows runs it: processes, their windows and the
@@ -342,9 +365,10 @@ struct FakePlatform {
   FakeRegistry& registry = ownRegistry;
   FakeShell shell;
   FakeDialogView dialog;
-  FakeUi ui{dialog};
+  FakeUi ui{system.now};
   FakePrograms programs;
-  Platform platform{system, system, system, system, registry, shell, power, programs, ui, dialog};
+  Platform platform{system, system,   system, system, registry, shell,
+                    power,  programs, ui,     ui,     ui,       dialog};
 
   // What a user sees: the screen saver's state, then the icon ("app" for the
   // program's own picture, "green", "red" or "clock") and its tip.
@@ -358,27 +382,26 @@ struct FakePlatform {
 
 // A copy of the program on a platform, not yet started.
 struct Program {
-  explicit Program(FakePlatform& fake) : fake(fake) {
-    fake.ui.events = &app;
-    fake.programs.events = &app;
-  }
+  explicit Program(FakePlatform& fake) : fake(fake) { fake.programs.events = &app; }
   // Starts it and draws its first poll, if it polls.
   void Start() {
     app.Start();
     if (fake.ui.timers.count(static_cast<int>(TimerId::Poll))) Tick(TimerId::Poll);
   }
-  void Tick(TimerId timer) { app.OnTimer(static_cast<int>(timer)); }
-  // Time passes in steps of a poll, and the running timers fire as the
-  // window would fire them.
+  void Tick(TimerId timer) { app.OnTimer(timer); }
+  // Time passes: each timer fires when it is due, as the window would fire
+  // it, the shell's callbacks taken in between.
   void Pass(int ms) {
-    for (int step = 0; step < ms / 250; ++step) {
+    const std::uint32_t end = fake.system.now + ms;
+    for (auto next = fake.ui.Next(); next && static_cast<std::int32_t>(end - next->second) >= 0;
+         next = fake.ui.Next()) {
       Deliver();
-      fake.system.now += 250;
-      elapsed += 250;
-      for (const auto& [id, interval] : std::map<int, int>(fake.ui.timers)) {
-        if (elapsed % interval == 0 && fake.ui.timers.count(id)) app.OnTimer(id);
-      }
+      fake.system.now = next->second;
+      fake.ui.timers[next->first].due += fake.ui.timers[next->first].interval;
+      Tick(static_cast<TimerId>(next->first));
     }
+    Deliver();
+    fake.system.now = end;
   }
   // A callback of the icon, sent by the shell now, after those it sent before.
   void Tray(int message) {
@@ -408,15 +431,14 @@ struct Program {
   }
   // A timed disable begun from the menu, with the span the user enters.
   void BeginSpan(int hours, int minutes, bool startWhenDone) {
-    fake.ui.whileDialogOpen = [=, this] {
-      app.OnTimedDialogOk(std::to_string(hours), std::to_string(minutes), startWhenDone);
+    fake.dialog.whileOpen = [=, this] {
+      fake.dialog.events->OnOk(std::to_string(hours), std::to_string(minutes), startWhenDone);
     };
     Choose(MenuCommand::TimedDisable);
   }
   std::string Seen() const { return fake.Seen(); }
   FakePlatform& fake;
   App app{fake.platform};
-  int elapsed = 0;
 };
 
 struct WithPlatform {

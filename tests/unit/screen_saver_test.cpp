@@ -27,7 +27,7 @@ TEST_F(ScreenSaverTest, APolicyDecidesAndTheIconSaysSo) {
   EXPECT_EQ(Seen(), std::string("saver on, red: ") + kDisabledByPolicyTip);
   Choose(MenuCommand::TimedDisable);
   EXPECT_FALSE(fake.ui.Item(MenuCommand::TimedDisable).enabled);
-  EXPECT_EQ(fake.ui.dialogs, 0);
+  EXPECT_EQ(fake.dialog.opened, 0);
   Choose(MenuCommand::ConfigureScreenSaver);
   EXPECT_EQ(fake.system.launched.back(),
             "\"C:\\Windows\\system32\\p.scr\" c in C:\\Windows\\system32");
@@ -54,10 +54,10 @@ TEST_F(ScreenSaverTest, APolicyHoldsAtEveryMoment) {
   EXPECT_EQ(fake.registry.values.count(SpanNote::KeyOf(fake.system.logon) + "|Begun"), 0u);
   fake.registry.values.erase(kActive);
   app.OnPolicyChanged();
-  fake.ui.whileDialogOpen = [&] {
+  fake.dialog.whileOpen = [&] {
     fake.registry.values[kActive] = "1";
     app.OnPolicyChanged();
-    app.OnTimedDialogOk("1", "0", false);
+    fake.dialog.events->OnOk("1", "0", false);
   };
   Choose(MenuCommand::TimedDisable);
   Pass(2000);

@@ -16,7 +16,7 @@ using TimedDisableDialogTest = test::Started;
 TEST_F(TimedDisableDialogTest, OpensOnTheLastSpanAndTurnsTheStopwatch) {
   BeginSpan(15, 59, true);
   Choose(MenuCommand::TimedDisable);  // ends the span
-  fake.ui.whileDialogOpen = [&] {
+  fake.dialog.whileOpen = [&] {
     EXPECT_EQ(fake.dialog.text[0] + ":" + fake.dialog.text[1], "15:59");
     EXPECT_EQ(fake.dialog.selection[0], std::make_pair(0, 2));
     EXPECT_TRUE(fake.dialog.startWhenDone);
@@ -25,11 +25,11 @@ TEST_F(TimedDisableDialogTest, OpensOnTheLastSpanAndTurnsTheStopwatch) {
       Tick(TimerId::Stopwatch);
       EXPECT_EQ(fake.dialog.frame, frame % kClockFrameCount);
     }
-    app.OnTimedDialogCancel();
+    fake.dialog.events->OnCancel();
   };
   Choose(MenuCommand::TimedDisable);
   EXPECT_FALSE(fake.dialog.open || fake.ui.Runs(static_cast<int>(TimerId::Stopwatch)));
-  fake.ui.whileDialogOpen = [&] { Tick(TimerId::Stopwatch); };
+  fake.dialog.whileOpen = [&] { Tick(TimerId::Stopwatch); };
   Choose(MenuCommand::TimedDisable);
   EXPECT_EQ(fake.dialog.frame, 2);
 }
@@ -48,9 +48,9 @@ TEST_F(TimedDisableDialogTest, OkStartsOnlyAPositiveSpan) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(testing::Message() << row.hours << " " << row.minutes);
-    fake.ui.whileDialogOpen = [&] {
+    fake.dialog.whileOpen = [&] {
       fake.dialog.focus = -1;
-      app.OnTimedDialogOk(row.hours, row.minutes, true);
+      fake.dialog.events->OnOk(row.hours, row.minutes, true);
     };
     Choose(MenuCommand::TimedDisable);
     EXPECT_EQ(fake.shell.picture == TrayPicture::TimedDisable, row.starts);
@@ -60,7 +60,7 @@ TEST_F(TimedDisableDialogTest, OkStartsOnlyAPositiveSpan) {
       EXPECT_EQ(fake.dialog.selection[row.badField], std::make_pair(0, row.selected));
     }
     if (row.starts) Choose(MenuCommand::TimedDisable);
-    app.OnTimedDialogCancel();
+    fake.dialog.events->OnCancel();
   }
 }
 

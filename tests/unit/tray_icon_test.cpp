@@ -50,7 +50,7 @@ TEST_F(TrayIconTest, AnIconTheShellRefusedOrLostComesBack) {
     Pass(500);
     EXPECT_EQ(Seen(), active ? kOn : kOff);
   }
-  app.OnCloseRequest(CloseReason::Exit);
+  Choose(MenuCommand::Exit);
   app.OnTaskbarCreated();
   Pass(500);
   EXPECT_EQ(Seen(), "saver off, no icon");

@@ -11,7 +11,7 @@
 namespace bw::win32::test {
 namespace {
 
-TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
+TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   RecordingEvents events;
   Windows w(&events);
   ASSERT_TRUE(w.created);
@@ -19,7 +19,7 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   // The shell sends the icon's callback to the hidden child: the icon id and
   // the mouse message that happened over the icon.
   for (LPARAM mouse : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONUP}) {
-    SendMessageA(w.window.TrayCallbackWindow(), WM_MOUSEMOVE, 1, mouse);
+    SendMessageA(w.tray.hwnd(), WM_MOUSEMOVE, 1, mouse);
   }
   SendMessageA(hwnd, WM_CLOSE, 0, 0);
   SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);  // the system menu and Alt+F4
@@ -30,42 +30,41 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   for (const char* area : {"Policy", "intl", "Environment"}) {
     SendMessageA(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
   }
-  w.window.ShowSettings({"", {}, {}});
+  w.window.Show({"", {}, {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdMethod, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(w.Item(kIdMethod)));
-  w.window.UpdateSettings({"", {}, {"a.exe", "b.exe"}});
+  w.window.Update({"", {}, {"a.exe", "b.exe"}});
   SendMessageA(w.Item(kIdPrograms), LB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdPrograms, LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(w.Item(kIdPrograms)));
   SendMessageA(w.Item(kIdRemoveProgram), BM_CLICK, 0, 0);
-  w.window.HideSettings();
+  w.window.Hide();
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-  w.window.StartTimer(2, 50);
+  w.tray.StartTimer(TimerId::Countdown, 50);
   PumpUntil([&] { return events.calls.size() >= 13; });
-  w.window.StopTimer(2);
+  w.tray.StopTimer(TimerId::Countdown);
   const auto tray = [](int message) { return "Tray " + std::to_string(message); };
   const auto setting = [](int id) { return "Setting " + std::to_string(id) + " 1"; };
-  const std::string user = "Close " + std::to_string(static_cast<int>(CloseReason::User));
   EXPECT_EQ(events.calls,
             (std::vector<std::string>{
-                tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), user, user,
-                "Close " + std::to_string(static_cast<int>(CloseReason::EndSession)), "Policy",
-                setting(kIdStartWithWindows), setting(kIdMethod), setting(kIdPrograms),
-                "Button " + std::to_string(kIdRemoveProgram), "TaskbarCreated", "Timer 2"}));
+                tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), "Closed",
+                "Closed", "EndSession", "Policy", setting(kIdStartWithWindows), setting(kIdMethod),
+                setting(kIdPrograms), "Button " + std::to_string(kIdRemoveProgram),
+                "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
 // A callback reports when it was sent, however late the window takes it:
 // two the shell sent apart are apart, two it sent together are together.
-TEST(MainWindow, ATrayCallbackCarriesTheTimeItWasSent) {
+TEST(ProgramWindows, ATrayCallbackCarriesTheTimeItWasSent) {
   RecordingEvents events;
   Windows w(&events);
   ASSERT_TRUE(w.created);
   const auto keySelect = [&] {
-    PostMessageA(w.window.TrayCallbackWindow(), kTrayCallbackMessage, kTrayIconId, kKeySelect);
+    PostMessageA(w.tray.hwnd(), kTrayCallbackMessage, kTrayIconId, kKeySelect);
   };
   keySelect();
   Sleep(650);  // 600 ms and a tick of the system's clock
@@ -132,7 +131,7 @@ TEST(PopupMenu, ShowsTheItemsItIsGivenWithTheirCommandsAndState) {
   ASSERT_TRUE(w.created);
   const MenuItem items[] = {{4, "Four", true}, {0, nullptr, false}, {9, "Nine", false}};
   SetTimer(nullptr, 0, 100, ReadOpenMenu);
-  EXPECT_EQ(w.window.TrackPopupMenu(items), 0);
+  EXPECT_EQ(w.tray.TrackPopupMenu(items), 0);
   EXPECT_EQ(openMenu, "Four=4|-|Nine=9!|");
 }
 

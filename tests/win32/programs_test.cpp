@@ -129,7 +129,7 @@ TEST(Programs, EachEndIsReportedOnceUnderItsOwnIdWhileTheMenuIsOpen) {
   menuEvents = &events.calls;
   SetTimer(nullptr, 0, 300, EndNext);
   const MenuItem items[] = {{1, "One", true}};
-  w.window.TrackPopupMenu(items);
+  w.tray.TrackPopupMenu(items);
   EXPECT_EQ(reportedInMenu, (std::vector{first.Ended(), last.Ended(), middle.Ended()}));
   PumpUntil([] { return false; }, 300);
   EXPECT_EQ(events.calls, reportedInMenu);

@@ -96,7 +96,7 @@ void TypeAndStep(Windows& f) {
   PostMessageA(hours, WM_IME_CHAR, 'x', 0);
   RunDialogLoop(f.dialog.hwnd());
   EXPECT_EQ(TextOf(hours), "4");
-  f.dialog.Cancel();
+  SendMessageA(f.dialog.hwnd(), WM_CLOSE, 0, 0);
 }
 
 TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) {
@@ -131,12 +131,12 @@ TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) 
         EXPECT_EQ(IsWindow(dialog) != FALSE, c.staysOpen);
         if (c.staysOpen) {
           EXPECT_FALSE(IsWindowEnabled(f.window.hwnd()));
-          f.dialog.Cancel();
+          SendMessageA(dialog, WM_CLOSE, 0, 0);
         }
         return;
       }
       if (c.logonEnds) {
-        f.window.Quit();
+        f.app.OnEndSession();
         EXPECT_EQ(f.dialog.hwnd(), nullptr) << "still open at the end of the logon";
       }
       // The dialog's own loop must close it and keep the quit for the program's.
@@ -156,7 +156,7 @@ TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) 
         f.registry.ReadString(SpanNote::KeyOf(f.system.Logon().own), "StartWhenDone");
     EXPECT_EQ(noted.state == StoredString::State::Present && noted.text == "1", c.starts);
     if (!c.starts) continue;
-    f.app.OnCloseRequest(CloseReason::Exit);
+    f.app.OnMenuCommand(MenuCommand::Exit, false);
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     EXPECT_EQ(f.registry.ReadString(SpanNote::KeyOf(f.system.Logon().own), "StartWhenDone").state,

@@ -16,16 +16,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/app.h"
 #include "settings/settings_layout.h"
 #include "timed/timed_layout.h"
-#include "win32/main_window.h"
-#include "win32/power.h"
-#include "win32/programs.h"
-#include "win32/registry.h"
-#include "win32/shell.h"
-#include "win32/system.h"
-#include "win32/timed_dialog_window.h"
+#include "win32/composition.h"
 
 namespace bw::win32::test {
 
@@ -62,12 +55,16 @@ inline std::string ClassOf(HWND window) {
   return name;
 }
 
-// Every event the window reports, in order, as text.
-struct RecordingEvents final : AppEvents {
+// Every event the windows report, in order, as text.
+struct RecordingEvents final : TrayEvents,
+                               TimerEvents,
+                               SystemEvents,
+                               SettingsEvents,
+                               ProgramEvents,
+                               TimedDialogEvents {
   std::vector<std::string> calls;
   void Add(const std::string& call, int value) { calls.push_back(call + std::to_string(value)); }
-  void OnCloseRequest(CloseReason reason) override { Add("Close ", static_cast<int>(reason)); }
-  void OnTimer(int timer) override { Add("Timer ", timer); }
+  void OnTimer(TimerId timer) override { Add("Timer ", static_cast<int>(timer)); }
   std::vector<std::uint32_t> trayTimes;  // each tray message's time, in order
   void OnTrayMessage(int message, std::uint32_t sentAt) override {
     Add("Tray ", message);
@@ -75,46 +72,66 @@ struct RecordingEvents final : AppEvents {
   }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
   void OnPolicyChanged() override { calls.push_back("Policy"); }
+  void OnEndSession() override { calls.push_back("EndSession"); }
   void OnSettingChanged(int id, int value) override {
     Add("Setting " + std::to_string(id) + " ", value);
   }
   void OnSettingsButton(int id) override { calls.push_back("Button " + std::to_string(id)); }
+  void OnSettingsClosed() override { calls.push_back("Closed"); }
   void OnWindowShown(std::uint32_t id, std::uint32_t) override {
     Add("Window ", static_cast<int>(id));
   }
   void OnForegroundChanged() override { calls.push_back("Foreground"); }
   void OnProcessEnded(std::uint32_t id) override { Add("Ended ", static_cast<int>(id)); }
-  void OnTimedDialogShown() override { calls.push_back("DialogShown"); }
-  bool OnSpanFieldKey(SpanField field, int key, int) override {
+  void OnShown() override { calls.push_back("DialogShown"); }
+  bool OnFieldKey(SpanField field, int key, int) override {
     Add("Key " + std::to_string(static_cast<int>(field)) + " ", key);
     return true;
   }
-  void OnSpanUpDown(SpanField field) override { Add("UpDown ", static_cast<int>(field)); }
-  void OnTimedDialogOk(std::string_view hours, std::string_view minutes, bool start) override {
+  void OnUpDown(SpanField field) override { Add("UpDown ", static_cast<int>(field)); }
+  void OnOk(std::string_view hours, std::string_view minutes, bool start) override {
     Add("Ok " + std::string(hours) + ":" + std::string(minutes) + " ", start);
   }
-  void OnTimedDialogCancel() override { calls.push_back("Cancel"); }
+  void OnCancel() override { calls.push_back("Cancel"); }
 };
 
-// The program's windows over the real platform, reporting to the program
-// itself, or, given a recorder, to it.
+// The program's windows over the real platform, as the program is built and
+// started; or, given a recorder, the windows alone, reporting to it.
 struct Windows {
-  explicit Windows(AppEvents* recorder = nullptr)
-      : created(window.Create(recorder ? *recorder : app, dialog)) {}
-  System system;
-  Registry registry;
-  Shell shell;
-  Power power;
-  Programs programs;
-  MainWindow window;
-  TimedDialogWindow dialog{window};
-  Platform platform{system, system, system,   system, registry,
-                    shell,  power,  programs, window, dialog};
-  App app{platform};
-  bool created;
+  explicit Windows(RecordingEvents* recorder = nullptr) : recorder(recorder) {
+    created = recorder ? program.settingsWindow.Create(*recorder, *recorder, *recorder) &&
+                             program.trayWindow.Create(program.settingsWindow.hwnd(), *recorder,
+                                                       *recorder)
+                       : program.Start();
+  }
+  // The program ends as its menu's Exit ends it, its icon taken away.
+  ~Windows() {
+    if (recorder || !IsWindow(window.hwnd())) return;
+    app.OnMenuCommand(MenuCommand::Exit, false);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  }
+  RecordingEvents* recorder;
+  Composition program;
+  SettingsWindow& window = program.settingsWindow;
+  TrayWindow& tray = program.trayWindow;
+  TimedDialogWindow& dialog = program.timedDialog;
+  Programs& programs = program.programs;
+  Registry& registry = program.registry;
+  System& system = program.system;
+  App& app = program.app;
+  bool created = false;
 
   HWND Item(int id) const { return GetDlgItem(window.hwnd(), id); }
   HWND DialogItem(int id) const { return GetDlgItem(dialog.hwnd(), id); }
+  // Opens the dialog as the menu does, reporting to the recorder or the program.
+  void RunDialog() {
+    if (recorder) {
+      dialog.Run(*recorder);
+    } else {
+      app.OnMenuCommand(MenuCommand::TimedDisable, false);
+    }
+  }
 };
 
 // Opens the timed-disable dialog as the menu does and runs body inside its
@@ -128,14 +145,14 @@ inline void CALLBACK RunDialogBody(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 inline void CALLBACK CancelForgottenDialog(HWND, UINT, UINT_PTR, DWORD) {
   ADD_FAILURE() << "the dialog was left open";
-  openDialog->Cancel();
+  SendMessageA(openDialog->hwnd(), WM_CLOSE, 0, 0);
 }
 inline void WhileDialogOpen(Windows& w, std::function<void()> body) {
   dialogBody = std::move(body);
   openDialog = &w.dialog;
   const UINT_PTR run = SetTimer(nullptr, 0, 1, RunDialogBody);
   const UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, CancelForgottenDialog);
-  w.window.ShowTimedDisableDialog();
+  w.RunDialog();
   KillTimer(nullptr, run);
   KillTimer(nullptr, watchdog);
   dialogBody = nullptr;

@@ -45,11 +45,11 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_EQ(w.Item(kIdStartWithWindows), nullptr);
   // A real top-level window: message-only windows never get the shell's broadcasts.
   EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
-  EXPECT_EQ(GetParent(w.window.TrayCallbackWindow()), hwnd);
-  EXPECT_FALSE(IsWindowVisible(w.window.TrayCallbackWindow()));
+  EXPECT_EQ(GetParent(w.tray.hwnd()), hwnd);
+  EXPECT_FALSE(IsWindowVisible(w.tray.hwnd()));
   EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 
-  w.window.ShowSettings({kTitle, {{kIdStartWithWindows, 1}, {kIdMethod, 1}}, {}});
+  w.window.Show({kTitle, {{kIdStartWithWindows, 1}, {kIdMethod, 1}}, {}});
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetMenu(hwnd), nullptr);
   EXPECT_EQ(TextOf(w.Item(kIdTitle)), kTitle);
@@ -62,14 +62,14 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
-  w.window.UpdateSettings({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}, {}});
+  w.window.Update({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}, {}});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   // The programs' list shows its lines and selection; a button the program
   // greys cannot be pressed.
-  w.window.UpdateSettings({kTitle,
-                           {{kIdPrograms, 1}, {kIdRemoveProgram, 0}, {kIdAddProgram, 1}},
-                           {"obs64.exe", "Ärger.exe"}});
+  w.window.Update({kTitle,
+                   {{kIdPrograms, 1}, {kIdRemoveProgram, 0}, {kIdAddProgram, 1}},
+                   {"obs64.exe", "Ärger.exe"}});
   const HWND programs = w.Item(kIdPrograms);
   EXPECT_EQ(SendMessageA(programs, LB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(programs, LB_GETCURSEL, 0, 0), 1);
@@ -85,8 +85,8 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == check; })) << GetFocus();
   MSG tab{check, WM_KEYDOWN, VK_TAB, 0, 0, {}};
   EXPECT_TRUE(IsDialogMessageA(hwnd, &tab));
-  w.window.HideSettings();
-  w.window.ShowSettings({});
+  w.window.Hide();
+  w.window.Show({});
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == list; })) << GetFocus();
 }
 
@@ -120,7 +120,7 @@ void ExpectOpenDialog(Windows& w, HWND dialog) {
   const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr,
                                      nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
-  w.window.ShowTimedDisableDialog();
+  w.RunDialog();
   EXPECT_EQ(GetForegroundWindow(), dialog);
   DestroyWindow(other);
   // The rest of the controls' styles show in how they behave (the key tests).
@@ -207,14 +207,14 @@ TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIc
   boxEvents = &events;
   for (const bool shown : {false, true}) {
     SCOPED_TRACE(shown ? "shown" : "hidden");
-    if (shown) w.window.ShowSettings({kTitle, {}, {}});
+    if (shown) w.window.Show({kTitle, {}, {}});
     seenBox = {};
     seenBox.settings = w.window.hwnd();
-    w.window.StartTimer(7, 50);
+    w.tray.StartTimer(TimerId::Stopwatch, 50);
     const UINT_PTR reader = SetTimer(nullptr, 0, 50, ReadOpenBox);
     w.window.ShowMessage("\xC3\x84rger");
     KillTimer(nullptr, reader);
-    w.window.StopTimer(7);
+    w.tray.StopTimer(TimerId::Stopwatch);
     EXPECT_EQ(seenBox.owner, w.window.hwnd());
     EXPECT_TRUE(seenBox.visible);
     EXPECT_FALSE(seenBox.settingsTakeInput);
@@ -257,7 +257,7 @@ void ExpectScaledWindows(int dpi) {
   ASSERT_TRUE(w.created);
   WhileDialogOpen(w, [&] {
     ExpectScaledWindowsOf(w, dpi);
-    w.dialog.Cancel();
+    SendMessageA(w.dialog.hwnd(), WM_CLOSE, 0, 0);
   });
 }
 
@@ -267,7 +267,7 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
     return UniqueFont(CreateFontA(-11, 0, 0, 0, weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
   };
   const UniqueFont font96 = at96(kWindowFont.weight), bold96 = at96(kFontWeightBold);
-  w.window.ShowSettings({kTitle, {}, {}});
+  w.window.Show({kTitle, {}, {}});
   // Small pictures come at the size the system asks for (the tray's too).
   ICONINFO info{};
   BITMAP mask{};

@@ -1,67 +1,15 @@
-#include "win32/main_window.h"
+#include "win32/settings_window.h"
 
 #include <commdlg.h>
 
 #include "settings/settings_layout.h"
 #include "win32/common_controls.h"
+#include "win32/menus.h"
 #include "win32/res/resource_ids.h"
-#include "win32/shell.h"
 #include "win32/text.h"
-#include "win32/timed_dialog_window.h"
 
 namespace bw::win32 {
 namespace {
-
-// The tray callback window hands each callback to its parent as this message.
-constexpr UINT kTrayCallback = WM_APP + 1;
-
-// The shell reports the icon's mouse and keyboard events as mouse moves (the
-// callback message the program has always asked for), with the event's
-// message in lParam. They go to a hidden child of their own, so that a real
-// mouse move over the settings window is never taken for one.
-LRESULT CALLBACK TrayCallbackProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == kTrayCallbackMessage) {
-    SendMessageA(GetParent(hwnd), kTrayCallback, 0, lParam);
-    return 0;
-  }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-// Built as the program shows it now, for the time it is open.
-UniqueMenu CreatePopup(std::span<const MenuItem> items) {
-  UniqueMenu menu(CreatePopupMenu());
-  for (const MenuItem& item : items) {
-    if (!menu) break;
-    if (item.command == 0) {
-      AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    } else {
-      AppendMenuW(menu.Get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.command,
-                  Widen(item.caption).c_str());
-    }
-  }
-  return menu;
-}
-
-// At the pointer, which the newer callbacks do not report: for the mouse it is
-// on the icon; asked for from the keyboard, the menu opens at the icon
-// instead, where the system tells where that is (Windows 7 on).
-POINT MenuPoint(HWND callbackWindow) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  // NOTIFYICONIDENTIFIER, which MinGW declares for Windows 7 targets only.
-  struct IconIdentifier {
-    DWORD cbSize;
-    HWND hWnd;
-    UINT uID;
-    GUID guidItem;
-  } icon{sizeof icon, callbackWindow, kTrayIconId, {}};
-  using GetRect = HRESULT(WINAPI*)(const IconIdentifier*, RECT*);
-  const auto getRect = reinterpret_cast<GetRect>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("shell32.dll"), "Shell_NotifyIconGetRect")));
-  RECT rect{};
-  if (!getRect || getRect(&icon, &rect) != S_OK || PtInRect(&rect, cursor)) return cursor;
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
 
 // An elevated program does not receive the shell's broadcast from a program
 // that is not, unless it lets the message in. Looked up at run time: Windows 7
@@ -84,21 +32,22 @@ void AllowFromLowerPrivilege(HWND window, UINT message) {
 
 }  // namespace
 
-// The program is destroyed before its window: the window's last messages
-// must not reach it.
-MainWindow::~MainWindow() {
-  if (!hwnd()) return;
+// The program is destroyed before its windows: their last messages must not
+// reach it.
+SettingsWindow::~SettingsWindow() {
   events_ = nullptr;
-  DestroyWindow(hwnd());
+  system_ = nullptr;
+  tray_ = nullptr;
+  if (hwnd()) DestroyWindow(hwnd());
 }
 
-bool MainWindow::Create(AppEvents& events, TimedDialogWindow& dialog) {
+bool SettingsWindow::Create(SettingsEvents& events, SystemEvents& system, TrayEvents& tray) {
   events_ = &events;
-  dialog_ = &dialog;
-  dialog.SetEvents(events);
-  RegisterClassOnce(kMainWindowClass, Window::Procedure);
-  RegisterClassOnce(kTrayCallbackClass, TrayCallbackProcedure);
-  if (!CreateLayoutWindow(kSettingsLayout, kMainWindowClass, kMainWindowStyle, 0, nullptr, this)) {
+  system_ = &system;
+  tray_ = &tray;
+  RegisterClassOnce(kSettingsWindowClass, Window::Procedure);
+  if (!CreateLayoutWindow(kSettingsLayout, kSettingsWindowClass, kSettingsWindowStyle, 0, nullptr,
+                          this)) {
     return false;
   }
   smallIcon_ = LoadIconResource(IDI_APP, GetSystemMetrics(SM_CXSMICON));
@@ -108,21 +57,19 @@ bool MainWindow::Create(AppEvents& events, TimedDialogWindow& dialog) {
   // A real top-level window: message-only windows never get the broadcast.
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   AllowFromLowerPrivilege(hwnd(), taskbarCreated_);
-  trayCallback_ = CreateWindowExA(0, kTrayCallbackClass, "", WS_CHILD, 0, 0, 0, 0, hwnd(), nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
-  return trayCallback_ != nullptr;
+  return true;
 }
 
-LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!events_) return DefWindowProcA(hwnd(), message, wParam, lParam);
   switch (message) {
     case WM_CLOSE:
-      events_->OnCloseRequest(CloseReason::User);
+      events_->OnSettingsClosed();
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) events_->OnCloseRequest(CloseReason::EndSession);
+      if (wParam) system_->OnEndSession();
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
@@ -130,17 +77,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       RestoreFocus();
       return 0;
-    case WM_TIMER:
-      events_->OnTimer(static_cast<int>(wParam));
-      return 0;
-    case kTrayCallback:
-      // The message is in the low word, where a real mouse move keeps its X
-      // coordinate. The time is when the shell sent it.
-      events_->OnTrayMessage(LOWORD(lParam), static_cast<std::uint32_t>(GetMessageTime()));
-      return 0;
     case WM_SETTINGCHANGE:
       if (lParam && lstrcmpiA(reinterpret_cast<const char*>(lParam), "Policy") == 0) {
-        events_->OnPolicyChanged();
+        system_->OnPolicyChanged();
       }
       break;
     case WM_COMMAND:
@@ -148,7 +87,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     default:
       if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-        events_->OnTaskbarCreated();
+        tray_->OnTaskbarCreated();
         return 0;
       }
       break;
@@ -157,7 +96,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // The settings controls report their new values.
-bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+bool SettingsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   const auto control = reinterpret_cast<HWND>(lParam);
   const ControlLayout* row = FindControl(kSettingsLayout, LOWORD(wParam));
   if (!control || !row) return false;
@@ -183,35 +122,35 @@ bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
 // The settings window keeps the keyboard focus as a dialog does: on the
 // control that had it when the window was last left, at first on the first
 // control in the Tab order.
-void MainWindow::RememberFocus() {
+void SettingsWindow::RememberFocus() {
   const HWND focus = GetFocus();
   if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
 }
 
-void MainWindow::RestoreFocus() {
+void SettingsWindow::RestoreFocus() {
   const bool valid = lastFocus_ && IsChild(hwnd(), lastFocus_);
   SetFocus(valid ? lastFocus_ : GetNextDlgTabItem(hwnd(), nullptr, FALSE));
 }
 
-bool MainWindow::BuildControls() {
+bool SettingsWindow::BuildControls() {
   if (controlsBuilt_) return true;
   LoadCommonControls();
   controlsBuilt_ = CreateControls(hwnd(), kSettingsLayout, fonts_);
   return controlsBuilt_;
 }
 
-void MainWindow::ShowSettings(const SettingsView& view) {
+void SettingsWindow::Show(const SettingsView& view) {
   if (!BuildControls()) return;
-  UpdateSettings(view);
+  Update(view);
   ShowWindow(hwnd(), SW_SHOW);
   // Showing a window that is already visible does not bring it to the front.
   SetForegroundWindow(hwnd());
 }
 
-void MainWindow::HideSettings() { ShowWindow(hwnd(), SW_HIDE); }
+void SettingsWindow::Hide() { ShowWindow(hwnd(), SW_HIDE); }
 
 // The list's lines are filled before its selection is set.
-void MainWindow::UpdateSettings(const SettingsView& view) {
+void SettingsWindow::Update(const SettingsView& view) {
   if (!controlsBuilt_) return;
   SetDlgItemTextA(hwnd(), kIdTitle, view.title.c_str());
   for (const ControlLayout& row : kSettingsLayout.controls) {
@@ -243,7 +182,7 @@ void MainWindow::UpdateSettings(const SettingsView& view) {
 }
 
 // Below the control, as a drop-down button's menu opens.
-int MainWindow::TrackControlMenu(int controlId, std::span<const MenuItem> items) {
+int SettingsWindow::TrackControlMenu(int controlId, std::span<const MenuItem> items) {
   const UniqueMenu menu = CreatePopup(items);
   RECT control{};
   if (!menu || !GetWindowRect(GetDlgItem(hwnd(), controlId), &control)) return 0;
@@ -253,7 +192,7 @@ int MainWindow::TrackControlMenu(int controlId, std::span<const MenuItem> items)
 
 // comdlg32 is loaded only for this: most runs never browse. The current
 // folder stays where it was.
-std::string MainWindow::BrowseForProgram() {
+std::string SettingsWindow::BrowseForProgram() {
   using Open = BOOL(WINAPI*)(OPENFILENAMEW*);
   const HMODULE dialogs = LoadLibraryA("comdlg32.dll");
   const auto open = reinterpret_cast<Open>(
@@ -270,39 +209,8 @@ std::string MainWindow::BrowseForProgram() {
   return chosen ? Narrow(path) : std::string();
 }
 
-void MainWindow::ShowMessage(const char* text) {
+void SettingsWindow::ShowMessage(const char* text) {
   MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kProgramName).c_str(), MB_OK | MB_ICONINFORMATION);
-}
-
-void MainWindow::StartTimer(int id, int intervalMs) { SetTimer(hwnd(), id, intervalMs, nullptr); }
-
-void MainWindow::StopTimer(int id) { KillTimer(hwnd(), id); }
-
-int MainWindow::TrackPopupMenu(std::span<const MenuItem> items) {
-  const UniqueMenu menu = CreatePopup(items);
-  if (!menu) return 0;
-  // The window must be in the foreground, or the menu stays open when the user
-  // clicks elsewhere.
-  SetForegroundWindow(hwnd());
-  const POINT cursor = MenuPoint(trayCallback_);
-  // TPM_RETURNCMD: the choice comes back here instead of as WM_COMMAND, so the
-  // caller runs its command before it returns.
-  const BOOL command = ::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x,
-                                        cursor.y, 0, hwnd(), nullptr);
-  // A harmless message forces the task switch back; without it the next popup
-  // opened from the tray appears and vanishes at once.
-  PostMessageA(hwnd(), WM_NULL, 0, 0);
-  return command;
-}
-
-void MainWindow::ShowTimedDisableDialog() { dialog_->Show(); }
-
-// An open dialog closes first (as Cancel), so that its modal loop ends and the
-// program's own loop finds the quit.
-void MainWindow::Quit() {
-  dialog_->Cancel();
-  DestroyWindow(hwnd());
-  PostQuitMessage(0);
 }
 
 }  // namespace bw::win32

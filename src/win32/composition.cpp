@@ -1,0 +1,22 @@
+#include "win32/composition.h"
+
+namespace bw::win32 {
+
+Composition::Composition()
+    : platform{system, system,   system,     system,     registry,       shell,
+               power,  programs, trayWindow, trayWindow, settingsWindow, timedDialog},
+      app(platform) {
+  programs.SetEvents(app);
+}
+
+bool Composition::Start() {
+  if (!settingsWindow.Create(app, app, app) ||
+      !trayWindow.Create(settingsWindow.hwnd(), app, app)) {
+    return false;
+  }
+  shell.SetCallbackWindow(trayWindow.hwnd());
+  app.Start();
+  return true;
+}
+
+}  // namespace bw::win32
