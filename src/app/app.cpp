@@ -50,19 +50,10 @@ void App::Shutdown() {
 }
 
 void App::OnTimer(TimerId id) {
-  switch (id) {
-    case TimerId::Poll:
-      Apply(hold_.Watch(timedDisable_.Running()));
-      Show(ReadStatus(screenSaver_, hold_.Tip()));
-      break;
-    case TimerId::Countdown:
-      Apply(hold_.Watch(timedDisable_.Running()));
-      OnCountdownTick();
-      break;
-    case TimerId::Stopwatch:
-      timedDialog_.OnClockTick();
-      break;
-  }
+  if (id == TimerId::Stopwatch) return timedDialog_.OnClockTick();
+  Apply(hold_.Watch(timedDisable_.Running()));
+  if (id == TimerId::Poll) Show(ReadStatus(screenSaver_, hold_.Tip()));
+  if (id == TimerId::Countdown) OnCountdownTick();
 }
 
 // The icon shows what the policy sets, or, without one, the user's state
@@ -70,30 +61,19 @@ void App::OnTimer(TimerId id) {
 // hold off.
 void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
-  if (timedDisable_.Running()) {
-    Apply(hold_.Follow(true));
-    if (screenSaver_.Policy()) EndTimedDisable(false);
-    return;
-  }
+  if (timedDisable_.Running() && screenSaver_.Policy()) return EndTimedDisable(false);
   Refresh();
 }
 
-void App::OnSettingChanged(int controlId, int value) {
-  if (!settingsWindow_.OnChanged(controlId, value)) return;
+// The display follows the user's choice at once; the hold its reasons, and a
+// program added that runs holds at once.
+void App::Follow(SettingsChange change) {
+  if (change == SettingsChange::None) return;
   displayKeeper_.Ask(KeepDisplayOn());
-  if (controlId == kIdFullScreen) {
-    FollowSettings();
-    hold_.JudgeForeground();
-    Refresh();
-  }
-}
-
-// A program added that runs holds at once.
-void App::OnSettingsButton(int controlId) {
-  const ListChange change = settingsWindow_.OnButton(controlId);
-  if (change == ListChange::None) return;
+  if (change == SettingsChange::Stored) return;
   FollowSettings();
-  if (change == ListChange::Added) hold_.LookAtAll();
+  if (change == SettingsChange::FullScreen) hold_.JudgeForeground();
+  if (change == SettingsChange::ProgramAdded) hold_.LookAtAll();
   Refresh();
 }
 
@@ -101,24 +81,14 @@ void App::FollowSettings() {
   hold_.FollowSettings(settings_.programs(), settings_.Value(kIdFullScreen) != 0);
 }
 
-void App::OnWindowShown(std::uint32_t processId, std::uint32_t threadId) {
-  hold_.OnWindowShown(processId, threadId);
-  Refresh();
-}
-
-void App::OnForegroundChanged() {
-  hold_.OnForegroundChanged();
-  Refresh();
-}
-
-void App::OnProcessEnded(std::uint32_t processId) {
-  hold_.OnProcessEnded(processId);
-  Refresh();
-}
-
 // A hold that begins by switching the screen saver off may call for the hint.
 void App::Apply(HoldChange change) {
   if (change.switchedOff) ShowDisplayHint();
+}
+
+void App::Show(const Status& status) {
+  trayIcon_.Show(status);
+  displayKeeper_.Follow(status);
 }
 
 // After a reason came or went outside the ticks: the icon follows at once,
@@ -128,17 +98,11 @@ void App::Refresh() {
   if (!timedDisable_.Running()) Show(ReadStatus(screenSaver_, hold_.Tip()));
 }
 
-void App::Show(const Status& status) {
-  trayIcon_.Show(status);
-  displayKeeper_.Follow(status);
-}
-
-void App::ShowDisplayHint() { displayHint_.Show(KeepDisplayOn()); }
-
 // While the popup or the dialog is open, a click on the icon only brings the
 // dialog forward: hidden behind other windows, it has no taskbar button.
 void App::OnTrayMessage(int message, std::uint32_t sentAt) {
-  const TrayAction action = trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks());
+  const TrayAction action =
+      trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks(), settings_.clickMethod());
   // The shell's word, not the user's: taken whatever runs.
   if (action == TrayAction::BalloonShown) return displayHint_.OnShown();
   if (trayBusy_) {
@@ -146,27 +110,12 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
     return;
   }
   trayBusy_ = true;
-  switch (action) {
-    case TrayAction::ToggleOnSingleClick:
-      Toggle(ClickMethod::SingleClick);
-      break;
-    case TrayAction::ToggleOnDoubleClick:
-      Toggle(ClickMethod::DoubleClick);
-      break;
-    case TrayAction::ToggleByKeyboard:
-      if (trayInput_.NewPress(sentAt)) Toggle(settings_.clickMethod());
-      break;
-    case TrayAction::PopupFromMouse:
-    case TrayAction::PopupFromKeyboard:
-      ShowPopupMenu(action == TrayAction::PopupFromKeyboard);
-      break;
-    case TrayAction::BalloonClicked:
-      displayHint_.OnShown();
-      settingsWindow_.Show();
-      break;
-    case TrayAction::BalloonShown:
-    case TrayAction::None:
-      break;
+  if (action == TrayAction::Toggle) Toggle();
+  if (action == TrayAction::PopupFromMouse) ShowPopupMenu(false);
+  if (action == TrayAction::PopupFromKeyboard) ShowPopupMenu(true);
+  if (action == TrayAction::BalloonClicked) {
+    displayHint_.OnShown();
+    settingsWindow_.Show();
   }
   trayBusy_ = false;
 }
@@ -175,11 +124,8 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
 // drawn from the switch's own outcome. A policy's state is not the user's to
 // switch. A click during a hold is the user's say: the hold stands aside
 // until its reasons have ended.
-void App::Toggle(ClickMethod method) {
-  if (timedDisable_.Running() || screenSaver_.Policy() || settings_.clickMethod() != method ||
-      method == ClickMethod::None) {
-    return;
-  }
+void App::Toggle() {
+  if (timedDisable_.Running() || screenSaver_.Policy()) return;
   hold_.SetAside();
   const bool enabled = screenSaver_.GetScreenSaverState();
   const bool switched = screenSaver_.SetScreenSaverState(!enabled);

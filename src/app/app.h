@@ -26,43 +26,47 @@ class App final : public TrayEvents,
                   public ProgramEvents {
  public:
   explicit App(Platform& platform);
-  // Out of line: MinGW puts an inline one's thunks for each base in one
-  // section per file, which the linker then finds twice.
-  ~App() override;
+  ~App() override;  // out of line: MinGW's linker finds an inline one's thunks twice
 
   // Once the windows exist: the icon, the settings, a span or a hold an
   // earlier copy left running, then the poll.
   void Start();
-  // The timed-disable dialog's window reports to its logic.
-  TimedDialogEvents& timedDialogEvents() { return timedDialog_; }
 
   void OnTrayMessage(int message, std::uint32_t sentAt) override;
   void OnTaskbarCreated() override { trayIcon_.Restore(); }
   void OnTimer(TimerId id) override;
   void OnPolicyChanged() override;
   void OnEndSession() override { Shutdown(); }
-  void OnSettingChanged(int controlId, int value) override;
-  void OnSettingsButton(int controlId) override;
+  void OnSettingChanged(int controlId, int value) override {
+    Follow(settingsWindow_.OnChanged(controlId, value));
+  }
+  void OnSettingsButton(int controlId) override { Follow(settingsWindow_.OnButton(controlId)); }
   void OnSettingsClosed() override { settingsWindow_.Hide(); }
-  void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override;
-  void OnForegroundChanged() override;
-  void OnProcessEnded(std::uint32_t processId) override;
-  // A command of the popup menu, chosen while the menu showed a span running
-  // or not.
+  // The session's reports: the hold follows them at once.
+  void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override {
+    hold_.OnWindowShown(processId, threadId);
+    Refresh();
+  }
+  void OnForegroundChanged() override { hold_.OnForegroundChanged(), Refresh(); }
+  void OnProcessEnded(std::uint32_t processId) override {
+    hold_.OnProcessEnded(processId), Refresh();
+  }
+  // A popup menu's command, chosen while the menu showed a span or none.
   void OnMenuCommand(MenuCommand command, bool spanShown);
 
  private:
-  void Toggle(ClickMethod method);
+  void Toggle();
   void ShowPopupMenu(bool fromKeyboard);
   void BeginTimedDisable(const SpanRequest& request);
   void OnCountdownTick();
   void EndTimedDisable(bool byUser);
   void Shutdown();
   void FollowSettings();
+  void Follow(SettingsChange change);
   void Apply(HoldChange change);
   void Refresh();
   void Show(const Status& status);
-  void ShowDisplayHint();
+  void ShowDisplayHint() { displayHint_.Show(KeepDisplayOn()); }
   bool KeepDisplayOn() const { return settings_.Value(kIdKeepDisplayOn) != 0; }
 
   Platform& platform_;

@@ -13,13 +13,13 @@
 #include "ports/settings_window.h"
 #include "settings/program_list.h"
 #include "settings/settings_layout.h"
+#include "words/click_method.h"
 
 namespace bw {
 
 // How a click on the icon switches the screen saver: the index of the
 // method's item in its list; -1 is an older copy's "neither", which selects
 // no item and switches on no click.
-enum class ClickMethod : int { None = -1, SingleClick = 0, DoubleClick = 1 };
 
 // The Run entry's data: the running executable's full path, quoted so a path
 // with spaces cannot start another program at logon.

@@ -14,25 +14,28 @@ SettingsView SettingsWindow::View() const {
   return view;
 }
 
-bool SettingsWindow::OnChanged(int controlId, int value) {
+SettingsChange SettingsWindow::OnChanged(int controlId, int value) {
+  SettingsChange change = SettingsChange::None;
   if (controlId == kIdPrograms) {
     selection_ = value;
-  } else if (!settings_.Set(controlId, value)) {
-    return false;
+  } else if (settings_.Set(controlId, value)) {
+    change = controlId == kIdFullScreen ? SettingsChange::FullScreen : SettingsChange::Stored;
+  } else {
+    return change;
   }
   window_.Update(View());
-  return true;
+  return change;
 }
 
-ListChange SettingsWindow::OnButton(int controlId) {
+SettingsChange SettingsWindow::OnButton(int controlId) {
   if (controlId == kIdAddProgram) return AddProgram();
   if (controlId == kIdRemoveProgram) return RemoveProgram();
-  return ListChange::None;
+  return SettingsChange::None;
 }
 
 // The programs with a window now, each once, those listed already left out;
 // or any program, browsed for.
-ListChange SettingsWindow::AddProgram() {
+SettingsChange SettingsWindow::AddProgram() {
   std::vector<ProgramWindow> offered = programs_.Windows();
   std::vector<std::string> files;
   const std::string self = session_.ExecutablePath();
@@ -59,22 +62,22 @@ ListChange SettingsWindow::AddProgram() {
   if (chosen > 0 && chosen <= static_cast<int>(files.size())) file = files[chosen - 1];
   if (!file.empty() && SameProgram(file, FileNameOf(self))) {
     window_.ShowMessage(kNotItselfText);
-    return ListChange::None;
+    return SettingsChange::None;
   }
-  if (!settings_.AddProgram(file)) return ListChange::None;
+  if (!settings_.AddProgram(file)) return SettingsChange::None;
   selection_ = static_cast<int>(settings_.programs().size()) - 1;
   window_.Update(View());
-  return ListChange::Added;
+  return SettingsChange::ProgramAdded;
 }
 
 // The line below takes the selection, or the one above at the end.
-ListChange SettingsWindow::RemoveProgram() {
+SettingsChange SettingsWindow::RemoveProgram() {
   const auto listed = static_cast<int>(settings_.programs().size());
-  if (selection_ < 0 || selection_ >= listed) return ListChange::None;
+  if (selection_ < 0 || selection_ >= listed) return SettingsChange::None;
   settings_.RemoveProgram(static_cast<std::size_t>(selection_));
   if (selection_ == listed - 1) --selection_;
   window_.Update(View());
-  return ListChange::Removed;
+  return SettingsChange::ProgramRemoved;
 }
 
 }  // namespace bw

@@ -11,8 +11,8 @@
 
 namespace bw {
 
-// What a push button did to the list of programs.
-enum class ListChange { None, Added, Removed };
+// What a change in the window touched, for the program to follow.
+enum class SettingsChange { None, Stored, FullScreen, ProgramAdded, ProgramRemoved };
 
 class SettingsWindow {
  public:
@@ -26,14 +26,14 @@ class SettingsWindow {
   void Hide() { window_.Hide(); }
   // A control changed: stored at once, and the window then shows what was
   // stored, which for a Run key that cannot be written is not what the user
-  // clicked. False for a control that stores nothing and selects nothing.
-  bool OnChanged(int controlId, int value);
-  ListChange OnButton(int controlId);
+  // clicked. A selection in the list stores nothing.
+  SettingsChange OnChanged(int controlId, int value);
+  SettingsChange OnButton(int controlId);
 
  private:
   SettingsView View() const;
-  ListChange AddProgram();
-  ListChange RemoveProgram();
+  SettingsChange AddProgram();
+  SettingsChange RemoveProgram();
 
   SettingsWindowPort& window_;
   ProgramsPort& programs_;

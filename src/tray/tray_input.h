@@ -5,36 +5,37 @@
 
 #include <cstdint>
 
+#include "words/click_method.h"
+
 namespace bw {
 
 enum class TrayAction {
   None,
-  ToggleOnSingleClick,  // left press: toggles with the single-click method
-  ToggleOnDoubleClick,  // left double click: toggles with the double-click method
-  ToggleByKeyboard,     // Enter or Space: toggles as the chosen click would
-  PopupFromMouse,       // the popup menu, for a right click
-  PopupFromKeyboard,    // the popup menu, for the keyboard: the icon takes the focus back
-  BalloonShown,         // the icon's balloon is on the screen now
-  BalloonClicked,       // the user clicked the icon's balloon
+  Toggle,             // the chosen click, or Enter or Space as it would
+  PopupFromMouse,     // the popup menu, for a right click
+  PopupFromKeyboard,  // the popup menu, for the keyboard: the icon takes the focus back
+  BalloonShown,       // the icon's balloon is on the screen now
+  BalloonClicked,     // the user clicked the icon's balloon
 };
 
 class TrayInput {
  public:
-  // A callback, with whether the shell sends the newer (keyboard) callbacks.
-  TrayAction Take(int message, std::uint32_t sentAt, bool keyboardCallbacks);
-  // Whether Enter or Space sent then, as the program acts on it, is a new
-  // press: one press can reach the program twice, and a second sent within
-  // the moment is the same press, however long a busy shell kept it.
-  bool NewPress(std::uint32_t sentAt);
+  // A callback, with whether the shell sends the newer (keyboard) callbacks
+  // and the click the user chose. Enter or Space switches once per press:
+  // one press can reach the program twice, and a second sent within the
+  // moment is the same press, however long a busy shell kept it.
+  TrayAction Take(int message, std::uint32_t sentAt, bool keyboardCallbacks, ClickMethod method);
 
  private:
+  bool NewPress(std::uint32_t sentAt);
+
   // Two callbacks sent within this belong to one press or one click.
   static constexpr std::uint32_t kKeyPressMs = 500;
   // The mouse's menu request comes at once after its right button's release;
   // the keyboard's comes alone.
   bool rightButtonReleased_ = false;
   std::uint32_t lastMessage_ = 0;  // when the shell sent the last callback
-  // When the shell sent the last Enter or Space the program acted on.
+  // When the shell sent the last Enter or Space.
   bool keySelected_ = false;
   std::uint32_t lastKeySelect_ = 0;
 };

@@ -44,45 +44,23 @@ TEST_F(AppTest, OnlyExitAndTheEndOfTheLogonEndTheProgram) {
   }
 }
 
-// A click switches only with its method, never during a timed disable, and
-// the icon follows in the same handler; Enter or Space switches as the chosen
-// click would, once per press however often the shell reports it. A switch
-// the system refuses shows as what it is.
-TEST_F(AppTest, EachMethodSwitchesOnlyOnItsOwnClick) {
-  const struct {
-    ClickMethod method;
-    int message;
-    bool timed, switches;
-  } cases[] = {
-      {ClickMethod::SingleClick, kLeftButtonDown, false, true},
-      {ClickMethod::SingleClick, kLeftDoubleClick, false, false},
-      {ClickMethod::DoubleClick, kLeftDoubleClick, false, true},
-      {ClickMethod::DoubleClick, kLeftButtonDown, false, false},
-      {ClickMethod::None, kLeftButtonDown, false, false},
-      {ClickMethod::None, kLeftDoubleClick, false, false},
-      {ClickMethod::SingleClick, kLeftButtonDown, true, false},
-      {ClickMethod::SingleClick, kKeySelect, false, true},
-      {ClickMethod::DoubleClick, kKeySelect, false, true},
-      {ClickMethod::None, kKeySelect, false, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << static_cast<int>(c.method) << " " << c.message << c.timed);
-    app.OnSettingChanged(kIdMethod, static_cast<int>(c.method));
-    if (c.timed) BeginSpan(1, 0, false);
-    fake.system.active = true;
-    for (bool expected : {false, true}) {
-      fake.system.now += 1000;
-      Tray(c.message);
-      if (c.message == kKeySelect) Tray(c.message);
-      EXPECT_EQ(Seen(), c.timed                   ? std::string("saver on, clock: ") + kEnabledTip
-                        : c.switches && !expected ? kOff
-                                                  : kOn);
-    }
-    if (c.timed) Choose(MenuCommand::TimedDisable);
-  }
-  app.OnSettingChanged(kIdMethod, 0);
-  fake.system.accepts = false;
+// The chosen click switches in the same handler, the icon following, and
+// never during a timed disable. A switch the system refuses shows as what it is.
+TEST_F(AppTest, TheChosenClickSwitchesAndTheIconFollowsAtOnce) {
   Tray(kLeftButtonDown);
+  EXPECT_EQ(Seen(), kOff);
+  app.OnSettingChanged(kIdMethod, static_cast<int>(ClickMethod::DoubleClick));
+  Tray(kLeftButtonDown);
+  EXPECT_EQ(Seen(), kOff);
+  Tray(kLeftDoubleClick);
+  EXPECT_EQ(Seen(), kOn);
+  BeginSpan(1, 0, false);
+  fake.system.active = true;
+  Tray(kLeftButtonDown);
+  EXPECT_EQ(Seen(), std::string("saver on, clock: ") + kEnabledTip);
+  Choose(MenuCommand::TimedDisable);
+  fake.system.accepts = false;
+  Tray(kLeftDoubleClick);
   EXPECT_EQ(Seen(), kOn);
 }
 
