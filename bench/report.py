@@ -44,7 +44,7 @@ ROWS = [
     ("Idle CPU, utime+stime per 60 s (ms)", "idle_cpu_ms_whole_span_per_60s", 0, None),
     ("Idle CPU, all threads' run time per 60 s (ms)", "idle_sched_ms_per_60s", 1, "idle CPU"),
     ("Voluntary context switches per 60 s idle", "idle_switches_per_60s", 0, "ctx switches"),
-    ("Click to new tip, 20 clicks (ms)", "click_to_tip_ms", 0, "click to tip"),
+    ("Click to new tip, 150 clicks each, taking turns (ms)", "click_to_tip_ms", 0, "click to tip"),
     ("Idle CPU, five programs listed and full screen ticked, none running: all threads' run "
      "time per 60 s (ms)", "hold_idle_sched_ms_per_60s", 1, "idle CPU, hold"),
 ]
@@ -53,7 +53,7 @@ ROWS = [
 # The charted rows whose goal is a ratio, with the goal.
 GOAL_HOLD_IDLE = 1.1  # idle CPU with programs listed and full screen ticked
 RATIO_GOALS = {"start-up": GOAL_RATIO, "private memory": GOAL_RATIO, "idle CPU": GOAL_RATIO,
-               "idle CPU, hold": GOAL_HOLD_IDLE}
+               "idle CPU, hold": GOAL_HOLD_IDLE, "click to tip": GOAL_RATIO}
 
 # Blinkward noticing what it holds the screen saver off for: (label, key, goal ms).
 HOLD_LATENCIES = [
@@ -112,9 +112,7 @@ def goals(results):
     fastest = min(bw["startup_ms"]) / min(base["startup_ms"])
     rows[-1] = (rows[-1][0], f"{rows[-1][1]} (fastest launches: {fastest:.2f}x)", rows[-1][2])
     ratio_goal("idle CPU within 1.1x", "idle_sched_ms_per_60s")
-    # Click to tip is measured as a ratio with no goal: Blinkward's click does
-    # more than the baseline's (its settings, the display, the hint), and a
-    # goal for it has yet to be agreed.
+    ratio_goal("click to new tip within 1.1x", "click_to_tip_ms")
     # Growth is judged on the written pages: Private_Clean also moves when
     # other processes stop sharing a file page with this one.
     for later, text in (("10min", "no growth over 10 minutes idle"),

@@ -8,7 +8,8 @@
  *   tray_driver find MAIN                 exits 0 once a window of class MAIN exists (10 s)
  *   tray_driver stop MAIN                 ends the session for it, then closes it
  *   tray_driver clicks N PACE_MS TARGET...  N left clicks on each target, PACE_MS apart
- *   tray_driver latency N TARGET PREFIX   N clicks; prints ms from each click to the new
+ *   tray_driver latency N TARGET PREFIX...  N rounds of a click on each target in turn;
+ *                                         prints the target and ms from each click to its new
  *                                         tip (the tips starting with PREFIX)
  *   tray_driver tips                      prints every tip the notification area holds
  *   tray_driver list KEY [ITEM...]        HKCU\KEY's default value: the items as a
@@ -168,36 +169,46 @@ static int Clicks(int count, int pace, int targets, char **names) {
   return 0;
 }
 
-static int Latency(int count, const char *target, const char *prefix) {
+/* Clicks each target in turn, N rounds, and prints per click the target's
+ * index and the ms from the click to its new tip ("timeout" after 3 s).
+ * Taking turns spreads whatever else the machine does over every target. */
+static int Latency(int count, int targets, char **pairs) {
   TipReader reader;
-  HWND window = FindTarget(target);
+  HWND windows[8];
   static char before[TIP_CHARS * 16], now[TIP_CHARS * 16];
-  int i;
-  if (!window || !OpenTipReader(&reader)) {
-    fprintf(stderr, "tray_driver: no window %s or no notification area\n", target);
-    return 1;
-  }
-  for (i = 0; i < count; i++) {
-    double start, limit;
-    ReadTips(&reader, prefix, before, sizeof before, FALSE);
-    if (!before[0]) {
-      fprintf(stderr, "tray_driver: no tip starting \"%s\"\n", prefix);
+  int i, t;
+  if (targets > 8 || !OpenTipReader(&reader)) return 2;
+  for (t = 0; t < targets; t++) {
+    windows[t] = FindTarget(pairs[2 * t]);
+    if (!windows[t]) {
+      fprintf(stderr, "tray_driver: no window %s\n", pairs[2 * t]);
       return 1;
     }
-    start = Now();
-    limit = start + 3000.0;
-    Click(window);
-    do {
-      ReadTips(&reader, prefix, now, sizeof now, FALSE);
-    } while (strcmp(now, before) == 0 && Now() < limit && (Sleep(1), TRUE));
-    if (strcmp(now, before) == 0)
-      printf("timeout\n");
-    else
-      printf("%.2f\n", Now() - start);
-    fflush(stdout);
-    /* Apart from the last click, at a varying phase of the program's timer:
-     * a fixed pause would land every click at the same point of its period. */
-    Sleep(500 + (DWORD)(i * 97 % 250));
+  }
+  for (i = 0; i < count; i++) {
+    for (t = 0; t < targets; t++) {
+      const char *prefix = pairs[2 * t + 1];
+      double start, limit;
+      ReadTips(&reader, prefix, before, sizeof before, FALSE);
+      if (!before[0]) {
+        fprintf(stderr, "tray_driver: no tip starting \"%s\"\n", prefix);
+        return 1;
+      }
+      start = Now();
+      limit = start + 3000.0;
+      Click(windows[t]);
+      do {
+        ReadTips(&reader, prefix, now, sizeof now, FALSE);
+      } while (strcmp(now, before) == 0 && Now() < limit && (Sleep(1), TRUE));
+      if (strcmp(now, before) == 0)
+        printf("%d timeout\n", t);
+      else
+        printf("%d %.2f\n", t, Now() - start);
+      fflush(stdout);
+      /* At a varying phase of the programs' timers: a fixed pause would land
+       * every click at the same point of their period. */
+      Sleep(300 + (DWORD)((i * 2 + t) * 97 % 250));
+    }
   }
   return 0;
 }
@@ -359,7 +370,8 @@ int main(int argc, char **argv) {
   if (argc >= 3 && strcmp(argv[1], "stop") == 0) return Stop(argv[2]);
   if (argc >= 5 && strcmp(argv[1], "clicks") == 0)
     return Clicks(atoi(argv[2]), atoi(argv[3]), argc - 4, argv + 4);
-  if (argc >= 5 && strcmp(argv[1], "latency") == 0) return Latency(atoi(argv[2]), argv[3], argv[4]);
+  if (argc >= 5 && argc % 2 == 1 && strcmp(argv[1], "latency") == 0)
+    return Latency(atoi(argv[2]), (argc - 3) / 2, argv + 3);
   if (argc >= 2 && strcmp(argv[1], "tips") == 0) return Tips();
   if (argc >= 3 && strcmp(argv[1], "list") == 0) return List(argv[2], argc - 3, argv + 3);
   if (argc >= 3 && strcmp(argv[1], "text") == 0) return Text(argv[2], argc > 3 ? argv[3] : NULL);
