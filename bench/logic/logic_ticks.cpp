@@ -55,6 +55,10 @@ class System : public bw::ScreenSaverPort,
   std::string ExecutablePath() override { return {}; }
   // Each reading is a second later: one per countdown tick.
   std::uint32_t TickCount() override { return now_ += 1000; }
+  bw::LocalTime LocalNow() override { return {0, static_cast<int>(now_ / 60000 % 1440), 0}; }
+  std::int64_t MsUntilLocal(int days, int minuteOfDay) override {
+    return (days * 1440LL + minuteOfDay) * 60000;
+  }
   bw::LogonNames Logon() override { return {"0", {}}; }
 
  private:
@@ -109,6 +113,10 @@ class Power : public bw::PowerPort {
     ++counts.powerCalls;
     return true;
   }
+  bool OnBattery() override {
+    ++counts.powerCalls;
+    return false;
+  }
 };
 
 // Nothing listed runs and no window fills its monitor.
@@ -132,6 +140,12 @@ class Programs : public bw::ProgramsPort {
   std::vector<bw::ProgramWindow> Windows() override { return {}; }
 };
 
+class Locale : public bw::LocalePort {
+ public:
+  int FirstDayOfWeek() override { return 0; }
+  std::string TimeText(int) override { return "17:00"; }
+};
+
 // The menu chooses what it is told to; the dialog is confirmed with the
 // hours it is given.
 class Ui : public bw::TimerPort, public bw::TrayWindowPort, public bw::SettingsWindowPort {
@@ -153,7 +167,7 @@ class Dialog : public bw::TimedDialogView {
  public:
   void Run(bw::TimedDialogEvents& events) override {
     events.OnShown();
-    events.OnOk(hours, "0", false);
+    events.OnOk({hours, "0", false, false, 0});
   }
   void BringForward() override {}
   void SetFieldText(bw::SpanField, const std::string&) override {}
@@ -162,6 +176,9 @@ class Dialog : public bw::TimedDialogView {
   void SetUpDownValue(bw::SpanField, int) override {}
   void ShowClockFrame(int) override {}
   void SetStartWhenDone(bool) override {}
+  void SetUntil(bool) override {}
+  void SetUntilTime(int) override {}
+  void SetUntilText(const std::string&) override {}
   void Close() override {}
   std::string hours;
 };
@@ -209,6 +226,7 @@ int main(int argc, char** argv) {
   const long ticks = std::atol(argv[2]);
 
   System system;
+  Locale locale;
   Registry registry(mode == "hold");
   Shell shell;
   Ui ui;
@@ -216,7 +234,7 @@ int main(int argc, char** argv) {
   Programs programs;
   Dialog dialog;
   bw::Platform platform{
-      system, system, system, system, registry, shell, power, programs, ui, ui, ui, dialog,
+      system, system, locale, system, system, registry, shell, power, programs, ui, ui, ui, dialog,
   };
   bw::App app(platform);
 

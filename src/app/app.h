@@ -37,6 +37,8 @@ class App final : public TrayEvents,
   void OnTimer(TimerId id) override;
   void OnPolicyChanged() override;
   void OnEndSession() override { Shutdown(); }
+  void OnTimeChanged() override { Refresh(); }
+  void OnPowerSourceChanged() override { Refresh(); }
   void OnSettingChanged(int controlId, int value) override {
     Follow(settingsWindow_.OnChanged(controlId, value));
   }

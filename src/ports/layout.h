@@ -20,6 +20,8 @@ enum class ControlKind : std::uint8_t {
   UpDown,        // spin control attached to the text box before it
   Button,        // push button
   ListBox,       // a list of lines, one of which can be selected
+  RadioButton,   // auto option button; the first of a group starts the group
+  TimePicker,    // hours and minutes, in the user's format, with arrows
 };
 
 struct Rect {

@@ -3,6 +3,7 @@
 
 #include "ports/clock.h"
 #include "ports/launcher.h"
+#include "ports/locale.h"
 #include "ports/power.h"
 #include "ports/programs.h"
 #include "ports/registry.h"
@@ -19,6 +20,7 @@ namespace bw {
 struct Platform {
   ScreenSaverPort& screenSaver;
   ClockPort& clock;
+  LocalePort& locale;
   SessionPort& session;
   LauncherPort& launcher;
   RegistryPort& registry;

@@ -1,4 +1,5 @@
-// Power management (kernel32): keeping the display on and the system awake.
+// Power management (kernel32): keeping the display on and the system awake,
+// and the power source.
 #pragma once
 
 namespace bw {
@@ -11,6 +12,9 @@ class PowerPort {
   // behind. True when the system holds the request afterwards (for on) or
   // no longer holds it (for off): a request can be refused.
   virtual bool KeepDisplayOn(bool on) = 0;
+  // True only when the system says it runs on its battery: a machine without
+  // one, or whose power source is unknown, is on mains.
+  virtual bool OnBattery() = 0;
 };
 
 }  // namespace bw

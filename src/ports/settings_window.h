@@ -12,18 +12,25 @@ namespace bw {
 
 // A control of the settings window and the value it shows: a check box 0 or
 // 1, a list the index of its selected item (-1: none), a button whether it
-// can be pressed.
+// can be pressed, a time picker the minute of the day.
 struct ControlValue {
   int id;
   int value;
 };
 
+// A control whose caption the program sets as it runs.
+struct ControlText {
+  int id;
+  std::string text;
+};
+
 // What the settings window shows: its title line, the settings' controls,
-// and the lines of its list of programs.
+// the lines of its list of programs, and the captions set at run time.
 struct SettingsView {
   std::string title;
   std::vector<ControlValue> values;
   std::vector<std::string> programs;
+  std::vector<ControlText> texts;
 };
 
 class SettingsWindowPort {

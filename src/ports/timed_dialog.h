@@ -10,6 +10,14 @@ namespace bw {
 // The dialog's two number fields, each with its up-down.
 enum class SpanField { Hours, Minutes };
 
+// What the dialog holds when the user presses OK.
+struct SpanEntry {
+  std::string_view hoursText, minutesText;
+  bool startWhenDone;
+  bool until;            // "Until" a time of day is chosen, not "For"
+  int untilMinuteOfDay;  // the time of day, 0 ... 1439
+};
+
 class TimedDialogEvents {
  public:
   virtual ~TimedDialogEvents() = default;
@@ -20,9 +28,12 @@ class TimedDialogEvents {
   virtual bool OnFieldKey(SpanField field, int keyCode, int upDownValue) = 0;
   // An up-down's arrow was clicked.
   virtual void OnUpDown(SpanField field) = 0;
+  // "For" or "Until" was chosen.
+  virtual void OnWayChosen(bool until) = 0;
+  // The time of day of "Until" changed, as the user types or steps it.
+  virtual void OnUntilTimeChanged(int minuteOfDay) = 0;
   // OK or Enter, with what the window holds.
-  virtual void OnOk(std::string_view hoursText, std::string_view minutesText,
-                    bool startWhenDone) = 0;
+  virtual void OnOk(const SpanEntry& entry) = 0;
   // Cancel, Esc, the close box, or the program ending underneath.
   virtual void OnCancel() = 0;
 };
@@ -41,6 +52,11 @@ class TimedDialogView {
   virtual void SetUpDownValue(SpanField field, int value) = 0;
   virtual void ShowClockFrame(int frame) = 0;
   virtual void SetStartWhenDone(bool start) = 0;
+  // Chooses "For" or "Until"; the other way's fields cannot be used.
+  virtual void SetUntil(bool until) = 0;
+  virtual void SetUntilTime(int minuteOfDay) = 0;
+  // How long "Until" holds the screen saver off ("2 hours 10 minutes from now").
+  virtual void SetUntilText(const std::string& text) = 0;
   // Ends the modal display and destroys the window.
   virtual void Close() = 0;
 };

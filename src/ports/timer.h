@@ -8,6 +8,7 @@ enum class TimerId : int {
   Poll = 1,       // keeps the icon in step with the system
   Countdown = 2,  // a timed disable counts down
   Stopwatch = 3,  // the timed-disable dialog's stopwatch turns
+  Hours = 4,      // working hours begin or end
 };
 
 // The timers of the program's hidden window.

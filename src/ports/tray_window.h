@@ -37,6 +37,11 @@ class SystemEvents {
   virtual void OnPolicyChanged() = 0;
   // The logon is ending: the program ends with it.
   virtual void OnEndSession() = 0;
+  // The clock, the time zone or daylight saving time changed, or the system
+  // resumed from sleep: the local time may have jumped.
+  virtual void OnTimeChanged() = 0;
+  // The power source changed (mains, battery).
+  virtual void OnPowerSourceChanged() = 0;
 };
 
 }  // namespace bw

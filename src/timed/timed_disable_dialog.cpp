@@ -60,8 +60,8 @@ void TimedDisableDialog::OnUpDown(SpanField field) {
   view_.FocusField(field);
 }
 
-void TimedDisableDialog::OnOk(std::string_view hoursText, std::string_view minutesText,
-                              bool startWhenDone) {
+void TimedDisableDialog::OnOk(const SpanEntry& entry) {
+  const std::string_view hoursText = entry.hoursText, minutesText = entry.minutesText;
   const SpanReading span = ReadSpan(hoursText, minutesText);
   if (span.badField) {
     // Point at what keeps the span from being read: the whole text, which a
@@ -73,7 +73,7 @@ void TimedDisableDialog::OnOk(std::string_view hoursText, std::string_view minut
   }
   // A zero span is refused silently: the dialog stays open.
   if (SpanCounter(span.span) <= 0) return;
-  confirmed_ = SpanRequest{span.span, startWhenDone};
+  confirmed_ = SpanRequest{span.span, entry.startWhenDone};
   Close();
 }
 

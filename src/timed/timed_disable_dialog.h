@@ -55,7 +55,9 @@ class TimedDisableDialog final : public TimedDialogEvents {
   void OnUpDown(SpanField field) override;
   // A span that can be read and is not zero closes the dialog; otherwise it
   // stays open, the field at fault selected.
-  void OnOk(std::string_view hoursText, std::string_view minutesText, bool startWhenDone) override;
+  void OnOk(const SpanEntry& entry) override;
+  void OnWayChosen(bool) override {}
+  void OnUntilTimeChanged(int) override {}
   void OnCancel() override { Close(); }
 
  private:

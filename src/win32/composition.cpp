@@ -3,7 +3,7 @@
 namespace bw::win32 {
 
 Composition::Composition()
-    : platform{system, system,   system,     system,     registry,       shell,
+    : platform{system, system,   locale,     system,     system,         registry,   shell,
                power,  programs, trayWindow, trayWindow, settingsWindow, timedDialog},
       app(platform) {
   programs.SetEvents(app);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/app.h"
+#include "win32/locale.h"
 #include "win32/power.h"
 #include "win32/programs.h"
 #include "win32/registry.h"
@@ -26,6 +27,7 @@ struct Composition {
   bool Start();
 
   System system;
+  Locale locale;
   Registry registry;
   Shell shell;
   Power power;

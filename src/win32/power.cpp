@@ -73,4 +73,13 @@ void Power::Release() {
   mechanism_ = Mechanism::None;
 }
 
+// Offline with a battery present; a status the system cannot give, an unknown
+// line status or no battery at all count as mains.
+bool Power::OnBattery() {
+  SYSTEM_POWER_STATUS status{};
+  constexpr BYTE kOffline = 0, kNoBattery = 128;
+  return GetSystemPowerStatus(&status) && status.ACLineStatus == kOffline &&
+         status.BatteryFlag != kNoBattery;
+}
+
 }  // namespace bw::win32

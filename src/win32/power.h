@@ -16,6 +16,7 @@ class Power final : public PowerPort {
 
   // The execution state belongs to a thread: called on the window's thread.
   bool KeepDisplayOn(bool on) override;
+  bool OnBattery() override;
 
  private:
   // What holds the display on now.

@@ -77,6 +77,16 @@ LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       RestoreFocus();
       return 0;
+    case WM_TIMECHANGE:
+      system_->OnTimeChanged();
+      return 0;
+    case WM_POWERBROADCAST:
+      // A resume may have slept through a change of the local time.
+      if (wParam == PBT_APMPOWERSTATUSCHANGE) system_->OnPowerSourceChanged();
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
+        system_->OnTimeChanged();
+      }
+      return TRUE;
     case WM_SETTINGCHANGE:
       if (lParam && lstrcmpiA(reinterpret_cast<const char*>(lParam), "Policy") == 0) {
         system_->OnPolicyChanged();

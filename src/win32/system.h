@@ -24,6 +24,8 @@ class System final : public ScreenSaverPort,
   std::string ExpandVariables(const std::string& text) override;
   std::string ExecutablePath() override;
   std::uint32_t TickCount() override;
+  LocalTime LocalNow() override;
+  std::int64_t MsUntilLocal(int days, int minuteOfDay) override;
   LogonNames Logon() override;
 };
 

@@ -124,10 +124,13 @@ LRESULT TimedDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 bool TimedDialogWindow::OnCommand(WPARAM wParam) {
   if (HIWORD(wParam) != BN_CLICKED) return false;
   switch (LOWORD(wParam)) {
-    case IDOK:
-      events_->OnOk(WindowText(Field(SpanField::Hours)), WindowText(Field(SpanField::Minutes)),
-                    IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED);
+    case IDOK: {
+      const std::string hours = WindowText(Field(SpanField::Hours));
+      const std::string minutes = WindowText(Field(SpanField::Minutes));
+      events_->OnOk(
+          {hours, minutes, IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED, false, 0});
       return true;
+    }
     case IDCANCEL:
       events_->OnCancel();
       return true;

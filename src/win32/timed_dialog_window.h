@@ -41,6 +41,9 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
   void SetUpDownValue(SpanField field, int value) override;
   void ShowClockFrame(int frame) override;
   void SetStartWhenDone(bool start) override;
+  void SetUntil(bool) override {}
+  void SetUntilTime(int) override {}
+  void SetUntilText(const std::string&) override {}
   void Close() override;
 
  private:

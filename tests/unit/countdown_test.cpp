@@ -34,7 +34,7 @@ TEST_F(CountdownTest, BeginTickAndEndFromTheMenu) {
   EXPECT_EQ(fake.system.started, 0);
   EXPECT_TRUE(fake.ui.Runs(static_cast<int>(TimerId::Poll)));
   EXPECT_FALSE(fake.ui.Runs(static_cast<int>(TimerId::Countdown)));
-  fake.dialog.whileOpen = [&] { fake.dialog.events->OnOk("1", "0", false); };
+  fake.dialog.whileOpen = [&] { fake.dialog.Ok("1", "0", false); };
   Choose(MenuCommand::TimedDisable);
   EXPECT_EQ(fake.dialog.text[0] + ":" + fake.dialog.text[1], "2:30");
   CountdownSeconds(1);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <optional>
@@ -28,7 +30,26 @@ struct FakePower : PowerPort {
     held = on;
     return true;
   }
-  bool held = false, refuses = false;
+  bool OnBattery() override { return battery; }
+  bool held = false, refuses = false, battery = false;
+};
+
+// The user's formats: the week's first day, and 24-hour or 12-hour times.
+struct FakeLocale : LocalePort {
+  int FirstDayOfWeek() override { return firstDay; }
+  std::string TimeText(int minuteOfDay) override {
+    const int hour = minuteOfDay / 60, minute = minuteOfDay % 60;
+    char text[16];
+    if (twelveHour) {
+      std::snprintf(text, sizeof text, "%d:%02d %s", (hour + 11) % 12 + 1, minute,
+                    hour < 12 ? "AM" : "PM");
+    } else {
+      std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    }
+    return text;
+  }
+  int firstDay = 0;
+  bool twelveHour = false;
 };
 
 // The screen saver, the clock, the logon and the launcher, as Windows keeps
@@ -62,8 +83,22 @@ struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   }
   std::string ExecutablePath() override { return executable; }
   std::uint32_t TickCount() override { return now; }
+  // Local time runs with the clock, from Monday 00:00 plus localStart
+  // seconds: moving localStart is the user setting the clock.
+  std::int64_t LocalSeconds() const { return localStart + now / 1000; }
+  LocalTime LocalNow() override {
+    const std::int64_t s = LocalSeconds() % (7 * 86400);
+    return {static_cast<int>(s / 86400), static_cast<int>(s % 86400 / 60),
+            static_cast<int>(s % 60)};
+  }
+  std::int64_t MsUntilLocal(int days, int minuteOfDay) override {
+    const std::int64_t s = LocalSeconds();
+    const std::int64_t target = s - s % 86400 + days * 86400LL + minuteOfDay * 60LL;
+    return std::max<std::int64_t>(0, (target - s) * 1000 - now % 1000);
+  }
   LogonNames Logon() override { return {logon, linkedLogon}; }
   const FakePower& power;
+  std::int64_t localStart = 0;
   bool active = true, accepts = true;
   int started = 0;        // screen savers started
   int startRequests = 0;  // asked to start, whether they did or not
@@ -205,6 +240,10 @@ struct FakeDialogView : TimedDialogView {
     if (whileOpen) std::exchange(whileOpen, nullptr)();
   }
   void BringForward() override { ++broughtForward; }
+  // OK with "For" and these fields.
+  void Ok(const std::string& hours, const std::string& minutes, bool start) {
+    events->OnOk({hours, minutes, start, false, 0});
+  }
   void SetFieldText(SpanField f, const std::string& t) override { text[N(f)] = t; }
   void SelectField(SpanField f, int start, int length) override {
     selection[N(f)] = {start, start + length};
@@ -213,11 +252,17 @@ struct FakeDialogView : TimedDialogView {
   void SetUpDownValue(SpanField f, int value) override { text[N(f)] = std::to_string(value); }
   void ShowClockFrame(int shown) override { frame = shown; }
   void SetStartWhenDone(bool start) override { startWhenDone = start; }
+  void SetUntil(bool way) override { until = way; }
+  void SetUntilTime(int minuteOfDay) override { untilTime = minuteOfDay; }
+  void SetUntilText(const std::string& shown) override { untilText = shown; }
   void Close() override { open = false; }
   std::string text[2];
   std::pair<int, int> selection[2];
   int focus = -1, frame = -1;
   bool startWhenDone = false, open = false;
+  bool until = false;
+  int untilTime = -1;
+  std::string untilText;
   int opened = 0, broughtForward = 0;
   TimedDialogEvents* events = nullptr;
   std::function<void()> whileOpen;
@@ -361,14 +406,15 @@ struct FakePlatform {
   explicit FakePlatform(FakeRegistry& users) : registry(users) {}
   FakePower power;
   FakeSystem system{power};
+  FakeLocale locale;
   FakeRegistry ownRegistry;
   FakeRegistry& registry = ownRegistry;
   FakeShell shell;
   FakeDialogView dialog;
   FakeUi ui{system.now};
   FakePrograms programs;
-  Platform platform{system, system,   system, system, registry, shell,
-                    power,  programs, ui,     ui,     ui,       dialog};
+  Platform platform{system, system,   locale, system, system, registry, shell,
+                    power,  programs, ui,     ui,     ui,     dialog};
 
   // What a user sees: the screen saver's state, then the icon ("app" for the
   // program's own picture, "green", "red" or "clock") and its tip.
@@ -432,7 +478,7 @@ struct Program {
   // A timed disable begun from the menu, with the span the user enters.
   void BeginSpan(int hours, int minutes, bool startWhenDone) {
     fake.dialog.whileOpen = [=, this] {
-      fake.dialog.events->OnOk(std::to_string(hours), std::to_string(minutes), startWhenDone);
+      fake.dialog.Ok(std::to_string(hours), std::to_string(minutes), startWhenDone);
     };
     Choose(MenuCommand::TimedDisable);
   }

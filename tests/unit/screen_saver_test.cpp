@@ -57,7 +57,7 @@ TEST_F(ScreenSaverTest, APolicyHoldsAtEveryMoment) {
   fake.dialog.whileOpen = [&] {
     fake.registry.values[kActive] = "1";
     app.OnPolicyChanged();
-    fake.dialog.events->OnOk("1", "0", false);
+    fake.dialog.Ok("1", "0", false);
   };
   Choose(MenuCommand::TimedDisable);
   Pass(2000);

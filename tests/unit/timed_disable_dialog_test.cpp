@@ -50,7 +50,7 @@ TEST_F(TimedDisableDialogTest, OkStartsOnlyAPositiveSpan) {
     SCOPED_TRACE(testing::Message() << row.hours << " " << row.minutes);
     fake.dialog.whileOpen = [&] {
       fake.dialog.focus = -1;
-      fake.dialog.events->OnOk(row.hours, row.minutes, true);
+      fake.dialog.Ok(row.hours, row.minutes, true);
     };
     Choose(MenuCommand::TimedDisable);
     EXPECT_EQ(fake.shell.picture == TrayPicture::TimedDisable, row.starts);

@@ -89,9 +89,14 @@ struct RecordingEvents final : TrayEvents,
     return true;
   }
   void OnUpDown(SpanField field) override { Add("UpDown ", static_cast<int>(field)); }
-  void OnOk(std::string_view hours, std::string_view minutes, bool start) override {
-    Add("Ok " + std::string(hours) + ":" + std::string(minutes) + " ", start);
+  void OnOk(const SpanEntry& entry) override {
+    Add("Ok " + std::string(entry.hoursText) + ":" + std::string(entry.minutesText) + " ",
+        entry.startWhenDone);
   }
+  void OnWayChosen(bool until) override { Add("Way ", until); }
+  void OnUntilTimeChanged(int minuteOfDay) override { Add("Until ", minuteOfDay); }
+  void OnTimeChanged() override { calls.push_back("TimeChanged"); }
+  void OnPowerSourceChanged() override { calls.push_back("PowerSource"); }
   void OnCancel() override { calls.push_back("Cancel"); }
 };
 
