@@ -28,7 +28,7 @@ void App::Start() {
   screenSaver_.ReadPolicy();
   FollowSettings();
   if (timedDisable_.Resume(screenSaver_.Policy().has_value())) {
-    Show({.state = Status::State::Counting});
+    Show(Status::Counting());
     OnCountdownTick();
   }
   Apply(hold_.Resume(timedDisable_.Running()));
@@ -129,8 +129,7 @@ void App::Toggle() {
   hold_.SetAside();
   const bool enabled = screenSaver_.GetScreenSaverState();
   const bool switched = screenSaver_.SetScreenSaverState(!enabled);
-  const bool now = switched ? !enabled : enabled;
-  Show({.state = now ? Status::State::Enabled : Status::State::Disabled});
+  Show(Status::Switched(switched ? !enabled : enabled));
   if (switched && enabled) ShowDisplayHint();
 }
 
@@ -181,7 +180,7 @@ void App::BeginTimedDisable(const SpanRequest& request) {
   if (timedDisable_.Running() || screenSaver_.Policy()) return;
   timedDisable_.Begin(request.span, request.startWhenDone);
   pollTimer_.Set(false);
-  Show({.state = Status::State::Counting});
+  Show(Status::Counting());
   ShowDisplayHint();
 }
 
@@ -189,7 +188,7 @@ void App::OnCountdownTick() {
   // A tick already queued when the span ended must not switch it off again.
   if (!timedDisable_.Running()) return;
   const CountdownTick tick = timedDisable_.Tick();
-  if (!tick.ended) return Show({.state = Status::State::Counting, .countdownTip = tick.tip.view()});
+  if (!tick.ended) return Show(Status::Counting(tick.tip.view()));
   EndTimedDisable(false);
   // Only now: the display is let go, and the screen saver is on again,
   // unless a hold has taken it over.

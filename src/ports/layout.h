@@ -57,6 +57,7 @@ struct ControlLayout {
   bool alignRight = false;            // text boxes
   std::int16_t lower = 0, upper = 0;  // up-downs: range
   bool wrap = false;                  // up-downs: wrap at the ends
+  bool groupStart = false;            // option buttons: the first of its group
 };
 
 struct WindowLayout {

@@ -7,8 +7,9 @@
 
 namespace bw {
 
-// The dialog's two number fields, each with its up-down.
-enum class SpanField { Hours, Minutes };
+// The dialog's two number fields, each with its up-down, and the time of day
+// of "Until" (which only takes the focus: the picker holds its own text).
+enum class SpanField { Hours, Minutes, Until };
 
 // What the dialog holds when the user presses OK.
 struct SpanEntry {

@@ -20,6 +20,15 @@ enum SettingsControlId : int {
   kIdPrograms = 108,
   kIdAddProgram = 109,
   kIdRemoveProgram = 110,
+  kIdMainsOnly = 111,
+  kIdWorkingHours = 112,
+  // The days of the working hours, by place: the first is the first day of
+  // the user's week.
+  kIdFirstDay = 113,  // ... kIdFirstDay + 6
+  kIdFromLabel = 120,
+  kIdFrom = 121,
+  kIdToLabel = 122,
+  kIdTo = 123,
 };
 
 // In Tab order: the first check box takes the focus first, the method's list

@@ -6,7 +6,7 @@
 namespace bw {
 
 SettingsView SettingsWindow::View() const {
-  SettingsView view{kTitle, settings_.View(), settings_.programs()};
+  SettingsView view{kTitle, settings_.View(), settings_.programs(), {}};
   const auto listed = static_cast<int>(settings_.programs().size());
   view.values.push_back({kIdPrograms, selection_});
   view.values.push_back({kIdAddProgram, listed < static_cast<int>(kMostPrograms)});

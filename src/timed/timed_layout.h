@@ -18,6 +18,10 @@ enum TimedControlId : int {
   kIdMinutesUpDown = 206,
   kIdMinutesLabel = 207,
   kIdStartWhenDone = 208,
+  kIdFor = 209,        // option button: for the hours and minutes
+  kIdUntil = 210,      // option button: until a time of day
+  kIdUntilTime = 211,  // the time of day
+  kIdUntilText = 212,  // how long that is from now
 };
 
 const WindowLayout& TimedDialogLayout();

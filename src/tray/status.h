@@ -24,6 +24,14 @@ struct Status {
   // While a timed disable counts down: the time left. Empty before the first
   // tick: the tip stays as it was.
   std::string_view countdownTip;
+
+  // The state a switch left, which the program knows without asking.
+  static Status Switched(bool enabled) {
+    return {enabled ? State::Enabled : State::Disabled, false, nullptr, {}};
+  }
+  static Status Counting(std::string_view tip = {}) {
+    return {State::Counting, false, nullptr, tip};
+  }
 };
 
 // The state as the system has it now: one query, none while a policy sets it.
