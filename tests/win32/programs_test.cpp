@@ -131,7 +131,7 @@ TEST(Programs, EachEndIsReportedOnceUnderItsOwnIdWhileTheMenuIsOpen) {
   const MenuItem items[] = {{1, "One", true}};
   w.window.TrackPopupMenu(items);
   EXPECT_EQ(reportedInMenu, (std::vector{first.Ended(), last.Ended(), middle.Ended()}));
-  PumpUntil([] { return false; }, 300);
+  PumpFor(300);
   EXPECT_EQ(events.calls, reportedInMenu);
   EXPECT_FALSE(w.programs.WatchForEnd(first.id)) << "watched after its end";
 }
