@@ -46,15 +46,12 @@ TEST(MainWindow, MessagesBecomeTheProgramsEventsWithTheirValues) {
   w.window.StartTimer(2, 50);
   PumpUntil([&] { return events.calls.size() >= 13; });
   w.window.StopTimer(2);
-  const auto tray = [](int message) { return "Tray " + std::to_string(message); };
-  const auto setting = [](int id) { return "Setting " + std::to_string(id) + " 1"; };
-  const std::string user = "Close " + std::to_string(static_cast<int>(CloseReason::User));
+  // The mouse messages, the user's close (0) and the logon's end (2), the
+  // settings window's controls by id.
   EXPECT_EQ(events.calls,
-            (std::vector<std::string>{
-                tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), user, user,
-                "Close " + std::to_string(static_cast<int>(CloseReason::EndSession)), "Policy",
-                setting(kIdStartWithWindows), setting(kIdMethod), setting(kIdPrograms),
-                "Button " + std::to_string(kIdRemoveProgram), "TaskbarCreated", "Timer 2"}));
+            (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Close 0", "Close 0",
+                                      "Close 2", "Policy", "Setting 102 1", "Setting 104 1",
+                                      "Setting 108 1", "Button 110", "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -105,15 +102,18 @@ TEST(TimedDialogWindow, ReportsItsEventsWithTheirValues) {
                                                     "UpDown 1", "Cancel"}));
 }
 
-// The open menu, read from inside its own loop: each item's caption and
-// command, "!" for one that is greyed or otherwise not plain; separators
-// (which Wine reports as greyed) as "-".
+// The open menu, read from inside its own loop: where it is, and each item's
+// caption and command, "!" for one that is greyed or otherwise not plain;
+// separators (which Wine reports as greyed) as "-". Then Down and Enter
+// choose its first item.
 std::string openMenu;
+RECT openMenuPlace;
 void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   const HWND window = FindWindowA("#32768", nullptr);
   const auto menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
   if (!menu) return;
   KillTimer(nullptr, timer);
+  GetWindowRect(window, &openMenuPlace);
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
     const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
     char caption[64] = "";
@@ -123,17 +123,28 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
                                      : caption + ("=" + std::to_string(GetMenuItemID(menu, i))) +
                                            (state & kNotPlain ? "!|" : "|");
   }
-  EndMenu();
+  for (UINT key : {VK_DOWN, VK_RETURN}) PostMessageA(window, WM_KEYDOWN, key, 0);
 }
 
-// The menu shows the items it is given, with their commands and state.
-TEST(PopupMenu, ShowsTheItemsItIsGivenWithTheirCommandsAndState) {
+// The icon's menu and the menu of a settings button (Add's, below it) show
+// the items they are given, with their commands and state, and return the
+// chosen one's command.
+TEST(PopupMenu, ShowsTheItemsItIsGivenAndReturnsTheChosenCommand) {
   Windows w;
   ASSERT_TRUE(w.created);
   const MenuItem items[] = {{4, "Four", true}, {0, nullptr, false}, {9, "Nine", false}};
   SetTimer(nullptr, 0, 100, ReadOpenMenu);
-  EXPECT_EQ(w.window.TrackPopupMenu(items), 0);
+  EXPECT_EQ(w.window.TrackPopupMenu(items), 4);
   EXPECT_EQ(openMenu, "Four=4|-|Nine=9!|");
+  w.window.ShowSettings({"", {}, {}});
+  openMenu.clear();
+  SetTimer(nullptr, 0, 100, ReadOpenMenu);
+  EXPECT_EQ(w.window.TrackControlMenu(kIdAddProgram, items), 4);
+  EXPECT_EQ(openMenu, "Four=4|-|Nine=9!|");
+  RECT button{};
+  GetWindowRect(w.Item(kIdAddProgram), &button);
+  EXPECT_EQ(std::pair(openMenuPlace.left, openMenuPlace.top),
+            std::pair(button.left, button.bottom));
 }
 
 // Whether this system sets a power request (Windows 7 on; Wine 8's fail).
