@@ -11,7 +11,8 @@ namespace {
 
 using CountdownTest = test::Started;
 
-using test::kCounting, test::kOff, test::kOn;
+using test::kOff, test::kOn;
+const std::string kCounting = "saver off, clock: Screen Saver will be DISABLED\nfor the next ";
 
 // The clock picture shows at once and the tip counts from the first tick,
 // which switches the screen saver off, again at each tick whatever switched
@@ -20,7 +21,7 @@ using test::kCounting, test::kOff, test::kOn;
 // still leaves the countdown. The dialog then offers the time that was left.
 TEST_F(CountdownTest, BeginTickAndEndFromTheMenu) {
   BeginSpan(2, 30, true);
-  EXPECT_EQ(Seen(), std::string("saver on, clock: ") + kEnabledTip);
+  EXPECT_EQ(Seen(), "saver on, clock: Screen Saver is ENABLED");
   EXPECT_TRUE(fake.ui.Runs(static_cast<int>(TimerId::Countdown)));
   EXPECT_FALSE(fake.ui.Runs(static_cast<int>(TimerId::Poll)));
   CountdownSeconds(1);

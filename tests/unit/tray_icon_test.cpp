@@ -19,7 +19,7 @@ TEST(TrayIcon, StartsWithTheProgramsNameThenFollowsTheState) {
   test::FakePlatform fake;
   test::Program program(fake);
   program.app.Start();
-  EXPECT_EQ(fake.Seen(), std::string("saver on, app: ") + kProgramName);
+  EXPECT_EQ(fake.Seen(), "saver on, app: Blinkward");
   for (bool active : {false, false, true}) {
     fake.system.active = active;
     program.Pass(250);
