@@ -8,6 +8,14 @@ namespace {
 
 using art_test::Ico;
 
+// Image i's BITMAPINFOHEADER: its size, width, height (twice: the colours and
+// the mask), planes, bits per pixel and compression.
+std::vector<std::uint32_t> Header(const Ico& ico, int i) {
+  const std::size_t h = ico.Header(i);
+  return {ico.U32(h),      ico.U32(h + 4),  ico.U32(h + 8),
+          ico.U16(h + 12), ico.U16(h + 14), ico.U32(h + 16)};
+}
+
 // A 4-bit drawing at each size the system asks for (16 at 96 dpi, 20 at 120,
 // 24 at 144, 32 for the large icon), so that it never scales one. At 16 the
 // monitor's screen, at (3,3), shows the state: green with a black tick, red
@@ -29,8 +37,12 @@ TEST(Pictures, TheMonitorShowsTheStateAtEverySize) {
     const Ico ico(c.file);
     ASSERT_EQ(ico.U16(4), 4u);
     for (int i = 0; i < 4; ++i) {
-      EXPECT_EQ(ico.Width(i), (std::vector{32, 24, 20, 16})[i]);
-      EXPECT_EQ(ico.Bits(i), 4);
+      const std::uint8_t n = std::vector{32, 24, 20, 16}[i];
+      // The entry: width, height, 16 colours, reserved, one plane, 4 bits.
+      const auto entry = ico.bytes.begin() + ico.Entry(i);
+      EXPECT_EQ(std::vector(entry, entry + 8),
+                (std::vector<std::uint8_t>{n, n, 16, 0, 1, 0, 4, 0}));
+      EXPECT_EQ(Header(ico, i), (std::vector<std::uint32_t>{40, n, 2u * n, 1, 4, 0}));
     }
     EXPECT_EQ(ico.At(3, 3, 3), c.screen);
     EXPECT_EQ(ico.At(c.x, c.y, 3), c.symbol);
@@ -56,7 +68,7 @@ TEST(Pictures, TheStopwatchsHandFillsThenEmptiesTheQuarters) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     const Ico ico(c.file);
-    ASSERT_EQ(ico.Width(0), 32);
+    ASSERT_EQ(Header(ico, 0), (std::vector<std::uint32_t>{40, 32, 64, 1, 24, 0}));
     EXPECT_EQ(ico.At(15, c.handY), kBlack);
     EXPECT_EQ((std::vector{ico.At(20, 12), ico.At(20, 22), ico.At(11, 22), ico.At(11, 12)}),
               (std::vector{c.upperRight, c.lowerRight, c.lowerLeft, c.upperLeft}));
