@@ -71,7 +71,8 @@ set_target_properties(listed_program PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE
 # linked in too, so that its windows find their icons and the manifest.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/win32/res/blinkward.rc)
-target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32
+  ${CMAKE_SOURCE_DIR}/tools/tray_probe)
 # The drawn pictures, which the program's own must match (Z: is the Unix root).
 target_compile_definitions(win32_tests PRIVATE ART_RES_DIR="Z:${CMAKE_SOURCE_DIR}/src/win32/res")
 target_link_libraries(win32_tests PRIVATE blinkward_win32 shlwapi GTest::gtest_main GTest::gmock)

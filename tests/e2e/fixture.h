@@ -1,6 +1,7 @@
 // A Blinkward.exe started by the test and driven from outside, as the shell,
 // a user and other programs would. Every test starts as a first run: no Run
-// entry, no stored settings. Names, words and numbers are the program's own.
+// entry, no stored settings. The names of its windows and keys are the
+// program's own; what it shows is written out here.
 #pragma once
 
 // shellapi.h needs the types of windows.h.
@@ -28,12 +29,16 @@ namespace e2e {
 
 using bw::win32::Widen;
 inline std::wstring TipFor(bool active) {
-  return Widen(active ? bw::kEnabledTip : bw::kDisabledTip);
+  return active ? L"Screen Saver is ENABLED" : L"Screen Saver is DISABLED";
 }
 
-// Waits for what must happen are generous for Wine on a busy 2-core machine;
-// what must not happen is watched for three of the program's 250 ms ticks.
-inline constexpr DWORD kStartMs = 15000, kWaitMs = 3000, kQuietMs = 750;
+// Waits for what must happen are generous for Wine on a busy 2-core machine
+// (one that ends early costs nothing); what must not happen is watched for
+// three of the program's 250 ms ticks.
+inline constexpr DWORD kStartMs = 20000, kWaitMs = 10000, kQuietMs = 750;
+
+// The popup menu's items, counted from the top without its separators.
+inline constexpr int kConfigureItem = 2, kTimedDisableItem = 4;
 
 // BLINKWARD_EXE, as a path Wine can start (Z: is the Unix root).
 inline std::wstring BlinkwardExePath() {
@@ -190,14 +195,12 @@ class BlinkwardTest : public ::testing::Test {
 
   HWND PopupMenu() const { return WindowOf(blinkward_.info.dwProcessId, L"#32768"); }
   // Opens the menu as the right button does with the newer callbacks, and
-  // chooses with Down from no item selected, which passes over separators.
-  bool Choose(bw::MenuCommand command) const {
+  // chooses the item with Down from no item selected, which passes over
+  // separators.
+  bool Choose(int item) const {
     for (UINT event : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}) TrayEvent(event);
     if (!PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) return false;
-    for (const bw::MenuRow& row : bw::kPopupMenu) {
-      if (row.command != bw::MenuCommand::None) PostMessageW(PopupMenu(), WM_KEYDOWN, VK_DOWN, 1);
-      if (row.command == command) break;
-    }
+    for (int down = 0; down < item; ++down) PostMessageW(PopupMenu(), WM_KEYDOWN, VK_DOWN, 1);
     PostMessageW(PopupMenu(), WM_KEYDOWN, VK_RETURN, 1);
     return PumpUntil([this] { return PopupMenu() == nullptr; }, kWaitMs);
   }

@@ -30,8 +30,7 @@ struct Paths : BlinkwardTest {
   std::wstring Configured(const std::wstring& stored) {
     RegDeleteKeyW(HKEY_CURRENT_USER, kMarkKey);
     std::optional<std::wstring> noted;
-    if (WriteUserText(kDesktopKey, L"SCRNSAVE.EXE", stored) &&
-        Choose(bw::MenuCommand::ConfigureScreenSaver))
+    if (WriteUserText(kDesktopKey, L"SCRNSAVE.EXE", stored) && Choose(kConfigureItem))
       PumpUntil([&] { return (noted = ReadUserText(kMarkKey, L"Configured")).has_value(); },
                 kStartMs);
     return noted.value_or(L"<not started>");
@@ -41,16 +40,16 @@ struct Paths : BlinkwardTest {
 };
 
 TEST_F(Paths, AFolderInAnotherScriptAndABareScreenSaverNameGoThroughWhole) {
-  const std::wstring exe = BlinkwardExePath(), run = Widen(bw::kRunKeyPath);
+  const std::wstring exe = BlinkwardExePath();
   const std::wstring probe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"tray_probe.exe";
-  const std::wstring name = Widen(bw::kProgramName);
+  const wchar_t run[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
   ASSERT_TRUE(CopyFileW(exe.c_str(), kExe.c_str(), FALSE));
   ASSERT_TRUE(CopyFileW(probe.c_str(), kSaver.c_str(), FALSE));
   SetEnvironmentVariableW(L"BW_E2E_SAVERS", kFolder.c_str());
   // An entry of a copy that has moved, rewritten with this copy's place at start-up.
-  ASSERT_TRUE(WriteUserText(run, name.c_str(), L"C:\\old\\" + name + L".exe"));
+  ASSERT_TRUE(WriteUserText(run, L"Blinkward", L"C:\\old\\Blinkward.exe"));
   ASSERT_NO_FATAL_FAILURE(StartBlinkward(kExe));
-  EXPECT_EQ(L"\"" + kExe + L"\"", ReadUserText(run, name.c_str()).value_or(L"<absent>"));
+  EXPECT_EQ(L"\"" + kExe + L"\"", ReadUserText(run, L"Blinkward").value_or(L"<absent>"));
 
   // Quoted, and through a variable of the environment Blinkward started in.
   EXPECT_EQ(kSaver, Configured(L"\"%BW_E2E_SAVERS%" + kSaver.substr(kFolder.size()) + L"\""));

@@ -6,12 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "words/words.h"
-
 namespace bw {
 namespace {
 
-const std::string kLead = kCountdownTipLead;
+const std::string kLead = "Screen Saver will be DISABLED\nfor the next ";
 
 TEST(CountdownTip, NamesTheMinutesLeftInWordsWithinTheField) {
   const struct {

@@ -10,60 +10,28 @@
 namespace bw {
 namespace {
 
-const std::string kByObs = "off, Screen Saver is DISABLED while obs64.exe runs";
-const std::string kByFullScreen = "off, Screen Saver is DISABLED while a program is full screen";
+using test::kOn, test::kOff;
+const std::string kByObs = "saver off, red: Screen Saver is DISABLED while obs64.exe runs";
+const std::string kByFullScreen =
+    "saver off, red: Screen Saver is DISABLED while a program is full screen";
+const std::string kByPolicy = "saver off, red: Screen Saver is DISABLED by policy";
+const std::string kPolicy =
+    "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop|ScreenSaveActive";
 
-// A hold on a session, followed as the program follows it: after each report
-// of the session, and at each poll.
-struct Held : ProgramEvents {
-  explicit Held(test::FakePlatform& fake) : fake(fake) { fake.programs.events = this; }
-  void Start(std::vector<std::string> programs, bool fullScreen = false) {
-    listed = std::move(programs);
-    screenSaver.ReadPolicy();
-    hold.FollowSettings(listed, fullScreen);
-    hold.Resume(false);
-  }
-  void OnWindowShown(std::uint32_t process, std::uint32_t thread) override {
-    hold.OnWindowShown(process, thread);
-    Follow();
-  }
-  void OnForegroundChanged() override {
-    hold.OnForegroundChanged();
-    Follow();
-  }
-  void OnProcessEnded(std::uint32_t process) override {
-    hold.OnProcessEnded(process);
-    Follow();
-  }
-  void Follow() { hold.Follow(false); }
-  void Pass(int ms) {
-    for (int step = 0; step < ms / 250; ++step) {
-      fake.system.now += 250;
-      hold.Watch(false);
-    }
+// A copy started with these programs listed, full screen ticked or not.
+struct HoldTest : ::testing::Test, test::WithPlatform, test::Program {
+  HoldTest() : Program(platform) {}
+  void Start(std::vector<std::string> listed, bool fullScreen = false) {
+    fake.registry.lists["Software\\Blinkward\\Programs|"] = listed;
+    if (fullScreen) fake.registry.values["Software\\Blinkward\\FullScreen|"] = "1";
+    Program::Start();
   }
   // An administrator's policy that keeps the screen saver off comes or goes.
-  void Policy(bool on) {
-    const std::string value = test::FakeRegistry::Name(
-        "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop", "ScreenSaveActive");
-    if (on) fake.registry.numbers[value] = 0;
-    if (!on) fake.registry.numbers.erase(value);
-    screenSaver.ReadPolicy();
-    Follow();
+  static void Policy(test::Program& copy, bool on) {
+    if (on) copy.fake.registry.numbers[kPolicy] = 0;
+    if (!on) copy.fake.registry.numbers.erase(kPolicy);
+    copy.app.OnPolicyChanged();
   }
-  // The screen saver's state, and the reason the tip gives while held.
-  std::string Seen() const {
-    return std::string(fake.system.active ? "on" : "off") +
-           (hold.Tip() ? std::string(", ") + hold.Tip() : "");
-  }
-  test::FakePlatform& fake;
-  ScreenSaver screenSaver{fake.system, fake.system, fake.registry};
-  Hold hold{screenSaver, fake.programs, fake.system, fake.registry, fake.system};
-  std::vector<std::string> listed;
-};
-
-struct HoldTest : ::testing::Test, test::WithPlatform, Held {
-  HoldTest() : Held(platform) {}
   test::FakePrograms& programs = fake.programs;
 };
 
@@ -79,40 +47,39 @@ TEST_F(HoldTest, AListedProgramHoldsTheScreenSaverOffWhileItRuns) {
   Pass(1000);
   EXPECT_EQ(Seen(), kByObs);
   programs.End(obs);
-  EXPECT_EQ(Seen(), "on");
+  EXPECT_EQ(Seen(), kOn);
   programs.End(notepad);
   const std::uint32_t reused = programs.Start("obs64.exe", true, true, notepad);
   EXPECT_EQ(Seen(), kByObs);
   programs.End(reused);
-  EXPECT_EQ(Seen(), "on");
+  EXPECT_EQ(Seen(), kOn);
 
   fake.system.active = false;
   const std::uint32_t again = programs.Start("obs64.exe");
   EXPECT_EQ(Seen(), kByObs);
   programs.End(again);
-  EXPECT_EQ(Seen(), "off");
+  EXPECT_EQ(Seen(), kOff);
   test::FakePlatform later(fake.registry);
   later.system.active = false;
-  Held copy(later);
-  copy.Start({"obs64.exe"});
-  EXPECT_EQ(copy.Seen(), "off");
+  test::Program copy(later);
+  copy.Start();
+  EXPECT_EQ(later.Seen(), kOff);
 }
 
-// A program without a window is found by the look at the whole session, a
-// few seconds later; another user's never counts; one taken off the list
-// lets go.
+// A program without a window is found by the look at the whole session, 12
+// seconds after the last; another user's never counts; one taken off the
+// list lets go.
 TEST_F(HoldTest, ProgramsWithoutWindowsAreFoundByTheLookAndOthersUsersNever) {
   Start({"render.exe", "obs64.exe"});
   programs.Start("obs64.exe", true, false);
   programs.Start("render.exe", false);
-  Pass(11000);
-  EXPECT_EQ(Seen(), "on");
-  Pass(1000);
-  EXPECT_EQ(Seen(), "off, Screen Saver is DISABLED while render.exe runs");
-  listed = {"obs64.exe"};
-  hold.FollowSettings(listed, false);
-  Follow();
-  EXPECT_EQ(Seen(), "on");
+  Pass(11750);
+  EXPECT_EQ(Seen(), kOn);
+  Pass(250);
+  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while render.exe runs");
+  app.OnSettingChanged(kIdPrograms, 0);
+  app.OnSettingsButton(kIdRemoveProgram);
+  EXPECT_EQ(Seen(), kOn);
   EXPECT_TRUE(programs.watched.empty());
 }
 
@@ -123,29 +90,29 @@ TEST_F(HoldTest, WithoutAListNothingIsWatched) {
   Pass(30000);
   EXPECT_FALSE(programs.reporting);
   EXPECT_EQ(programs.looks, 0);
-  EXPECT_EQ(Seen(), "on");
+  EXPECT_EQ(Seen(), kOn);
 }
 
 // Another program that switches the screen saver on is overruled at the next
-// poll; the user is not: the hold stands aside until every reason has ended,
-// and the next reason holds again. The taskbar, the desktop or the program's
-// own menu coming forward as the user reaches for the icon changes nothing.
+// poll; the user's click is not: the hold stands aside until every reason has
+// ended, and the next reason holds again. The taskbar, the desktop or the
+// program's own menu coming forward as the user reaches for the icon changes
+// nothing.
 TEST_F(HoldTest, TheUserSetsTheHoldAsideUntilItsReasonsEnd) {
   Start({"obs64.exe", "vlc.exe"}, true);
   const std::uint32_t obs = programs.Start("obs64.exe");
   fake.system.active = true;
   Pass(250);
   EXPECT_EQ(Seen(), kByObs);
-  hold.SetAside();
-  fake.system.active = true;
+  Tray(kLeftButtonDown);
   const std::uint32_t vlc = programs.Start("vlc.exe");
   programs.End(obs);
   programs.Front(Foreground::FullScreen);
   Pass(1000);
-  EXPECT_EQ(Seen(), "on");
+  EXPECT_EQ(Seen(), kOn);
   programs.End(vlc);
   programs.Front(Foreground::Passing);
-  EXPECT_EQ(Seen(), "on");
+  EXPECT_EQ(Seen(), kOn);
   programs.Front(Foreground::Windowed);
   programs.Front(Foreground::FullScreen);
   programs.Front(Foreground::Passing);
@@ -158,32 +125,32 @@ TEST_F(HoldTest, TheUserSetsTheHoldAsideUntilItsReasonsEnd) {
 TEST_F(HoldTest, APolicySuspendsTheHoldWithoutErasingItsDuty) {
   Start({"obs64.exe"});
   const std::uint32_t obs = programs.Start("obs64.exe");
-  Policy(true);
+  Policy(*this, true);
   Pass(500);
-  EXPECT_EQ(Seen(), "off");
-  Policy(false);
+  EXPECT_EQ(Seen(), kByPolicy);
+  Policy(*this, false);
   EXPECT_EQ(Seen(), kByObs);
 
-  Policy(true);
+  Policy(*this, true);
   test::FakeRegistry users = fake.registry;
   test::FakePlatform later(users);
   later.system.active = false;
-  Held copy(later);
-  copy.Start({"obs64.exe"});
-  EXPECT_EQ(copy.Seen(), "off");
-  copy.Policy(false);
-  EXPECT_EQ(copy.Seen(), "on");
+  test::Program copy(later);
+  copy.Start();
+  EXPECT_EQ(later.Seen(), kByPolicy);
+  Policy(copy, false);
+  EXPECT_EQ(later.Seen(), kOn);
 
   programs.End(obs);
   Pass(500);
-  EXPECT_EQ(Seen(), "off");
-  Policy(false);
-  EXPECT_EQ(Seen(), "on");
+  EXPECT_EQ(Seen(), kByPolicy);
+  Policy(*this, false);
+  EXPECT_EQ(Seen(), kOn);
 }
 
 // A copy ended by force leaves the screen saver off and its note; the next
 // copy of the logon carries the hold on while the program runs, or switches
-// the screen saver back on if it has ended. The program's end ends a hold.
+// the screen saver back on if it has ended.
 TEST_F(HoldTest, AHoldOutlivesACrash) {
   Start({"obs64.exe"});
   const std::uint32_t obs = programs.Start("obs64.exe", false);
@@ -196,14 +163,12 @@ TEST_F(HoldTest, AHoldOutlivesACrash) {
     later.programs.running = programs.running;
     if (endsMeanwhile) later.programs.running.erase(obs);
     later.system.active = false;
-    Held copy(later);
-    copy.Start({"obs64.exe"});
-    EXPECT_EQ(copy.Seen(), endsMeanwhile ? "on" : kByObs);
+    test::Program copy(later);
+    copy.Start();
+    EXPECT_EQ(later.Seen(), endsMeanwhile ? kOn : kByObs);
     later.programs.End(obs);
-    EXPECT_EQ(copy.Seen(), "on");
+    EXPECT_EQ(later.Seen(), kOn);
   }
-  hold.End(false);
-  EXPECT_EQ(Seen(), "on");
 }
 
 // Ticked, a window in full screen holds as it comes forward, or within a
@@ -214,7 +179,7 @@ TEST_F(HoldTest, AFullScreenWindowHoldsWhileTicked) {
   programs.Front(Foreground::FullScreen);
   EXPECT_EQ(Seen(), kByFullScreen);
   programs.Front(Foreground::Windowed);
-  EXPECT_EQ(Seen(), "on");
+  EXPECT_EQ(Seen(), kOn);
   programs.Start("game.exe");
   programs.foreground = Foreground::FullScreen;
   Pass(1000);
@@ -223,13 +188,11 @@ TEST_F(HoldTest, AFullScreenWindowHoldsWhileTicked) {
   EXPECT_EQ(Seen(), kByObs);
   programs.End(obs);
   EXPECT_EQ(Seen(), kByFullScreen);
-  hold.FollowSettings(listed, false);
-  hold.JudgeForeground();
-  Follow();
-  EXPECT_EQ(Seen(), "on");
+  app.OnSettingChanged(kIdFullScreen, 0);
+  EXPECT_EQ(Seen(), kOn);
   programs.Front(Foreground::FullScreen);
   Pass(5000);
-  EXPECT_EQ(Seen(), "on");
+  EXPECT_EQ(Seen(), kOn);
 }
 
 }  // namespace

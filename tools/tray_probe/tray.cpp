@@ -9,15 +9,6 @@ constexpr SIZE_T kRemoteBytes = 4096;  // TTTOOLINFOW, then the text from kTextA
 constexpr SIZE_T kTextAt = 1024;
 constexpr int kMaxTipChars = (kRemoteBytes - kTextAt) / sizeof(WCHAR);
 
-void PumpPending(DWORD waitMs) {
-  MsgWaitForMultipleObjects(0, nullptr, FALSE, waitMs, QS_ALLINPUT);
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
 // TTTOOLINFOW with pointers of `Ptr`'s size. The tooltip's process reads the
 // structure in its own layout, so a 32-bit reader (the i686 tests under WoW64)
 // of the 64-bit shell's tooltips must write and read ToolInfo<UINT64>.
@@ -112,18 +103,6 @@ BOOL CALLBACK CollectIcon(HWND window, LPARAM param) {
 }
 
 }  // namespace
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const ULONGLONG end = GetTickCount64() + timeoutMs;
-  for (PumpPending(0); !done(); PumpPending(10)) {
-    if (GetTickCount64() >= end) return false;
-  }
-  return true;
-}
-
-void PumpFor(DWORD ms) {
-  PumpUntil([] { return false; }, ms);
-}
 
 HWND FindTaskbar() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
 

@@ -1,5 +1,5 @@
 // The notification area of Wine's shell desktop ("Shell_TrayWnd" of
-// explorer.exe) as another program sees it, and waiting without sleeping.
+// explorer.exe) as another program sees it.
 //
 // Wine 8 draws every icon into the taskbar itself and gives each its own
 // tooltip window, owned by the taskbar, with one tool whose rectangle is where
@@ -12,17 +12,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
-namespace e2e {
+#include "pump.h"
 
-// Polls `done` about every 10 ms, pumping this thread's messages in between;
-// true once it holds, false when `timeoutMs` has passed first.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-// Pumps for `ms`: for checks that something does NOT happen.
-void PumpFor(DWORD ms);
+namespace e2e {
 
 struct TrayIcon {
   HWND tooltip = nullptr;  // the shell's tooltip window for this icon
