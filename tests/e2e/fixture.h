@@ -196,10 +196,15 @@ class BlinkwardTest : public ::testing::Test {
   HWND PopupMenu() const { return WindowOf(blinkward_.info.dwProcessId, L"#32768"); }
   // Opens the menu as the right button does with the newer callbacks, and
   // chooses the item with Down from no item selected, which passes over
-  // separators.
+  // separators. A click that lands while the program still handles the last
+  // one is dropped, as the user's would be: it clicks again.
   bool Choose(int item) const {
-    for (UINT event : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}) TrayEvent(event);
-    if (!PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) return false;
+    bool open = false;
+    for (int click = 0; click < 3 && !open; ++click) {
+      for (UINT event : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}) TrayEvent(event);
+      open = PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs / 3);
+    }
+    if (!open) return false;
     for (int down = 0; down < item; ++down) PostMessageW(PopupMenu(), WM_KEYDOWN, VK_DOWN, 1);
     PostMessageW(PopupMenu(), WM_KEYDOWN, VK_RETURN, 1);
     return PumpUntil([this] { return PopupMenu() == nullptr; }, kWaitMs);

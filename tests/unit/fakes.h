@@ -492,9 +492,10 @@ struct WithPlatform {
 };
 
 // What Seen() reads with the screen saver on, off, and counting down.
-inline const std::string kOn = std::string("saver on, green: ") + kEnabledTip;
-inline const std::string kOff = std::string("saver off, red: ") + kDisabledTip;
-inline const std::string kCounting = std::string("saver off, clock: ") + kCountdownTipLead;
+inline const std::string kOn = "saver on, green: Screen Saver is ENABLED";
+inline const std::string kOff = "saver off, red: Screen Saver is DISABLED";
+inline const std::string kCounting =
+    "saver off, clock: Screen Saver will be DISABLED\nfor the next ";
 
 // The program started, its first poll drawn (screen saver on).
 struct Started : ::testing::Test, WithPlatform, Program {

@@ -20,6 +20,7 @@
 #include "settings/settings_layout.h"
 #include "timed/timed_layout.h"
 #include "win32/composition.h"
+#include "win32/text.h"
 
 namespace bw::win32::test {
 
@@ -128,6 +129,44 @@ struct Windows {
       app.OnMenuCommand(MenuCommand::TimedDisable, false);
     }
   }
+};
+
+// A copy of listed_program.exe (beside this test) run as another program
+// (a copy still running from an earlier test is the same file); killed when
+// the test is done with it.
+struct Started {
+  Started(const wchar_t* file, const wchar_t* mode) {
+    wchar_t self[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const std::wstring folder(self, wcsrchr(self, L'\\') + 1), copy = folder + file;
+    CopyFileW((folder + L"listed_program.exe").c_str(), copy.c_str(), FALSE);
+    std::wstring line = L"\"" + copy + L"\" " + mode;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    EXPECT_TRUE(CreateProcessW(copy.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &started))
+        << Narrow(copy) << ": " << GetLastError();
+    CloseHandle(started.hThread);
+    process.Reset(started.hProcess);
+    id = started.dwProcessId;
+  }
+  ~Started() { Kill(); }
+  // Returns once it has ended; its handle keeps the process known.
+  void Kill() const {
+    TerminateProcess(process.Get(), 1);
+    WaitForSingleObject(process.Get(), 20000);
+  }
+  HWND Window() const {
+    const HWND front = GetForegroundWindow();
+    DWORD owner = 0;
+    GetWindowThreadProcessId(front, &owner);
+    return owner == id ? front : nullptr;
+  }
+  std::string Ended() const { return "Ended " + std::to_string(id); }
+
+  UniqueKernelHandle process;
+  DWORD id = 0;
 };
 
 // Opens the timed-disable dialog as the menu does and runs body inside its

@@ -52,7 +52,7 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   w.window.Show({kTitle, {{kIdStartWithWindows, 1}, {kIdMethod, 1}}, {}});
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetMenu(hwnd), nullptr);
-  EXPECT_EQ(TextOf(w.Item(kIdTitle)), kTitle);
+  EXPECT_EQ(TextOf(w.Item(kIdTitle)), "Blinkward v1.01");
   ExpectStyles(hwnd, {{kIdStartWithWindows, BS_TYPEMASK, BS_AUTOCHECKBOX},
                       {kIdMethod, 3, CBS_DROPDOWNLIST}});
   EXPECT_EQ(TabOrder(hwnd),
