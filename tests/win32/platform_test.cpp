@@ -11,6 +11,16 @@
 namespace bw::win32::test {
 namespace {
 
+// A click on a time picker's hours, at its left, selects them; an arrow key
+// steps them. Wine places the fields as it paints them.
+void StepPickerHours(HWND picker, UINT key) {
+  UpdateWindow(picker);
+  const LPARAM hours = MAKELPARAM(6, 8);
+  SendMessageA(picker, WM_LBUTTONDOWN, MK_LBUTTON, hours);
+  SendMessageA(picker, WM_LBUTTONUP, 0, hours);
+  SendMessageA(picker, WM_KEYDOWN, key, 0);
+}
+
 TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   RecordingEvents events;
   Windows w(&events);
@@ -30,12 +40,14 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   for (const char* area : {"Policy", "intl", "Environment"}) {
     SendMessageA(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
   }
-  w.window.Show({"", {}, {}});
+  w.window.Show({"", {{kIdFrom, 9 * 60}}, {}, {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
+  SendMessageA(w.Item(kIdFirstDay + 6), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdMethod, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(w.Item(kIdMethod)));
-  w.window.Update({"", {}, {"a.exe", "b.exe"}});
+  StepPickerHours(w.Item(kIdFrom), VK_UP);
+  w.window.Update({"", {}, {"a.exe", "b.exe"}, {}});
   SendMessageA(w.Item(kIdPrograms), LB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdPrograms, LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(w.Item(kIdPrograms)));
@@ -44,16 +56,19 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   w.tray.StartTimer(TimerId::Countdown, 50);
-  PumpUntil([&] { return events.calls.size() >= 13; });
+  PumpUntil([&] { return events.calls.size() >= 15; });
   w.tray.StopTimer(TimerId::Countdown);
   const auto tray = [](int message) { return "Tray " + std::to_string(message); };
-  const auto setting = [](int id) { return "Setting " + std::to_string(id) + " 1"; };
-  EXPECT_EQ(events.calls,
-            (std::vector<std::string>{
-                tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), "Closed",
-                "Closed", "EndSession", "Policy", setting(kIdStartWithWindows), setting(kIdMethod),
-                setting(kIdPrograms), "Button " + std::to_string(kIdRemoveProgram),
-                "TaskbarCreated", "Timer 2"}));
+  const auto setting = [](int id, int value = 1) {
+    return "Setting " + std::to_string(id) + " " + std::to_string(value);
+  };
+  EXPECT_EQ(
+      events.calls,
+      (std::vector<std::string>{
+          tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), "Closed", "Closed",
+          "EndSession", "Policy", setting(kIdStartWithWindows), setting(kIdFirstDay + 6),
+          setting(kIdMethod), setting(kIdFrom, 10 * 60), setting(kIdPrograms),
+          "Button " + std::to_string(kIdRemoveProgram), "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -91,17 +106,24 @@ TEST(TimedDialogWindow, ReportsItsEventsWithTheirValues) {
     const HWND dialog = w.dialog.hwnd(), upDown = w.DialogItem(kIdMinutesUpDown);
     SetWindowTextA(w.DialogItem(kIdHours), "1");
     SetWindowTextA(w.DialogItem(kIdMinutes), "2");
+    w.dialog.SetUntilTime(17 * 60 + 30);
     SendMessageA(w.DialogItem(kIdHours), WM_KEYDOWN, 'A', 0);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     const LPARAM upArrow = MAKELPARAM(8, 4);
     SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, upArrow);
     SendMessageA(upDown, WM_LBUTTONUP, 0, upArrow);
+    // The ways, and the time of "Until" stepped down at its hours.
+    SendMessageA(w.DialogItem(kIdUntil), BM_CLICK, 0, 0);
+    StepPickerHours(w.DialogItem(kIdUntilTime), VK_DOWN);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SendMessageA(w.DialogItem(kIdFor), BM_CLICK, 0, 0);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(dialog)) << "closed without the program's word";
     w.dialog.Close();
   });
-  EXPECT_EQ(events.calls, (std::vector<std::string>{"DialogShown", "Key 0 65", "Ok 1:2 0",
-                                                    "UpDown 1", "Cancel"}));
+  EXPECT_EQ(events.calls,
+            (std::vector<std::string>{"DialogShown", "Key 0 65", "Ok 1:2 0 0 1050", "UpDown 1",
+                                      "Way 1", "Until 990", "Ok 1:3 0 1 990", "Way 0", "Cancel"}));
 }
 
 // The open menu, read from inside its own loop: each item's caption and
