@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <cstdlib>
+
 #include "tray/tray_message.h"
 #include "win32/text.h"
 #include "win32_test_support.h"
@@ -40,6 +42,13 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   for (const char* area : {"Policy", "intl", "Environment"}) {
     SendMessageA(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
   }
+  // A change of the clock or the zone; the power source; a resume, which may
+  // have slept through a change of the local time; a suspend is neither.
+  SendMessageA(hwnd, WM_TIMECHANGE, 0, 0);
+  for (WPARAM power :
+       {PBT_APMPOWERSTATUSCHANGE, PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND, PBT_APMSUSPEND}) {
+    EXPECT_EQ(SendMessageA(hwnd, WM_POWERBROADCAST, power, 0), TRUE);
+  }
   w.window.Show({"", {{kIdFrom, 9 * 60}}, {}, {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdFirstDay + 6), BM_CLICK, 0, 0);
@@ -56,19 +65,19 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   w.tray.StartTimer(TimerId::Countdown, 50);
-  PumpUntil([&] { return events.calls.size() >= 15; });
+  PumpUntil([&] { return events.calls.size() >= 19; });
   w.tray.StopTimer(TimerId::Countdown);
   const auto tray = [](int message) { return "Tray " + std::to_string(message); };
   const auto setting = [](int id, int value = 1) {
     return "Setting " + std::to_string(id) + " " + std::to_string(value);
   };
-  EXPECT_EQ(
-      events.calls,
-      (std::vector<std::string>{
-          tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), "Closed", "Closed",
-          "EndSession", "Policy", setting(kIdStartWithWindows), setting(kIdFirstDay + 6),
-          setting(kIdMethod), setting(kIdFrom, 10 * 60), setting(kIdPrograms),
-          "Button " + std::to_string(kIdRemoveProgram), "TaskbarCreated", "Timer 2"}));
+  EXPECT_EQ(events.calls,
+            (std::vector<std::string>{
+                tray(WM_LBUTTONDOWN), tray(WM_LBUTTONDBLCLK), tray(WM_RBUTTONUP), "Closed",
+                "Closed", "EndSession", "Policy", "TimeChanged", "PowerSource", "TimeChanged",
+                "TimeChanged", setting(kIdStartWithWindows), setting(kIdFirstDay + 6),
+                setting(kIdMethod), setting(kIdFrom, 10 * 60), setting(kIdPrograms),
+                "Button " + std::to_string(kIdRemoveProgram), "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -205,6 +214,54 @@ TEST(Power, KeepsTheDisplayOnAndLetsGo) {
   EXPECT_EQ(held, 0x80000003u) << "ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED";
   EXPECT_EQ(released, 0x80000000u) << "ES_CONTINUOUS";
   EXPECT_EQ(ended, 0x80000000u) << "ES_CONTINUOUS";
+}
+
+// Wine reports a system without a battery, on mains: not on battery.
+TEST(Power, IsNotOnBatteryWithoutOne) {
+  Power power;
+  EXPECT_FALSE(power.OnBattery());
+}
+
+// The local time is GetLocalTime's, its day counted from Monday; the time
+// until a local time runs on the system's clock, to the millisecond.
+TEST(LocalTime, IsTheSystemsAndTheTimeUntilALocalTimeRunsOnItsClock) {
+  System system;
+  SYSTEMTIME st{};
+  LocalTime now{};
+  do {
+    GetLocalTime(&st);
+    now = system.LocalNow();
+  } while (now.second != st.wSecond);
+  constexpr int kFromMonday[] = {6, 0, 1, 2, 3, 4, 5};  // by SYSTEMTIME's day, Sunday first
+  EXPECT_EQ(now.weekday, kFromMonday[st.wDayOfWeek]);
+  EXPECT_EQ(now.minuteOfDay, st.wHour * 60 + st.wMinute);
+  EXPECT_EQ(now.second, st.wSecond);
+  const int minute = st.wHour * 60 + st.wMinute, intoMinute = st.wSecond * 1000 + st.wMilliseconds;
+  if (minute == 0 || minute == 1439) GTEST_SKIP() << "a minute at the day's edge";
+  EXPECT_NEAR(system.MsUntilLocal(0, minute + 1), 60'000 - intoMinute, 100);
+  // Tomorrow and the day after at this minute are whole days away, where the
+  // zone's time does not change meanwhile (Wine takes the host's zone; one
+  // with daylight time may change by an hour).
+  TIME_ZONE_INFORMATION zone{};
+  const bool mayChange = GetTimeZoneInformation(&zone) != TIME_ZONE_ID_UNKNOWN;
+  for (int days : {1, 2}) {
+    const std::int64_t off = system.MsUntilLocal(days, minute) - (days * 86'400'000LL - intoMinute);
+    EXPECT_TRUE(std::abs(off) < 100 || (mayChange && std::abs(std::abs(off) - 3'600'000) < 100))
+        << days << " days: " << off;
+  }
+  // This minute began and the one before ended: both have passed.
+  EXPECT_EQ(system.MsUntilLocal(0, minute), 0);
+  EXPECT_EQ(system.MsUntilLocal(0, minute - 1), 0);
+}
+
+// Wine's user locale is en-US where the host's is C or English (as here):
+// the week starts on Sunday, the time is told in hours of twelve.
+TEST(Locale, TellsTheUsersFirstDayAndTime) {
+  if (GetUserDefaultLCID() != 0x0409) GTEST_SKIP() << "the literals are en-US's";
+  Locale locale;
+  EXPECT_EQ(locale.FirstDayOfWeek(), 6);
+  EXPECT_EQ(locale.TimeText(17 * 60 + 30), "5:30 PM");
+  EXPECT_EQ(locale.TimeText(5), "12:05 AM");
 }
 
 // Strings in any script and of any length round-trip; a value of any type is
