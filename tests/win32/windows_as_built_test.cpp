@@ -165,8 +165,7 @@ TEST(TimedDialogWindow, ShowsTheWayAndItsTimeAsItIsTold) {
   ASSERT_TRUE(w.created);
   w.dialog.FocusField(SpanField::Until);
   WhileDialogOpen(w, [&] {
-    const HWND time = w.DialogItem(kIdUntilTime);
-    EXPECT_EQ(GetFocus(), time);
+    EXPECT_EQ(GetFocus(), w.DialogItem(kIdUntilTime));
     // Each control enabled or not, then whether "For" and "Until" are checked.
     const auto state = [&] {
       const int ids[] = {kIdHours,         kIdHoursUpDown,  kIdHoursLabel,    kIdMinutes,
@@ -183,15 +182,11 @@ TEST(TimedDialogWindow, ShowsTheWayAndItsTimeAsItIsTold) {
     w.dialog.SetUntil(false);
     EXPECT_EQ(state(), "EEEEEE--EEEEE10");
     w.dialog.SetUntilTime(17 * 60 + 30);
-    EXPECT_EQ(TextOf(time), "5:30 PM");
+    EXPECT_EQ(TextOf(w.DialogItem(kIdUntilTime)), "5:30 PM");
     w.dialog.SetUntilText("\xCF\x83\xCE\xB5 2 \xCF\x8E\xCF\x81\xCE\xB5\xCF\x82");
     wchar_t text[16] = L"";
     GetWindowTextW(w.DialogItem(kIdUntilText), text, 16);
     EXPECT_STREQ(text, L"\u03c3\u03b5 2 \u03ce\u03c1\u03b5\u03c2");
-    w.dialog.SetUntil(true);
-    w.dialog.FocusField(SpanField::Hours);
-    w.dialog.FocusField(SpanField::Until);
-    EXPECT_EQ(GetFocus(), time);
     w.dialog.Close();
   });
 }
