@@ -74,10 +74,33 @@ constexpr ControlLayout kControls[] = {
      .text = "Start SS immediately after the timer expires",
      .twips = {360, 960, 2535, 375},
      .tabIndex = 9},
+    // The other way, in a column of its own to the right: "For" on the row of
+    // the fields it stands for, "Until" with its time beside it.
+    {.kind = ControlKind::RadioButton,
+     .id = kIdFor,
+     .text = "For",
+     .twips = {3135, 615, 840, 255},
+     .tabIndex = 10,
+     .groupStart = true},
+    {.kind = ControlKind::RadioButton,
+     .id = kIdUntil,
+     .text = "Until",
+     .twips = {3135, 990, 840, 255},
+     .tabIndex = 11},
+    {.kind = ControlKind::TimePicker,
+     .id = kIdUntilTime,
+     .text = "",
+     .twips = {4035, 960, 1425, 315},
+     .tabIndex = 12},
+    {.kind = ControlKind::Label,
+     .id = kIdUntilText,
+     .text = "",
+     .twips = {3135, 1380, 2325, 495},
+     .tabIndex = 13},
 };
 
 constexpr WindowLayout kLayout{.caption = kTimedDialogCaption,
-                               .clientWidth = 3135,
+                               .clientWidth = 5700,
                                .clientHeight = 1950,
                                .controls = kControls};
 

@@ -1,10 +1,6 @@
 #include "win32/common_controls.h"
 
-// commctrl.h needs the types of windows.h.
-// clang-format off
-#include <windows.h>
 #include <commctrl.h>
-// clang-format on
 
 namespace bw::win32 {
 
@@ -17,9 +13,28 @@ bool LoadCommonControls() {
   using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   const auto init = reinterpret_cast<InitFunction>(
       reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
-  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
+  INITCOMMONCONTROLSEX classes{sizeof classes,
+                               ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_DATE_CLASSES};
   if (init) init(&classes);
   return true;
 }
+
+// The picker shows only the time; any valid date will do.
+void SetPickerMinute(HWND picker, int minuteOfDay) {
+  SYSTEMTIME time{};
+  time.wYear = 2000;
+  time.wMonth = time.wDay = 1;
+  time.wHour = static_cast<WORD>(minuteOfDay / 60);
+  time.wMinute = static_cast<WORD>(minuteOfDay % 60);
+  SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+int PickerMinute(HWND picker) {
+  SYSTEMTIME time{};
+  SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+  return MinuteOf(time);
+}
+
+int MinuteOf(const SYSTEMTIME& time) { return time.wHour * 60 + time.wMinute; }
 
 }  // namespace bw::win32

@@ -11,6 +11,12 @@ namespace {
 
 // Points are 1/72 inch and the sizes come in hundredths of a point.
 constexpr int kHundredthsOfPointPerInch = 7200;
+// The user's short time format, which has no seconds (LOCALE_SSHORTTIME,
+// Windows 7 on; MinGW declares it only for builds that need Windows 7).
+constexpr LCTYPE kShortTimeFormat = 0x79;
+// A check box this tall has room for two lines of the font, as the settings
+// window's two-line label does: its caption wraps instead of being cut.
+constexpr int kTwoLinesTwips = 390;
 
 static_assert(kFontWeightNormal == FW_NORMAL && kFontWeightBold == FW_BOLD &&
               kGreekCharset == GREEK_CHARSET);
@@ -28,7 +34,10 @@ ControlClass ClassOf(const ControlLayout& control) {
     case ControlKind::Label:
       return {"STATIC", SS_LEFT, 0};
     case ControlKind::CheckBox:
-      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+      return {"BUTTON",
+              static_cast<DWORD>(BS_AUTOCHECKBOX | WS_TABSTOP |
+                                 (control.twips.height >= kTwoLinesTwips ? BS_MULTILINE : 0)),
+              0};
     case ControlKind::DropDownList:
       return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::Icon:
@@ -49,6 +58,17 @@ ControlClass ClassOf(const ControlLayout& control) {
     case ControlKind::ListBox:
       return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
               WS_EX_CLIENTEDGE};
+    case ControlKind::RadioButton:
+      // Tab reaches a group at its first button; the arrows move in the group.
+      return {
+          "BUTTON",
+          static_cast<DWORD>(BS_AUTORADIOBUTTON | (control.groupStart ? WS_GROUP | WS_TABSTOP : 0)),
+          0};
+    case ControlKind::TimePicker:
+      // Up and down step the picker's own fields; as a group of its own, it
+      // also ends the group of option buttons before it, whose arrows would
+      // otherwise walk into it.
+      return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | WS_TABSTOP | WS_GROUP, 0};
   }
   return {"STATIC", 0, 0};
 }
@@ -109,6 +129,15 @@ void Complete(HWND window, const ControlLayout& control, const RECT& pixels, HWN
       SetWindowPos(window, nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
                    pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
       break;
+    case ControlKind::TimePicker: {
+      // The program counts whole minutes: a seconds field would be stepped for
+      // nothing. Before Windows 7 the picker keeps its own format, seconds and all.
+      wchar_t format[80];
+      if (GetLocaleInfoW(LOCALE_USER_DEFAULT, kShortTimeFormat, format, 80)) {
+        SendMessageW(window, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
+      }
+      break;
+    }
     default:
       break;
   }

@@ -1,5 +1,6 @@
 #include "win32/settings_window.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include "settings/settings_layout.h"
@@ -95,6 +96,9 @@ LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (OnCommand(wParam, lParam)) return 0;
       break;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      return 0;
     default:
       if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         tray_->OnTaskbarCreated();
@@ -127,6 +131,14 @@ bool SettingsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     return true;
   }
   return false;
+}
+
+// A time picker reports each change as the user types or steps it.
+void SettingsWindow::OnNotify(const NMHDR& header) {
+  const ControlLayout* row = FindControl(kSettingsLayout, static_cast<int>(header.idFrom));
+  if (!row || row->kind != ControlKind::TimePicker || header.code != DTN_DATETIMECHANGE) return;
+  events_->OnSettingChanged(row->id,
+                            MinuteOf(reinterpret_cast<const NMDATETIMECHANGE&>(header).st));
 }
 
 // The settings window keeps the keyboard focus as a dialog does: on the
@@ -163,6 +175,9 @@ void SettingsWindow::Hide() { ShowWindow(hwnd(), SW_HIDE); }
 void SettingsWindow::Update(const SettingsView& view) {
   if (!controlsBuilt_) return;
   SetDlgItemTextA(hwnd(), kIdTitle, view.title.c_str());
+  for (const ControlText& caption : view.texts) {
+    SetDlgItemTextW(hwnd(), caption.id, Widen(caption.text).c_str());
+  }
   for (const ControlLayout& row : kSettingsLayout.controls) {
     if (row.kind != ControlKind::ListBox) continue;
     const HWND list = GetDlgItem(hwnd(), row.id);
@@ -181,6 +196,8 @@ void SettingsWindow::Update(const SettingsView& view) {
       SendMessageA(control, CB_SETCURSEL, shown.value, 0);
     } else if (row->kind == ControlKind::ListBox) {
       SendMessageA(control, LB_SETCURSEL, shown.value, 0);
+    } else if (row->kind == ControlKind::TimePicker) {
+      SetPickerMinute(control, shown.value);
     } else if (row->kind == ControlKind::Button) {
       // A button that goes grey hands the focus on, as a dialog's would.
       if (!shown.value && GetFocus() == control) {

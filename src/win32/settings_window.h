@@ -40,6 +40,7 @@ class SettingsWindow final : public SettingsWindowPort, public Window {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WPARAM wParam, LPARAM lParam);
+  void OnNotify(const NMHDR& header);
   bool BuildControls();
   void RememberFocus();
   void RestoreFocus();

@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 #include "timed/clock_frames.h"
 #include "win32/common_controls.h"
 #include "win32/res/resource_ids.h"
+#include "win32/text.h"
 
 namespace bw::win32 {
 namespace {
@@ -60,7 +62,7 @@ bool TimedDialogWindow::Open() {
   EnableWindow(owner_.hwnd(), FALSE);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
-  FocusField(SpanField::Hours);
+  FocusField(std::exchange(openingFocus_, SpanField::Hours));
   return true;
 }
 
@@ -114,29 +116,43 @@ LRESULT TimedDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_VSCROLL:
       OnUpDownScroll(wParam, lParam);
       return 0;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+      break;
     default:
       break;
   }
   return DefDlgProcA(hwnd(), message, wParam, lParam);
 }
 
-// OK and Cancel, clicked or pressed with Enter and Esc.
+// OK and Cancel, clicked or pressed with Enter and Esc, and the ways.
 bool TimedDialogWindow::OnCommand(WPARAM wParam) {
   if (HIWORD(wParam) != BN_CLICKED) return false;
   switch (LOWORD(wParam)) {
     case IDOK: {
       const std::string hours = WindowText(Field(SpanField::Hours));
       const std::string minutes = WindowText(Field(SpanField::Minutes));
-      events_->OnOk(
-          {hours, minutes, IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED, false, 0});
+      events_->OnOk({hours, minutes, IsDlgButtonChecked(hwnd(), kIdStartWhenDone) == BST_CHECKED,
+                     IsDlgButtonChecked(hwnd(), kIdUntil) == BST_CHECKED,
+                     PickerMinute(Field(SpanField::Until))});
       return true;
     }
+    case kIdFor:
+    case kIdUntil:
+      events_->OnWayChosen(LOWORD(wParam) == kIdUntil);
+      return true;
     case IDCANCEL:
       events_->OnCancel();
       return true;
     default:
       return false;
   }
+}
+
+// The time of "Until" reports each change as the user types or steps it.
+void TimedDialogWindow::OnNotify(const NMHDR& header) {
+  if (header.idFrom != kIdUntilTime || header.code != DTN_DATETIMECHANGE) return;
+  events_->OnUntilTimeChanged(MinuteOf(reinterpret_cast<const NMDATETIMECHANGE&>(header).st));
 }
 
 // An up-down sends WM_VSCROLL after every step, even one that stops at its
@@ -196,7 +212,8 @@ LRESULT TimedDialogWindow::OnFieldMessage(HWND field, UINT message, WPARAM wPara
 }
 
 HWND TimedDialogWindow::Field(SpanField field) const {
-  return GetDlgItem(hwnd(), field == SpanField::Hours ? kIdHours : kIdMinutes);
+  constexpr int kIds[] = {kIdHours, kIdMinutes, kIdUntilTime};  // by SpanField
+  return GetDlgItem(hwnd(), kIds[static_cast<int>(field)]);
 }
 
 HWND TimedDialogWindow::UpDown(SpanField field) const {
@@ -214,6 +231,10 @@ void TimedDialogWindow::SelectField(SpanField field, int start, int length) {
 // Through the dialog manager, which also gives the default back to OK when the
 // focus leaves Cancel.
 void TimedDialogWindow::FocusField(SpanField field) {
+  if (!IsWindowVisible(hwnd())) {
+    openingFocus_ = field;
+    return;
+  }
   SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Field(field)), TRUE);
 }
 
@@ -228,6 +249,23 @@ void TimedDialogWindow::ShowClockFrame(int frame) {
 
 void TimedDialogWindow::SetStartWhenDone(bool start) {
   CheckDlgButton(hwnd(), kIdStartWhenDone, start ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// The option buttons are one group: checking one unchecks the other.
+void TimedDialogWindow::SetUntil(bool until) {
+  CheckRadioButton(hwnd(), kIdFor, kIdUntil, until ? kIdUntil : kIdFor);
+  constexpr int kForControls[] = {kIdHours,   kIdHoursUpDown,   kIdHoursLabel,
+                                  kIdMinutes, kIdMinutesUpDown, kIdMinutesLabel};
+  for (int id : kForControls) EnableWindow(GetDlgItem(hwnd(), id), !until);
+  for (int id : {kIdUntilTime, kIdUntilText}) EnableWindow(GetDlgItem(hwnd(), id), until);
+}
+
+void TimedDialogWindow::SetUntilTime(int minuteOfDay) {
+  SetPickerMinute(Field(SpanField::Until), minuteOfDay);
+}
+
+void TimedDialogWindow::SetUntilText(const std::string& text) {
+  SetDlgItemTextW(hwnd(), kIdUntilText, Widen(text).c_str());
 }
 
 void TimedDialogWindow::Close() {

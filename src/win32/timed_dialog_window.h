@@ -41,14 +41,15 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
   void SetUpDownValue(SpanField field, int value) override;
   void ShowClockFrame(int frame) override;
   void SetStartWhenDone(bool start) override;
-  void SetUntil(bool) override {}
-  void SetUntilTime(int) override {}
-  void SetUntilText(const std::string&) override {}
+  void SetUntil(bool until) override;
+  void SetUntilTime(int minuteOfDay) override;
+  void SetUntilText(const std::string& text) override;
   void Close() override;
 
  private:
-  // Builds and shows the window, focused on the hours, after the program has
-  // filled it. False if the window could not be built; nothing is open then.
+  // Builds and shows the window after the program has filled it, focused on
+  // the field it named meanwhile, else on the hours. False if the window
+  // could not be built; nothing is open then.
   bool Open();
   // Runs the thread's messages until the dialog closes. A WM_QUIT closes it
   // as Cancel would and is posted again for the program's own loop.
@@ -57,6 +58,7 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
   void Cancel();
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WPARAM wParam);
+  void OnNotify(const NMHDR& header);
   void OnUpDownScroll(WPARAM wParam, LPARAM lParam);
   bool BuildWindow();
   void AttachKeyFilter(SpanField field);
@@ -67,6 +69,9 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
 
   TimedDialogEvents* events_ = nullptr;
   const Window& owner_;
+  // The field that takes the focus when the window shows: one the program
+  // named while filling it, before it showed, else the hours.
+  SpanField openingFocus_ = SpanField::Hours;
   // Fonts and stopwatch frames, made at the first opening and kept for the run.
   LayoutFonts fonts_;
   UniqueIcon clockFrames_[kClockFrameCount];

@@ -4,12 +4,24 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <cstdlib>
+
 #include "tray/tray_message.h"
 #include "win32/text.h"
 #include "win32_test_support.h"
 
 namespace bw::win32::test {
 namespace {
+
+// A click on a time picker's hours, at its left, selects them; an arrow key
+// steps them. Wine places the fields as it paints them.
+void StepPickerHours(HWND picker, UINT key) {
+  UpdateWindow(picker);
+  const LPARAM hours = MAKELPARAM(6, 8);
+  SendMessageA(picker, WM_LBUTTONDOWN, MK_LBUTTON, hours);
+  SendMessageA(picker, WM_LBUTTONUP, 0, hours);
+  SendMessageA(picker, WM_KEYDOWN, key, 0);
+}
 
 TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   RecordingEvents events;
@@ -30,12 +42,21 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   for (const char* area : {"Policy", "intl", "Environment"}) {
     SendMessageA(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
   }
-  w.window.Show({"", {}, {}});
+  // A change of the clock or the zone; the power source; a resume, which may
+  // have slept through a change of the local time; a suspend is neither.
+  SendMessageA(hwnd, WM_TIMECHANGE, 0, 0);
+  for (WPARAM power :
+       {PBT_APMPOWERSTATUSCHANGE, PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND, PBT_APMSUSPEND}) {
+    EXPECT_EQ(SendMessageA(hwnd, WM_POWERBROADCAST, power, 0), TRUE);
+  }
+  w.window.Show({"", {{kIdFrom, 9 * 60}}, {}, {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
+  SendMessageA(w.Item(kIdFirstDay + 6), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdMethod), CB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdMethod, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(w.Item(kIdMethod)));
-  w.window.Update({"", {}, {"a.exe", "b.exe"}});
+  StepPickerHours(w.Item(kIdFrom), VK_UP);
+  w.window.Update({"", {}, {"a.exe", "b.exe"}, {}});
   SendMessageA(w.Item(kIdPrograms), LB_SETCURSEL, 1, 0);
   SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(kIdPrograms, LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(w.Item(kIdPrograms)));
@@ -44,14 +65,15 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   w.tray.StartTimer(TimerId::Countdown, 50);
-  PumpUntil([&] { return events.calls.size() >= 13; });
+  PumpUntil([&] { return events.calls.size() >= 19; });
   w.tray.StopTimer(TimerId::Countdown);
-  // The mouse messages, the user's closes, the logon's end, the settings
-  // window's controls by id.
-  EXPECT_EQ(events.calls,
-            (std::vector<std::string>{"Tray 513", "Tray 515", "Tray 517", "Closed", "Closed",
-                                      "EndSession", "Policy", "Setting 102 1", "Setting 104 1",
-                                      "Setting 108 1", "Button 110", "TaskbarCreated", "Timer 2"}));
+  // The mouse messages, the user's closes, the logon's end, the policy, the
+  // clock's and the power's broadcasts, the settings window's controls by id.
+  EXPECT_EQ(events.calls, (std::vector<std::string>{
+                              "Tray 513", "Tray 515", "Tray 517", "Closed", "Closed", "EndSession",
+                              "Policy", "TimeChanged", "PowerSource", "TimeChanged", "TimeChanged",
+                              "Setting 102 1", "Setting 119 1", "Setting 104 1", "Setting 121 600",
+                              "Setting 108 1", "Button 110", "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -90,12 +112,20 @@ TEST(TimedDialogWindow, ReportsItsEventsWithTheirValues) {
     const HWND dialog = w.dialog.hwnd();
     SetWindowTextA(w.DialogItem(kIdHours), "1");
     SetWindowTextA(w.DialogItem(kIdMinutes), "2");
+    w.dialog.SetUntilTime(17 * 60 + 30);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    // The ways, and the time of "Until" stepped down at its hours.
+    SendMessageA(w.DialogItem(kIdUntil), BM_CLICK, 0, 0);
+    StepPickerHours(w.DialogItem(kIdUntilTime), VK_DOWN);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SendMessageA(w.DialogItem(kIdFor), BM_CLICK, 0, 0);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(dialog)) << "closed without the program's word";
     w.dialog.Close();
   });
-  EXPECT_EQ(events.calls, (std::vector<std::string>{"DialogShown", "Ok 1:2 0", "Cancel"}));
+  EXPECT_EQ(events.calls,
+            (std::vector<std::string>{"DialogShown", "Ok 1:2 0 0 1050", "Way 1", "Until 990",
+                                      "Ok 1:2 0 1 990", "Way 0", "Cancel"}));
 }
 
 // The open menu, read from inside its own loop: where it is, and each item's
@@ -191,6 +221,54 @@ TEST(Power, KeepsTheDisplayOnAndLetsGo) {
   EXPECT_EQ(held, 0x80000003u) << "ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED";
   EXPECT_EQ(released, 0x80000000u) << "ES_CONTINUOUS";
   EXPECT_EQ(ended, 0x80000000u) << "ES_CONTINUOUS";
+}
+
+// Wine reports a system without a battery, on mains: not on battery.
+TEST(Power, IsNotOnBatteryWithoutOne) {
+  Power power;
+  EXPECT_FALSE(power.OnBattery());
+}
+
+// The local time is GetLocalTime's, its day counted from Monday; the time
+// until a local time runs on the system's clock, to the millisecond.
+TEST(LocalTime, IsTheSystemsAndTheTimeUntilALocalTimeRunsOnItsClock) {
+  System system;
+  SYSTEMTIME st{};
+  LocalTime now{};
+  do {
+    GetLocalTime(&st);
+    now = system.LocalNow();
+  } while (now.second != st.wSecond);
+  constexpr int kFromMonday[] = {6, 0, 1, 2, 3, 4, 5};  // by SYSTEMTIME's day, Sunday first
+  EXPECT_EQ(now.weekday, kFromMonday[st.wDayOfWeek]);
+  EXPECT_EQ(now.minuteOfDay, st.wHour * 60 + st.wMinute);
+  EXPECT_EQ(now.second, st.wSecond);
+  const int minute = st.wHour * 60 + st.wMinute, intoMinute = st.wSecond * 1000 + st.wMilliseconds;
+  if (minute == 0 || minute == 1439) GTEST_SKIP() << "a minute at the day's edge";
+  EXPECT_NEAR(system.MsUntilLocal(0, minute + 1), 60'000 - intoMinute, 100);
+  // Tomorrow and the day after at this minute are whole days away, where the
+  // zone's time does not change meanwhile (Wine takes the host's zone; one
+  // with daylight time may change by an hour).
+  TIME_ZONE_INFORMATION zone{};
+  const bool mayChange = GetTimeZoneInformation(&zone) != TIME_ZONE_ID_UNKNOWN;
+  for (int days : {1, 2}) {
+    const std::int64_t off = system.MsUntilLocal(days, minute) - (days * 86'400'000LL - intoMinute);
+    EXPECT_TRUE(std::abs(off) < 100 || (mayChange && std::abs(std::abs(off) - 3'600'000) < 100))
+        << days << " days: " << off;
+  }
+  // This minute began and the one before ended: both have passed.
+  EXPECT_EQ(system.MsUntilLocal(0, minute), 0);
+  EXPECT_EQ(system.MsUntilLocal(0, minute - 1), 0);
+}
+
+// Wine's user locale is en-US where the host's is C or English (as here):
+// the week starts on Sunday, the time is told in hours of twelve.
+TEST(Locale, TellsTheUsersFirstDayAndTime) {
+  if (GetUserDefaultLCID() != 0x0409) GTEST_SKIP() << "the literals are en-US's";
+  Locale locale;
+  EXPECT_EQ(locale.FirstDayOfWeek(), 6);
+  EXPECT_EQ(locale.TimeText(17 * 60 + 30), "5:30 PM");
+  EXPECT_EQ(locale.TimeText(5), "12:05 AM");
 }
 
 // Strings in any script and of any length round-trip; a value of any type is

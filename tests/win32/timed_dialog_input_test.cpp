@@ -158,5 +158,35 @@ TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) 
   }
 }
 
+// Down and Up move between the two ways and choose the one they reach, round
+// the group and never into the time after it; Tab goes on to the time.
+TEST(TimedDialogInput, ArrowsChooseBetweenTheWaysAndTabGoesOnToTheTime) {
+  RecordingEvents events;
+  Windows f(&events);
+  ASSERT_TRUE(f.created);
+  WhileDialogOpen(f, [&] {
+    const HWND dialog = f.dialog.hwnd(), forWay = f.DialogItem(kIdFor),
+               until = f.DialogItem(kIdUntil);
+    FocusOn(forWay);
+    const struct {
+      UINT key;
+      HWND focus;
+      int checked;
+    } steps[] = {{VK_DOWN, until, kIdUntil},
+                 {VK_DOWN, forWay, kIdFor},
+                 {VK_UP, until, kIdUntil},
+                 {VK_TAB, f.DialogItem(kIdUntilTime), kIdUntil}};
+    for (const auto& step : steps) {
+      SCOPED_TRACE(testing::Message() << "key " << step.key);
+      PostKey(GetFocus(), step.key);
+      RunDialogLoop(dialog);
+      EXPECT_EQ(GetFocus(), step.focus);
+      EXPECT_TRUE(IsDlgButtonChecked(dialog, step.checked));
+    }
+    f.dialog.Close();
+  });
+  EXPECT_EQ(events.calls, (std::vector<std::string>{"DialogShown", "Way 1", "Way 0", "Way 1"}));
+}
+
 }  // namespace
 }  // namespace bw::win32::test

@@ -81,9 +81,11 @@ struct RecordingEvents final : TrayEvents,
     return true;
   }
   void OnUpDown(SpanField field) override { Add("UpDown ", static_cast<int>(field)); }
+  // "Ok hours:minutes startWhenDone until untilMinuteOfDay"
   void OnOk(const SpanEntry& entry) override {
-    Add("Ok " + std::string(entry.hoursText) + ":" + std::string(entry.minutesText) + " ",
-        entry.startWhenDone);
+    Add("Ok " + std::string(entry.hoursText) + ":" + std::string(entry.minutesText) + " " +
+            std::to_string(entry.startWhenDone) + " " + std::to_string(entry.until) + " ",
+        entry.untilMinuteOfDay);
   }
   void OnWayChosen(bool until) override { Add("Way ", until); }
   void OnUntilTimeChanged(int minuteOfDay) override { Add("Until ", minuteOfDay); }

@@ -4,6 +4,7 @@
 // message box the program shows over the settings window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -16,7 +17,7 @@ namespace {
 std::vector<int> TabOrder(HWND parent) {
   std::vector<int> ids;
   const HWND first = GetNextDlgTabItem(parent, nullptr, FALSE);
-  for (HWND at = first; at && ids.size() < 12 && (ids.empty() || at != first);
+  for (HWND at = first; at && ids.size() < 32 && (ids.empty() || at != first);
        at = GetNextDlgTabItem(parent, at, FALSE)) {
     ids.push_back(GetDlgCtrlID(at));
   }
@@ -49,27 +50,46 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_FALSE(IsWindowVisible(w.tray.hwnd()));
   EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 
-  w.window.Show({kTitle, {{kIdStartWithWindows, 1}, {kIdMethod, 1}}, {}});
+  // Captions set as the program runs come in UTF-8 (a Greek "Sun"); a time
+  // picker shows its minute of the day in the user's short format (Wine's
+  // en-US here).
+  w.window.Show({kTitle,
+                 {{kIdStartWithWindows, 1}, {kIdMethod, 1}, {kIdFrom, 9 * 60}, {kIdTo, 1050}},
+                 {},
+                 {{kIdFirstDay + 6, "\xCE\x9A\xCF\x85\xCF\x81"}}});
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetMenu(hwnd), nullptr);
   EXPECT_EQ(TextOf(w.Item(kIdTitle)), "Blinkward v1.01");
-  ExpectStyles(hwnd, {{kIdStartWithWindows, BS_TYPEMASK, BS_AUTOCHECKBOX},
+  wchar_t day[8] = L"";
+  GetWindowTextW(w.Item(kIdFirstDay + 6), day, 8);
+  EXPECT_STREQ(day, L"\u039a\u03c5\u03c1");
+  EXPECT_EQ(TextOf(w.Item(kIdFrom)), "9:00 AM");
+  EXPECT_EQ(TextOf(w.Item(kIdTo)), "5:30 PM");
+  // The long caption wraps in its two lines; a picker is a group of its own.
+  constexpr LONG kBox = BS_TYPEMASK | BS_MULTILINE, kPicker = 0x3F | WS_GROUP | WS_TABSTOP;
+  ExpectStyles(hwnd, {{kIdStartWithWindows, kBox, BS_AUTOCHECKBOX},
+                      {kIdWorkingHours, kBox, BS_AUTOCHECKBOX | BS_MULTILINE},
+                      {kIdFrom, kPicker, DTS_TIMEFORMAT | WS_GROUP | WS_TABSTOP},
                       {kIdMethod, 3, CBS_DROPDOWNLIST}});
-  EXPECT_EQ(TabOrder(hwnd),
-            (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn, kIdFullScreen,
-                              kIdPrograms, kIdAddProgram, kIdRemoveProgram}));
+  EXPECT_EQ(
+      TabOrder(hwnd),
+      (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn, kIdFullScreen,
+                        kIdPrograms, kIdAddProgram, kIdRemoveProgram, kIdWorkingHours, kIdFirstDay,
+                        kIdFirstDay + 1, kIdFirstDay + 2, kIdFirstDay + 3, kIdFirstDay + 4,
+                        kIdFirstDay + 5, kIdFirstDay + 6, kIdFrom, kIdTo, kIdMainsOnly}));
   const HWND list = w.Item(kIdMethod);
   EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
-  w.window.Update({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}, {}});
+  w.window.Update({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}, {}, {}});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   // The programs' list shows its lines and selection; a button the program
   // greys cannot be pressed.
   w.window.Update({kTitle,
                    {{kIdPrograms, 1}, {kIdRemoveProgram, 0}, {kIdAddProgram, 1}},
-                   {"obs64.exe", "Ärger.exe"}});
+                   {"obs64.exe", "Ärger.exe"},
+                   {}});
   const HWND programs = w.Item(kIdPrograms);
   EXPECT_EQ(SendMessageA(programs, LB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(programs, LB_GETCURSEL, 0, 0), 1);
@@ -124,12 +144,51 @@ void ExpectOpenDialog(Windows& w, HWND dialog) {
   EXPECT_EQ(GetForegroundWindow(), dialog);
   DestroyWindow(other);
   // The rest of the controls' styles show in how they behave (the key tests).
+  // Tab reaches the option buttons at the first, which starts their group.
+  constexpr LONG kGroup = WS_GROUP | WS_TABSTOP;
   ExpectStyles(dialog, {{kIdHours, ES_CENTER | ES_RIGHT, ES_RIGHT},
-                        {kIdStartWhenDone, BS_TYPEMASK, BS_AUTOCHECKBOX}});
-  EXPECT_EQ(TabOrder(dialog),
-            (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk, kIdStartWhenDone}));
+                        {kIdStartWhenDone, BS_TYPEMASK, BS_AUTOCHECKBOX},
+                        {kIdFor, BS_TYPEMASK | kGroup, BS_AUTORADIOBUTTON | kGroup},
+                        {kIdUntil, BS_TYPEMASK | kGroup, BS_AUTORADIOBUTTON},
+                        {kIdUntilTime, 0x3F | kGroup, DTS_TIMEFORMAT | kGroup}});
+  EXPECT_EQ(TabOrder(dialog), (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk,
+                                                kIdStartWhenDone, kIdFor, kIdUntilTime}));
   EXPECT_NE(SendMessageA(w.DialogItem(kIdClock), STM_GETICON, 0, 0), 0) << "frame 0 shows";
   SendMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+// The dialog shows the way, its time and its text as it is told; a field
+// named before it shows takes the focus when it shows.
+TEST(TimedDialogWindow, ShowsTheWayAndItsTimeAsItIsTold) {
+  RecordingEvents events;
+  Windows w(&events);
+  ASSERT_TRUE(w.created);
+  w.dialog.FocusField(SpanField::Until);
+  WhileDialogOpen(w, [&] {
+    EXPECT_EQ(GetFocus(), w.DialogItem(kIdUntilTime));
+    // Each control enabled or not, then whether "For" and "Until" are checked.
+    const auto state = [&] {
+      const int ids[] = {kIdHours,         kIdHoursUpDown,  kIdHoursLabel,    kIdMinutes,
+                         kIdMinutesUpDown, kIdMinutesLabel, kIdUntilTime,     kIdUntilText,
+                         kIdFor,           kIdUntil,        kIdStartWhenDone, kIdOk,
+                         kIdCancel};
+      std::string seen;
+      for (int id : ids) seen += IsWindowEnabled(w.DialogItem(id)) ? 'E' : '-';
+      for (int id : {kIdFor, kIdUntil}) seen += IsDlgButtonChecked(w.dialog.hwnd(), id) ? '1' : '0';
+      return seen;
+    };
+    w.dialog.SetUntil(true);
+    EXPECT_EQ(state(), "------EEEEEEE01");
+    w.dialog.SetUntil(false);
+    EXPECT_EQ(state(), "EEEEEE--EEEEE10");
+    w.dialog.SetUntilTime(17 * 60 + 30);
+    EXPECT_EQ(TextOf(w.DialogItem(kIdUntilTime)), "5:30 PM");
+    w.dialog.SetUntilText("\xCF\x83\xCE\xB5 2 \xCF\x8E\xCF\x81\xCE\xB5\xCF\x82");
+    wchar_t text[16] = L"";
+    GetWindowTextW(w.DialogItem(kIdUntilText), text, 16);
+    EXPECT_STREQ(text, L"\u03c3\u03b5 2 \u03ce\u03c1\u03b5\u03c2");
+    w.dialog.Close();
+  });
 }
 
 // An icon as the screen gets it: its width, then its colour and mask rows.
@@ -207,7 +266,7 @@ TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIc
   boxEvents = &events;
   for (const bool shown : {false, true}) {
     SCOPED_TRACE(shown ? "shown" : "hidden");
-    if (shown) w.window.Show({kTitle, {}, {}});
+    if (shown) w.window.Show({kTitle, {}, {}, {}});
     seenBox = {};
     seenBox.settings = w.window.hwnd();
     w.tray.StartTimer(TimerId::Stopwatch, 50);
@@ -228,20 +287,24 @@ TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIc
 }
 
 // How much of a control its text needs, as a fraction of what it has: the
-// width of a check box's one-line caption beside the box, the height of a
-// label's wrapped lines; in the control's own font unless another is given.
-double TextNeed(HWND control, HFONT font, int width, int height) {
+// width of a check box's or option button's one-line caption beside its box
+// (box pixels wide); the height of the wrapped lines of a label or a
+// two-line caption, or more where a word is wider than the line; in the
+// control's own font unless another is given.
+double TextNeed(HWND control, HFONT font, int width, int height, int box) {
   const HDC dc = GetDC(control);
   if (!font) font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
   const HGDIOBJ old = SelectObject(dc, font);
-  const bool box = ClassOf(control) == "Button";
-  RECT need{0, 0, width - (box ? GetSystemMetrics(SM_CXMENUCHECK) * 4 / 3 : 0), 0};
-  const double room = box ? need.right : height;
+  if (ClassOf(control) != "Button") box = 0;
+  const bool oneLine = box && !(GetWindowLongA(control, GWL_STYLE) & BS_MULTILINE);
+  RECT need{0, 0, width - box, 0};
+  const double room = need.right;
   DrawTextA(dc, TextOf(control).c_str(), -1, &need,
-            DT_CALCRECT | (box ? DT_SINGLELINE : DT_WORDBREAK));
+            DT_CALCRECT | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  return (box ? need.right : need.bottom) / room;
+  if (oneLine || need.right > room) return need.right / room;
+  return need.bottom / static_cast<double>(height);
 }
 
 // Run in a process of its own at the resolution BLINKWARD_TEST_DPI names: a
@@ -256,6 +319,7 @@ void ExpectScaledWindows(int dpi) {
   Windows w;
   ASSERT_TRUE(w.created);
   WhileDialogOpen(w, [&] {
+    w.dialog.SetUntilText("23 hours 59 minutes from now");
     ExpectScaledWindowsOf(w, dpi);
     SendMessageA(w.dialog.hwnd(), WM_CLOSE, 0, 0);
   });
@@ -267,7 +331,17 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
     return UniqueFont(CreateFontA(-11, 0, 0, 0, weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
   };
   const UniqueFont font96 = at96(kWindowFont.weight), bold96 = at96(kFontWeightBold);
-  w.window.Show({kTitle, {}, {}});
+  // English day names, the widest of them Wed.
+  w.window.Show({kTitle,
+                 {},
+                 {},
+                 {{kIdFirstDay, "Mon"},
+                  {kIdFirstDay + 1, "Tue"},
+                  {kIdFirstDay + 2, "Wed"},
+                  {kIdFirstDay + 3, "Thu"},
+                  {kIdFirstDay + 4, "Fri"},
+                  {kIdFirstDay + 5, "Sat"},
+                  {kIdFirstDay + 6, "Sun"}}});
   // Small pictures come at the size the system asks for (the tray's too).
   ICONINFO info{};
   BITMAP mask{};
@@ -297,8 +371,9 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
     const WindowLayout& layout;
   } windows[] = {{w.window.hwnd(), "Settings", kSettingsLayout},
                  {w.dialog.hwnd(), "Timed", TimedDialogLayout()}};
-  const char* const kClasses[] = {"Static",          "Button", "ComboBox", "Static", "Edit",
-                                  "msctls_updown32", "Button", "ListBox"};  // by ControlKind
+  const char* const kClasses[] = {"Static", "Button",           "ComboBox", "Static",
+                                  "Edit",   "msctls_updown32",  "Button",   "ListBox",
+                                  "Button", "SysDateTimePick32"};  // by ControlKind
   for (const auto& window : windows) {
     SCOPED_TRACE(window.caption);
     const LONG style = GetWindowLongA(window.window, GWL_STYLE);
@@ -332,17 +407,30 @@ void ExpectScaledWindowsOf(Windows& w, int dpi) {
       if (row.kind == ControlKind::DropDownList && dpi != 96) laid.bottom = r.bottom;
       EXPECT_TRUE(EqualRect(&r, &laid))
           << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-      if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox) continue;
+      // The controls the working hours and "Until" added, and those of the
+      // program's own captions before them, fit here too, in this system's
+      // font (Wine's Tahoma is wider than Windows'), with room to spare.
+      const bool added = row.id == kIdKeepDisplayOn || row.id == kIdFullScreen ||
+                         (row.id >= kIdMainsOnly && row.id <= kIdTo) || row.id >= kIdFor;
+      if (row.kind == ControlKind::TimePicker) {
+        SIZE ideal{};  // DTM_GETIDEALSIZE: the picker's text and arrows
+        SendMessageA(control, DTM_FIRST + 15, 0, reinterpret_cast<LPARAM>(&ideal));
+        EXPECT_LE(ideal.cx, (r.right - r.left) * 0.9) << TextOf(control);
+        EXPECT_LE(ideal.cy, (r.bottom - r.top) * 0.9) << TextOf(control);
+      }
+      if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox &&
+          row.kind != ControlKind::RadioButton) {
+        continue;
+      }
       // At 96 dpi a twip is a fifteenth of a pixel, and the font 11 pixels high.
       const bool bold = row.bold;
-      const double need = TextNeed(control, nullptr, r.right - r.left, r.bottom - r.top);
-      const double need96 =
-          TextNeed(control, bold ? bold96.Get() : font96.Get(), t.width / 15, t.height / 15);
+      const int box = GetSystemMetrics(SM_CXMENUCHECK) * 4 / 3;  // and the gap after it
+      const double need = TextNeed(control, nullptr, r.right - r.left, r.bottom - r.top, box);
+      const double need96 = TextNeed(control, bold ? bold96.Get() : font96.Get(), t.width / 15,
+                                     t.height / 15, MulDiv(box, 96, dpi));
       EXPECT_NEAR(need, need96, need96 * 0.1 + 0.02)
           << TextOf(control) << " needs " << need << ", at 96 dpi " << need96;
-      // The captions the program added fit here too, in this system's font
-      // (Wine's Tahoma is wider than Windows'), with room to spare.
-      if (row.id == kIdKeepDisplayOn || row.id == kIdFullScreen) {
+      if (added) {
         EXPECT_LE(need, 0.9) << TextOf(control);
       }
     }
