@@ -9,7 +9,8 @@ App::App(Platform& platform)
       displayHint_(platform.shell, platform.registry, platform.clock, screenSaver_),
       timedDisable_(screenSaver_, platform.clock, platform.registry, platform.session,
                     platform.timers),
-      timedDialog_(platform.timedDialog, platform.timers, timedDisable_.countdown()),
+      timedDialog_(platform.timedDialog, platform.timers, platform.clock,
+                   timedDisable_.countdown()),
       settings_(platform.registry, platform.session),
       settingsWindow_(platform.settingsWindow, platform.programs, platform.session, settings_),
       displayKeeper_(platform.power),
@@ -178,7 +179,7 @@ void App::OnMenuCommand(MenuCommand command, bool spanShown) {
 // status text until the first tick replaces it.
 void App::BeginTimedDisable(const SpanRequest& request) {
   if (timedDisable_.Running() || screenSaver_.Policy()) return;
-  timedDisable_.Begin(request.span, request.startWhenDone);
+  timedDisable_.Begin(request);
   pollTimer_.Set(false);
   Show(Status::Counting());
   ShowDisplayHint();

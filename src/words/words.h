@@ -28,6 +28,9 @@ inline constexpr const char* kHeldByFullScreenTip =
 // A timed disable's tip begins so; the time left follows.
 inline constexpr const char* kCountdownTipLead = "Screen Saver will be DISABLED\nfor the next ";
 
+// After the span until the time of day the dialog's "Until" holds.
+inline constexpr const char* kFromNowTail = " from now";
+
 // The windows' captions, and the settings window's title line: the name,
 // then the version ("Blinkward v1.01"), which the window's table leaves out.
 inline constexpr const char* kSettingsCaption = "Settings";
