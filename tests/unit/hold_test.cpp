@@ -58,7 +58,8 @@ struct Held : ProgramEvents {
   }
   test::FakePlatform& fake;
   ScreenSaver screenSaver{fake.system, fake.system, fake.registry};
-  Hold hold{screenSaver, fake.programs, fake.system, fake.registry, fake.system};
+  Hold hold{screenSaver, fake.programs, fake.system, fake.registry,
+            fake.system, fake.locale,   fake.ui,     fake.power};
   std::vector<std::string> listed;
 };
 
@@ -230,6 +231,94 @@ TEST_F(HoldTest, AFullScreenWindowHoldsWhileTicked) {
   programs.Front(Foreground::FullScreen);
   Pass(5000);
   EXPECT_EQ(Seen(), "on");
+}
+
+// A copy started on Monday at 08:59 with working hours on weekdays from 09:00
+// to 17:30, and obs64.exe listed.
+struct HoursTest : ::testing::Test, test::WithPlatform, test::Program {
+  HoursTest() : Program(platform) {
+    fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] = "1;1111100;09:00;17:30";
+    fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")] = {"obs64.exe"};
+    fake.system.localStart = (8 * 60 + 59) * 60;
+    Start();
+  }
+  bool Waits() const { return fake.ui.Runs(static_cast<int>(TimerId::Hours)); }
+  std::uint32_t DueIn() {
+    return fake.ui.timers[static_cast<int>(TimerId::Hours)].due - fake.system.now;
+  }
+};
+const std::string kByHours = "saver off, red: Screen Saver is DISABLED until 17:30 (working hours)";
+
+// The hours hold from their start to their end, each found by one wait, as
+// the programs' hold does: another program's switch is overruled, a listed
+// program's tip comes first, the user's click sets them aside until they end,
+// and the next day they hold again, in the user's format. Unticked, or at
+// Exit, nothing waits.
+TEST_F(HoursTest, WorkingHoursHoldFromTheirStartToTheirEnd) {
+  EXPECT_EQ(Seen(), test::kOn);
+  EXPECT_EQ(DueIn(), 60 * 1000u);
+  Pass(60 * 1000);
+  EXPECT_EQ(Seen(), kByHours);
+  EXPECT_EQ(DueIn(), (8 * 60 + 30) * 60 * 1000u);
+  fake.system.active = true;
+  Pass(250);
+  EXPECT_EQ(Seen(), kByHours);
+  const std::uint32_t obs = fake.programs.Start("obs64.exe");
+  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while obs64.exe runs");
+  fake.programs.End(obs);
+  EXPECT_EQ(Seen(), kByHours);
+  Tray(kLeftButtonDown);
+  Pass((8 * 60 + 29) * 60 * 1000);
+  EXPECT_EQ(Seen(), test::kOn);
+  fake.system.active = false;
+  Pass(60 * 1000);
+  EXPECT_EQ(Seen(), test::kOff) << "the end of a hold set aside switched it on";
+  fake.system.active = true;
+  fake.locale.twelveHour = true;
+  Pass((15 * 60 + 30) * 60 * 1000);
+  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED until 5:30 PM (working hours)");
+  app.OnSettingChanged(kIdWorkingHours, 0);
+  EXPECT_EQ(Seen(), test::kOn);
+  EXPECT_FALSE(Waits());
+  app.OnSettingChanged(kIdWorkingHours, 1);
+  Choose(MenuCommand::Exit);
+  EXPECT_FALSE(Waits());
+}
+
+// A change of the clock or the zone is followed at once, and each wait is
+// measured by the zone's rules: summer time at 02:00 makes 01:00 to 09:00
+// seven hours.
+TEST_F(HoursTest, AChangeOfTheClockIsFollowedAtOnce) {
+  fake.system.localStart += 3600;
+  app.OnTimeChanged();
+  EXPECT_EQ(Seen(), kByHours);
+  fake.system.localStart = 3600;
+  fake.system.summerFrom = 2 * 3600;
+  app.OnTimeChanged();
+  EXPECT_EQ(Seen(), test::kOn);
+  EXPECT_EQ(DueIn(), 7 * 3600 * 1000u);
+}
+
+// Only on mains power: on battery the program's own reasons hold nothing and
+// the display is not kept on, as soon as either changes; the user's click
+// still switches the screen saver off.
+TEST_F(HoursTest, OnBatteryOnlyTheUserHoldsWhereMainsPowerIsAsked) {
+  app.OnSettingChanged(kIdKeepDisplayOn, 1);
+  fake.power.battery = true;
+  Pass(60 * 1000);
+  EXPECT_EQ(Seen(), kByHours);
+  app.OnSettingChanged(kIdMainsOnly, 1);
+  EXPECT_EQ(Seen(), test::kOn);
+  fake.power.battery = false;
+  app.OnPowerSourceChanged();
+  EXPECT_EQ(Seen(), kByHours);
+  EXPECT_TRUE(fake.power.held);
+  fake.power.battery = true;
+  app.OnPowerSourceChanged();
+  EXPECT_EQ(Seen(), test::kOn);
+  Tray(kLeftButtonDown);
+  EXPECT_EQ(Seen(), test::kOff);
+  EXPECT_FALSE(fake.power.held);
 }
 
 }  // namespace
