@@ -234,11 +234,10 @@ TEST_F(HoldTest, AFullScreenWindowHoldsWhileTicked) {
 }
 
 // A copy started on Monday at 08:59 with working hours on weekdays from 09:00
-// to 17:30, and obs64.exe listed.
+// to 17:30.
 struct HoursTest : ::testing::Test, test::WithPlatform, test::Program {
   HoursTest() : Program(platform) {
     fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] = "1;1111100;09:00;17:30";
-    fake.registry.lists[test::FakeRegistry::Name(kProgramsKey, "")] = {"obs64.exe"};
     fake.system.localStart = (8 * 60 + 59) * 60;
     Start();
   }
@@ -250,8 +249,8 @@ struct HoursTest : ::testing::Test, test::WithPlatform, test::Program {
 const std::string kByHours = "saver off, red: Screen Saver is DISABLED until 17:30 (working hours)";
 
 // The hours hold from their start to their end, each found by one wait, as
-// the programs' hold does: another program's switch is overruled, a listed
-// program's tip comes first, the user's click sets them aside until they end,
+// the programs' hold does: another program's switch is overruled, full
+// screen's tip comes first, the user's click sets them aside until they end,
 // and the next day they hold again, in the user's format. Unticked, or at
 // Exit, nothing waits.
 TEST_F(HoursTest, WorkingHoursHoldFromTheirStartToTheirEnd) {
@@ -263,9 +262,10 @@ TEST_F(HoursTest, WorkingHoursHoldFromTheirStartToTheirEnd) {
   fake.system.active = true;
   Pass(250);
   EXPECT_EQ(Seen(), kByHours);
-  const std::uint32_t obs = fake.programs.Start("obs64.exe");
-  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while obs64.exe runs");
-  fake.programs.End(obs);
+  fake.programs.foreground = Foreground::FullScreen;
+  app.OnSettingChanged(kIdFullScreen, 1);
+  EXPECT_EQ(Seen(), "saver off, red: " + std::string(kHeldByFullScreenTip));
+  fake.programs.Front(Foreground::Windowed);
   EXPECT_EQ(Seen(), kByHours);
   Tray(kLeftButtonDown);
   Pass((8 * 60 + 29) * 60 * 1000);
