@@ -81,33 +81,5 @@ TEST(Settings, AHostileStoredListIsReadAsFarAsItIsUsable) {
   }
 }
 
-// Working hours stored as they should be are read; anything else (another
-// type, a value out of range, one that cannot be read) counts as the
-// defaults, which hold none, and is left as it is.
-TEST(Settings, StoredWorkingHoursAreReadOnlyWhenWhole) {
-  const std::string value = test::FakeRegistry::Name(kWorkingHoursKey, "");
-  const struct {
-    const char* stored;  // null: a number
-    bool unreadable;
-    const char* read;
-  } rows[] = {
-      {"1;1000001;22:00;06:00", false, "1;1000001;22:00;06:00"},
-      {"1;1111100;09:00;24:00", false, "0;1111100;09:00;17:00"},
-      {nullptr, false, "0;1111100;09:00;17:00"},
-      {"1;1111100;09:00;17:00", true, "0;1111100;09:00;17:00"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.stored ? row.stored : "a number");
-    test::FakePlatform fake;
-    if (row.stored) fake.registry.values[value] = row.stored;
-    if (!row.stored) fake.registry.numbers[value] = 1;
-    if (row.unreadable) fake.registry.unreadable.insert(kWorkingHoursKey);
-    Settings settings(fake.registry, fake.system);
-    settings.Load();
-    EXPECT_EQ(StoredText(settings.hours()), row.read);
-    EXPECT_EQ(fake.registry.Value(kWorkingHoursKey), row.stored ? row.stored : "<absent>");
-  }
-}
-
 }  // namespace
 }  // namespace bw

@@ -67,18 +67,20 @@ TEST_F(SettingsWindowTest, TheListIsChosenFromRunningProgramsOrBrowsedAndStoredA
   EXPECT_EQ(fake.ui.Shown(kIdAddProgram), 1);
 }
 
-// The days show from the first day of the user's week, and each change of
-// the hours stores them whole at once, over a value that could not be read;
-// a time that is no time of day stores nothing.
+// A stored value that is not exactly working hours counts as the defaults,
+// which hold none, and stays until the hours change; each change stores them
+// whole at once. The days show from the first day of the user's week; a time
+// that is no time of day stores nothing.
 TEST_F(SettingsWindowTest, WorkingHoursShowFromTheFirstDayAndAreStoredWhole) {
-  fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] = "1;11111";
+  fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] = "1;1111100;09:00;24:00";
   settings.Load();
   fake.locale.firstDay = 6;
   window.Show();
+  EXPECT_EQ(fake.registry.Value(kWorkingHoursKey), "1;1111100;09:00;24:00");
+  EXPECT_EQ(fake.ui.Shown(kIdWorkingHours), 0);
   EXPECT_EQ(fake.ui.settings.texts.front().text + fake.ui.settings.texts.back().text, "SunSat");
   EXPECT_EQ(fake.ui.Shown(kIdFirstDay), 0);
   EXPECT_EQ(fake.ui.Shown(kIdFirstDay + 1), 1);
-  EXPECT_EQ(fake.ui.Shown(kIdTo), 17 * 60);
   window.OnChanged(kIdFirstDay, 1);
   window.OnChanged(kIdFirstDay + 6, 1);
   window.OnChanged(kIdFrom, 22 * 60);

@@ -71,33 +71,25 @@ TEST_F(TimedDisableDialogTest, OkStartsOnlyAPositiveSpan) {
 // the way and time last confirmed. A time of day that is none is pointed at.
 TEST_F(TimedDisableDialogTest, UntilATimeOfDayIsASpanFromNow) {
   fake.system.localStart = (14 * 60 + 20) * 60;  // Monday 14:20:00
-  const struct {
-    int time;
-    bool summerAtThree;
-    const char* text;
-  } rows[] = {
-      {16 * 60 + 30, false, "2 hours 10 minutes from now"},
-      {14 * 60 + 21, false, "1 minute from now"},
-      {15 * 60 + 20, false, "1 hour from now"},
-      {14 * 60 + 20, false, "24 hours from now"},
-      {14 * 60 + 19, false, "23 hours 59 minutes from now"},
-      {17 * 60, true, "1 hour 40 minutes from now"},
-      {1440, false, ""},
-  };
   fake.dialog.whileOpen = [&] {
     EXPECT_FALSE(fake.dialog.until);
     EXPECT_EQ(fake.dialog.untilTime, 15 * 60);
     EXPECT_EQ(fake.dialog.untilText, "40 minutes from now");
     fake.dialog.ChooseWay(true);
     EXPECT_TRUE(fake.dialog.untilUsable);
-    for (const auto& row : rows) {
-      fake.system.summerFrom = row.summerAtThree ? 15 * 3600 : INT64_MAX;
-      fake.dialog.SetTime(row.time);
-      EXPECT_EQ(fake.dialog.untilText, row.text) << row.time;
-    }
+    fake.system.summerFrom = 15 * 3600;
+    fake.dialog.SetTime(17 * 60);
+    EXPECT_EQ(fake.dialog.untilText, "1 hour 40 minutes from now");
     fake.system.summerFrom = INT64_MAX;
+    for (const auto& [time, text] : std::initializer_list<std::pair<int, const char*>>{
+             {14 * 60 + 19, "23 hours 59 minutes from now"},
+             {14 * 60 + 20, "24 hours from now"},
+             {15 * 60 + 21, "1 hour 1 minute from now"}}) {
+      fake.dialog.SetTime(time);
+      EXPECT_EQ(fake.dialog.untilText, text) << time;
+    }
+    fake.dialog.SetTime(24 * 60);
     fake.dialog.Ok("", "", false);
-    EXPECT_TRUE(fake.dialog.open);
     EXPECT_EQ(fake.dialog.focus, static_cast<int>(SpanField::Until));
     fake.dialog.SetTime(16 * 60 + 30);
     for (const char* text : {"2 hours 10 minutes from now", "2 hours 9 minutes from now"}) {

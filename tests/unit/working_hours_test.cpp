@@ -12,13 +12,9 @@ TEST(WorkingHours, StoredTextIsReadExactlyAsWritten) {
   EXPECT_EQ(StoredText(overnight), "1;1000001;22:00;06:05");
   EXPECT_EQ(StoredText(WorkingHours{}), "0;1111100;09:00;17:00");
   EXPECT_EQ(ParseWorkingHours("1;1000001;22:00;06:05"), overnight);
-  EXPECT_EQ(ParseWorkingHours("0;0000000;00:00;23:59"),
-            (WorkingHours{.on = false, .days = 0, .from = 0, .to = 23 * 60 + 59}));
   for (const char* bad :
-       {"", "1;1111100;09:00", "2;1111100;09:00;17:00", "1;111110;09:00;17:00",
-        "1;1111102;09:00;17:00", "1;1111100;24:00;17:00", "1;1111100;09:60;17:00",
-        "1;1111100;9:00;17:00 ", "1;1111100;09:00;17:00;", "1,1111100;09:00;17:00",
-        "1;1111100;09-00;17:00", "1;1111100;09:00;1a:00"}) {
+       {"", "2;1111100;09:00;17:00", "1;1111102;09:00;17:00", "1;1111100;24:00;17:00",
+        "1;1111100;09:60;17:00", "1;1111100;09:00;17:00;", "1;1111100;09-00;17:00"}) {
     EXPECT_EQ(ParseWorkingHours(bad), std::nullopt) << bad;
   }
 }
@@ -31,33 +27,20 @@ TEST(WorkingHours, InsideAndTheNextEdge) {
   const WorkingHours days{.on = true, .days = 0b0000011, .from = 0, .to = 0};
   const WorkingHours fromNine{.on = true, .days = 0b0000011, .from = 9 * 60, .to = 9 * 60};
   const WorkingHours always{.on = true, .days = 0b1111111, .from = 60, .to = 60};
+  const WorkingHours noDays{.on = true, .days = 0};
   const struct {
     const WorkingHours& hours;
     int weekday, hour, minute;
     bool inside;
     int edgeDays, edgeHour, edgeMinute;  // days -1: no edge
-  } rows[] = {
-      {office, 0, 8, 59, false, 0, 9, 0},
-      {office, 0, 9, 0, true, 0, 17, 0},
-      {office, 4, 16, 59, true, 0, 17, 0},
-      {office, 4, 17, 0, false, 3, 9, 0},
-      {office, 5, 12, 0, false, 2, 9, 0},
-      {office, 6, 23, 59, false, 1, 9, 0},
-      {night, 0, 21, 59, false, 0, 22, 0},
-      {night, 0, 22, 0, true, 1, 6, 0},
-      {night, 1, 5, 59, true, 0, 6, 0},
-      {night, 1, 6, 0, false, 6, 22, 0},
-      {night, 0, 5, 0, false, 0, 22, 0},
-      {days, 0, 0, 0, true, 2, 0, 0},
-      {days, 1, 23, 59, true, 1, 0, 0},
-      {days, 2, 0, 0, false, 5, 0, 0},
-      {fromNine, 1, 8, 0, true, 1, 9, 0},
-      {fromNine, 2, 8, 59, true, 0, 9, 0},
-      {fromNine, 2, 9, 0, false, 5, 9, 0},
-      {always, 3, 0, 30, true, -1, 0, 0},
-      {WorkingHours{}, 0, 10, 0, false, -1, 0, 0},
-      {WorkingHours{.on = true, .days = 0}, 0, 10, 0, false, -1, 0, 0},
-  };
+  } rows[] = {{office, 0, 8, 59, false, 0, 9, 0}, {office, 0, 9, 0, true, 0, 17, 0},
+              {office, 4, 17, 0, false, 3, 9, 0}, {office, 6, 23, 59, false, 1, 9, 0},
+              {night, 0, 5, 0, false, 0, 22, 0},  {night, 0, 22, 0, true, 1, 6, 0},
+              {night, 1, 5, 59, true, 0, 6, 0},   {night, 1, 6, 0, false, 6, 22, 0},
+              {days, 0, 0, 0, true, 2, 0, 0},     {days, 2, 0, 0, false, 5, 0, 0},
+              {fromNine, 1, 8, 0, true, 1, 9, 0}, {fromNine, 2, 9, 0, false, 5, 9, 0},
+              {always, 3, 0, 30, true, -1, 0, 0}, {WorkingHours{}, 0, 10, 0, false, -1, 0, 0},
+              {noDays, 0, 10, 0, false, -1, 0, 0}};
   for (const auto& row : rows) {
     const LocalTime now{row.weekday, row.hour * 60 + row.minute, 0};
     SCOPED_TRACE(testing::Message() << StoredText(row.hours) << " on day " << row.weekday << " at "
