@@ -26,7 +26,8 @@ HoldChange Hold::Resume(bool spanRuns) {
 // foreground's own changes are reported as they come. A hold in force
 // overrules another program's switch.
 HoldChange Hold::Watch(bool spanRuns) {
-  // Only the hours may hold: they change at their edges, not at a poll.
+  // With nothing watched, a hold in force is the hours', whose edges come by
+  // their own timer: the poll only overrules.
   if (!watching_) return holding_ ? Follow(spanRuns) : HoldChange{};
   const std::uint32_t now = clock_.TickCount();
   if (!listed_->empty() && now - lastLook_ >= kLookAtAllMs) {

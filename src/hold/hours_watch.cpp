@@ -17,12 +17,12 @@ void HoursWatch::Judge() {
   const LocalTime now = clock_.LocalNow();
   inside_ = Inside(hours_, now);
   const std::optional<LocalMoment> edge = NextEdge(hours_, now);
-  if (inside_) {
+  if (inside_ && edge) {
+    tip_.assign(kHeldUntilLead)
+        .append(locale_.TimeText(edge->minuteOfDay))
+        .append(kHeldByHoursTail);
+  } else if (inside_) {
     tip_ = kHeldByHoursTip;
-    if (edge)
-      tip_.assign(kHeldUntilLead)
-          .append(locale_.TimeText(edge->minuteOfDay))
-          .append(kHeldByHoursTail);
   }
   if (!edge) return;
   const std::int64_t ms = clock_.MsUntilLocal(edge->days, edge->minuteOfDay);

@@ -58,7 +58,7 @@ void TimedDisableDialog::OnUntilTimeChanged(int minuteOfDay) {
   ShowUntilText();
 }
 
-// Only a text that changed is sent: the stopwatch asks five times a second.
+// Only a text that changed is sent: the stopwatch asks at each of its ticks.
 void TimedDisableDialog::ShowUntilText() {
   std::string text;
   if (IsTimeOfDay(shownTime_)) text = FromNowText(MsUntilTime(clock_, shownTime_));
