@@ -2,7 +2,7 @@
 # src/, bottom up, each a layer:
 #   ports/ words/ text/                    the ground: the interfaces, the words,
 #                                          text as the program reads and writes it
-#   screensaver/ notes/                    shared services
+#   screensaver/ notes/ hours/             shared services
 #   tray/ timed/ hold/ settings/ command/  the features
 #   app/                                   the composition root
 #   win32/                                 everything that includes <windows.h>
@@ -14,7 +14,7 @@
 # guard against a platform header reached some other way.
 # Run as: cmake -DSOURCE_DIR=<src> -P check-layers.cmake
 cmake_minimum_required(VERSION 3.25)
-set(layers "ports words text" "screensaver notes" "tray timed hold settings command" "app" "win32")
+set(layers "ports words text" "screensaver notes hours" "tray timed hold settings command" "app" "win32")
 set(known "")
 set(level 0)
 foreach(layer IN LISTS layers)

@@ -1,16 +1,18 @@
 // Runs the program's two periodic handlers natively, many times over, so that
 // a tool can count what one tick costs: the status poller with no change, the
 // same with five programs listed and full screen ticked while none of them
-// runs, and the countdown. The platform here is the smallest that satisfies
-// the ports: it counts state queries, shell, power and program calls and
-// records nothing, so what the measurement sees is the logic's own work.
+// runs, the same with working hours set (outside them) and "only on mains
+// power" ticked, and the countdown. The platform here is the smallest that
+// satisfies the ports: it counts state queries, shell, power, program and
+// local-time calls and records nothing, so what the measurement sees is the
+// logic's own work.
 //
-//   logic_ticks poller N | hold N | countdown N
+//   logic_ticks poller N | hold N | hours N | countdown N
 //
 // prints the ticks, and per tick the heap allocations, state queries, state
-// switches, shell, power and program calls. Run it under callgrind with two values of N: the
-// difference of the instruction totals, divided by the difference of N, is the
-// cost of one tick without the start-up.
+// switches, shell, power, program and local-time calls. Run it under callgrind with two values of
+// N: the difference of the instruction totals, divided by the difference of N, is the cost of one
+// tick without the start-up.
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -29,6 +31,7 @@ struct Counts {
   long shellCalls = 0;
   long powerCalls = 0;
   long programCalls = 0;  // looks at the running programs and the foreground window
+  long clockReads = 0;    // the local time, and the time until one
 };
 Counts counts;
 
@@ -55,8 +58,12 @@ class System : public bw::ScreenSaverPort,
   std::string ExecutablePath() override { return {}; }
   // Each reading is a second later: one per countdown tick.
   std::uint32_t TickCount() override { return now_ += 1000; }
-  bw::LocalTime LocalNow() override { return {0, static_cast<int>(now_ / 60000 % 1440), 0}; }
+  bw::LocalTime LocalNow() override {
+    ++counts.clockReads;
+    return {0, static_cast<int>(now_ / 60000 % 1440), 0};
+  }
   std::int64_t MsUntilLocal(int days, int minuteOfDay) override {
+    ++counts.clockReads;
     return (days * 1440LL + minuteOfDay) * 60000;
   }
   bw::LogonNames Logon() override { return {"0", {}}; }
@@ -68,12 +75,17 @@ class System : public bw::ScreenSaverPort,
 
 class Registry : public bw::RegistryPort {
  public:
-  explicit Registry(bool hold) : hold_(hold) {}
+  Registry(bool hold, bool hours) : hold_(hold), hours_(hours) {}
   // The display is kept on: while the screen saver is off, the request is held.
+  // The hours begin at noon, which no run reaches.
   bw::StoredString ReadString(std::string_view keyPath, std::string_view) override {
     if (keyPath == bw::kSettingRows[bw::SettingRowOf(bw::kIdKeepDisplayOn)].key ||
-        (hold_ && keyPath == bw::kSettingRows[bw::SettingRowOf(bw::kIdFullScreen)].key)) {
+        (hold_ && keyPath == bw::kSettingRows[bw::SettingRowOf(bw::kIdFullScreen)].key) ||
+        (hours_ && keyPath == bw::kSettingRows[bw::SettingRowOf(bw::kIdMainsOnly)].key)) {
       return {bw::StoredString::State::Present, "1", {}};
+    }
+    if (hours_ && keyPath == bw::kWorkingHoursKey) {
+      return {bw::StoredString::State::Present, "1;1111111;12:00;13:00", {}};
     }
     return {};
   }
@@ -91,7 +103,8 @@ class Registry : public bw::RegistryPort {
   bool DeleteKey(std::string_view) override { return true; }
 
  private:
-  bool hold_;  // five programs listed and full screen ticked
+  bool hold_;   // five programs listed and full screen ticked
+  bool hours_;  // working hours set, and only mains power counts
 };
 
 class Shell : public bw::ShellPort {
@@ -187,9 +200,10 @@ void Report(const char* what, long ticks) {
   const double n = ticks > 0 ? static_cast<double>(ticks) : 1.0;
   std::printf(
       "%s ticks=%ld allocations_per_tick=%g queries_per_tick=%g switches_per_tick=%g "
-      "shell_calls_per_tick=%g power_calls_per_tick=%g program_calls_per_tick=%g\n",
+      "shell_calls_per_tick=%g power_calls_per_tick=%g program_calls_per_tick=%g "
+      "clock_reads_per_tick=%g\n",
       what, ticks, allocations / n, counts.queries / n, counts.switches / n, counts.shellCalls / n,
-      counts.powerCalls / n, counts.programCalls / n);
+      counts.powerCalls / n, counts.programCalls / n, counts.clockReads / n);
 }
 
 void ResetCounts() {
@@ -219,7 +233,7 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: logic_ticks poller|hold|countdown N\n");
+    std::fprintf(stderr, "usage: logic_ticks poller|hold|hours|countdown N\n");
     return 2;
   }
   const std::string_view mode = argv[1];
@@ -227,7 +241,7 @@ int main(int argc, char** argv) {
 
   System system;
   Locale locale;
-  Registry registry(mode == "hold");
+  Registry registry(mode == "hold", mode == "hours");
   Shell shell;
   Ui ui;
   Power power;
@@ -243,7 +257,7 @@ int main(int argc, char** argv) {
   const bw::TimerId poll = bw::TimerId::Poll;
   app.OnTimer(poll);
 
-  if (mode == "poller" || mode == "hold") {
+  if (mode == "poller" || mode == "hold" || mode == "hours") {
     ResetCounts();
     for (long i = 0; i < ticks; ++i) app.OnTimer(poll);
     Report(argv[1], ticks);

@@ -9,12 +9,15 @@ App::App(Platform& platform)
       displayHint_(platform.shell, platform.registry, platform.clock, screenSaver_),
       timedDisable_(screenSaver_, platform.clock, platform.registry, platform.session,
                     platform.timers),
-      timedDialog_(platform.timedDialog, platform.timers, timedDisable_.countdown()),
+      timedDialog_(platform.timedDialog, platform.timers, platform.clock,
+                   timedDisable_.countdown()),
       settings_(platform.registry, platform.session),
-      settingsWindow_(platform.settingsWindow, platform.programs, platform.session, settings_),
+      settingsWindow_(platform.settingsWindow, platform.programs, platform.session, platform.locale,
+                      settings_),
       displayKeeper_(platform.power),
       pollTimer_(platform.timers, TimerId::Poll, kPollIntervalMs),
-      hold_(screenSaver_, platform.programs, platform.clock, platform.registry, platform.session) {}
+      hold_(screenSaver_, platform.programs, platform.clock, platform.registry, platform.session,
+            platform.locale, platform.timers, platform.power) {}
 
 App::~App() = default;
 
@@ -24,7 +27,6 @@ void App::Start() {
   trayIcon_.Add();
   settings_.Load();
   displayHint_.Load();
-  displayKeeper_.Ask(KeepDisplayOn());
   screenSaver_.ReadPolicy();
   FollowSettings();
   if (timedDisable_.Resume(screenSaver_.Policy().has_value())) {
@@ -51,6 +53,7 @@ void App::Shutdown() {
 
 void App::OnTimer(TimerId id) {
   if (id == TimerId::Stopwatch) return timedDialog_.OnClockTick();
+  if (id == TimerId::Hours) return OnTimeChanged();
   Apply(hold_.Watch(timedDisable_.Running()));
   if (id == TimerId::Poll) Show(ReadStatus(screenSaver_, hold_.Tip()));
   if (id == TimerId::Countdown) OnCountdownTick();
@@ -69,8 +72,7 @@ void App::OnPolicyChanged() {
 // program added that runs holds at once.
 void App::Follow(SettingsChange change) {
   if (change == SettingsChange::None) return;
-  displayKeeper_.Ask(KeepDisplayOn());
-  if (change == SettingsChange::Stored) return;
+  if (change == SettingsChange::Stored) return displayKeeper_.Ask(KeepDisplayOn());
   FollowSettings();
   if (change == SettingsChange::FullScreen) hold_.JudgeForeground();
   if (change == SettingsChange::ProgramAdded) hold_.LookAtAll();
@@ -79,6 +81,9 @@ void App::Follow(SettingsChange change) {
 
 void App::FollowSettings() {
   hold_.FollowSettings(settings_.programs(), settings_.Value(kIdFullScreen) != 0);
+  hold_.FollowHours(settings_.hours());
+  hold_.FollowPower(settings_.Value(kIdMainsOnly) != 0);
+  displayKeeper_.Ask(KeepDisplayOn());
 }
 
 // A hold that begins by switching the screen saver off may call for the hint.
@@ -113,10 +118,7 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   if (action == TrayAction::Toggle) Toggle();
   if (action == TrayAction::PopupFromMouse) ShowPopupMenu(false);
   if (action == TrayAction::PopupFromKeyboard) ShowPopupMenu(true);
-  if (action == TrayAction::BalloonClicked) {
-    displayHint_.OnShown();
-    settingsWindow_.Show();
-  }
+  if (action == TrayAction::BalloonClicked) displayHint_.OnShown(), settingsWindow_.Show();
   trayBusy_ = false;
 }
 
@@ -147,14 +149,11 @@ void App::ShowPopupMenu(bool fromKeyboard) {
 void App::OnMenuCommand(MenuCommand command, bool spanShown) {
   switch (command) {
     case MenuCommand::StartScreenSaver:
-      screenSaver_.StartScreenSaver();
-      break;
+      return screenSaver_.StartScreenSaver();
     case MenuCommand::ConfigureScreenSaver:
-      screenSaver_.OpenScreenSaverConfiguration();
-      break;
+      return screenSaver_.OpenScreenSaverConfiguration();
     case MenuCommand::SelectScreenSaver:
-      screenSaver_.OpenScreenSaverSelection();
-      break;
+      return screenSaver_.OpenScreenSaverSelection();
     case MenuCommand::TimedDisable:
       if (spanShown) {
         if (timedDisable_.Running()) EndTimedDisable(true);
@@ -163,11 +162,9 @@ void App::OnMenuCommand(MenuCommand command, bool spanShown) {
       }
       break;
     case MenuCommand::Settings:
-      settingsWindow_.Show();
-      break;
+      return settingsWindow_.Show();
     case MenuCommand::Exit:
-      Shutdown();
-      break;
+      return Shutdown();
     case MenuCommand::None:
       break;
   }
@@ -178,7 +175,7 @@ void App::OnMenuCommand(MenuCommand command, bool spanShown) {
 // status text until the first tick replaces it.
 void App::BeginTimedDisable(const SpanRequest& request) {
   if (timedDisable_.Running() || screenSaver_.Policy()) return;
-  timedDisable_.Begin(request.span, request.startWhenDone);
+  timedDisable_.Begin(request);
   pollTimer_.Set(false);
   Show(Status::Counting());
   ShowDisplayHint();

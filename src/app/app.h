@@ -37,8 +37,9 @@ class App final : public TrayEvents,
   void OnTimer(TimerId id) override;
   void OnPolicyChanged() override;
   void OnEndSession() override { Shutdown(); }
-  void OnTimeChanged() override { Refresh(); }
-  void OnPowerSourceChanged() override { Refresh(); }
+  // The hours are judged anew, and the power source asked again.
+  void OnTimeChanged() override { hold_.JudgeHours(), Refresh(); }
+  void OnPowerSourceChanged() override { Follow(SettingsChange::Power); }
   void OnSettingChanged(int controlId, int value) override {
     Follow(settingsWindow_.OnChanged(controlId, value));
   }
@@ -46,8 +47,7 @@ class App final : public TrayEvents,
   void OnSettingsClosed() override { settingsWindow_.Hide(); }
   // The session's reports: the hold follows them at once.
   void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override {
-    hold_.OnWindowShown(processId, threadId);
-    Refresh();
+    hold_.OnWindowShown(processId, threadId), Refresh();
   }
   void OnForegroundChanged() override { hold_.OnForegroundChanged(), Refresh(); }
   void OnProcessEnded(std::uint32_t processId) override {
@@ -69,7 +69,8 @@ class App final : public TrayEvents,
   void Refresh();
   void Show(const Status& status);
   void ShowDisplayHint() { displayHint_.Show(KeepDisplayOn()); }
-  bool KeepDisplayOn() const { return settings_.Value(kIdKeepDisplayOn) != 0; }
+  // Not on battery where only mains power counts.
+  bool KeepDisplayOn() const { return settings_.Value(kIdKeepDisplayOn) != 0 && !hold_.resting(); }
 
   Platform& platform_;
   ScreenSaver screenSaver_;

@@ -23,9 +23,12 @@ HoldChange Hold::Resume(bool spanRuns) {
 
 // A look at the whole session now and then, for listed programs that never
 // show a window, and at the foreground shortly after a window appeared. The
-// foreground's own changes are reported as they come.
+// foreground's own changes are reported as they come. A hold in force
+// overrules another program's switch.
 HoldChange Hold::Watch(bool spanRuns) {
-  if (!watching_) return {};
+  // With nothing watched, a hold in force is the hours', whose edges come by
+  // their own timer: the poll only overrules.
+  if (!watching_) return holding_ ? Follow(spanRuns) : HoldChange{};
   const std::uint32_t now = clock_.TickCount();
   if (!listed_->empty() && now - lastLook_ >= kLookAtAllMs) {
     lastLook_ = now;
@@ -55,24 +58,27 @@ void Hold::JudgeForeground() {
 
 // The hold begins with its first reason and ends with its last. A policy has
 // the say while it lasts: the hold switches nothing, and keeps its duty to
-// switch the screen saver back on for when the policy goes. During a span the
-// screen saver is off already.
+// switch the screen saver back on for when the policy goes. On battery the
+// reasons hold nothing, but a user's say outlasts the battery. During a span
+// the screen saver is off already.
 HoldChange Hold::Follow(bool spanRuns) {
   const std::string_view program = programWatch_.Running();
-  const bool reasons = !program.empty() || fullScreen_;
+  const bool reasons = !program.empty() || fullScreen_ || hoursWatch_.inside();
   if (!reasons) setAside_ = false;
   if (screenSaver_.Policy()) {
     holding_ = false;
     return {};
   }
-  if (!reasons || setAside_) {
+  if (!reasons || setAside_ || resting_) {
     if (holding_ || switchBack_) EndHold(switchBack_, spanRuns);
     return {};
   }
   HoldChange change;
   // The tip is made anew only when the reason changes: a poll allocates nothing.
-  if (!holding_ || program != heldFor_) {
+  const bool byHours = program.empty() && !fullScreen_;
+  if (!holding_ || program != heldFor_ || byHours != byHours_) {
     heldFor_ = program;
+    byHours_ = byHours;
     heldTip_ = kHeldByFullScreenTip;
     if (!program.empty()) heldTip_.assign(kHeldTipLead).append(program).append(kHeldByProgramTail);
     change.newReason = true;
@@ -99,6 +105,7 @@ void Hold::TakeOver() {
 }
 
 void Hold::End(bool spanRuns) {
+  hoursWatch_.Stop();
   if (holding_) EndHold(switchBack_, spanRuns);
 }
 

@@ -1,7 +1,7 @@
-// The hold: the program steps in by itself while a listed program runs or a
-// window is in full screen, and switches the screen saver off whoever
-// switches it on. The user, a span and a policy each have their say; the
-// program is told what changed and shows it.
+// The hold: the program steps in by itself while a listed program runs, a
+// window is in full screen or it is working hours, and switches the screen
+// saver off whoever switches it on. The user, a span, a policy and the
+// battery each have their say; the program is told what changed and shows it.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "hold/hold_note.h"
+#include "hold/hours_watch.h"
 #include "hold/program_watch.h"
 #include "ports/clock.h"
+#include "ports/power.h"
 #include "screensaver/screen_saver.h"
 
 namespace bw {
@@ -32,11 +34,13 @@ struct HoldChange {
 class Hold {
  public:
   Hold(ScreenSaver& screenSaver, ProgramsPort& programs, ClockPort& clock, RegistryPort& registry,
-       SessionPort& session)
+       SessionPort& session, LocalePort& locale, TimerPort& timers, PowerPort& power)
       : screenSaver_(screenSaver),
         programs_(programs),
         clock_(clock),
+        power_(power),
         programWatch_(programs),
+        hoursWatch_(clock, locale, timers),
         note_(registry, session) {}
 
   // The user's choices: the programs listed (a list that outlives the hold,
@@ -44,6 +48,14 @@ class Hold {
   // are reported only while something is to be watched: a user without a
   // list or full screen pays nothing.
   void FollowSettings(const std::vector<std::string>& programs, bool fullScreen);
+  void FollowHours(const WorkingHours& hours) { hoursWatch_.Set(hours); }
+  // The local time may have jumped, or an edge of the hours has come.
+  void JudgeHours() { hoursWatch_.Judge(); }
+  // "Only on mains power", told again when the power source changes: on
+  // battery the program's own reasons hold nothing. The source is asked only
+  // then, never at a poll.
+  void FollowPower(bool mainsOnly) { resting_ = mainsOnly && power_.OnBattery(); }
+  bool resting() const { return resting_; }
   // At start-up: a hold an earlier copy noted carries its duty over. It goes
   // on while its reasons last; otherwise the screen saver it switched off
   // goes back on, unless a span has the say now. Under a policy the duty
@@ -69,8 +81,12 @@ class Hold {
   void End(bool spanRuns);
 
   bool holding() const { return holding_; }
-  // The reason the icon's tip gives while the hold is in force; null otherwise.
-  const char* Tip() const { return holding_ ? heldTip_.c_str() : nullptr; }
+  // The reason the icon's tip gives while the hold is in force, a program's
+  // or full screen's before the hours'; null otherwise.
+  const char* Tip() const {
+    if (!holding_) return nullptr;
+    return byHours_ ? hoursWatch_.tip().c_str() : heldTip_.c_str();
+  }
 
  private:
   void EndHold(bool switchBack, bool spanRuns);
@@ -78,7 +94,9 @@ class Hold {
   ScreenSaver& screenSaver_;
   ProgramsPort& programs_;
   ClockPort& clock_;
+  PowerPort& power_;
   ProgramWatch programWatch_;
+  HoursWatch hoursWatch_;
   HoldNote note_;
   const std::vector<std::string>* listed_ = nullptr;
   bool fullScreenCounts_ = false;
@@ -97,7 +115,9 @@ class Hold {
   // The user switched the screen saver during a hold: none begins again until
   // every reason has ended.
   bool setAside_ = false;
-  std::string heldFor_;  // the program the tip names; empty for full screen
+  bool resting_ = false;  // on battery, where only mains power counts
+  bool byHours_ = false;  // the hours are the only reason the tip can name
+  std::string heldFor_;   // the program the tip names; empty for full screen
   std::string heldTip_;
 };
 

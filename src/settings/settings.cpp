@@ -32,6 +32,13 @@ void Settings::Load() {
       Set(kSettingRows[i].control, 1);
   }
   programs_ = UsablePrograms(registry_.ReadList(kProgramsKey, "").items);
+  hours_ =
+      ParseWorkingHours(registry_.ReadString(kWorkingHoursKey, "").text).value_or(WorkingHours{});
+}
+
+void Settings::SetHours(const WorkingHours& hours) {
+  hours_ = hours;
+  registry_.WriteString(kWorkingHoursKey, "", StoredText(hours));
 }
 
 bool Settings::AddProgram(std::string_view file) {

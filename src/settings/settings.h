@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "hours/working_hours.h"
 #include "ports/registry.h"
 #include "ports/session.h"
 #include "ports/settings_window.h"
@@ -67,6 +68,12 @@ class Settings {
   bool AddProgram(std::string_view file);
   void RemoveProgram(std::size_t index);
 
+  // The working hours. A stored value that is not exactly such counts as the
+  // defaults, which hold none, and is rewritten only when the user changes
+  // the hours.
+  const WorkingHours& hours() const { return hours_; }
+  void SetHours(const WorkingHours& hours);
+
  private:
   static constexpr std::size_t kMethodRow = SettingRowOf(kIdMethod);
   int Read(const SettingRow& row);
@@ -76,6 +83,7 @@ class Settings {
   SessionPort& session_;
   std::array<int, std::size(kSettingRows)> values_{};
   std::vector<std::string> programs_;
+  WorkingHours hours_;
 };
 
 }  // namespace bw

@@ -182,6 +182,7 @@ inline constexpr SettingRow kSettingRows[] = {
     {kIdMethod, BLINKWARD_REGISTRY_ROOT "\\Method", SettingKind::Choice, 0},
     {kIdKeepDisplayOn, BLINKWARD_REGISTRY_ROOT "\\KeepDisplayOn", SettingKind::Flag, 0},
     {kIdFullScreen, BLINKWARD_REGISTRY_ROOT "\\FullScreen", SettingKind::Flag, 0},
+    {kIdMainsOnly, BLINKWARD_REGISTRY_ROOT "\\MainsOnly", SettingKind::Flag, 0},
 };
 
 }  // namespace bw

@@ -4,22 +4,60 @@
 #include "text/file_names.h"
 
 namespace bw {
+namespace {
 
+constexpr int kDaysPerWeek = 7;
+
+}  // namespace
+
+// The days by place, from the first day of the user's week.
 SettingsView SettingsWindow::View() const {
   SettingsView view{kTitle, settings_.View(), settings_.programs(), {}};
   const auto listed = static_cast<int>(settings_.programs().size());
   view.values.push_back({kIdPrograms, selection_});
   view.values.push_back({kIdAddProgram, listed < static_cast<int>(kMostPrograms)});
   view.values.push_back({kIdRemoveProgram, selection_ >= 0 && selection_ < listed});
+  const WorkingHours& hours = settings_.hours();
+  view.values.push_back({kIdWorkingHours, hours.on});
+  for (int place = 0; place < kDaysPerWeek; ++place) {
+    const int day = (firstDay_ + place) % kDaysPerWeek;
+    view.values.push_back({kIdFirstDay + place, hours.days >> day & 1});
+    view.texts.push_back({kIdFirstDay + place, kDayCaptions[day]});
+  }
+  view.values.push_back({kIdFrom, hours.from});
+  view.values.push_back({kIdTo, hours.to});
   return view;
+}
+
+// The hours with one control's change; nothing for a control that is none of
+// the hours', or a time that is no time of day.
+std::optional<WorkingHours> SettingsWindow::HoursWith(int controlId, int value) const {
+  WorkingHours hours = settings_.hours();
+  const int place = controlId - kIdFirstDay;
+  if (controlId == kIdWorkingHours) {
+    hours.on = value != 0;
+  } else if (place >= 0 && place < kDaysPerWeek) {
+    const auto day = static_cast<std::uint8_t>(1 << (firstDay_ + place) % kDaysPerWeek);
+    hours.days = value ? hours.days | day : hours.days & ~day;
+  } else if ((controlId == kIdFrom || controlId == kIdTo) && value >= 0 && value < kMinutesPerDay) {
+    (controlId == kIdFrom ? hours.from : hours.to) = value;
+  } else {
+    return std::nullopt;
+  }
+  return hours;
 }
 
 SettingsChange SettingsWindow::OnChanged(int controlId, int value) {
   SettingsChange change = SettingsChange::None;
   if (controlId == kIdPrograms) {
     selection_ = value;
+  } else if (const std::optional<WorkingHours> hours = HoursWith(controlId, value)) {
+    settings_.SetHours(*hours);
+    change = SettingsChange::Hours;
   } else if (settings_.Set(controlId, value)) {
-    change = controlId == kIdFullScreen ? SettingsChange::FullScreen : SettingsChange::Stored;
+    change = controlId == kIdFullScreen  ? SettingsChange::FullScreen
+             : controlId == kIdMainsOnly ? SettingsChange::Power
+                                         : SettingsChange::Stored;
   } else {
     return change;
   }

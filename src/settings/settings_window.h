@@ -4,6 +4,9 @@
 // the program's to apply.
 #pragma once
 
+#include <optional>
+
+#include "ports/locale.h"
 #include "ports/programs.h"
 #include "ports/session.h"
 #include "ports/settings_window.h"
@@ -12,16 +15,25 @@
 namespace bw {
 
 // What a change in the window touched, for the program to follow.
-enum class SettingsChange { None, Stored, FullScreen, ProgramAdded, ProgramRemoved };
+// Power: "only on mains power", which the power source's changes follow too.
+enum class SettingsChange { None, Stored, FullScreen, ProgramAdded, ProgramRemoved, Hours, Power };
 
 class SettingsWindow {
  public:
   SettingsWindow(SettingsWindowPort& window, ProgramsPort& programs, SessionPort& session,
-                 Settings& settings)
-      : window_(window), programs_(programs), session_(session), settings_(settings) {}
+                 LocalePort& locale, Settings& settings)
+      : window_(window),
+        programs_(programs),
+        session_(session),
+        locale_(locale),
+        settings_(settings) {}
 
-  // Builds the window on first use, shows it and brings it forward.
-  void Show() { window_.Show(View()); }
+  // Builds the window on first use, shows it and brings it forward. The days
+  // follow the user's week as it begins now.
+  void Show() {
+    firstDay_ = locale_.FirstDayOfWeek();
+    window_.Show(View());
+  }
   // Closing the window only hides it: the program lives in the tray.
   void Hide() { window_.Hide(); }
   // A control changed: stored at once, and the window then shows what was
@@ -32,14 +44,17 @@ class SettingsWindow {
 
  private:
   SettingsView View() const;
+  std::optional<WorkingHours> HoursWith(int controlId, int value) const;
   SettingsChange AddProgram();
   SettingsChange RemoveProgram();
 
   SettingsWindowPort& window_;
   ProgramsPort& programs_;
   SessionPort& session_;
+  LocalePort& locale_;
   Settings& settings_;
   int selection_ = -1;  // the line selected in the list of programs
+  int firstDay_ = 0;    // the day the first of the days' check boxes shows
 };
 
 }  // namespace bw

@@ -4,10 +4,10 @@
 
 namespace bw {
 
-void Countdown::Begin(Span span, bool startWhenDone) {
-  span_ = span;
-  startWhenDone_ = startWhenDone;
-  counterAtBegin_ = SpanCounter(span);
+void Countdown::Begin(const SpanRequest& request) {
+  span_ = request.span;
+  startWhenDone_ = request.startWhenDone;
+  counterAtBegin_ = request.counter;
   begunAt_ = clock_.TickCount();
   running_ = true;
 }

@@ -27,6 +27,14 @@ constexpr std::int32_t SpanCounter(Span span) {
   return (std::int32_t{span.hours} * 60 + span.minutes) * 60 - 1;
 }
 
+// A span to count down: its counter, the span the dialog offers next, and
+// whether the screen saver starts at its end.
+struct SpanRequest {
+  std::int32_t counter;
+  Span span;
+  bool startWhenDone;
+};
+
 // Where a running span stands, as a later copy of the program goes on with it.
 struct SpanProgress {
   std::uint32_t begunAt;  // clock milliseconds
@@ -53,9 +61,9 @@ class Countdown {
   Span LastSpan() const { return span_; }
   bool StartWhenDone() const { return startWhenDone_; }
 
-  // Starts a timed disable of a positive span. The first tick, a second
+  // Starts a timed disable of a positive counter. The first tick, a second
   // later, switches the screen saver off.
-  void Begin(Span span, bool startWhenDone);
+  void Begin(const SpanRequest& request);
   // Goes on with a span another copy of the program began; Expired() tells
   // whether its time ran out meanwhile.
   void Resume(const SpanProgress& progress);

@@ -1,5 +1,6 @@
 // Entering the span of a timed disable: what the two number fields let
-// through from the keyboard, how their arrows step, and how OK reads them.
+// through from the keyboard, how their arrows step, and how OK reads them;
+// or the span until a time of day.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ports/clock.h"
 #include "ports/timed_dialog.h"
 #include "timed/countdown.h"
 
@@ -61,5 +63,19 @@ SpanReading ReadSpan(std::string_view hoursText, std::string_view minutesText);
 
 // The text a field is filled with when the dialog opens.
 std::string FieldText(std::int16_t value);
+
+// Whether "Until" holds a time of day at all.
+bool IsTimeOfDay(int minuteOfDay);
+
+// Milliseconds until a time of day: today's if it is still to come, else
+// tomorrow's; each as the time zone has that day, so that a change to or from
+// daylight saving time in between counts.
+std::int64_t MsUntilTime(ClockPort& clock, int minuteOfDay);
+
+// The counter of a span that lasts so many milliseconds: a second begun counts.
+std::int32_t CounterOfMs(std::int64_t ms);
+
+// How long that is, in whole minutes rounded up: "2 hours 10 minutes from now".
+std::string FromNowText(std::int64_t ms);
 
 }  // namespace bw

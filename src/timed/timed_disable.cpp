@@ -18,8 +18,8 @@ bool TimedDisable::Resume(bool byPolicy) {
   return false;
 }
 
-void TimedDisable::Begin(Span span, bool startWhenDone) {
-  countdown_.Begin(span, startWhenDone);
+void TimedDisable::Begin(const SpanRequest& request) {
+  countdown_.Begin(request);
   note_.Write(countdown_.Progress());
   timer_.Set(true);
 }

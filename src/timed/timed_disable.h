@@ -28,7 +28,7 @@ class TimedDisable {
   // that a policy now overrides only switch the screen saver back on: the
   // moment to start it has passed.
   bool Resume(bool byPolicy);
-  void Begin(Span span, bool startWhenDone);
+  void Begin(const SpanRequest& request);
   // At each tick of its timer; the last one ends the span.
   CountdownTick Tick();
   // Ends a running span early: the screen saver goes back on, not started.

@@ -8,6 +8,9 @@ namespace {
 // The fields take two digits: selecting two characters selects the number.
 constexpr int kFieldDigits = 2;
 
+// "Until" offers the next whole hour until a time is confirmed.
+int NextWholeHour(LocalTime now) { return (now.minuteOfDay / 60 + 1) % 24 * 60; }
+
 }  // namespace
 
 std::optional<SpanRequest> TimedDisableDialog::Run() {
@@ -30,6 +33,11 @@ void TimedDisableDialog::OnShown() {
   view_.SetFieldText(SpanField::Minutes, FieldText(last.minutes));
   view_.ShowClockFrame(0);
   if (countdown_.StartWhenDone()) view_.SetStartWhenDone(true);
+  view_.SetUntil(until_);
+  shownTime_ = untilTime_ ? *untilTime_ : NextWholeHour(clock_.LocalNow());
+  view_.SetUntilTime(shownTime_);
+  untilText_.clear();
+  ShowUntilText();
   stopwatch_.Set(true);
 }
 
@@ -42,6 +50,21 @@ void TimedDisableDialog::OnClockTick() {
   ++clockFrame_;
   if (clockFrame_ >= kClockFrameCount) clockFrame_ = 0;
   view_.ShowClockFrame(clockFrame_);
+  ShowUntilText();
+}
+
+void TimedDisableDialog::OnUntilTimeChanged(int minuteOfDay) {
+  shownTime_ = minuteOfDay;
+  ShowUntilText();
+}
+
+// Only a text that changed is sent: the stopwatch asks at each of its ticks.
+void TimedDisableDialog::ShowUntilText() {
+  std::string text;
+  if (IsTimeOfDay(shownTime_)) text = FromNowText(MsUntilTime(clock_, shownTime_));
+  if (text == untilText_) return;
+  untilText_ = std::move(text);
+  view_.SetUntilText(untilText_);
 }
 
 bool TimedDisableDialog::OnFieldKey(SpanField field, int keyCode, int upDownValue) {
@@ -61,6 +84,7 @@ void TimedDisableDialog::OnUpDown(SpanField field) {
 }
 
 void TimedDisableDialog::OnOk(const SpanEntry& entry) {
+  if (entry.until) return OkUntil(entry);
   const std::string_view hoursText = entry.hoursText, minutesText = entry.minutesText;
   const SpanReading span = ReadSpan(hoursText, minutesText);
   if (span.badField) {
@@ -72,8 +96,23 @@ void TimedDisableDialog::OnOk(const SpanEntry& entry) {
     return;
   }
   // A zero span is refused silently: the dialog stays open.
-  if (SpanCounter(span.span) <= 0) return;
-  confirmed_ = SpanRequest{span.span, entry.startWhenDone};
+  const std::int32_t counter = SpanCounter(span.span);
+  if (counter <= 0) return;
+  confirmed_ = SpanRequest{counter, span.span, entry.startWhenDone};
+  until_ = false;
+  Close();
+}
+
+// The span is measured when OK is pressed, not when the time was chosen. A
+// time of day that is none is pointed at as a bad field is.
+void TimedDisableDialog::OkUntil(const SpanEntry& entry) {
+  if (!IsTimeOfDay(entry.untilMinuteOfDay)) return view_.FocusField(SpanField::Until);
+  const std::int32_t counter = CounterOfMs(MsUntilTime(clock_, entry.untilMinuteOfDay));
+  if (counter <= 0) return;
+  const CountdownSplit split = SplitCounter(counter);
+  confirmed_ = SpanRequest{counter, {split.hours, split.minutes}, entry.startWhenDone};
+  until_ = true;
+  untilTime_ = entry.untilMinuteOfDay;
   Close();
 }
 

@@ -1,11 +1,12 @@
-// The dialog that asks for the span of a timed disable in hours and minutes,
-// animates a stopwatch while it is open, and on OK hands the span back to
-// whoever opened it. One dialog object serves every opening; its window (a
+// The dialog that asks for the span of a timed disable, for hours and minutes
+// or until a time of day, animates a stopwatch while it is open, and on OK
+// hands the span back to whoever opened it. One dialog object serves every opening; its window (a
 // TimedDialogView) is built anew each time and reports here.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "ports/timed_dialog.h"
@@ -20,17 +21,13 @@ namespace bw {
 inline constexpr int kClockFrameCount = 24;
 inline constexpr int kStopwatchIntervalMs = 120;
 
-// A span the user confirmed.
-struct SpanRequest {
-  Span span;
-  bool startWhenDone;
-};
-
 class TimedDisableDialog final : public TimedDialogEvents {
  public:
-  TimedDisableDialog(TimedDialogView& view, TimerPort& timers, const Countdown& countdown)
+  TimedDisableDialog(TimedDialogView& view, TimerPort& timers, ClockPort& clock,
+                     const Countdown& countdown)
       : view_(view),
         stopwatch_(timers, TimerId::Stopwatch, kStopwatchIntervalMs),
+        clock_(clock),
         countdown_(countdown) {}
 
   // Opens the dialog and returns when it has closed: the span the user
@@ -45,30 +42,40 @@ class TimedDisableDialog final : public TimedDialogEvents {
   void Cancel() {
     if (open_) Close();
   }
-  // At each tick of the stopwatch's timer: the next frame.
+  // At each tick of the stopwatch's timer: the next frame, and how long
+  // "Until" is from now, once the minute has turned.
   void OnClockTick();
 
-  // Each opening, once the window exists: the fields show the last span and
-  // the stopwatch turns.
+  // Each opening, once the window exists: the fields show the last span, the
+  // way last used and its time, and the stopwatch turns.
   void OnShown() override;
   bool OnFieldKey(SpanField field, int keyCode, int upDownValue) override;
   void OnUpDown(SpanField field) override;
   // A span that can be read and is not zero closes the dialog; otherwise it
   // stays open, the field at fault selected.
   void OnOk(const SpanEntry& entry) override;
-  void OnWayChosen(bool) override {}
-  void OnUntilTimeChanged(int) override {}
+  void OnWayChosen(bool until) override { view_.SetUntil(until); }
+  void OnUntilTimeChanged(int minuteOfDay) override;
   void OnCancel() override { Close(); }
 
  private:
+  void OkUntil(const SpanEntry& entry);
+  void ShowUntilText();
   void SelectAll(SpanField field);
   void Close();
 
   TimedDialogView& view_;
   Timer stopwatch_;
+  ClockPort& clock_;
   const Countdown& countdown_;
   bool open_ = false;
   std::optional<SpanRequest> confirmed_;
+  // The way and the time of day last confirmed, offered at the next opening;
+  // no time before the first.
+  bool until_ = false;
+  std::optional<int> untilTime_;
+  int shownTime_ = 0;      // the time of day "Until" shows now
+  std::string untilText_;  // how long that is, as shown
   // The frame last shown. It belongs to the object, not to the window, so a
   // reopened dialog's clock continues where the last one stopped.
   std::int16_t clockFrame_ = 0;

@@ -25,8 +25,16 @@ inline constexpr const char* kHeldTipLead = "Screen Saver is DISABLED while ";
 inline constexpr const char* kHeldByProgramTail = " runs";
 inline constexpr const char* kHeldByFullScreenTip =
     "Screen Saver is DISABLED while a program is full screen";
+// During working hours: the end of the spell ("until 17:30"), or none when
+// the hours never end.
+inline constexpr const char* kHeldUntilLead = "Screen Saver is DISABLED until ";
+inline constexpr const char* kHeldByHoursTail = " (working hours)";
+inline constexpr const char* kHeldByHoursTip = "Screen Saver is DISABLED (working hours)";
 // A timed disable's tip begins so; the time left follows.
 inline constexpr const char* kCountdownTipLead = "Screen Saver will be DISABLED\nfor the next ";
+
+// After the span until the time of day the dialog's "Until" holds.
+inline constexpr const char* kFromNowTail = " from now";
 
 // The windows' captions, and the settings window's title line: the name,
 // then the version ("Blinkward v1.01"), which the window's table leaves out.
@@ -49,6 +57,8 @@ inline constexpr const char* kDisplayHintText =
 inline constexpr const char* kDisplayHintKey = BLINKWARD_REGISTRY_ROOT "\\DisplayHint";
 // The programs listed, a REG_MULTI_SZ in the key's default value.
 inline constexpr const char* kProgramsKey = BLINKWARD_REGISTRY_ROOT "\\Programs";
+// The working hours, a REG_SZ in the key's default value ("1;1111100;09:00;17:00").
+inline constexpr const char* kWorkingHoursKey = BLINKWARD_REGISTRY_ROOT "\\Hours";
 // The logons' notes of a span and of a hold; each logon's is a subkey named by it.
 inline constexpr const char* kSpanNotesKey = BLINKWARD_REGISTRY_ROOT "\\TimedDisable";
 inline constexpr const char* kHoldNotesKey = BLINKWARD_REGISTRY_ROOT "\\Hold";
@@ -58,6 +68,9 @@ inline constexpr const char* kRunKeyPath = "SOFTWARE\\Microsoft\\Windows\\Curren
 inline constexpr const char* kDesktopKey = "Control Panel\\Desktop\\";
 inline constexpr const char* kDesktopPolicyKey =
     "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
+
+// The working hours' days, Monday first.
+inline constexpr const char* kDayCaptions[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 
 // The last line of the menu of running programs, for any other program.
 inline constexpr const char* kBrowseCaption = "Browse...";

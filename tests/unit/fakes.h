@@ -84,8 +84,12 @@ struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   std::string ExecutablePath() override { return executable; }
   std::uint32_t TickCount() override { return now; }
   // Local time runs with the clock, from Monday 00:00 plus localStart
-  // seconds: moving localStart is the user setting the clock.
-  std::int64_t LocalSeconds() const { return localStart + now / 1000; }
+  // seconds: moving localStart is the user setting the clock. From summerFrom
+  // seconds of that count, the clocks show an hour more.
+  std::int64_t LocalSeconds() const {
+    const std::int64_t s = localStart + now / 1000;
+    return s >= summerFrom ? s + 3600 : s;
+  }
   LocalTime LocalNow() override {
     const std::int64_t s = LocalSeconds() % (7 * 86400);
     return {static_cast<int>(s / 86400), static_cast<int>(s % 86400 / 60),
@@ -93,12 +97,13 @@ struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   }
   std::int64_t MsUntilLocal(int days, int minuteOfDay) override {
     const std::int64_t s = LocalSeconds();
-    const std::int64_t target = s - s % 86400 + days * 86400LL + minuteOfDay * 60LL;
+    std::int64_t target = s - s % 86400 + days * 86400LL + minuteOfDay * 60LL;
+    if (s < summerFrom && target - 3600 >= summerFrom) target -= 3600;  // an hour skipped
     return std::max<std::int64_t>(0, (target - s) * 1000 - now % 1000);
   }
   LogonNames Logon() override { return {logon, linkedLogon}; }
   const FakePower& power;
-  std::int64_t localStart = 0;
+  std::int64_t localStart = 0, summerFrom = INT64_MAX;
   bool active = true, accepts = true;
   int started = 0;        // screen savers started
   int startRequests = 0;  // asked to start, whether they did or not
@@ -227,22 +232,28 @@ struct FakeShell : ShellPort {
 // It reports itself shown and runs whileOpen as its modal loop would run the
 // user's input; opened again while open, it only comes forward.
 struct FakeDialogView : TimedDialogView {
-  static int N(SpanField f) { return f == SpanField::Hours ? 0 : 1; }
+  static int N(SpanField f) { return static_cast<int>(f); }
   void Run(TimedDialogEvents& reportTo) override {
     ++opened;
     events = &reportTo;
-    text[0] = text[1] = {};
-    selection[0] = selection[1] = {};
-    focus = frame = -1;
-    startWhenDone = false;
+    for (int f = 0; f < 3; ++f) text[f] = {}, selection[f] = {};
+    focus = frame = untilTime = -1;
+    startWhenDone = until = untilUsable = false;
+    untilText.clear();
     open = true;
     events->OnShown();
     if (whileOpen) std::exchange(whileOpen, nullptr)();
   }
   void BringForward() override { ++broughtForward; }
-  // OK with "For" and these fields.
+  // OK with these fields, and the way and time of day as they stand.
   void Ok(const std::string& hours, const std::string& minutes, bool start) {
-    events->OnOk({hours, minutes, start, false, 0});
+    events->OnOk({hours, minutes, start, until, untilTime});
+  }
+  // The user clicks "For" or "Until" (which checks itself, as an option
+  // button does), or sets the time of day.
+  void ChooseWay(bool way) { until = way, events->OnWayChosen(way); }
+  void SetTime(int minuteOfDay) {
+    untilTime = minuteOfDay, events->OnUntilTimeChanged(minuteOfDay);
   }
   void SetFieldText(SpanField f, const std::string& t) override { text[N(f)] = t; }
   void SelectField(SpanField f, int start, int length) override {
@@ -252,15 +263,16 @@ struct FakeDialogView : TimedDialogView {
   void SetUpDownValue(SpanField f, int value) override { text[N(f)] = std::to_string(value); }
   void ShowClockFrame(int shown) override { frame = shown; }
   void SetStartWhenDone(bool start) override { startWhenDone = start; }
-  void SetUntil(bool way) override { until = way; }
+  void SetUntil(bool way) override { until = untilUsable = way; }
   void SetUntilTime(int minuteOfDay) override { untilTime = minuteOfDay; }
   void SetUntilText(const std::string& shown) override { untilText = shown; }
   void Close() override { open = false; }
-  std::string text[2];
-  std::pair<int, int> selection[2];
+  std::string text[3];  // by field: hours, minutes, and none for Until
+  std::pair<int, int> selection[3];
   int focus = -1, frame = -1;
   bool startWhenDone = false, open = false;
   bool until = false;
+  bool untilUsable = false;  // the time of day can be used; the hours and minutes cannot
   int untilTime = -1;
   std::string untilText;
   int opened = 0, broughtForward = 0;

@@ -195,5 +195,82 @@ TEST_F(HoldTest, AFullScreenWindowHoldsWhileTicked) {
   EXPECT_EQ(Seen(), kOn);
 }
 
+// A copy started on Monday at 08:59 with working hours on weekdays from 09:00
+// to 17:30.
+struct HoursTest : ::testing::Test, test::WithPlatform, test::Program {
+  HoursTest() : Program(platform) {
+    fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] = "1;1111100;09:00;17:30";
+    fake.system.localStart = (8 * 60 + 59) * 60;
+    Start();
+  }
+  void PowerFrom(bool battery) { fake.power.battery = battery, app.OnPowerSourceChanged(); }
+};
+const std::string kByHours = "saver off, red: Screen Saver is DISABLED until 17:30 (working hours)";
+
+// The hours hold from their start to their end, each edge met by one wait, as
+// the programs' hold does: another program's switch is overruled, full
+// screen's tip comes first, the user's click sets them aside until they end,
+// and the next day they hold again, in the user's format. A change of the
+// clock is followed at once, and a wait goes by the zone's rules: with summer
+// time from 02:00, 01:00 is seven hours before 09:00. Unticked, or at Exit,
+// nothing waits.
+TEST_F(HoursTest, WorkingHoursHoldFromTheirStartToTheirEnd) {
+  Pass(60 * 1000);
+  EXPECT_EQ(Seen(), kByHours);
+  fake.system.active = true;
+  Pass(250);
+  EXPECT_EQ(Seen(), kByHours);
+  fake.programs.foreground = Foreground::FullScreen;
+  app.OnSettingChanged(kIdFullScreen, 1);
+  EXPECT_EQ(Seen(), "saver off, red: " + std::string(kHeldByFullScreenTip));
+  fake.programs.Front(Foreground::Windowed);
+  EXPECT_EQ(Seen(), kByHours);
+  Tray(kLeftButtonDown);
+  Pass((8 * 60 + 30) * 60 * 1000);
+  EXPECT_EQ(Seen(), test::kOn);
+  fake.locale.twelveHour = true;
+  Pass((15 * 60 + 30) * 60 * 1000);
+  const std::string byHoursPm =
+      "saver off, red: Screen Saver is DISABLED until 5:30 PM (working hours)";
+  EXPECT_EQ(Seen(), byHoursPm);
+  fake.system.localStart -= 8 * 3600;
+  fake.system.summerFrom = (24 + 2) * 3600;
+  app.OnTimeChanged();
+  EXPECT_EQ(Seen(), test::kOn);
+  Pass(7 * 3600 * 1000 - 1000);
+  EXPECT_EQ(Seen(), test::kOn);
+  Pass(1000);
+  EXPECT_EQ(Seen(), byHoursPm);
+  app.OnSettingChanged(kIdWorkingHours, 0);
+  EXPECT_FALSE(fake.ui.Runs(static_cast<int>(TimerId::Hours)));
+  app.OnSettingChanged(kIdWorkingHours, 1);
+  Choose(MenuCommand::Exit);
+  EXPECT_TRUE(fake.ui.timers.empty());
+}
+
+// Only on mains power: on battery the program's own reasons hold nothing and
+// the display is not kept on, as soon as either changes; the user's say
+// outlasts the battery, and the user's click still switches the screen saver
+// off.
+TEST_F(HoursTest, OnBatteryOnlyTheUserHoldsWhereMainsPowerIsAsked) {
+  app.OnSettingChanged(kIdKeepDisplayOn, 1);
+  PowerFrom(true);
+  Pass(60 * 1000);
+  EXPECT_EQ(Seen(), kByHours);
+  app.OnSettingChanged(kIdMainsOnly, 1);
+  EXPECT_EQ(Seen(), test::kOn);
+  PowerFrom(false);
+  EXPECT_EQ(Seen(), kByHours);
+  EXPECT_TRUE(fake.power.held);
+  Tray(kLeftButtonDown);
+  for (const bool battery : {true, false, true}) {
+    PowerFrom(battery);
+    EXPECT_EQ(Seen(), test::kOn) << "the user's say ended with the battery";
+  }
+  Tray(kLeftButtonDown);
+  EXPECT_EQ(Seen(), test::kOff);
+  EXPECT_FALSE(fake.power.held);
+}
+
 }  // namespace
 }  // namespace bw

@@ -11,7 +11,7 @@ namespace {
 struct SettingsWindowTest : ::testing::Test {
   test::FakePlatform fake;
   Settings settings{fake.registry, fake.system};
-  SettingsWindow window{fake.ui, fake.programs, fake.system, settings};
+  SettingsWindow window{fake.ui, fake.programs, fake.system, fake.locale, settings};
 };
 
 // A change is stored at once, and the window then shows what was stored: for
@@ -65,6 +65,29 @@ TEST_F(SettingsWindowTest, TheListIsChosenFromRunningProgramsOrBrowsedAndStoredA
   window.OnButton(kIdRemoveProgram);
   EXPECT_EQ(fake.ui.Shown(kIdPrograms), 30);
   EXPECT_EQ(fake.ui.Shown(kIdAddProgram), 1);
+}
+
+// A stored value that is not exactly working hours counts as the defaults,
+// which hold none, and stays until the hours change; each change stores them
+// whole at once. The days show from the first day of the user's week; a time
+// that is no time of day stores nothing.
+TEST_F(SettingsWindowTest, WorkingHoursShowFromTheFirstDayAndAreStoredWhole) {
+  fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] = "1;1111100;09:00;24:00";
+  settings.Load();
+  fake.locale.firstDay = 6;
+  window.Show();
+  EXPECT_EQ(fake.registry.Value(kWorkingHoursKey), "1;1111100;09:00;24:00");
+  EXPECT_EQ(fake.ui.Shown(kIdWorkingHours), 0);
+  EXPECT_EQ(fake.ui.settings.texts.front().text + fake.ui.settings.texts.back().text, "SunSat");
+  EXPECT_EQ(fake.ui.Shown(kIdFirstDay), 0);
+  EXPECT_EQ(fake.ui.Shown(kIdFirstDay + 1), 1);
+  window.OnChanged(kIdFirstDay, 1);
+  window.OnChanged(kIdFirstDay + 6, 1);
+  window.OnChanged(kIdFrom, 22 * 60);
+  window.OnChanged(kIdTo, 24 * 60);
+  window.OnChanged(kIdWorkingHours, 1);
+  EXPECT_EQ(fake.registry.Value(kWorkingHoursKey), "1;1111111;22:00;17:00");
+  EXPECT_EQ(fake.ui.Shown(kIdFrom), 22 * 60);
 }
 
 }  // namespace

@@ -162,7 +162,7 @@ TEST(PopupMenu, ShowsTheItemsItIsGivenAndReturnsTheChosenCommand) {
   SetTimer(nullptr, 0, 100, ReadOpenMenu);
   EXPECT_EQ(w.tray.TrackPopupMenu(items), 4);
   EXPECT_EQ(openMenu, "Four=4|-|Nine=9!|");
-  w.window.Show({"", {}, {}});
+  w.window.Show({"", {}, {}, {}});
   openMenu.clear();
   SetTimer(nullptr, 0, 100, ReadOpenMenu);
   EXPECT_EQ(w.window.TrackControlMenu(kIdAddProgram, items), 4);

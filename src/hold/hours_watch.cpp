@@ -1,0 +1,38 @@
+#include "hold/hours_watch.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "words/words.h"
+
+namespace bw {
+
+// The timer fires once: a day's length changes with daylight saving time, so
+// each wait is measured anew by the zone's rules. One that fires a little
+// early finds the edge still ahead and waits the rest.
+void HoursWatch::Judge() {
+  Stop();
+  inside_ = false;
+  if (!hours_.on) return;
+  const LocalTime now = clock_.LocalNow();
+  inside_ = Inside(hours_, now);
+  const std::optional<LocalMoment> edge = NextEdge(hours_, now);
+  if (inside_ && edge) {
+    tip_.assign(kHeldUntilLead)
+        .append(locale_.TimeText(edge->minuteOfDay))
+        .append(kHeldByHoursTail);
+  } else if (inside_) {
+    tip_ = kHeldByHoursTip;
+  }
+  if (!edge) return;
+  const std::int64_t ms = clock_.MsUntilLocal(edge->days, edge->minuteOfDay);
+  timers_.StartTimer(TimerId::Hours, static_cast<int>(std::clamp<std::int64_t>(ms, 1, INT32_MAX)));
+  waiting_ = true;
+}
+
+void HoursWatch::Stop() {
+  if (waiting_) timers_.StopTimer(TimerId::Hours);
+  waiting_ = false;
+}
+
+}  // namespace bw
