@@ -28,6 +28,8 @@ IDLE_SAMPLE = 10.0  # seconds after launch at which the idle memory is read
 HOLD_PROGRAMS = ("obs64.exe", "mstsc.exe", "vlc.exe", "zoom.exe", "listed_program.exe")
 PROGRAMS_KEY = "Software\\Blinkward\\Programs"
 FULL_SCREEN_KEY = "Software\\Blinkward\\FullScreen"
+HOURS_KEY = "Software\\Blinkward\\Hours"
+MAINS_ONLY_KEY = "Software\\Blinkward\\MainsOnly"
 HINT_KEY = "Software\\Blinkward\\DisplayHint"
 HOLD_RUNS = 5
 # Clicks on each icon for the click-to-tip latency: with 20 the median moved
@@ -349,6 +351,24 @@ def hold_phase(args, programs, results):
         driver(args, "text", FULL_SCREEN_KEY)
 
 
+def hours_phase(args, programs, results):
+    """Blinkward with working hours set every day, a spell that begins an hour
+    from now, and only mains power ticked: idle CPU beside a fresh baseline.
+    Nothing may run for them between the edges."""
+    begins = (time.localtime().tm_hour + 1) % 24
+    spell = f"1;1111111;{begins:02d}:00;{(begins + 1) % 24:02d}:00"
+    driver(args, "text", HOURS_KEY, spell)
+    driver(args, "text", MAINS_ONLY_KEY, "1")
+    try:
+        launch_side_by_side(args, programs)
+        idle_cpu(args, programs, results, "hours_idle", long_windows=False)
+        for program in programs:
+            stop(args, program)
+    finally:
+        driver(args, "text", HOURS_KEY)
+        driver(args, "text", MAINS_ONLY_KEY)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--long", action="store_true", help="idle 10 minutes before the clicks")
@@ -384,6 +404,8 @@ def main():
     print("five programs listed, full screen ticked: idle CPU, then Blinkward noticing them",
           flush=True)
     hold_phase(args, programs, results)
+    print("working hours set, only on mains power ticked: idle CPU", flush=True)
+    hours_phase(args, programs, results)
 
     with open(os.path.join(args.out, "footprint.json"), "w") as f:
         json.dump(results, f, indent=1)

@@ -28,7 +28,7 @@ def counts(binary, mode, ticks):
 
 def measure(binary, out):
     results = {}
-    for mode in ("poller", "hold", "countdown"):
+    for mode in ("poller", "hold", "hours", "countdown"):
         short, long_ = (instructions(binary, mode, n, out) for n in RUNS)
         tick = counts(binary, mode, RUNS[1])
         tick["instructions_per_tick"] = (long_ - short) / (RUNS[1] - RUNS[0])
