@@ -33,15 +33,15 @@ void App::Start() {
     Show(Status::Counting());
     OnCountdownTick();
   }
-  Apply(hold_.Resume(timedDisable_.Running()));
-  if (!timedDisable_.Running()) pollTimer_.Set(true);
+  Apply(hold_.Resume(SpanRuns()));
+  if (!SpanRuns()) pollTimer_.Set(true);
 }
 
 // The click method is stored before the icon goes: removing it is a call into
 // a shell that may be busy at the end of the logon. An open dialog closes
 // first, so that its modal loop ends and the program's own loop finds the quit.
 void App::Shutdown() {
-  hold_.End(timedDisable_.Running());
+  hold_.End(SpanRuns());
   timedDialog_.Cancel();
   timedDisable_.End();
   displayKeeper_.Release();
@@ -53,8 +53,8 @@ void App::Shutdown() {
 
 void App::OnTimer(TimerId id) {
   if (id == TimerId::Stopwatch) return timedDialog_.OnClockTick();
-  if (id == TimerId::Hours) return OnTimeChanged();
-  Apply(hold_.Watch(timedDisable_.Running()));
+  if (id == TimerId::Hours) return OnTimeChanged();  // an edge of the hours
+  Apply(hold_.Watch(SpanRuns()));
   if (id == TimerId::Poll) Show(ReadStatus(screenSaver_, hold_.Tip()));
   if (id == TimerId::Countdown) OnCountdownTick();
 }
@@ -64,7 +64,7 @@ void App::OnTimer(TimerId id) {
 // hold off.
 void App::OnPolicyChanged() {
   screenSaver_.ReadPolicy();
-  if (timedDisable_.Running() && screenSaver_.Policy()) return EndTimedDisable(false);
+  if (SpanRuns() && screenSaver_.Policy()) return EndTimedDisable(false);
   Refresh();
 }
 
@@ -98,9 +98,9 @@ void App::Show(const Status& status) {
 
 // After a reason came or went outside the ticks: the icon follows at once,
 // unless the countdown owns it.
-void App::Refresh() {
-  Apply(hold_.Follow(timedDisable_.Running()));
-  if (!timedDisable_.Running()) Show(ReadStatus(screenSaver_, hold_.Tip()));
+void App::Refresh(HoldChange change) {
+  Apply(change);
+  if (!SpanRuns()) Show(ReadStatus(screenSaver_, hold_.Tip()));
 }
 
 // While the popup or the dialog is open, a click on the icon only brings the
@@ -108,8 +108,9 @@ void App::Refresh() {
 void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   const TrayAction action =
       trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks(), settings_.clickMethod());
-  // The shell's word, not the user's: taken whatever runs.
+  // The shell's word, or the user's click on the balloon: the hint was seen.
   if (action == TrayAction::BalloonShown) return displayHint_.OnShown();
+  if (action == TrayAction::BalloonClicked) displayHint_.OnShown();
   if (trayBusy_) {
     if (action != TrayAction::None) timedDialog_.BringForward();
     return;
@@ -118,7 +119,7 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   if (action == TrayAction::Toggle) Toggle();
   if (action == TrayAction::PopupFromMouse) ShowPopupMenu(false);
   if (action == TrayAction::PopupFromKeyboard) ShowPopupMenu(true);
-  if (action == TrayAction::BalloonClicked) displayHint_.OnShown(), settingsWindow_.Show();
+  if (action == TrayAction::BalloonClicked) settingsWindow_.Show();
   trayBusy_ = false;
 }
 
@@ -127,7 +128,7 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
 // switch. A click during a hold is the user's say: the hold stands aside
 // until its reasons have ended.
 void App::Toggle() {
-  if (timedDisable_.Running() || screenSaver_.Policy()) return;
+  if (SpanRuns() || screenSaver_.Policy()) return;
   hold_.SetAside();
   const bool enabled = screenSaver_.GetScreenSaverState();
   const bool switched = screenSaver_.SetScreenSaverState(!enabled);
@@ -139,7 +140,7 @@ void App::Toggle() {
 // showed, not what it would show now. A menu the keyboard opened hands the
 // focus back to the icon before a window the command opens takes it.
 void App::ShowPopupMenu(bool fromKeyboard) {
-  const bool spanShown = timedDisable_.Running();
+  const bool spanShown = SpanRuns();
   const int command = platform_.trayWindow.TrackPopupMenu(
       PopupMenuView({.spanRunning = spanShown, .byPolicy = screenSaver_.Policy().has_value()}));
   if (fromKeyboard) trayIcon_.Focus();
@@ -156,8 +157,8 @@ void App::OnMenuCommand(MenuCommand command, bool spanShown) {
       return screenSaver_.OpenScreenSaverSelection();
     case MenuCommand::TimedDisable:
       if (spanShown) {
-        if (timedDisable_.Running()) EndTimedDisable(true);
-      } else if (!timedDisable_.Running() && !screenSaver_.Policy()) {
+        if (SpanRuns()) EndTimedDisable(true);
+      } else if (!SpanRuns() && !screenSaver_.Policy()) {
         if (const std::optional<SpanRequest> span = timedDialog_.Run()) BeginTimedDisable(*span);
       }
       break;
@@ -174,7 +175,7 @@ void App::OnMenuCommand(MenuCommand command, bool spanShown) {
 // poll rests while the countdown owns the icon, whose tip keeps the last
 // status text until the first tick replaces it.
 void App::BeginTimedDisable(const SpanRequest& request) {
-  if (timedDisable_.Running() || screenSaver_.Policy()) return;
+  if (SpanRuns() || screenSaver_.Policy()) return;
   timedDisable_.Begin(request);
   pollTimer_.Set(false);
   Show(Status::Counting());
@@ -183,7 +184,7 @@ void App::BeginTimedDisable(const SpanRequest& request) {
 
 void App::OnCountdownTick() {
   // A tick already queued when the span ended must not switch it off again.
-  if (!timedDisable_.Running()) return;
+  if (!SpanRuns()) return;
   const CountdownTick tick = timedDisable_.Tick();
   if (!tick.ended) return Show(Status::Counting(tick.tip.view()));
   EndTimedDisable(false);

@@ -37,21 +37,19 @@ class App final : public TrayEvents,
   void OnTimer(TimerId id) override;
   void OnPolicyChanged() override;
   void OnEndSession() override { Shutdown(); }
-  // The hours are judged anew, and the power source asked again.
-  void OnTimeChanged() override { hold_.JudgeHours(), Refresh(); }
+  void OnTimeChanged() override { Refresh(hold_.JudgeHours(SpanRuns())); }
   void OnPowerSourceChanged() override { Follow(SettingsChange::Power); }
   void OnSettingChanged(int controlId, int value) override {
     Follow(settingsWindow_.OnChanged(controlId, value));
   }
   void OnSettingsButton(int controlId) override { Follow(settingsWindow_.OnButton(controlId)); }
   void OnSettingsClosed() override { settingsWindow_.Hide(); }
-  // The session's reports: the hold follows them at once.
   void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override {
-    hold_.OnWindowShown(processId, threadId), Refresh();
+    Refresh(hold_.OnWindowShown(processId, threadId, SpanRuns()));
   }
-  void OnForegroundChanged() override { hold_.OnForegroundChanged(), Refresh(); }
+  void OnForegroundChanged() override { Refresh(hold_.OnForegroundChanged(SpanRuns())); }
   void OnProcessEnded(std::uint32_t processId) override {
-    hold_.OnProcessEnded(processId), Refresh();
+    Refresh(hold_.OnProcessEnded(processId, SpanRuns()));
   }
   // A popup menu's command, chosen while the menu showed a span or none.
   void OnMenuCommand(MenuCommand command, bool spanShown);
@@ -66,7 +64,9 @@ class App final : public TrayEvents,
   void FollowSettings();
   void Follow(SettingsChange change);
   void Apply(HoldChange change);
-  void Refresh();
+  void Refresh() { Refresh(hold_.Follow(SpanRuns())); }
+  void Refresh(HoldChange change);
+  bool SpanRuns() const { return timedDisable_.Running(); }
   void Show(const Status& status);
   void ShowDisplayHint() { displayHint_.Show(KeepDisplayOn()); }
   // Not on battery where only mains power counts.

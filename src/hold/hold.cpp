@@ -39,10 +39,11 @@ HoldChange Hold::Watch(bool spanRuns) {
 }
 
 // A window that comes up may be a listed program's, or a full-screen one.
-void Hold::OnWindowShown(std::uint32_t processId, std::uint32_t threadId) {
+HoldChange Hold::OnWindowShown(std::uint32_t processId, std::uint32_t threadId, bool spanRuns) {
   programWatch_.OnWindowShown(processId, threadId);
   judgeUntil_ = clock_.TickCount() + kJudgeAfterWindowMs;
   JudgeForeground();
+  return Follow(spanRuns);
 }
 
 // Passing through the taskbar, the desktop or the program's own menu and

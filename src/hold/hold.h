@@ -49,8 +49,12 @@ class Hold {
   // list or full screen pays nothing.
   void FollowSettings(const std::vector<std::string>& programs, bool fullScreen);
   void FollowHours(const WorkingHours& hours) { hoursWatch_.Set(hours); }
-  // The local time may have jumped, or an edge of the hours has come.
-  void JudgeHours() { hoursWatch_.Judge(); }
+  // The local time may have jumped, or an edge of the hours has come; the
+  // hold follows at once.
+  HoldChange JudgeHours(bool spanRuns) {
+    hoursWatch_.Judge();
+    return Follow(spanRuns);
+  }
   // "Only on mains power", told again when the power source changes: on
   // battery the program's own reasons hold nothing. The source is asked only
   // then, never at a poll.
@@ -63,10 +67,16 @@ class Hold {
   HoldChange Resume(bool spanRuns);
   // At each tick of the program's timers.
   HoldChange Watch(bool spanRuns);
-  // The reports of the session, each followed by Follow().
-  void OnWindowShown(std::uint32_t processId, std::uint32_t threadId);
-  void OnForegroundChanged() { JudgeForeground(); }
-  void OnProcessEnded(std::uint32_t processId) { programWatch_.OnProcessEnded(processId); }
+  // The reports of the session; the hold follows each at once.
+  HoldChange OnWindowShown(std::uint32_t processId, std::uint32_t threadId, bool spanRuns);
+  HoldChange OnForegroundChanged(bool spanRuns) {
+    JudgeForeground();
+    return Follow(spanRuns);
+  }
+  HoldChange OnProcessEnded(std::uint32_t processId, bool spanRuns) {
+    programWatch_.OnProcessEnded(processId);
+    return Follow(spanRuns);
+  }
   void LookAtAll() { programWatch_.LookAtAll(); }
   void JudgeForeground();
   // Begins, goes on or ends with the reasons as they stand.
