@@ -114,6 +114,10 @@ TEST(TimedDialogWindow, ReportsItsEventsWithTheirValues) {
     SetWindowTextA(w.DialogItem(kIdMinutes), "2");
     w.dialog.SetUntilTime(17 * 60 + 30);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    // A click on the minutes' up arrow.
+    const HWND upDown = w.DialogItem(kIdMinutesUpDown);
+    SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 4));
+    SendMessageA(upDown, WM_LBUTTONUP, 0, MAKELPARAM(8, 4));
     // The ways, and the time of "Until" stepped down at its hours.
     SendMessageA(w.DialogItem(kIdUntil), BM_CLICK, 0, 0);
     StepPickerHours(w.DialogItem(kIdUntilTime), VK_DOWN);
@@ -124,8 +128,8 @@ TEST(TimedDialogWindow, ReportsItsEventsWithTheirValues) {
     w.dialog.Close();
   });
   EXPECT_EQ(events.calls,
-            (std::vector<std::string>{"DialogShown", "Ok 1:2 0 0 1050", "Way 1", "Until 990",
-                                      "Ok 1:2 0 1 990", "Way 0", "Cancel"}));
+            (std::vector<std::string>{"DialogShown", "Ok 1:2 0 0 1050", "UpDown 1", "Way 1",
+                                      "Until 990", "Ok 1:3 0 1 990", "Way 0", "Cancel"}));
 }
 
 // The open menu, read from inside its own loop: where it is, and each item's
