@@ -1,6 +1,4 @@
-// Fakes of the platform that hold what a user or another program would see:
-// the screen-saver flag, the icon in the notification area, the registry, the
-// command lines launched, and the program's timers, menu and windows.
+// Fakes of the platform that hold what a user or another program would see.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,7 +32,6 @@ struct FakePower : PowerPort {
   bool held = false, refuses = false, battery = false;
 };
 
-// The user's formats: the week's first day, and 24-hour or 12-hour times.
 struct FakeLocale : LocalePort {
   int FirstDayOfWeek() override { return firstDay; }
   std::string TimeText(int minuteOfDay) override {
@@ -52,8 +49,6 @@ struct FakeLocale : LocalePort {
   bool twelveHour = false;
 };
 
-// The screen saver, the clock, the logon and the launcher, as Windows keeps
-// them.
 struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   explicit FakeSystem(const FakePower& power) : power(power) {}
   bool ScreenSaverActive() override { return active; }
@@ -308,7 +303,6 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
   void Update(const SettingsView& view) override { settings = view; }
   void Quit() override { quit = true; }
   bool Runs(int timer) const { return timers.count(timer) != 0; }
-  // The timer due first, by the time it is due.
   std::optional<std::pair<int, std::uint32_t>> Next() const {
     std::optional<std::pair<int, std::uint32_t>> next;
     for (const auto& [id, timer] : timers) {
@@ -318,7 +312,6 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
     }
     return next;
   }
-  // The item of the menu last opened that runs a command.
   MenuItem Item(MenuCommand command) const {
     for (const MenuItem& item : menu) {
       if (item.command == static_cast<int>(command)) return item;

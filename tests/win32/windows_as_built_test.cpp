@@ -1,7 +1,4 @@
-// The settings window and the timed-disable dialog as the program builds them
-// from their layouts: frame, styles and Tab order, and at 96, 120 and 144 dpi
-// every control's class, place and font, and the stopwatch's frames; and the
-// message box the program shows over the settings window.
+// The settings window, the timed-disable dialog and the message box as built.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +10,6 @@
 namespace bw::win32::test {
 namespace {
 
-// The controls Tab visits from the first, once round.
 std::vector<int> TabOrder(HWND parent) {
   std::vector<int> ids;
   const HWND first = GetNextDlgTabItem(parent, nullptr, FALSE);
@@ -24,7 +20,6 @@ std::vector<int> TabOrder(HWND parent) {
   return ids;
 }
 
-// The style bits under `mask` of each control, by id.
 struct Style {
   int id;
   LONG mask, bits;
@@ -152,8 +147,7 @@ TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
   EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
 }
 
-// The dialog shows the way, its time and its text as it is told; a field
-// named before it shows takes the focus when it shows.
+// A field named before the dialog shows takes the focus when it shows.
 TEST(TimedDialogWindow, ShowsTheWayAndItsTimeAsItIsTold) {
   RecordingEvents events;
   Windows w(&events);
@@ -205,8 +199,7 @@ std::vector<DWORD> IconBits(HICON icon) {
   return bits;
 }
 
-// A message box as it showed, read from inside its own loop once a timer of
-// the program has ticked there (or after five seconds), then closed with OK.
+// Read from inside the box's loop once a program timer ticked there (or after 5 s).
 struct SeenBox {
   HWND settings = nullptr, owner = nullptr;
   bool visible = false, settingsTakeInput = true, timerTicked = false;
@@ -252,8 +245,7 @@ void CALLBACK ReadOpenBox(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-// Over the settings window, shown or not: owned by it and modal, with the
-// program's name and the information icon; the program's timers tick on.
+// Shown or not, the settings window owns it; the program's timers tick on.
 TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIcon) {
   RecordingEvents events;
   Windows w(&events);
@@ -281,11 +273,8 @@ TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIc
   }
 }
 
-// How much of a control its text needs, as a fraction of what it has: the
-// width of a check box's or option button's one-line caption beside its box
-// (box pixels wide); the height of the wrapped lines of a label or a
-// two-line caption, or more where a word is wider than the line; in the
-// control's own font unless another is given.
+// The fraction of a control its text needs: a one-line button caption's width
+// beside its box, else the wrapped lines' height (or width, where a word is wider).
 double TextNeed(HWND control, HFONT font, int width, int height, int box) {
   const HDC dc = GetDC(control);
   if (!font) font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
@@ -302,11 +291,8 @@ double TextNeed(HWND control, HFONT font, int width, int height, int box) {
   return need.bottom / static_cast<double>(height);
 }
 
-// Run in a process of its own at the resolution BLINKWARD_TEST_DPI names: a
-// fixed window of the designed client size, grown by the resolution's ratio
-// and centred; each control of the layout where its twips put it, and each
-// text needing as much of its control as it does at 96 dpi (where Windows'
-// Tahoma fits every one; Wine's is wider): neither cut nor shrunk.
+// In a process of its own at BLINKWARD_TEST_DPI: each text needs as much of its
+// control as at 96 dpi (where Windows' Tahoma fits every one): neither cut nor shrunk.
 void ExpectScaledWindows(int dpi) {
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
   Windows w;
@@ -370,7 +356,7 @@ void ExpectScaledWindows(int dpi) {
       RECT client{}, frame{};
       GetClientRect(window.window, &client);
       GetWindowRect(window.window, &frame);
-      // A twip is 1/1440 inch.
+      // A twip is 1/1440 inch; a window is centred.
       EXPECT_NEAR(client.right, window.layout.clientWidth * dpi / 1440.0, 1.0);
       EXPECT_NEAR(client.bottom, window.layout.clientHeight * dpi / 1440.0, 1.0);
       EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
@@ -384,7 +370,6 @@ void ExpectScaledWindows(int dpi) {
         RECT r{};
         GetWindowRect(control, &r);
         MapWindowPoints(nullptr, window.window, reinterpret_cast<POINT*>(&r), 2);
-        // The nearest pixel to each edge.
         const Rect& t = row.twips;
         const auto px = [dpi](int twips) {
           return static_cast<LONG>(std::lround(twips * dpi / 1440.0));
@@ -437,8 +422,7 @@ void SetSystemDpi(int dpi) {
   }
 }
 
-// Windows reads the resolution once, when a program starts: each one is tried
-// in a copy of this test program, with the system set to it meanwhile.
+// Windows reads the resolution as a program starts: each runs in a copy of this one.
 TEST(Dpi, WindowsScaleAsAWholeAt96_120And144) {
   if (const char* dpi = std::getenv("BLINKWARD_TEST_DPI")) {
     ExpectScaledWindows(std::atoi(dpi));
