@@ -11,8 +11,7 @@ namespace {
 
 using CountdownTest = test::Started;
 
-using test::kOff, test::kOn;
-const std::string kCounting = "saver off, clock: Screen Saver will be DISABLED\nfor the next ";
+using test::kOff, test::kOn, test::kCounting;
 
 // The clock picture shows at once and the tip counts from the first tick,
 // which switches the screen saver off, again at each tick whatever switched

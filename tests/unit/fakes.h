@@ -1,6 +1,4 @@
-// Fakes of the platform that hold what a user or another program would see:
-// the screen-saver flag, the icon in the notification area, the registry, the
-// command lines launched, and the program's timers, menu and windows.
+// Fakes of the platform that hold what a user or another program would see.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,7 +32,6 @@ struct FakePower : PowerPort {
   bool held = false, refuses = false, battery = false;
 };
 
-// The user's formats: the week's first day, and 24-hour or 12-hour times.
 struct FakeLocale : LocalePort {
   int FirstDayOfWeek() override { return firstDay; }
   std::string TimeText(int minuteOfDay) override {
@@ -52,8 +49,6 @@ struct FakeLocale : LocalePort {
   bool twelveHour = false;
 };
 
-// The screen saver, the clock, the logon and the launcher, as Windows keeps
-// them.
 struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   explicit FakeSystem(const FakePower& power) : power(power) {}
   bool ScreenSaverActive() override { return active; }
@@ -105,8 +100,7 @@ struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   const FakePower& power;
   std::int64_t localStart = 0, summerFrom = INT64_MAX;
   bool active = true, accepts = true;
-  int started = 0;        // screen savers started
-  int startRequests = 0;  // asked to start, whether they did or not
+  int started = 0, startRequests = 0;  // started, and asked to start whether they did or not
   std::vector<std::string> launched;
   std::string native;
   std::set<std::string> files;
@@ -179,8 +173,8 @@ struct FakeRegistry : RegistryPort {
     return value == values.end() ? "<absent>" : value->second;
   }
   std::map<std::string, std::string> values;
-  std::map<std::string, std::uint32_t> numbers;           // REG_DWORD values
-  std::map<std::string, std::vector<std::string>> lists;  // REG_MULTI_SZ values
+  std::map<std::string, std::uint32_t> numbers;           // REG_DWORD
+  std::map<std::string, std::vector<std::string>> lists;  // REG_MULTI_SZ
   std::set<std::string> locked, unreadable, logonKeys;
 };
 
@@ -218,12 +212,12 @@ struct FakeShell : ShellPort {
   bool TaskbarExists() override { return taskbar; }
   std::vector<std::string> balloons;  // the titles of the balloons shown
   std::vector<int> callbacks;         // sent, not yet taken by the program
-  bool holdsBalloons = false, reportsBalloons = true;
-  int refuse = 0;             // calls to refuse, as a shell still starting at logon does
-  int refused = 0;            // calls refused so far
-  int refuseLandingAdds = 0;  // adds to report refused though they land
-  bool shown = false, taskbar = true, takesKeyboard = true, keyboard = false;
-  bool focused = false;  // the keyboard focus is on the icon
+  // refuse: calls to refuse, as a shell still starting at logon does; refused:
+  // so far; refuseLandingAdds: adds to report refused though they land.
+  int refuse = 0, refused = 0, refuseLandingAdds = 0;
+  bool holdsBalloons = false, reportsBalloons = true, shown = false, taskbar = true;
+  bool takesKeyboard = true, keyboard = false,
+       focused = false;  // focused: the icon has the keyboard's
   TrayPicture picture = TrayPicture::App;
   std::string tip;
 };
@@ -267,15 +261,11 @@ struct FakeDialogView : TimedDialogView {
   void SetUntilTime(int minuteOfDay) override { untilTime = minuteOfDay; }
   void SetUntilText(const std::string& shown) override { untilText = shown; }
   void Close() override { open = false; }
-  std::string text[3];  // by field: hours, minutes, and none for Until
+  std::string text[3], untilText;  // text by field: hours, minutes, and none for Until
   std::pair<int, int> selection[3];
-  int focus = -1, frame = -1;
-  bool startWhenDone = false, open = false;
-  bool until = false;
-  bool untilUsable = false;  // the time of day can be used; the hours and minutes cannot
-  int untilTime = -1;
-  std::string untilText;
-  int opened = 0, broughtForward = 0;
+  int focus = -1, frame = -1, untilTime = -1, opened = 0, broughtForward = 0;
+  // untilUsable: the time of day can be used; the hours and minutes cannot.
+  bool startWhenDone = false, open = false, until = false, untilUsable = false;
   TimedDialogEvents* events = nullptr;
   std::function<void()> whileOpen;
 };
@@ -313,7 +303,6 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
   void Update(const SettingsView& view) override { settings = view; }
   void Quit() override { quit = true; }
   bool Runs(int timer) const { return timers.count(timer) != 0; }
-  // The timer due first, by the time it is due.
   std::optional<std::pair<int, std::uint32_t>> Next() const {
     std::optional<std::pair<int, std::uint32_t>> next;
     for (const auto& [id, timer] : timers) {
@@ -323,7 +312,6 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
     }
     return next;
   }
-  // The item of the menu last opened that runs a command.
   MenuItem Item(MenuCommand command) const {
     for (const MenuItem& item : menu) {
       if (item.command == static_cast<int>(command)) return item;
@@ -341,9 +329,9 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
   std::map<int, Running> timers;  // by id
   std::vector<MenuItem> menu;
   int popupChoice = 0;
-  std::string browsed;                   // the path the Open dialog returns
-  std::vector<std::string> controlMenu;  // the lines of the menu last opened at a control
-  std::vector<std::string> messages;     // the messages shown, in order
+  std::string browsed;  // the path the Open dialog returns
+  // The lines of the menu last opened at a control; the messages shown, in order.
+  std::vector<std::string> controlMenu, messages;
   std::function<void()> whilePopupOpen;
   bool settingsVisible = false, quit = false;
   SettingsView settings;

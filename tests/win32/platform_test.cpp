@@ -1,6 +1,4 @@
-// What the Win32 layer makes of the messages Windows, the shell and the user
-// send the program's window; its popup menu; and the registry as it stores
-// the program's settings.
+// The windows' messages as events, the popup menu, and the ports against Windows.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
@@ -13,8 +11,7 @@
 namespace bw::win32::test {
 namespace {
 
-// A click on a time picker's hours, at its left, selects them; an arrow key
-// steps them. Wine places the fields as it paints them.
+// A click at a picker's left selects its hours (placed as Wine paints), a key steps them.
 void StepPickerHours(HWND picker, UINT key) {
   UpdateWindow(picker);
   const LPARAM hours = MAKELPARAM(6, 8);
@@ -67,8 +64,6 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   w.tray.StartTimer(TimerId::Countdown, 50);
   PumpUntil([&] { return events.calls.size() >= 19; });
   w.tray.StopTimer(TimerId::Countdown);
-  // The mouse messages, the user's closes, the logon's end, the policy, the
-  // clock's and the power's broadcasts, the settings window's controls by id.
   EXPECT_EQ(events.calls, (std::vector<std::string>{
                               "Tray 513", "Tray 515", "Tray 517", "Closed", "Closed", "EndSession",
                               "Policy", "TimeChanged", "PowerSource", "TimeChanged", "TimeChanged",
@@ -77,8 +72,6 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
-// A callback reports when it was sent, however late the window takes it:
-// two the shell sent apart are apart, two it sent together are together.
 TEST(ProgramWindows, ATrayCallbackCarriesTheTimeItWasSent) {
   RecordingEvents events;
   Windows w(&events);
@@ -101,9 +94,7 @@ TEST(ProgramWindows, ATrayCallbackCarriesTheTimeItWasSent) {
   EXPECT_LT(static_cast<std::int32_t>(at[3] - sent), 600) << "the time it was taken";
 }
 
-// The timed-disable dialog reports that it shows, OK with the fields' texts
-// and the box, and the close box as Cancel, which closes nothing of its own
-// accord. (Its keys and arrows are the dialog's key tests'.)
+// The close box is Cancel, which closes nothing of its own accord.
 TEST(TimedDialogWindow, ReportsItsEventsWithTheirValues) {
   RecordingEvents events;
   Windows w(&events);
@@ -132,10 +123,8 @@ TEST(TimedDialogWindow, ReportsItsEventsWithTheirValues) {
                                       "Until 990", "Ok 1:3 0 1 990", "Way 0", "Cancel"}));
 }
 
-// The open menu, read from inside its own loop: where it is, and each item's
-// caption and command, "!" for one that is greyed or otherwise not plain;
-// separators (which Wine reports as greyed) as "-". Then Down and Enter
-// choose its first item.
+// The open menu, read from its own loop: where it is, each item as caption=command,
+// "!" if not plain, "-" a separator (greyed, to Wine); then Down and Enter choose the first.
 std::string openMenu;
 RECT openMenuPlace;
 void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -156,9 +145,7 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
   for (UINT key : {VK_DOWN, VK_RETURN}) PostMessageA(window, WM_KEYDOWN, key, 0);
 }
 
-// The icon's menu and the menu of a settings button (Add's, below it) show
-// the items they are given, with their commands and state, and return the
-// chosen one's command.
+// The icon's menu, and a settings button's (Add's, below it).
 TEST(PopupMenu, ShowsTheItemsItIsGivenAndReturnsTheChosenCommand) {
   Windows w;
   ASSERT_TRUE(w.created);
@@ -199,10 +186,8 @@ bool PowerRequestsWork() {
   return works;
 }
 
-// Held by a power request where the system has them (Wine 10 answers one),
-// else by the thread's execution state (Wine 8's requests fail), which must
-// last (ES_CONTINUOUS) or the display sleeps after one idle period; let go
-// either way.
+// Held by a power request where one works (Wine 10), else by the thread's
+// execution state, which must last (ES_CONTINUOUS) or the display sleeps.
 TEST(Power, KeepsTheDisplayOnAndLetsGo) {
   // The thread's flags as the call answers (put back at once).
   const auto threadFlags = [] {
@@ -227,14 +212,9 @@ TEST(Power, KeepsTheDisplayOnAndLetsGo) {
   EXPECT_EQ(ended, 0x80000000u) << "ES_CONTINUOUS";
 }
 
-// Wine reports a system without a battery, on mains: not on battery.
-TEST(Power, IsNotOnBatteryWithoutOne) {
-  Power power;
-  EXPECT_FALSE(power.OnBattery());
-}
+TEST(Power, IsNotOnBatteryWithoutOne) { EXPECT_FALSE(Power().OnBattery()); }  // Wine has none
 
-// The local time is GetLocalTime's, its day counted from Monday; the time
-// until a local time runs on the system's clock, to the millisecond.
+// The day counts from Monday; the time until a local time runs to the millisecond.
 TEST(LocalTime, IsTheSystemsAndTheTimeUntilALocalTimeRunsOnItsClock) {
   System system;
   SYSTEMTIME st{};
@@ -265,8 +245,7 @@ TEST(LocalTime, IsTheSystemsAndTheTimeUntilALocalTimeRunsOnItsClock) {
   EXPECT_EQ(system.MsUntilLocal(0, minute - 1), 0);
 }
 
-// Wine's user locale is en-US where the host's is C or English (as here):
-// the week starts on Sunday, the time is told in hours of twelve.
+// Wine's user locale is en-US where the host's is C or English (as here).
 TEST(Locale, TellsTheUsersFirstDayAndTime) {
   if (GetUserDefaultLCID() != 0x0409) GTEST_SKIP() << "the literals are en-US's";
   Locale locale;
@@ -275,8 +254,7 @@ TEST(Locale, TellsTheUsersFirstDayAndTime) {
   EXPECT_EQ(locale.TimeText(5), "12:05 AM");
 }
 
-// Strings in any script and of any length round-trip; a value of any type is
-// present; a delete of what is not there succeeds.
+// Any script and length round-trips; a value of any type is present; a delete of none succeeds.
 TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
   Registry registry;
   // A run that failed half-way may have left its keys: the tree goes first.
@@ -294,9 +272,8 @@ TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
   RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, KEY_SET_VALUE, &key);
   RegSetValueExW(key, L"n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
   RegCloseKey(key);
-  EXPECT_EQ(registry.ReadString(path, "n").state, State::Present);
-  EXPECT_EQ(registry.ReadString(path, "n").text, "");
-  EXPECT_EQ(registry.ReadString(path, "n").number, 7u);
+  const StoredString n = registry.ReadString(path, "n");
+  EXPECT_TRUE(n.state == State::Present && n.text.empty() && n.number == 7u);
   for (int i = 0; i < 2; ++i) EXPECT_TRUE(registry.DeleteValue(path, "x")) << i;
   EXPECT_TRUE(registry.DeleteValue(path + "\\absent", "x"));
   EXPECT_EQ(registry.ReadString(path, "x").state, State::Missing);
@@ -310,8 +287,8 @@ TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
   RegSetValueExW(key, L"raw", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(raw), sizeof raw);
   RegCloseKey(key);
   EXPECT_EQ(registry.ReadList(path, "raw").items, (std::vector<std::string>{"a", "", "b", "c"}));
-  EXPECT_EQ(registry.ReadList(path, "n").state, State::Present);
-  EXPECT_TRUE(registry.ReadList(path, "n").items.empty());
+  EXPECT_TRUE(registry.ReadList(path, "n").state == State::Present &&
+              registry.ReadList(path, "n").items.empty());
   // A list of 64 KiB is read; one a name longer is not, and reads as none.
   std::vector<std::string> full;
   for (int i = 0; i < 4681; ++i) full.push_back(std::to_string(100000 + i));
@@ -319,8 +296,8 @@ TEST(RegistryPort, ReadsWritesAndDeletesInTheUsersHive) {
   EXPECT_TRUE(registry.ReadList(path, "full").items == full) << "64 KiB not read whole";
   full.push_back("1");
   ASSERT_TRUE(registry.WriteList(path, "over", full));
-  EXPECT_EQ(registry.ReadList(path, "over").state, State::Unreadable);
-  EXPECT_TRUE(registry.ReadList(path, "over").items.empty());
+  EXPECT_TRUE(registry.ReadList(path, "over").state == State::Unreadable &&
+              registry.ReadList(path, "over").items.empty());
   // A key for the logon only, made anew over a leftover ordinary one with a
   // subkey; the keys above its parent stay ordinary keys, which still take
   // ordinary keys beside it.

@@ -28,75 +28,71 @@ void PostKey(HWND target, UINT key) {
   PostMessageA(target, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
 }
 
-void TypeAndStep(Windows& f);
-
 TEST(TimedDialogInput, KeysTypeDigitsOnlyAndUpDownStepWithTheNumberSelected) {
   Windows f;
   ASSERT_TRUE(f.created);
-  WhileDialogOpen(f, [&] { TypeAndStep(f); });
-}
-
-void TypeAndStep(Windows& f) {
-  EXPECT_EQ(GetFocus(), f.DialogItem(kIdHours));
-  EXPECT_EQ(SelectionOf(f.DialogItem(kIdHours)), Selection(0, 1));
-  const std::vector<UINT> kDiscarded = {'A',           'Z',     VK_SPACE, VK_OEM_MINUS, VK_SUBTRACT,
-                                        VK_OEM_PERIOD, VK_HOME, VK_LEFT,  VK_F2};
-  constexpr UINT kClickUp = 1, kClickDown = 2;  // on the field's up-down, from Cancel
-  struct Case {
-    int field;
-    const char* from;
-    Selection before;
-    std::vector<UINT> keys;
-    const char* text;
-    Selection after;
-  };
-  const Case cases[] = {
-      // Neither letters, signs, a space nor moves reach the field.
-      {kIdHours, "0", {0, 1}, kDiscarded, "0", {0, 1}},
-      // Digits replace the selection; the field stops at two.
-      {kIdHours, "0", {0, 1}, {'7', 'Q', '4', '2'}, "74", {2, 2}},
-      {kIdMinutes, "74", {2, 2}, {VK_BACK}, "7", {1, 1}},
-      {kIdMinutes, "7", {0, 0}, {VK_DELETE}, "", {0, 0}},
-      // Hours stop at 0 and 15; minutes wrap round 0 and 59.
-      {kIdHours, "14", {1, 1}, {VK_UP}, "15", {0, 2}},
-      {kIdHours, "15", {1, 1}, {VK_UP}, "15", {0, 2}},
-      {kIdHours, "0", {1, 1}, {VK_DOWN}, "0", {0, 1}},
-      {kIdMinutes, "59", {1, 1}, {VK_UP}, "0", {0, 1}},
-      {kIdMinutes, "0", {1, 1}, {VK_DOWN}, "59", {0, 2}},
-      // A click on an arrow also hands the focus to the field.
-      {kIdHours, "15", {}, {kClickUp}, "15", {0, 2}},
-      {kIdMinutes, "0", {}, {kClickDown}, "59", {0, 2}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.field << " from " << c.from << " key " << c.keys[0]);
-    const HWND field = f.DialogItem(c.field),
-               upDown = f.DialogItem(c.field + 1);  // each up-down follows
-    SetWindowTextA(field, c.from);
-    if (c.keys[0] == kClickUp || c.keys[0] == kClickDown) {
-      FocusOn(f.DialogItem(kIdCancel));
-      const LPARAM arrow = MAKELPARAM(8, c.keys[0] == kClickUp ? 4 : 15);  // half of 17 x 19
-      SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, arrow);
-      SendMessageA(upDown, WM_LBUTTONUP, 0, arrow);
-    } else {
-      FocusOn(field);
-      SendMessageA(field, EM_SETSEL, c.before.first, c.before.second);
-      for (UINT key : c.keys) PostKey(field, key);
+  WhileDialogOpen(f, [&] {
+    EXPECT_EQ(GetFocus(), f.DialogItem(kIdHours));
+    EXPECT_EQ(SelectionOf(f.DialogItem(kIdHours)), Selection(0, 1));
+    const std::vector<UINT> kDiscarded = {
+        'A', 'Z', VK_SPACE, VK_OEM_MINUS, VK_SUBTRACT, VK_OEM_PERIOD, VK_HOME, VK_LEFT, VK_F2};
+    constexpr UINT kClickUp = 1, kClickDown = 2;  // on the field's up-down, from Cancel
+    struct Case {
+      int field;
+      const char* from;
+      Selection before;
+      std::vector<UINT> keys;
+      const char* text;
+      Selection after;
+    };
+    const Case cases[] = {
+        // Neither letters, signs, a space nor moves reach the field.
+        {kIdHours, "0", {0, 1}, kDiscarded, "0", {0, 1}},
+        // Digits replace the selection; the field stops at two.
+        {kIdHours, "0", {0, 1}, {'7', 'Q', '4', '2'}, "74", {2, 2}},
+        {kIdMinutes, "74", {2, 2}, {VK_BACK}, "7", {1, 1}},
+        {kIdMinutes, "7", {0, 0}, {VK_DELETE}, "", {0, 0}},
+        // Hours stop at 0 and 15; minutes wrap round 0 and 59.
+        {kIdHours, "14", {1, 1}, {VK_UP}, "15", {0, 2}},
+        {kIdHours, "15", {1, 1}, {VK_UP}, "15", {0, 2}},
+        {kIdHours, "0", {1, 1}, {VK_DOWN}, "0", {0, 1}},
+        {kIdMinutes, "59", {1, 1}, {VK_UP}, "0", {0, 1}},
+        {kIdMinutes, "0", {1, 1}, {VK_DOWN}, "59", {0, 2}},
+        // A click on an arrow also hands the focus to the field.
+        {kIdHours, "15", {}, {kClickUp}, "15", {0, 2}},
+        {kIdMinutes, "0", {}, {kClickDown}, "59", {0, 2}},
+    };
+    for (const Case& c : cases) {
+      SCOPED_TRACE(testing::Message() << c.field << " from " << c.from << " key " << c.keys[0]);
+      const HWND field = f.DialogItem(c.field),
+                 upDown = f.DialogItem(c.field + 1);  // each up-down follows
+      SetWindowTextA(field, c.from);
+      if (c.keys[0] == kClickUp || c.keys[0] == kClickDown) {
+        FocusOn(f.DialogItem(kIdCancel));
+        const LPARAM arrow = MAKELPARAM(8, c.keys[0] == kClickUp ? 4 : 15);  // half of 17 x 19
+        SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, arrow);
+        SendMessageA(upDown, WM_LBUTTONUP, 0, arrow);
+      } else {
+        FocusOn(field);
+        SendMessageA(field, EM_SETSEL, c.before.first, c.before.second);
+        for (UINT key : c.keys) PostKey(field, key);
+      }
+      RunDialogLoop(f.dialog.hwnd());
+      EXPECT_EQ(TextOf(field), c.text);
+      EXPECT_EQ(SelectionOf(field), c.after);
+      EXPECT_EQ(GetFocus(), field);
     }
+    // Characters that come without a key the filter saw (Alt and the numeric
+    // keypad, an input method) are held to digits too.
+    const HWND hours = f.DialogItem(kIdHours);
+    SetWindowTextA(hours, "");
+    FocusOn(hours);
+    for (WPARAM c : {WPARAM{'A'}, WPARAM{'4'}, WPARAM{'-'}}) PostMessageA(hours, WM_CHAR, c, 0);
+    PostMessageA(hours, WM_IME_CHAR, 'x', 0);
     RunDialogLoop(f.dialog.hwnd());
-    EXPECT_EQ(TextOf(field), c.text);
-    EXPECT_EQ(SelectionOf(field), c.after);
-    EXPECT_EQ(GetFocus(), field);
-  }
-  // Characters that come without a key the filter saw (Alt and the numeric
-  // keypad, an input method) are held to digits too.
-  const HWND hours = f.DialogItem(kIdHours);
-  SetWindowTextA(hours, "");
-  FocusOn(hours);
-  for (WPARAM c : {WPARAM{'A'}, WPARAM{'4'}, WPARAM{'-'}}) PostMessageA(hours, WM_CHAR, c, 0);
-  PostMessageA(hours, WM_IME_CHAR, 'x', 0);
-  RunDialogLoop(f.dialog.hwnd());
-  EXPECT_EQ(TextOf(hours), "4");
-  SendMessageA(f.dialog.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(TextOf(hours), "4");
+    SendMessageA(f.dialog.hwnd(), WM_CLOSE, 0, 0);
+  });
 }
 
 TEST(TimedDialogInput, EnterStartsAPositiveSpanAndEscAQuitOrTheLogonsEndCancel) {

@@ -1,5 +1,4 @@
-// The program's windows as it builds them, over the real platform layer, with
-// their events recorded; and message pumping.
+// The program's windows over the real platform, their events recorded.
 #pragma once
 
 // commctrl.h needs the types of windows.h.
@@ -47,7 +46,6 @@ inline std::string ClassOf(HWND window) {
   return name;
 }
 
-// Every event the windows report, in order, as text.
 struct RecordingEvents final : TrayEvents,
                                TimerEvents,
                                SystemEvents,
@@ -133,9 +131,7 @@ struct Windows {
   }
 };
 
-// A copy of listed_program.exe (beside this test) run as another program
-// (a copy still running from an earlier test is the same file); killed when
-// the test is done with it.
+// A copy of listed_program.exe (beside this test) run as another program; killed at the end.
 struct Started {
   Started(const wchar_t* file, const wchar_t* mode) {
     wchar_t self[MAX_PATH] = L"";
@@ -171,9 +167,7 @@ struct Started {
   DWORD id = 0;
 };
 
-// Opens the timed-disable dialog as the menu does and runs body inside its
-// modal loop once it shows. A dialog body leaves open is cancelled after ten
-// seconds rather than hang the test.
+// Runs body inside the dialog's modal loop once it shows; one left open is cancelled after 10 s.
 inline std::function<void()> dialogBody;
 inline TimedDialogWindow* openDialog = nullptr;
 inline void CALLBACK RunDialogBody(HWND, UINT, UINT_PTR timer, DWORD) {

@@ -1,7 +1,4 @@
-// The settings window and the timed-disable dialog as the program builds them
-// from their layouts: frame, styles and Tab order, and at 96, 120 and 144 dpi
-// every control's class, place and font, and the stopwatch's frames; and the
-// message box the program shows over the settings window.
+// The settings window, the timed-disable dialog and the message box as built.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +10,6 @@
 namespace bw::win32::test {
 namespace {
 
-// The controls Tab visits from the first, once round.
 std::vector<int> TabOrder(HWND parent) {
   std::vector<int> ids;
   const HWND first = GetNextDlgTabItem(parent, nullptr, FALSE);
@@ -24,7 +20,6 @@ std::vector<int> TabOrder(HWND parent) {
   return ids;
 }
 
-// The style bits under `mask` of each control, by id.
 struct Style {
   int id;
   LONG mask, bits;
@@ -110,8 +105,6 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   EXPECT_TRUE(PumpUntil([&] { return GetFocus() == list; })) << GetFocus();
 }
 
-void ExpectOpenDialog(Windows& w, HWND dialog);
-
 // Owned, so no taskbar button and no icon; the owner takes no input until
 // the dialog closes.
 TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
@@ -120,46 +113,41 @@ TEST(TimedDialogWindow, IsAnOwnedModalDialogWithoutIcon) {
   HWND dialog = nullptr;
   WhileDialogOpen(w, [&] {
     dialog = w.dialog.hwnd();
-    ExpectOpenDialog(w, dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_TRUE(GetWindowLongA(dialog, GWL_STYLE) & WS_POPUP);
+    const LONG exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
+    EXPECT_EQ(exStyle & (WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW | WS_EX_TOOLWINDOW),
+              WS_EX_DLGMODALFRAME)
+        << std::hex << exStyle;
+    EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0) << "an icon in its title bar";
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), w.window.hwnd());
+    EXPECT_FALSE(IsWindowEnabled(w.window.hwnd()));
+    // Hidden behind another window, it comes forward when asked to show again.
+    const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr,
+                                       nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    w.RunDialog();
+    EXPECT_EQ(GetForegroundWindow(), dialog);
+    DestroyWindow(other);
+    // The rest of the controls' styles show in how they behave (the key tests).
+    // Tab reaches the option buttons at the first, which starts their group.
+    constexpr LONG kGroup = WS_GROUP | WS_TABSTOP;
+    ExpectStyles(dialog, {{kIdHours, ES_CENTER | ES_RIGHT, ES_RIGHT},
+                          {kIdStartWhenDone, BS_TYPEMASK, BS_AUTOCHECKBOX},
+                          {kIdFor, BS_TYPEMASK | kGroup, BS_AUTORADIOBUTTON | kGroup},
+                          {kIdUntil, BS_TYPEMASK | kGroup, BS_AUTORADIOBUTTON},
+                          {kIdUntilTime, 0x3F | kGroup, DTS_TIMEFORMAT | kGroup}});
+    // "For" chosen, Until's time cannot be used and Tab passes it by.
+    EXPECT_EQ(TabOrder(dialog),
+              (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk, kIdStartWhenDone, kIdFor}));
+    EXPECT_NE(SendMessageA(w.DialogItem(kIdClock), STM_GETICON, 0, 0), 0) << "frame 0 shows";
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
   });
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_TRUE(IsWindowEnabled(w.window.hwnd()));
 }
 
-void ExpectOpenDialog(Windows& w, HWND dialog) {
-  EXPECT_TRUE(IsWindowVisible(dialog));
-  EXPECT_TRUE(GetWindowLongA(dialog, GWL_STYLE) & WS_POPUP);
-  const LONG exStyle = GetWindowLongA(dialog, GWL_EXSTYLE);
-  EXPECT_EQ(exStyle & (WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW | WS_EX_TOOLWINDOW),
-            WS_EX_DLGMODALFRAME)
-      << std::hex << exStyle;
-  EXPECT_EQ(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0) << "an icon in its title bar";
-  EXPECT_EQ(GetWindow(dialog, GW_OWNER), w.window.hwnd());
-  EXPECT_FALSE(IsWindowEnabled(w.window.hwnd()));
-  // Hidden behind another window, it comes forward when asked to show again.
-  const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr,
-                                     nullptr, nullptr, nullptr);
-  SetForegroundWindow(other);
-  w.RunDialog();
-  EXPECT_EQ(GetForegroundWindow(), dialog);
-  DestroyWindow(other);
-  // The rest of the controls' styles show in how they behave (the key tests).
-  // Tab reaches the option buttons at the first, which starts their group.
-  constexpr LONG kGroup = WS_GROUP | WS_TABSTOP;
-  ExpectStyles(dialog, {{kIdHours, ES_CENTER | ES_RIGHT, ES_RIGHT},
-                        {kIdStartWhenDone, BS_TYPEMASK, BS_AUTOCHECKBOX},
-                        {kIdFor, BS_TYPEMASK | kGroup, BS_AUTORADIOBUTTON | kGroup},
-                        {kIdUntil, BS_TYPEMASK | kGroup, BS_AUTORADIOBUTTON},
-                        {kIdUntilTime, 0x3F | kGroup, DTS_TIMEFORMAT | kGroup}});
-  // "For" chosen, Until's time cannot be used and Tab passes it by.
-  EXPECT_EQ(TabOrder(dialog), (std::vector<int>{kIdHours, kIdMinutes, kIdCancel, kIdOk,
-                                                kIdStartWhenDone, kIdFor}));
-  EXPECT_NE(SendMessageA(w.DialogItem(kIdClock), STM_GETICON, 0, 0), 0) << "frame 0 shows";
-  SendMessageA(dialog, WM_CLOSE, 0, 0);
-}
-
-// The dialog shows the way, its time and its text as it is told; a field
-// named before it shows takes the focus when it shows.
+// A field named before the dialog shows takes the focus when it shows.
 TEST(TimedDialogWindow, ShowsTheWayAndItsTimeAsItIsTold) {
   RecordingEvents events;
   Windows w(&events);
@@ -211,8 +199,7 @@ std::vector<DWORD> IconBits(HICON icon) {
   return bits;
 }
 
-// A message box as it showed, read from inside its own loop once a timer of
-// the program has ticked there (or after five seconds), then closed with OK.
+// Read from inside the box's loop once a program timer ticked there (or after 5 s).
 struct SeenBox {
   HWND settings = nullptr, owner = nullptr;
   bool visible = false, settingsTakeInput = true, timerTicked = false;
@@ -258,8 +245,7 @@ void CALLBACK ReadOpenBox(HWND, UINT, UINT_PTR timer, DWORD) {
   PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
-// Over the settings window, shown or not: owned by it and modal, with the
-// program's name and the information icon; the program's timers tick on.
+// Shown or not, the settings window owns it; the program's timers tick on.
 TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIcon) {
   RecordingEvents events;
   Windows w(&events);
@@ -287,11 +273,8 @@ TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIc
   }
 }
 
-// How much of a control its text needs, as a fraction of what it has: the
-// width of a check box's or option button's one-line caption beside its box
-// (box pixels wide); the height of the wrapped lines of a label or a
-// two-line caption, or more where a word is wider than the line; in the
-// control's own font unless another is given.
+// The fraction of a control its text needs: a one-line button caption's width
+// beside its box, else the wrapped lines' height (or width, where a word is wider).
 double TextNeed(HWND control, HFONT font, int width, int height, int box) {
   const HDC dc = GetDC(control);
   if (!font) font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
@@ -308,134 +291,124 @@ double TextNeed(HWND control, HFONT font, int width, int height, int box) {
   return need.bottom / static_cast<double>(height);
 }
 
-// Run in a process of its own at the resolution BLINKWARD_TEST_DPI names: a
-// fixed window of the designed client size, grown by the resolution's ratio
-// and centred; each control of the layout where its twips put it, and each
-// text needing as much of its control as it does at 96 dpi (where Windows'
-// Tahoma fits every one; Wine's is wider): neither cut nor shrunk.
-void ExpectScaledWindowsOf(Windows& w, int dpi);
-
+// In a process of its own at BLINKWARD_TEST_DPI: each text needs as much of its
+// control as at 96 dpi (where Windows' Tahoma fits every one): neither cut nor shrunk.
 void ExpectScaledWindows(int dpi) {
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
   Windows w;
   ASSERT_TRUE(w.created);
   WhileDialogOpen(w, [&] {
     w.dialog.SetUntilText("23 hours 59 minutes from now");
-    ExpectScaledWindowsOf(w, dpi);
-    SendMessageA(w.dialog.hwnd(), WM_CLOSE, 0, 0);
-  });
-}
-
-void ExpectScaledWindowsOf(Windows& w, int dpi) {
-  // 8.25 pt is 11 pixels at 96 dpi.
-  const auto at96 = [f = kWindowFont](int weight) {
-    return UniqueFont(CreateFontA(-11, 0, 0, 0, weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
-  };
-  const UniqueFont font96 = at96(kWindowFont.weight), bold96 = at96(kFontWeightBold);
-  // English day names, the widest of them Wed.
-  w.window.Show({kTitle,
-                 {},
-                 {},
-                 {{kIdFirstDay, "Mon"},
-                  {kIdFirstDay + 1, "Tue"},
-                  {kIdFirstDay + 2, "Wed"},
-                  {kIdFirstDay + 3, "Thu"},
-                  {kIdFirstDay + 4, "Fri"},
-                  {kIdFirstDay + 5, "Sat"},
-                  {kIdFirstDay + 6, "Sun"}}});
-  // Small pictures come at the size the system asks for (the tray's too).
-  ICONINFO info{};
-  BITMAP mask{};
-  const auto small =
-      reinterpret_cast<HICON>(SendMessageA(w.window.hwnd(), WM_GETICON, ICON_SMALL, 0));
-  ASSERT_TRUE(GetIconInfo(small, &info));
-  GetObjectA(info.hbmMask, sizeof mask, &mask);
-  EXPECT_EQ(mask.bmWidth, MulDiv(16, dpi, 96));
-  // Each stopwatch frame as LoadImage makes it of its drawn .ico at the
-  // picture's size: the same colours, mask and size.
-  const HWND clock = GetDlgItem(w.dialog.hwnd(), kIdClock);
-  RECT place{};
-  GetWindowRect(clock, &place);
-  for (int k = 0; k < kClockFrameCount; ++k) {
-    const std::string file = ART_RES_DIR "/clock" + std::to_string(100 + k).substr(1) + ".ico";
-    const UniqueIcon drawn(
-        static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, place.right - place.left,
-                                      place.bottom - place.top, LR_LOADFROMFILE)));
-    ASSERT_TRUE(drawn) << file;
-    w.dialog.ShowClockFrame(k);
-    const auto shown = reinterpret_cast<HICON>(SendMessageA(clock, STM_GETICON, 0, 0));
-    EXPECT_TRUE(IconBits(shown) == IconBits(drawn.Get())) << file;
-  }
-  const struct {
-    HWND window;
-    const char* caption;
-    const WindowLayout& layout;
-  } windows[] = {{w.window.hwnd(), "Settings", kSettingsLayout},
-                 {w.dialog.hwnd(), "Timed", TimedDialogLayout()}};
-  const char* const kClasses[] = {"Static", "Button",           "ComboBox", "Static",
-                                  "Edit",   "msctls_updown32",  "Button",   "ListBox",
-                                  "Button", "SysDateTimePick32"};  // by ControlKind
-  for (const auto& window : windows) {
-    SCOPED_TRACE(window.caption);
-    const LONG style = GetWindowLongA(window.window, GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
-              WS_CAPTION | WS_SYSMENU)
-        << std::hex << style;
-    RECT client{}, frame{};
-    GetClientRect(window.window, &client);
-    GetWindowRect(window.window, &frame);
-    // A twip is 1/1440 inch.
-    EXPECT_NEAR(client.right, window.layout.clientWidth * dpi / 1440.0, 1.0);
-    EXPECT_NEAR(client.bottom, window.layout.clientHeight * dpi / 1440.0, 1.0);
-    EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
-    EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
-    for (const ControlLayout& row : window.layout.controls) {
-      SCOPED_TRACE(testing::Message() << "control " << row.id);
-      const HWND control = GetDlgItem(window.window, row.id);
-      ASSERT_TRUE(control && IsWindowVisible(control));
-      EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), kClasses[static_cast<int>(row.kind)]), 0)
-          << ClassOf(control);
-      RECT r{};
-      GetWindowRect(control, &r);
-      MapWindowPoints(nullptr, window.window, reinterpret_cast<POINT*>(&r), 2);
-      // The nearest pixel to each edge.
-      const Rect& t = row.twips;
-      const auto px = [dpi](int twips) {
-        return static_cast<LONG>(std::lround(twips * dpi / 1440.0));
-      };
-      RECT laid{px(t.left), px(t.top), px(t.left + t.width), px(t.top + t.height)};
-      // A closed drop-down list takes the height its font needs.
-      if (row.kind == ControlKind::DropDownList && dpi != 96) laid.bottom = r.bottom;
-      EXPECT_TRUE(EqualRect(&r, &laid))
-          << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-      // The controls the working hours and "Until" added, and those of the
-      // program's own captions before them, fit here too, in this system's
-      // font (Wine's Tahoma is wider than Windows'), with room to spare.
-      const bool added = row.id == kIdKeepDisplayOn || row.id == kIdFullScreen ||
-                         (row.id >= kIdMainsOnly && row.id <= kIdTo) || row.id >= kIdFor;
-      if (row.kind == ControlKind::TimePicker) {
-        SIZE ideal{};  // DTM_GETIDEALSIZE: the picker's text and arrows
-        SendMessageA(control, DTM_FIRST + 15, 0, reinterpret_cast<LPARAM>(&ideal));
-        EXPECT_LE(ideal.cx, (r.right - r.left) * 0.9) << TextOf(control);
-        EXPECT_LE(ideal.cy, (r.bottom - r.top) * 0.9) << TextOf(control);
-      }
-      if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox &&
-          row.kind != ControlKind::RadioButton) {
-        continue;
-      }
-      // At 96 dpi a twip is a fifteenth of a pixel, and the font 11 pixels high.
-      const bool bold = row.bold;
-      const int box = GetSystemMetrics(SM_CXMENUCHECK) * 4 / 3;  // and the gap after it
-      const double need = TextNeed(control, nullptr, r.right - r.left, r.bottom - r.top, box);
-      const double need96 = TextNeed(control, bold ? bold96.Get() : font96.Get(), t.width / 15,
-                                     t.height / 15, MulDiv(box, 96, dpi));
-      EXPECT_NEAR(need, need96, need96 * 0.1 + 0.02)
-          << TextOf(control) << " needs " << need << ", at 96 dpi " << need96;
-      if (added) {
-        EXPECT_LE(need, 0.9) << TextOf(control);
+    // 8.25 pt is 11 pixels at 96 dpi.
+    const auto at96 = [f = kWindowFont](int weight) {
+      return UniqueFont(CreateFontA(-11, 0, 0, 0, weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
+    };
+    const UniqueFont font96 = at96(kWindowFont.weight), bold96 = at96(kFontWeightBold);
+    // English day names, the widest of them Wed.
+    w.window.Show({kTitle,
+                   {},
+                   {},
+                   {{kIdFirstDay, "Mon"},
+                    {kIdFirstDay + 1, "Tue"},
+                    {kIdFirstDay + 2, "Wed"},
+                    {kIdFirstDay + 3, "Thu"},
+                    {kIdFirstDay + 4, "Fri"},
+                    {kIdFirstDay + 5, "Sat"},
+                    {kIdFirstDay + 6, "Sun"}}});
+    // Small pictures come at the size the system asks for (the tray's too).
+    ICONINFO info{};
+    BITMAP mask{};
+    const auto small =
+        reinterpret_cast<HICON>(SendMessageA(w.window.hwnd(), WM_GETICON, ICON_SMALL, 0));
+    ASSERT_TRUE(GetIconInfo(small, &info));
+    GetObjectA(info.hbmMask, sizeof mask, &mask);
+    EXPECT_EQ(mask.bmWidth, MulDiv(16, dpi, 96));
+    // Each stopwatch frame as LoadImage makes it of its drawn .ico at the
+    // picture's size: the same colours, mask and size.
+    const HWND clock = GetDlgItem(w.dialog.hwnd(), kIdClock);
+    RECT place{};
+    GetWindowRect(clock, &place);
+    for (int k = 0; k < kClockFrameCount; ++k) {
+      const std::string file = ART_RES_DIR "/clock" + std::to_string(100 + k).substr(1) + ".ico";
+      const UniqueIcon drawn(
+          static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, place.right - place.left,
+                                        place.bottom - place.top, LR_LOADFROMFILE)));
+      ASSERT_TRUE(drawn) << file;
+      w.dialog.ShowClockFrame(k);
+      const auto shown = reinterpret_cast<HICON>(SendMessageA(clock, STM_GETICON, 0, 0));
+      EXPECT_TRUE(IconBits(shown) == IconBits(drawn.Get())) << file;
+    }
+    const struct {
+      HWND window;
+      const char* caption;
+      const WindowLayout& layout;
+    } windows[] = {{w.window.hwnd(), "Settings", kSettingsLayout},
+                   {w.dialog.hwnd(), "Timed", TimedDialogLayout()}};
+    const char* const kClasses[] = {"Static", "Button",           "ComboBox", "Static",
+                                    "Edit",   "msctls_updown32",  "Button",   "ListBox",
+                                    "Button", "SysDateTimePick32"};  // by ControlKind
+    for (const auto& window : windows) {
+      SCOPED_TRACE(window.caption);
+      const LONG style = GetWindowLongA(window.window, GWL_STYLE);
+      EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+                WS_CAPTION | WS_SYSMENU)
+          << std::hex << style;
+      RECT client{}, frame{};
+      GetClientRect(window.window, &client);
+      GetWindowRect(window.window, &frame);
+      // A twip is 1/1440 inch; a window is centred.
+      EXPECT_NEAR(client.right, window.layout.clientWidth * dpi / 1440.0, 1.0);
+      EXPECT_NEAR(client.bottom, window.layout.clientHeight * dpi / 1440.0, 1.0);
+      EXPECT_LE(std::abs(frame.left + frame.right - GetSystemMetrics(SM_CXSCREEN)), 1);
+      EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 1);
+      for (const ControlLayout& row : window.layout.controls) {
+        SCOPED_TRACE(testing::Message() << "control " << row.id);
+        const HWND control = GetDlgItem(window.window, row.id);
+        ASSERT_TRUE(control && IsWindowVisible(control));
+        EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), kClasses[static_cast<int>(row.kind)]), 0)
+            << ClassOf(control);
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, window.window, reinterpret_cast<POINT*>(&r), 2);
+        const Rect& t = row.twips;
+        const auto px = [dpi](int twips) {
+          return static_cast<LONG>(std::lround(twips * dpi / 1440.0));
+        };
+        RECT laid{px(t.left), px(t.top), px(t.left + t.width), px(t.top + t.height)};
+        // A closed drop-down list takes the height its font needs.
+        if (row.kind == ControlKind::DropDownList && dpi != 96) laid.bottom = r.bottom;
+        EXPECT_TRUE(EqualRect(&r, &laid))
+            << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        // The controls the working hours and "Until" added, and those of the
+        // program's own captions before them, fit here too, in this system's
+        // font (Wine's Tahoma is wider than Windows'), with room to spare.
+        const bool added = row.id == kIdKeepDisplayOn || row.id == kIdFullScreen ||
+                           (row.id >= kIdMainsOnly && row.id <= kIdTo) || row.id >= kIdFor;
+        if (row.kind == ControlKind::TimePicker) {
+          SIZE ideal{};  // DTM_GETIDEALSIZE: the picker's text and arrows
+          SendMessageA(control, DTM_FIRST + 15, 0, reinterpret_cast<LPARAM>(&ideal));
+          EXPECT_LE(ideal.cx, (r.right - r.left) * 0.9) << TextOf(control);
+          EXPECT_LE(ideal.cy, (r.bottom - r.top) * 0.9) << TextOf(control);
+        }
+        if (row.kind != ControlKind::Label && row.kind != ControlKind::CheckBox &&
+            row.kind != ControlKind::RadioButton) {
+          continue;
+        }
+        // At 96 dpi a twip is a fifteenth of a pixel, and the font 11 pixels high.
+        const bool bold = row.bold;
+        const int box = GetSystemMetrics(SM_CXMENUCHECK) * 4 / 3;  // and the gap after it
+        const double need = TextNeed(control, nullptr, r.right - r.left, r.bottom - r.top, box);
+        const double need96 = TextNeed(control, bold ? bold96.Get() : font96.Get(), t.width / 15,
+                                       t.height / 15, MulDiv(box, 96, dpi));
+        EXPECT_NEAR(need, need96, need96 * 0.1 + 0.02)
+            << TextOf(control) << " needs " << need << ", at 96 dpi " << need96;
+        if (added) {
+          EXPECT_LE(need, 0.9) << TextOf(control);
+        }
       }
     }
-  }
+    SendMessageA(w.dialog.hwnd(), WM_CLOSE, 0, 0);
+  });
 }
 
 // Where Wine (and Windows before 8.1) keeps the resolution programs start with.
@@ -449,8 +422,7 @@ void SetSystemDpi(int dpi) {
   }
 }
 
-// Windows reads the resolution once, when a program starts: each one is tried
-// in a copy of this test program, with the system set to it meanwhile.
+// Windows reads the resolution as a program starts: each runs in a copy of this one.
 TEST(Dpi, WindowsScaleAsAWholeAt96_120And144) {
   if (const char* dpi = std::getenv("BLINKWARD_TEST_DPI")) {
     ExpectScaledWindows(std::atoi(dpi));
