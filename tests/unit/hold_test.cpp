@@ -203,7 +203,10 @@ struct HoursTest : ::testing::Test, test::WithPlatform, test::Program {
     fake.system.localStart = (8 * 60 + 59) * 60;
     Start();
   }
-  void PowerFrom(bool battery) { fake.power.battery = battery, app.OnPowerSourceChanged(); }
+  void PowerFrom(bool battery) {
+    fake.power.battery = battery;
+    app.OnPowerSourceChanged();
+  }
 };
 const std::string kByHours = "saver off, red: Screen Saver is DISABLED until 17:30 (working hours)";
 
