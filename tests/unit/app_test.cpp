@@ -56,7 +56,7 @@ TEST_F(AppTest, TheChosenClickSwitchesAndTheIconFollowsAtOnce) {
   EXPECT_EQ(Seen(), kOn);
   BeginSpan(1, 0, false);
   fake.system.active = true;
-  Tray(kLeftButtonDown);
+  Tray(kLeftDoubleClick);
   EXPECT_EQ(Seen(), "saver on, clock: Screen Saver is ENABLED");
   Choose(MenuCommand::TimedDisable);
   fake.system.accepts = false;
