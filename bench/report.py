@@ -44,7 +44,7 @@ ROWS = [
     ("Idle CPU, utime+stime per 60 s (ms)", "idle_cpu_ms_whole_span_per_60s", 0, None),
     ("Idle CPU, all threads' run time per 60 s (ms)", "idle_sched_ms_per_60s", 1, "idle CPU"),
     ("Voluntary context switches per 60 s idle", "idle_switches_per_60s", 0, "ctx switches"),
-    ("Click to new tip, 150 clicks each, taking turns (ms)", "click_to_tip_ms", 0, "click to tip"),
+    ("Click to new tip, 60 clicks each, taking turns (ms)", "click_to_tip_ms", 0, "click to tip"),
     ("Idle CPU, five programs listed and full screen ticked, none running: all threads' run "
      "time per 60 s (ms)", "hold_idle_sched_ms_per_60s", 1, "idle CPU, hold"),
     ("Idle CPU, working hours set (outside them) and only on mains power ticked: all threads' "

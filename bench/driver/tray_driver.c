@@ -169,9 +169,12 @@ static int Clicks(int count, int pace, int targets, char **names) {
   return 0;
 }
 
-/* Clicks each target in turn, N rounds, and prints per click the target's
- * index and the ms from the click to its new tip ("timeout" after 3 s).
- * Taking turns spreads whatever else the machine does over every target. */
+/* Clicks each target in turn, twice, N rounds, and prints per click the
+ * target's index and the ms from the click to its new tip ("timeout" after
+ * 3 s). Taking turns spreads whatever else the machine does over every
+ * target; twice, because they all switch the one screen-saver flag, and a
+ * program that shows only what it switched would otherwise switch it to
+ * what its tip already says. */
 static int Latency(int count, int targets, char **pairs) {
   TipReader reader;
   HWND windows[8];
@@ -185,8 +188,8 @@ static int Latency(int count, int targets, char **pairs) {
       return 1;
     }
   }
-  for (i = 0; i < count; i++) {
-    for (t = 0; t < targets; t++) {
+  for (i = 0; i < 2 * count; i++) {
+    for (t = i % 2 ? targets - 1 : 0; t >= 0 && t < targets; t += i % 2 ? -1 : 1) {
       const char *prefix = pairs[2 * t + 1];
       double start, limit;
       ReadTips(&reader, prefix, before, sizeof before, FALSE);
