@@ -57,6 +57,7 @@ void TimedDialogWindow::BringForward() {
 
 bool TimedDialogWindow::Open() {
   if (hwnd() || !BuildWindow()) return false;
+  wayShown_ = false;  // a new window shows "For" until told otherwise
   events_->OnShown();
   // Disabled before the dialog shows, as a modal dialog's owner is.
   EnableWindow(owner_.hwnd(), FALSE);
@@ -138,9 +139,15 @@ bool TimedDialogWindow::OnCommand(WPARAM wParam) {
       return true;
     }
     case kIdFor:
-    case kIdUntil:
-      events_->OnWayChosen(LOWORD(wParam) == kIdUntil);
+    case kIdUntil: {
+      // The dialog manager may click a button as it takes the focus, checked
+      // already or about to be unchecked (Wine 10): only a new way is one.
+      const bool until = IsDlgButtonChecked(hwnd(), kIdUntil) == BST_CHECKED;
+      if (until != (LOWORD(wParam) == kIdUntil) || until == wayShown_) return true;
+      wayShown_ = until;
+      events_->OnWayChosen(until);
       return true;
+    }
     case IDCANCEL:
       events_->OnCancel();
       return true;
@@ -253,6 +260,7 @@ void TimedDialogWindow::SetStartWhenDone(bool start) {
 
 // The option buttons are one group: checking one unchecks the other.
 void TimedDialogWindow::SetUntil(bool until) {
+  wayShown_ = until;
   CheckRadioButton(hwnd(), kIdFor, kIdUntil, until ? kIdUntil : kIdFor);
   constexpr int kForControls[] = {kIdHours,   kIdHoursUpDown,   kIdHoursLabel,
                                   kIdMinutes, kIdMinutesUpDown, kIdMinutesLabel};

@@ -81,6 +81,8 @@ class TimedDialogWindow final : public TimedDialogView, public Window {
   // code. Not just the last key: keys posted by another program all reach the
   // field before the first of their characters does.
   std::bitset<512> discardedKeys_;
+  // The way the option buttons last showed: Until or For.
+  bool wayShown_ = false;
 };
 
 }  // namespace bw::win32
