@@ -235,8 +235,6 @@ Canvas DrawAppIcon(int size) {
   return c;
 }
 
-PixelBox TrayScreen(int size) { return TrayLayoutFor(size).screen; }
-
 Canvas DrawTrayPicture(TrayState state, int size) {
   const TrayLayout& t = TrayLayoutFor(size);
   Canvas c(t.size, t.size);

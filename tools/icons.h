@@ -22,10 +22,6 @@ struct PixelBox {
   int left, top, right, bottom;
 };
 
-// The screen of the tray monitor at one of kIconSizes. Everything outside the
-// monitor and its stand stays transparent.
-PixelBox TrayScreen(int size);
-
 // One tray picture at one of kIconSizes: the same monitor in every state; its
 // screen shows the state (green with a tick, red with a cross, yellow with a clock).
 Canvas DrawTrayPicture(TrayState state, int size);
