@@ -123,17 +123,22 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   trayBusy_ = false;
 }
 
-// For this logon only; the icon follows at once rather than at the next poll,
-// drawn from the switch's own outcome. A policy's state is not the user's to
-// switch. A click during a hold is the user's say: the hold stands aside
-// until its reasons have ended.
+// A policy's state is not the user's to switch.
 void App::Toggle() {
   if (SpanRuns() || screenSaver_.Policy()) return;
-  hold_.SetAside();
   const bool enabled = screenSaver_.GetScreenSaverState();
-  const bool switched = screenSaver_.SetScreenSaverState(!enabled);
-  Show(Status::Switched(switched ? !enabled : enabled));
-  if (switched && enabled) ShowDisplayHint();
+  SwitchTo(!enabled, enabled);
+}
+
+// For this logon only; the icon follows at once rather than at the next poll,
+// drawn from the switch's own outcome. The user's say during a hold sets it
+// aside until its reasons have ended.
+bool App::SwitchTo(bool on, bool enabled) {
+  hold_.SetAside();
+  const bool switched = on == enabled || screenSaver_.SetScreenSaverState(on);
+  Show(Status::Switched(switched ? on : enabled));
+  if (switched && enabled && !on) ShowDisplayHint();
+  return switched;
 }
 
 // The countdown ticks on while the menu is open: the chosen item does what it
@@ -171,11 +176,12 @@ void App::OnMenuCommand(MenuCommand command, bool spanShown) {
   }
 }
 
-// A dialog opened before a policy came cannot begin a span under it. The
-// poll rests while the countdown owns the icon, whose tip keeps the last
-// status text until the first tick replaces it.
+// A dialog opened before a policy came cannot begin a span under it; a
+// command may begin a running one anew. The poll rests while the countdown
+// owns the icon, whose tip keeps the last status text until the first tick
+// replaces it.
 void App::BeginTimedDisable(const SpanRequest& request) {
-  if (SpanRuns() || screenSaver_.Policy()) return;
+  if (screenSaver_.Policy()) return;
   timedDisable_.Begin(request);
   pollTimer_.Set(false);
   Show(Status::Counting());

@@ -4,6 +4,7 @@
 // must say once for each change; the icon and the display follow.
 #pragma once
 
+#include "app/command_desk.h"
 #include "app/display_keeper.h"
 #include "hold/hold.h"
 #include "ports/platform.h"
@@ -53,9 +54,12 @@ class App final : public TrayEvents,
   }
   // A popup menu's command, chosen while the menu showed a span or none.
   void OnMenuCommand(MenuCommand command, bool spanShown);
+  CommandEvents& commands() { return commands_; }
 
  private:
+  friend class CommandDesk;
   void Toggle();
+  bool SwitchTo(bool on, bool enabled);
   void ShowPopupMenu(bool fromKeyboard);
   void BeginTimedDisable(const SpanRequest& request);
   void OnCountdownTick();
@@ -84,6 +88,7 @@ class App final : public TrayEvents,
   DisplayKeeper displayKeeper_;
   Timer pollTimer_;
   Hold hold_;
+  CommandDesk commands_{*this};
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;

@@ -21,7 +21,8 @@ const char* const kUsage =
     "  /exit             ends the running copy\n"
     "\n"
     "Exit codes: 0 done (/status: enabled), 1 disabled (/status), 2 a usage error,\n"
-    "3 no copy runs (/status, /exit), 4 refused by a policy.\n";
+    "3 no copy runs (/status) or none could start, 4 refused by a policy,\n"
+    "5 Windows did not switch the screen saver.\n";
 
 namespace {
 

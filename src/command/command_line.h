@@ -45,6 +45,16 @@ ParsedCommand ParseCommandLine(std::string_view arguments);
 // the one spelling ParseCommandLine reads back.
 std::string CommandText(const Command& command);
 
+// How a copy started with a command ends.
+enum ExitCode : int {
+  kExitDone = 0,      // done; for /status, enabled
+  kExitDisabled = 1,  // for /status: disabled
+  kExitUsage = 2,     // a usage error: nothing changed
+  kExitNoCopy = 3,    // no copy runs, or none could be started
+  kExitRefused = 4,   // a policy sets the screen saver
+  kExitFailed = 5,    // Windows did not switch the screen saver
+};
+
 // What /? prints, and what a usage error is followed by.
 extern const char* const kUsage;
 

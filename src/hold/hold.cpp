@@ -5,10 +5,13 @@
 namespace bw {
 
 void Hold::FollowSettings(const std::vector<std::string>& programs, bool fullScreen) {
-  listed_ = &programs;
   fullScreenCounts_ = fullScreen;
   programWatch_.SetList(programs);
-  const bool watching = !programs.empty() || fullScreen;
+  WatchWindows();
+}
+
+void Hold::WatchWindows() {
+  const bool watching = programWatch_.LooksForNames() || fullScreenCounts_;
   if (watching != watching_) programs_.ReportWindows(watching);
   watching_ = watching;
 }
@@ -30,7 +33,7 @@ HoldChange Hold::Watch(bool spanRuns) {
   // their own timer: the poll only overrules.
   if (!watching_) return holding_ ? Follow(spanRuns) : HoldChange{};
   const std::uint32_t now = clock_.TickCount();
-  if (!listed_->empty() && now - lastLook_ >= kLookAtAllMs) {
+  if (programWatch_.LooksForNames() && now - lastLook_ >= kLookAtAllMs) {
     lastLook_ = now;
     programWatch_.LookAtAll();
   }

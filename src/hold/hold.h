@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hold/hold_note.h"
@@ -49,6 +50,19 @@ class Hold {
   // list or full screen pays nothing.
   void FollowSettings(const std::vector<std::string>& programs, bool fullScreen);
   void FollowHours(const WorkingHours& hours) { hoursWatch_.Set(hours); }
+  // A command's: hold while this process runs, or any of this program's, for
+  // as long as this copy runs, without listing it. The user asked anew: a
+  // hold set aside counts again. False for a process that does not run.
+  bool HoldWhile(std::uint32_t processId) {
+    if (!programWatch_.AskForProcess(processId)) return false;
+    setAside_ = false;
+    return true;
+  }
+  void HoldWhile(std::string_view program) {
+    programWatch_.AskFor(program);
+    setAside_ = false;
+    WatchWindows();
+  }
   // The local time may have jumped, or an edge of the hours has come; the
   // hold follows at once.
   HoldChange JudgeHours(bool spanRuns) {
@@ -91,6 +105,10 @@ class Hold {
   void End(bool spanRuns);
 
   bool holding() const { return holding_; }
+  // While holding: the program it holds for, empty for full screen or the
+  // hours; whether the hours are the only reason.
+  std::string_view heldFor() const { return heldFor_; }
+  bool byHours() const { return byHours_; }
   // The reason the icon's tip gives while the hold is in force, a program's
   // or full screen's before the hours'; null otherwise.
   const char* Tip() const {
@@ -100,6 +118,7 @@ class Hold {
 
  private:
   void EndHold(bool switchBack, bool spanRuns);
+  void WatchWindows();
 
   ScreenSaver& screenSaver_;
   ProgramsPort& programs_;
@@ -108,9 +127,8 @@ class Hold {
   ProgramWatch programWatch_;
   HoursWatch hoursWatch_;
   HoldNote note_;
-  const std::vector<std::string>* listed_ = nullptr;
   bool fullScreenCounts_ = false;
-  // Programs are listed, or full screen counts: windows are reported.
+  // Programs are looked for, or full screen counts: windows are reported.
   bool watching_ = false;
   bool fullScreen_ = false;     // the foreground window fills its monitor, as last judged
   std::uint32_t lastLook_ = 0;  // clock milliseconds

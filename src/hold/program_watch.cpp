@@ -2,35 +2,43 @@
 
 #include <algorithm>
 
-#include "text/file_names.h"
-
 namespace bw {
 
 void ProgramWatch::SetList(const std::vector<std::string>& names) {
   names_ = &names;
   std::erase_if(running_, [&](const Found& found) {
-    if (ListHolds(names, found.file)) return false;
+    if (found.pinned || Holds(found.file)) return false;
     programs_.StopWatching(found.id);
     return true;
   });
 }
 
+void ProgramWatch::AskFor(std::string_view file) {
+  if (!ListHolds(asked_, file)) asked_.emplace_back(file);
+  LookAtAll();
+}
+
+bool ProgramWatch::AskForProcess(std::uint32_t processId) {
+  const std::string file = programs_.ProcessFile(processId);
+  return !file.empty() && Watch(processId, file, true);
+}
+
 void ProgramWatch::LookAtAll() {
   notListed_.fill({});
-  if (!names_ || names_->empty()) return;
+  if (!LooksForNames()) return;
   for (const RunningProcess& process : programs_.Processes()) {
-    if (ListHolds(*names_, process.file)) Watch(process.id, process.file);
+    if (Holds(process.file)) Watch(process.id, process.file);
   }
 }
 
 void ProgramWatch::OnWindowShown(std::uint32_t processId, std::uint32_t threadId) {
   const Seen seen{processId, threadId};
-  if (!names_ || names_->empty() || Watched(processId) ||
+  if (!LooksForNames() || Watched(processId) ||
       std::find(notListed_.begin(), notListed_.end(), seen) != notListed_.end()) {
     return;
   }
   const std::string file = programs_.ProcessFile(processId);
-  if (!ListHolds(*names_, file) || !Watch(processId, file)) {
+  if (!Holds(file) || !Watch(processId, file)) {
     notListed_[nextNotListed_++ % notListed_.size()] = seen;
   }
 }
@@ -40,10 +48,15 @@ void ProgramWatch::OnProcessEnded(std::uint32_t processId) {
 }
 
 // A process that cannot be watched (gone already, another session's) does not count.
-bool ProgramWatch::Watch(std::uint32_t id, const std::string& file) {
-  if (Watched(id)) return true;
+// A process found by its name and then asked for by its id stays pinned.
+bool ProgramWatch::Watch(std::uint32_t id, const std::string& file, bool pinned) {
+  for (Found& found : running_) {
+    if (found.id != id) continue;
+    found.pinned |= pinned;
+    return true;
+  }
   if (!programs_.WatchForEnd(id)) return false;
-  running_.push_back({id, file});
+  running_.push_back({id, file, pinned});
   return true;
 }
 

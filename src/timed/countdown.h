@@ -60,6 +60,8 @@ class Countdown {
   // last tick told it.
   Span LastSpan() const { return span_; }
   bool StartWhenDone() const { return startWhenDone_; }
+  // The whole seconds until the last tick ends the span.
+  std::int32_t SecondsLeft() { return CounterNow() - 1; }
 
   // Starts a timed disable of a positive counter. The first tick, a second
   // later, switches the screen saver off.

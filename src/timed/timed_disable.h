@@ -4,6 +4,8 @@
 // off for the rest of the logon.
 #pragma once
 
+#include <optional>
+
 #include "ports/session.h"
 #include "ports/timer.h"
 #include "screensaver/screen_saver.h"
@@ -22,12 +24,15 @@ class TimedDisable {
         timer_(timers, TimerId::Countdown, kCountdownTickMs) {}
 
   bool Running() const { return countdown_.Running(); }
+  // The whole seconds until the running span ends.
+  std::int32_t SecondsLeft() { return countdown_.SecondsLeft(); }
   const Countdown& countdown() const { return countdown_; }
   // At start-up: true when a span an earlier copy noted goes on. One whose
   // time ran out while no copy ran, one whose note cannot be read, and one
   // that a policy now overrides only switch the screen saver back on: the
   // moment to start it has passed.
   bool Resume(bool byPolicy);
+  // Begins a span, or begins a running one anew.
   void Begin(const SpanRequest& request);
   // At each tick of its timer; the last one ends the span.
   CountdownTick Tick();
@@ -40,5 +45,11 @@ class TimedDisable {
   SpanNote note_;
   Timer timer_;
 };
+
+// A span of so many minutes, as the dialog's fields would give it.
+SpanRequest SpanOfMinutes(int minutes, bool startWhenDone);
+// A span until a time of day, today's if it is still to come, else
+// tomorrow's; nothing for a time that is none.
+std::optional<SpanRequest> SpanUntil(ClockPort& clock, int minuteOfDay, bool startWhenDone);
 
 }  // namespace bw

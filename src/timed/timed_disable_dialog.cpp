@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "timed/timed_disable.h"
+
 namespace bw {
 namespace {
 
@@ -107,10 +109,8 @@ void TimedDisableDialog::OnOk(const SpanEntry& entry) {
 // time of day that is none is pointed at as a bad field is.
 void TimedDisableDialog::OkUntil(const SpanEntry& entry) {
   if (!IsTimeOfDay(entry.untilMinuteOfDay)) return view_.FocusField(SpanField::Until);
-  const std::int32_t counter = CounterOfMs(MsUntilTime(clock_, entry.untilMinuteOfDay));
-  if (counter <= 0) return;
-  const CountdownSplit split = SplitCounter(counter);
-  confirmed_ = SpanRequest{counter, {split.hours, split.minutes}, entry.startWhenDone};
+  confirmed_ = SpanUntil(clock_, entry.untilMinuteOfDay, entry.startWhenDone);
+  if (!confirmed_) return;
   until_ = true;
   untilTime_ = entry.untilMinuteOfDay;
   Close();

@@ -1,0 +1,127 @@
+// Commands another copy hands the running one, against the program's state:
+// each is the user's own action, and the answer is the caller's exit code and
+// line.
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "fakes.h"
+
+namespace bw {
+namespace {
+
+using test::kOn, test::kOff;
+const std::string kByObs = "saver off, red: Screen Saver is DISABLED while obs64.exe runs";
+
+struct CommandTest : test::Started {
+  // The answer as "exit code: line", or "ignored".
+  std::string Ask(std::string_view text) {
+    const std::optional<CommandAnswer> answer = app.commands().OnCommand(text);
+    if (!answer) return "ignored";
+    return std::to_string(answer->exitCode) + ": " + answer->line;
+  }
+};
+
+// Switches as a click would, and a switch Windows refuses is said to have failed.
+TEST_F(CommandTest, SwitchesAndTellsTheState) {
+  EXPECT_EQ(Ask("/status"), "0: enabled");
+  EXPECT_EQ(Ask("/off"), "0: ");
+  EXPECT_EQ(Seen(), kOff);
+  EXPECT_EQ(Ask("/STATUS"), "1: disabled");
+  EXPECT_EQ(Ask("/off"), "0: ");
+  EXPECT_EQ(Ask("-toggle"), "0: ");
+  EXPECT_EQ(Seen(), kOn);
+  EXPECT_EQ(Ask("/on"), "0: ");
+  EXPECT_EQ(Seen(), kOn);
+  fake.system.accepts = false;
+  EXPECT_EQ(Ask("/off"), "5: Windows did not switch the screen saver");
+  EXPECT_EQ(Seen(), kOn);
+  EXPECT_EQ(Ask("/toggle"), "0: ");
+  EXPECT_EQ(Seen(), kOn);
+}
+
+// A span as the dialog's OK begins it, and anew over a running one; the open
+// dialog closes. "Off" and a click leave a span be; "on" ends it, not starting
+// the screen saver.
+TEST_F(CommandTest, SpansBeginAsTheDialogsOkAndOnEndsThem) {
+  fake.dialog.whileOpen = [&] { EXPECT_EQ(Ask("/off 1:30"), "0: "); };
+  Choose(MenuCommand::TimedDisable);
+  EXPECT_FALSE(fake.dialog.open);
+  Pass(2000);
+  EXPECT_EQ(Seen(),
+            "saver off, clock: Screen Saver will be DISABLED\nfor the next 1 hour and 30 min");
+  EXPECT_EQ(Ask("/status"), "1: disabled for 1:29:57");
+  EXPECT_EQ(Ask("/off"), "0: ");
+  EXPECT_EQ(Ask("/toggle"), "0: ");
+  EXPECT_EQ(Ask("/off 0:10"), "0: ");
+  EXPECT_EQ(Ask("/status"), "1: disabled for 0:09:59");
+  EXPECT_EQ(Ask("/on"), "0: ");
+  EXPECT_EQ(Seen(), kOn);
+  EXPECT_EQ(fake.system.started, 0);
+  EXPECT_EQ(Ask("/status"), "0: enabled");
+
+  fake.system.localStart = 17 * 3600 - 2;  // two seconds have passed: Monday 17:00
+  EXPECT_EQ(Ask("/off until 17:30"), "0: ");
+  EXPECT_EQ(Ask("/status"), "1: disabled for 0:29:59");
+  EXPECT_EQ(Ask("/off until 16:59"), "0: ");
+  EXPECT_EQ(Ask("/status"), "1: disabled for 23:58:59");
+}
+
+// A policy's state is the administrator's: only the state and the exit are
+// the caller's.
+TEST_F(CommandTest, UnderAPolicyOnlyStatusAndExitAreTaken) {
+  const std::string policy =
+      "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop|ScreenSaveActive";
+  fake.registry.numbers[policy] = 0;
+  app.OnPolicyChanged();
+  for (const char* text : {"/on", "/off", "/toggle", "/off 1:00", "/while obs64.exe"}) {
+    EXPECT_EQ(Ask(text), "4: a policy sets the screen saver") << text;
+  }
+  EXPECT_EQ(Ask("/status"), "1: disabled by policy");
+  fake.registry.numbers[policy] = 1;
+  app.OnPolicyChanged();
+  EXPECT_EQ(Ask("/status"), "0: enabled by policy");
+  EXPECT_EQ(Ask("/exit"), "0: ");
+  EXPECT_TRUE(fake.ui.quit && !fake.shell.shown);
+}
+
+// "While" holds as a listed program would, without listing it: a process by
+// its id until it ends, a program by its name whenever it runs. A click sets
+// the hold aside; asking again brings it back.
+TEST_F(CommandTest, WhileHoldsForAProcessOrAProgramWithoutListingIt) {
+  const std::uint32_t obs = fake.programs.Start("obs64.exe");
+  const std::uint32_t other = fake.programs.Start("obs64.exe");
+  EXPECT_EQ(Ask("/while " + std::to_string(obs)), "0: ");
+  EXPECT_EQ(Seen(), kByObs);
+  EXPECT_EQ(Ask("/status"), "1: disabled while obs64.exe runs");
+  Tray(kLeftButtonDown);
+  EXPECT_EQ(Seen(), kOn);
+  EXPECT_EQ(Ask("/while " + std::to_string(obs)), "0: ");
+  EXPECT_EQ(Seen(), kByObs);
+  fake.programs.End(obs);
+  EXPECT_EQ(Seen(), kOn) << "another process of the same name held on";
+  EXPECT_EQ(Ask("/while 9999"), "2: no process of this session has the id 9999");
+  fake.programs.End(other);
+
+  EXPECT_EQ(Ask("/while \"Vlc.exe\""), "0: ");
+  EXPECT_EQ(Seen(), kOn);
+  const std::uint32_t vlc = fake.programs.Start("vlc.exe");
+  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while vlc.exe runs");
+  fake.programs.End(vlc);
+  EXPECT_EQ(Seen(), kOn);
+  EXPECT_TRUE(fake.registry.lists["Software\\Blinkward\\Programs|"].empty());
+  fake.programs.Start("VLC.EXE", false);
+  Pass(12000);
+  EXPECT_EQ(Ask("/status"), "1: disabled while VLC.EXE runs");
+}
+
+// Only a command another copy may give is taken: no start, no usage, nothing
+// the command line's rules refuse.
+TEST_F(CommandTest, TextsThatAreNoCommandAreIgnored) {
+  for (const char* text : {"", "/?", "/start", "/off 0:00", "/off 1:60:00", "/while", "on"}) {
+    EXPECT_EQ(Ask(text), "ignored") << text;
+  }
+  EXPECT_EQ(Seen(), kOn);
+}
+
+}  // namespace
+}  // namespace bw
