@@ -16,6 +16,7 @@ bool Composition::Start() {
   }
   shell.SetCallbackWindow(trayWindow.hwnd());
   app.Start();
+  settingsWindow.TakeCommands(app.commands());
   return true;
 }
 

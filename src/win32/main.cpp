@@ -1,8 +1,9 @@
-// The program's entry point: one copy per logon, the program, and the
-// message loop.
+// The program's entry point: a command for the running copy, or one copy per
+// logon, the program, and the message loop.
 #include <windows.h>
 
 #include "version_info.h"
+#include "win32/command_client.h"
 #include "win32/composition.h"
 #include "win32/handles.h"
 
@@ -14,6 +15,10 @@ constexpr const char* kInstanceMutexName = BLINKWARD_NAME ".SingleInstance";
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const bw::ParsedCommand parsed = bw::ParseCommandLine(bw::win32::Arguments(GetCommandLineA()));
+  if (!parsed.command || parsed.command->kind != bw::CommandKind::Start) {
+    return bw::win32::RunCommand(parsed);
+  }
   // Before anything else: a second copy ends here without touching a window,
   // the tray or the registry. The mutex lives as long as this copy runs. A
   // mutex that exists but may not be opened (a copy started as administrator)

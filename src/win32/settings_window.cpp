@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "settings/settings_layout.h"
+#include "win32/command_channel.h"
 #include "win32/common_controls.h"
 #include "win32/menus.h"
 #include "win32/res/resource_ids.h"
@@ -39,6 +40,7 @@ SettingsWindow::~SettingsWindow() {
   events_ = nullptr;
   system_ = nullptr;
   tray_ = nullptr;
+  commands_ = nullptr;
   if (hwnd()) DestroyWindow(hwnd());
 }
 
@@ -58,6 +60,7 @@ bool SettingsWindow::Create(SettingsEvents& events, SystemEvents& system, TrayEv
   // A real top-level window: message-only windows never get the broadcast.
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   AllowFromLowerPrivilege(hwnd(), taskbarCreated_);
+  AllowFromLowerPrivilege(hwnd(), WM_COPYDATA);
   return true;
 }
 
@@ -99,6 +102,9 @@ LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
+    case WM_COPYDATA:
+      return OnCopyData(reinterpret_cast<HWND>(wParam),
+                        *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     default:
       if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         tray_->OnTaskbarCreated();
@@ -107,6 +113,29 @@ LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcA(hwnd(), message, wParam, lParam);
+}
+
+// Another copy's command: its tag, a size within bounds and one zero, at its
+// end, or it is ignored; the command's own rules come next. The line goes
+// back before the result, to a window that must answer at once.
+LRESULT SettingsWindow::OnCopyData(HWND caller, const COPYDATASTRUCT& data) {
+  const auto* bytes = static_cast<const char*>(data.lpData);
+  if (!commands_ || data.dwData != kCommandTag || !bytes || data.cbData == 0 ||
+      data.cbData > kCommandMaxBytes || bytes[data.cbData - 1] != '\0') {
+    return 0;
+  }
+  const std::string_view text(bytes, data.cbData - 1);
+  if (text.find('\0') != std::string_view::npos) return 0;
+  const std::optional<CommandAnswer> answer = commands_->OnCommand(text);
+  if (!answer) return 0;
+  if (!answer->line.empty() && IsWindow(caller)) {
+    COPYDATASTRUCT reply{kAnswerTag, static_cast<DWORD>(answer->line.size()),
+                         const_cast<char*>(answer->line.data())};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(caller, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd()),
+                        reinterpret_cast<LPARAM>(&reply), SMTO_ABORTIFHUNG, 5000, &ignored);
+  }
+  return kCommandTaken + answer->exitCode;
 }
 
 // The settings controls report their new values.

@@ -1,12 +1,14 @@
 // The settings window, whose controls are built when the user first asks for
 // it. It is also the program's one top-level window, hidden from start-up:
 // Windows' broadcasts (the notification area made anew, a change of policy,
-// the end of the logon) come to it, and it hands them on. It reports its
+// the end of the logon) and other copies' commands come to it, and it hands
+// them on. It reports its
 // events (SettingsEvents) and shows what it is told (SettingsWindowPort).
 #pragma once
 
 #include <windows.h>
 
+#include "ports/commands.h"
 #include "ports/settings_window.h"
 #include "ports/tray_window.h"
 #include "version_info.h"
@@ -29,6 +31,8 @@ class SettingsWindow final : public SettingsWindowPort, public Window {
   // Builds the window, hidden and without its controls. False if it could
   // not be made.
   bool Create(SettingsEvents& events, SystemEvents& system, TrayEvents& tray);
+  // From now on other copies' commands are taken.
+  void TakeCommands(CommandEvents& commands) { commands_ = &commands; }
 
   void Show(const SettingsView& view) override;
   void Hide() override;
@@ -41,6 +45,7 @@ class SettingsWindow final : public SettingsWindowPort, public Window {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WPARAM wParam, LPARAM lParam);
   void OnNotify(const NMHDR& header);
+  LRESULT OnCopyData(HWND caller, const COPYDATASTRUCT& data);
   bool BuildControls();
   void RememberFocus();
   void RestoreFocus();
@@ -48,6 +53,7 @@ class SettingsWindow final : public SettingsWindowPort, public Window {
   SettingsEvents* events_ = nullptr;
   SystemEvents* system_ = nullptr;
   TrayEvents* tray_ = nullptr;
+  CommandEvents* commands_ = nullptr;
   UINT taskbarCreated_ = 0;
   HWND lastFocus_ = nullptr;
   bool controlsBuilt_ = false;
