@@ -52,6 +52,8 @@ TEST_F(CommandTest, SpansBeginAsTheDialogsOkAndOnEndsThem) {
   EXPECT_EQ(Ask("/status"), "1: disabled for 1:29:57");
   EXPECT_EQ(Ask("/off"), "0: ");
   EXPECT_EQ(Ask("/toggle"), "0: ");
+  EXPECT_EQ(Seen(),
+            "saver off, clock: Screen Saver will be DISABLED\nfor the next 1 hour and 30 min");
   EXPECT_EQ(Ask("/off 0:10"), "0: ");
   EXPECT_EQ(Ask("/status"), "1: disabled for 0:09:59");
   EXPECT_EQ(Ask("/on"), "0: ");
@@ -96,22 +98,24 @@ TEST_F(CommandTest, WhileHoldsForAProcessOrAProgramWithoutListingIt) {
   Tray(kLeftButtonDown);
   EXPECT_EQ(Seen(), kOn);
   EXPECT_EQ(Ask("/while " + std::to_string(obs)), "0: ");
+  app.OnSettingChanged(kIdFullScreen, 1);
   EXPECT_EQ(Seen(), kByObs);
   fake.programs.End(obs);
   EXPECT_EQ(Seen(), kOn) << "another process of the same name held on";
   EXPECT_EQ(Ask("/while 9999"), "2: no process of this session has the id 9999");
   fake.programs.End(other);
 
+  app.OnSettingChanged(kIdFullScreen, 0);
+  const std::uint32_t hidden = fake.programs.Start("VLC.EXE", false);
   EXPECT_EQ(Ask("/while \"Vlc.exe\""), "0: ");
+  EXPECT_EQ(Ask("/status"), "1: disabled while VLC.EXE runs");
+  fake.programs.End(hidden);
   EXPECT_EQ(Seen(), kOn);
   const std::uint32_t vlc = fake.programs.Start("vlc.exe");
   EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while vlc.exe runs");
   fake.programs.End(vlc);
   EXPECT_EQ(Seen(), kOn);
   EXPECT_TRUE(fake.registry.lists["Software\\Blinkward\\Programs|"].empty());
-  fake.programs.Start("VLC.EXE", false);
-  Pass(12000);
-  EXPECT_EQ(Ask("/status"), "1: disabled while VLC.EXE runs");
 }
 
 // Only a command another copy may give is taken: no start, no usage, nothing
