@@ -100,6 +100,11 @@ TEST_F(CommandTest, WhileHoldsForAProcessOrAProgramWithoutListingIt) {
   EXPECT_EQ(Ask("/while " + std::to_string(obs)), "0: ");
   app.OnSettingChanged(kIdFullScreen, 1);
   EXPECT_EQ(Seen(), kByObs);
+  EXPECT_EQ(Ask("/off 1:00"), "0: ");
+  EXPECT_EQ(Ask("/on"), "0: ");
+  EXPECT_EQ(Seen(), kOn) << "the hold took over from the user's /on";
+  EXPECT_EQ(Ask("/while " + std::to_string(obs)), "0: ");
+  EXPECT_EQ(Seen(), kByObs);
   fake.programs.End(obs);
   EXPECT_EQ(Seen(), kOn) << "another process of the same name held on";
   EXPECT_EQ(Ask("/while 9999"), "2: no process of this session has the id 9999");
