@@ -44,6 +44,11 @@ void Tell(std::string_view text, bool error) {
                                 nullptr, OPEN_EXISTING, 0, nullptr));
     }
     if (!console || console.Get() == INVALID_HANDLE_VALUE) {
+      // The usage's columns need a console's font: the box shows its first line.
+      if (const std::size_t cut = lines.find("\r\n\r\n", lines.find("\r\n\r\n") + 1);
+          cut != std::string::npos) {
+        lines.resize(cut);
+      }
       if (error) MessageBoxA(nullptr, lines.c_str(), BLINKWARD_NAME, MB_OK | MB_ICONERROR);
       return;
     }
