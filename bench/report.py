@@ -3,7 +3,7 @@ import statistics
 
 KIB = 1024
 GOAL_RATIO = 1.1  # private memory, start-up and idle CPU: at most this times the baseline's
-GOAL_EXE_I686 = 136 * KIB  # with the tray pictures at four sizes
+GOAL_EXE_I686 = 80 * KIB  # everything in: the tray pictures, the hours, the command line, the hotkey
 
 
 def median(values):
@@ -104,7 +104,7 @@ def goals(results):
         r = median(bw[key]) / median(base[key])
         rows.append((text, f"{r:.2f}x", r <= GOAL_RATIO))
 
-    rows.append(("i686 exe at most 136 KiB", f"{bw['exe_i686_bytes'] / KIB:.1f} KiB",
+    rows.append((f"i686 exe at most {GOAL_EXE_I686 // KIB} KiB", f"{bw['exe_i686_bytes'] / KIB:.1f} KiB",
                  bw["exe_i686_bytes"] <= GOAL_EXE_I686))
     rows.append(("imports system DLLs only", ", ".join(bw["imports_i686"]),
                  bw["imports_i686_system_only"] and bw["imports_x86_64_system_only"]))
