@@ -6,12 +6,12 @@
 
 namespace bw {
 
-// The keys held with a shortcut's key, as bits; the Win32 layer checks that
-// they are the system's own numbers.
+// The keys held with a shortcut's key, as bits (those of the system's
+// shortcut field, which the Win32 layer checks).
 enum HotkeyModifier : std::uint8_t {
-  kModAlt = 1,
+  kModShift = 1,
   kModCtrl = 2,
-  kModShift = 4,
+  kModAlt = 4,
   kModWin = 8,
 };
 
@@ -38,8 +38,6 @@ class HotkeyPort {
   virtual bool RegisterHotkey(Hotkey hotkey) = 0;
   // Lets go the shortcut held, if any.
   virtual void UnregisterHotkey() = 0;
-  // Whether a key is down now, whichever program has the keyboard.
-  virtual bool KeyDown(int key) = 0;
 };
 
 }  // namespace bw

@@ -1,5 +1,6 @@
 #include "settings/hotkey_text.h"
 
+#include <cstring>
 #include <iterator>
 
 #include "text/decimal.h"
@@ -13,56 +14,41 @@ struct ModifierName {
   const char* name;
 };
 constexpr ModifierName kModifierNames[] = {
-    {kModCtrl, "Ctrl"}, {kModAlt, "Alt"}, {kModShift, "Shift"}, {kModWin, "Win"}};
+    {kModCtrl, "Ctrl+"}, {kModAlt, "Alt+"}, {kModShift, "Shift+"}, {kModWin, "Win+"}};
 
 constexpr int kF1 = 0x70;  // VK_F1; F2 to F24 follow it
 constexpr int kFunctionKeys = 24;
 
-// Letters and digits are their own virtual-key codes.
-bool NamedByItself(int key) { return (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'); }
-
-// A number after a lead character, from lowest to highest; 0 when there is none.
-int NumberAfter(std::string_view text, int lowest, int highest) {
-  const std::int64_t number = ParseDecimal(text.substr(1), false);
-  return number >= lowest && number <= highest ? static_cast<int>(number) : 0;
-}
-
 }  // namespace
 
+// Written backwards from the key, which ends it. Letters and digits are
+// their own virtual-key codes.
 std::string HotkeyText(Hotkey hotkey) {
-  std::string text;
-  for (const ModifierName& modifier : kModifierNames) {
-    if (hotkey.modifiers & modifier.bit) (text += modifier.name) += '+';
+  char text[32];
+  char* start = std::end(text) - 1;
+  *start = static_cast<char>(hotkey.key);
+  if ((hotkey.key < '0' || hotkey.key > '9') && (hotkey.key < 'A' || hotkey.key > 'Z')) {
+    const bool function = hotkey.key >= kF1 && hotkey.key < kF1 + kFunctionKeys;
+    start = WriteDecimal(std::end(text), function ? hotkey.key - kF1 + 1 : hotkey.key);
+    *--start = function ? 'F' : '#';
   }
-  if (NamedByItself(hotkey.key)) return text += static_cast<char>(hotkey.key);
-  if (hotkey.key >= kF1 && hotkey.key < kF1 + kFunctionKeys) {
-    return text + 'F' + DecimalText(hotkey.key - kF1 + 1);
+  for (const ModifierName* modifier = std::end(kModifierNames);
+       modifier-- != std::begin(kModifierNames);) {
+    if (!(hotkey.modifiers & modifier->bit)) continue;
+    const std::size_t length = std::strlen(modifier->name);
+    start -= length;
+    std::memcpy(start, modifier->name, length);
   }
-  return text + '#' + DecimalText(hotkey.key);
+  return std::string(start, std::end(text));
 }
 
-std::optional<Hotkey> ParseHotkey(std::string_view text) {
-  Hotkey hotkey;
-  for (std::size_t plus; (plus = text.find('+')) != std::string_view::npos;) {
-    const ModifierName* modifier = std::begin(kModifierNames);
-    while (modifier != std::end(kModifierNames) &&
-           !SameProgram(text.substr(0, plus), modifier->name))
-      ++modifier;
-    if (modifier == std::end(kModifierNames)) return std::nullopt;
-    hotkey.modifiers |= modifier->bit;
-    text.remove_prefix(plus + 1);
-  }
-  const int first = text.empty() ? 0 : text[0] & ~(text[0] >= 'a' ? 0x20 : 0);  // in capitals
-  if (text.size() == 1 && NamedByItself(first)) {
-    hotkey.key = static_cast<std::uint8_t>(first);
-  } else if (first == 'F') {
-    const int n = NumberAfter(text, 1, kFunctionKeys);
-    hotkey.key = static_cast<std::uint8_t>(n ? kF1 + n - 1 : 0);
-  } else if (first == '#') {
-    hotkey.key = static_cast<std::uint8_t>(NumberAfter(text, 1, 254));
-  }
-  if (!hotkey.key) return std::nullopt;
-  return hotkey;
+// The one text each shortcut is written as, found among them all, so that
+// the format is spelt out once.
+Hotkey ParseHotkey(std::string_view text) {
+  int value = 0xFFF;
+  while (value > 0 && !(HotkeyOf(value).key && SameProgram(HotkeyText(HotkeyOf(value)), text)))
+    --value;
+  return HotkeyOf(value);
 }
 
 }  // namespace bw

@@ -23,17 +23,19 @@ TEST(HotkeyText, NamesTheModifiersThenTheKey) {
   for (const auto& row : rows) EXPECT_EQ(HotkeyText(row.hotkey), row.text);
 }
 
-// Any case and order; an unknown modifier, a missing or unknown key, a
-// function key past F24 or a code out of range read as none.
+// Any case, but only as written: modifiers out of order, a key by its code
+// that has a name, an unknown modifier, a missing key, a function key past
+// F24 read as none.
 TEST(HotkeyText, ReadsWhatItWritesInAnyCaseAndNothingElse) {
   const struct {
     const char* text;
     Hotkey hotkey;  // key 0: none
   } rows[] = {{"Ctrl+Alt+B", {kModCtrl | kModAlt, 'B'}},
-              {"win+SHIFT+f12", {kModShift | kModWin, 0x7B}},
-              {"Alt+Ctrl+9", {kModCtrl | kModAlt, '9'}},
+              {"shift+WIN+f12", {kModShift | kModWin, 0x7B}},
+              {"Ctrl+Alt+9", {kModCtrl | kModAlt, '9'}},
+              {"Alt+Ctrl+9", {}},
               {"Ctrl+#107", {kModCtrl, 0x6B}},
-              {"Win+#65", {kModWin, 'A'}},
+              {"Win+#65", {}},
               {"Ctrl+F", {kModCtrl, 'F'}},
               {"B", {0, 'B'}},
               {"", {}},
@@ -46,12 +48,11 @@ TEST(HotkeyText, ReadsWhatItWritesInAnyCaseAndNothingElse) {
               {"Ctrl+F25", {}},
               {"Ctrl+#", {}},
               {"Ctrl+#0", {}},
-              {"Ctrl+#255", {}},
               {"Ctrl+#-1", {}},
               {"Ctrl+ B", {}}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
-    EXPECT_EQ(ParseHotkey(row.text).value_or(Hotkey{}), row.hotkey);
+    EXPECT_EQ(ParseHotkey(row.text), row.hotkey);
   }
 }
 
