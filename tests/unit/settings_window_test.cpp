@@ -99,7 +99,8 @@ TEST_F(SettingsWindowTest, WorkingHoursShowFromTheFirstDayAndAreStoredWhole) {
 
 // A shortcut is taken and stored at once; one another program holds, or one
 // without Ctrl, Alt or Win, is refused with the reason beside it, nothing
-// stored and the one held kept. Modifiers alone are the user still typing.
+// stored and the one held kept, which can be chosen again. Modifiers alone
+// are the user still typing.
 // Cleared, the shortcut is let go and its value removed.
 TEST_F(SettingsWindowTest, AShortcutIsTakenAndStoredOnlyWhenFree) {
   fake.ui.taken = {kCtrlAltF9};
@@ -115,6 +116,8 @@ TEST_F(SettingsWindowTest, AShortcutIsTakenAndStoredOnlyWhenFree) {
   EXPECT_EQ(Shortcut(), "322 needs Ctrl, Alt or Win");
   EXPECT_EQ(fake.registry.Value(kHotkeyKey), "Ctrl+Alt+B");
   EXPECT_EQ(fake.ui.held, (Hotkey{kModCtrl | kModAlt, 'B'}));
+  window.OnChanged(kIdHotkey, kCtrlAltB);  // back to the one held
+  EXPECT_EQ(Shortcut(), "1602 ");
   window.OnChanged(kIdHotkey, 0);
   EXPECT_EQ(Shortcut(), "0 ");
   EXPECT_EQ(fake.registry.Value(kHotkeyKey), "<absent>");
