@@ -160,8 +160,11 @@ class Locale : public bw::LocalePort {
 };
 
 // The menu chooses what it is told to; the dialog is confirmed with the
-// hours it is given.
-class Ui : public bw::TimerPort, public bw::TrayWindowPort, public bw::SettingsWindowPort {
+// hours it is given. No shortcut is stored.
+class Ui : public bw::TimerPort,
+           public bw::TrayWindowPort,
+           public bw::SettingsWindowPort,
+           public bw::HotkeyPort {
  public:
   void StartTimer(bw::TimerId, int) override {}
   void StopTimer(bw::TimerId) override {}
@@ -173,6 +176,8 @@ class Ui : public bw::TimerPort, public bw::TrayWindowPort, public bw::SettingsW
   int TrackControlMenu(int, std::span<const bw::MenuItem>) override { return 0; }
   std::string BrowseForProgram() override { return {}; }
   void ShowMessage(const char*) override {}
+  bool RegisterHotkey(bw::Hotkey) override { return false; }
+  void UnregisterHotkey() override {}
   int choice = 0;
 };
 
@@ -248,7 +253,8 @@ int main(int argc, char** argv) {
   Programs programs;
   Dialog dialog;
   bw::Platform platform{
-      system, system, locale, system, system, registry, shell, power, programs, ui, ui, ui, dialog,
+      system, system,   locale, system, system, registry, shell,
+      power,  programs, ui,     ui,     ui,     ui,       dialog,
   };
   bw::App app(platform);
 

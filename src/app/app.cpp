@@ -11,7 +11,7 @@ App::App(Platform& platform)
                     platform.timers),
       timedDialog_(platform.timedDialog, platform.timers, platform.clock,
                    timedDisable_.countdown()),
-      settings_(platform.registry, platform.session),
+      settings_(platform.registry, platform.session, platform.hotkeys),
       settingsWindow_(platform.settingsWindow, platform.programs, platform.session, platform.locale,
                       settings_),
       displayKeeper_(platform.power),
@@ -121,6 +121,13 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   if (action == TrayAction::PopupFromKeyboard) ShowPopupMenu(true);
   if (action == TrayAction::BalloonClicked) settingsWindow_.Show();
   trayBusy_ = false;
+}
+
+// The shortcut acts as the chosen click does.
+void App::OnHotkey(std::uint32_t sentAt) {
+  if (!settings_.shortcut().Pressed(sentAt)) return;
+  if (trayBusy_) return timedDialog_.BringForward();
+  Toggle();
 }
 
 // A policy's state is not the user's to switch.

@@ -35,6 +35,7 @@ class App final : public TrayEvents,
 
   void OnTrayMessage(int message, std::uint32_t sentAt) override;
   void OnTaskbarCreated() override { trayIcon_.Restore(); }
+  void OnHotkey(std::uint32_t sentAt) override;
   void OnTimer(TimerId id) override;
   void OnPolicyChanged() override;
   void OnEndSession() override { Shutdown(); }

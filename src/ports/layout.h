@@ -22,6 +22,7 @@ enum class ControlKind : std::uint8_t {
   ListBox,       // a list of lines, one of which can be selected
   RadioButton,   // auto option button; the first of a group starts the group
   TimePicker,    // hours and minutes, in the user's format, with arrows
+  Hotkey,        // a shortcut, typed as the user presses it
 };
 
 struct Rect {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ports/clock.h"
+#include "ports/hotkey.h"
 #include "ports/launcher.h"
 #include "ports/locale.h"
 #include "ports/power.h"
@@ -29,6 +30,7 @@ struct Platform {
   ProgramsPort& programs;
   TimerPort& timers;
   TrayWindowPort& trayWindow;
+  HotkeyPort& hotkeys;
   SettingsWindowPort& settingsWindow;
   TimedDialogView& timedDialog;
 };

@@ -34,6 +34,7 @@ void Settings::Load() {
   programs_ = UsablePrograms(registry_.ReadList(kProgramsKey, "").items);
   hours_ =
       ParseWorkingHours(registry_.ReadString(kWorkingHoursKey, "").text).value_or(WorkingHours{});
+  shortcut_.Load();
 }
 
 void Settings::SetHours(const WorkingHours& hours) {

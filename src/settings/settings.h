@@ -14,6 +14,7 @@
 #include "ports/settings_window.h"
 #include "settings/program_list.h"
 #include "settings/settings_layout.h"
+#include "settings/shortcut.h"
 #include "words/click_method.h"
 
 namespace bw {
@@ -39,7 +40,8 @@ constexpr std::size_t SettingRowOf(int control) {
 
 class Settings {
  public:
-  Settings(RegistryPort& registry, SessionPort& session) : registry_(registry), session_(session) {}
+  Settings(RegistryPort& registry, SessionPort& session, HotkeyPort& hotkeys)
+      : registry_(registry), session_(session), shortcut_(hotkeys, registry) {}
 
   // At start-up: every setting is read, and an existing Run entry is
   // rewritten with the current path.
@@ -74,6 +76,8 @@ class Settings {
   const WorkingHours& hours() const { return hours_; }
   void SetHours(const WorkingHours& hours);
 
+  Shortcut& shortcut() { return shortcut_; }
+
  private:
   static constexpr std::size_t kMethodRow = SettingRowOf(kIdMethod);
   int Read(const SettingRow& row);
@@ -84,6 +88,7 @@ class Settings {
   std::array<int, std::size(kSettingRows)> values_{};
   std::vector<std::string> programs_;
   WorkingHours hours_;
+  Shortcut shortcut_;
 };
 
 }  // namespace bw

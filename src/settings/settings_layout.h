@@ -29,11 +29,16 @@ enum SettingsControlId : int {
   kIdFrom = 121,
   kIdToLabel = 122,
   kIdTo = 123,
+  kIdHotkeyLabel = 124,
+  kIdHotkey = 125,
+  kIdHotkeyStatus = 126,  // why the shortcut shown is not taken
 };
 
 // In Tab order: the first check box takes the focus first, the method's list
 // second, then the check boxes below it, the list of programs and its buttons,
-// then the working hours: their check box, the days, the times, the power source.
+// then the working hours: their check box, the days, the times, the power source,
+// and last the shortcut, whose row is the window's only one wider than the
+// rest: at 150 % the window has no height left to spare on a 768-pixel screen.
 inline constexpr ControlLayout kSettingsControls[] = {
     {.kind = ControlKind::CheckBox,
      .id = kIdStartWithWindows,
@@ -154,11 +159,27 @@ inline constexpr ControlLayout kSettingsControls[] = {
      .text = "Only on mains power",
      .twips = {120, 6690, 2775, 255},
      .tabIndex = 23},
+    {.kind = ControlKind::Label,
+     .id = kIdHotkeyLabel,
+     .text = "Switch with this key:",
+     .twips = {120, 7050, 1875, 255},
+     .tabIndex = 24},
+    {.kind = ControlKind::Hotkey,
+     .id = kIdHotkey,
+     .text = "",
+     .twips = {2055, 7005, 1200, 315},
+     .tabIndex = 25},
+    // Two lines high: the reason wraps.
+    {.kind = ControlKind::Label,
+     .id = kIdHotkeyStatus,
+     .text = "",
+     .twips = {3345, 7005, 1275, 390},
+     .tabIndex = 26},
 };
 
 inline constexpr WindowLayout kSettingsLayout{.caption = kSettingsCaption,
-                                              .clientWidth = 3060,
-                                              .clientHeight = 7065,
+                                              .clientWidth = 4740,
+                                              .clientHeight = 7470,
                                               .controls = kSettingsControls};
 
 // How a setting is stored.

@@ -10,9 +10,13 @@ constexpr int kDaysPerWeek = 7;
 
 }  // namespace
 
-// The days by place, from the first day of the user's week.
+// The reason beside the shortcut first; the days by place, from the first
+// day of the user's week.
 SettingsView SettingsWindow::View() const {
-  SettingsView view{kTitle, settings_.View(), settings_.programs(), {}};
+  SettingsView view{kTitle,
+                    settings_.View(),
+                    settings_.programs(),
+                    {{kIdHotkeyStatus, settings_.shortcut().status()}}};
   const auto listed = static_cast<int>(settings_.programs().size());
   view.values.push_back({kIdPrograms, selection_});
   view.values.push_back({kIdAddProgram, listed < static_cast<int>(kMostPrograms)});
@@ -26,6 +30,7 @@ SettingsView SettingsWindow::View() const {
   }
   view.values.push_back({kIdFrom, hours.from});
   view.values.push_back({kIdTo, hours.to});
+  view.values.push_back({kIdHotkey, settings_.shortcut().value()});
   return view;
 }
 
@@ -51,6 +56,8 @@ SettingsChange SettingsWindow::OnChanged(int controlId, int value) {
   SettingsChange change = SettingsChange::None;
   if (controlId == kIdPrograms) {
     selection_ = value;
+  } else if (controlId == kIdHotkey) {
+    if (!settings_.shortcut().Choose(value)) return change;
   } else if (const std::optional<WorkingHours> hours = HoursWith(controlId, value)) {
     settings_.SetHours(*hours);
     change = SettingsChange::Hours;

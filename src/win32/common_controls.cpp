@@ -13,8 +13,8 @@ bool LoadCommonControls() {
   using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   const auto init = reinterpret_cast<InitFunction>(
       reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
-  INITCOMMONCONTROLSEX classes{sizeof classes,
-                               ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS | ICC_DATE_CLASSES};
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS |
+                                                   ICC_DATE_CLASSES | ICC_HOTKEY_CLASS};
   if (init) init(&classes);
   return true;
 }

@@ -3,8 +3,8 @@
 namespace bw::win32 {
 
 Composition::Composition()
-    : platform{system, system,   locale,     system,     system,         registry,   shell,
-               power,  programs, trayWindow, trayWindow, settingsWindow, timedDialog},
+    : platform{system, system,   locale,     system,     system,     registry,       shell,
+               power,  programs, trayWindow, trayWindow, trayWindow, settingsWindow, timedDialog},
       app(platform) {
   programs.SetEvents(app);
 }

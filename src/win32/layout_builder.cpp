@@ -69,6 +69,8 @@ ControlClass ClassOf(const ControlLayout& control) {
       // also ends the group of option buttons before it, whose arrows would
       // otherwise walk into it.
       return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | WS_TABSTOP | WS_GROUP, 0};
+    case ControlKind::Hotkey:
+      return {HOTKEY_CLASSA, WS_TABSTOP, 0};
   }
   return {"STATIC", 0, 0};
 }

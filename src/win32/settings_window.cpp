@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "ports/hotkey.h"
 #include "settings/settings_layout.h"
 #include "win32/command_channel.h"
 #include "win32/common_controls.h"
@@ -31,6 +32,12 @@ void AllowFromLowerPrivilege(HWND window, UINT message) {
     forProcess(message, kAllow);
   }
 }
+
+// The shortcut field's HOTKEYF_* bits are the program's modifiers, but for
+// HOTKEYF_EXT, which marks a key of the keyboard's extended part, where the
+// program has the Win key, which the field cannot show (it shows the rest).
+constexpr int kFieldValue = 0x7FF;
+static_assert(kModShift == HOTKEYF_SHIFT && kModCtrl == HOTKEYF_CONTROL && kModAlt == HOTKEYF_ALT);
 
 }  // namespace
 
@@ -155,6 +162,11 @@ bool SettingsWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     events_->OnSettingChanged(row->id, static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
     return true;
   }
+  if (row->kind == ControlKind::Hotkey && HIWORD(wParam) == EN_CHANGE) {
+    events_->OnSettingChanged(
+        row->id, static_cast<int>(SendMessageA(control, HKM_GETHOTKEY, 0, 0)) & kFieldValue);
+    return true;
+  }
   if (row->kind == ControlKind::Button && HIWORD(wParam) == BN_CLICKED) {
     events_->OnSettingsButton(row->id);
     return true;
@@ -227,6 +239,8 @@ void SettingsWindow::Update(const SettingsView& view) {
       SendMessageA(control, LB_SETCURSEL, shown.value, 0);
     } else if (row->kind == ControlKind::TimePicker) {
       SetPickerMinute(control, shown.value);
+    } else if (row->kind == ControlKind::Hotkey) {
+      SendMessageA(control, HKM_SETHOTKEY, shown.value, 0);
     } else if (row->kind == ControlKind::Button) {
       // A button that goes grey hands the focus on, as a dialog's would.
       if (!shown.value && GetFocus() == control) {

@@ -27,6 +27,13 @@ POINT MenuPoint(HWND callbackWindow) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+// Windows 7 on sends no repeats of a shortcut held down; older ones ignore
+// it. MinGW declares it for Windows 7 targets only.
+constexpr UINT kNoRepeat = 0x4000;
+
+static_assert(kModCtrl == MOD_CONTROL && kModWin == MOD_WIN && kModShift == MOD_ALT &&
+              kModAlt == MOD_SHIFT);
+
 }  // namespace
 
 // The program is destroyed before its windows: their last messages must not
@@ -54,6 +61,10 @@ LRESULT TrayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     tray_->OnTrayMessage(LOWORD(lParam), static_cast<std::uint32_t>(GetMessageTime()));
     return 0;
   }
+  if (message == WM_HOTKEY && tray_) {
+    tray_->OnHotkey(static_cast<std::uint32_t>(GetMessageTime()));
+    return 0;
+  }
   if (message == WM_TIMER && timers_) {
     timers_->OnTimer(static_cast<TimerId>(wParam));
     return 0;
@@ -66,6 +77,18 @@ void TrayWindow::StartTimer(TimerId id, int intervalMs) {
 }
 
 void TrayWindow::StopTimer(TimerId id) { KillTimer(hwnd(), static_cast<UINT_PTR>(id)); }
+
+// The new shortcut is taken before the old one goes, so that a refusal keeps
+// the old: Windows keeps both when one id is registered twice.
+bool TrayWindow::RegisterHotkey(Hotkey hotkey) {
+  // Shift and Alt trade places.
+  const UINT modifiers = (hotkey.modifiers & (kModCtrl | kModWin)) |
+                         (hotkey.modifiers & kModShift) << 2 | (hotkey.modifiers & kModAlt) >> 2;
+  if (!RegisterHotKey(hwnd(), !hotkeyId_, modifiers | kNoRepeat, hotkey.key)) return false;
+  UnregisterHotkey();
+  hotkeyId_ = !hotkeyId_;
+  return true;
+}
 
 int TrayWindow::TrackPopupMenu(std::span<const MenuItem> items) {
   const UniqueMenu menu = CreatePopup(items);

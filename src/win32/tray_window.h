@@ -1,11 +1,12 @@
 // The tray icon's hidden host: the child window the shell sends the icon's
-// callbacks to, which also runs the program's timers and opens the popup
-// menu. It reports what comes (TrayEvents, TimerEvents) and opens what it
-// is told (TrayWindowPort, TimerPort).
+// callbacks to, which also runs the program's timers, holds its shortcut and
+// opens the popup menu. It reports what comes (TrayEvents, TimerEvents) and
+// opens what it is told (TrayWindowPort, TimerPort, HotkeyPort).
 #pragma once
 
 #include <windows.h>
 
+#include "ports/hotkey.h"
 #include "ports/timer.h"
 #include "ports/tray_window.h"
 #include "version_info.h"
@@ -16,7 +17,7 @@ namespace bw::win32 {
 // Its class; other programs find it by this, inside the settings window.
 inline constexpr const char* kTrayCallbackClass = BLINKWARD_NAME "StatusOutput";
 
-class TrayWindow final : public TrayWindowPort, public TimerPort, public Window {
+class TrayWindow final : public TrayWindowPort, public TimerPort, public HotkeyPort, public Window {
  public:
   TrayWindow() = default;
   ~TrayWindow();
@@ -30,12 +31,15 @@ class TrayWindow final : public TrayWindowPort, public TimerPort, public Window 
   void Quit() override;
   void StartTimer(TimerId id, int intervalMs) override;
   void StopTimer(TimerId id) override;
+  bool RegisterHotkey(Hotkey hotkey) override;
+  void UnregisterHotkey() override { UnregisterHotKey(hwnd(), hotkeyId_); }
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   TrayEvents* tray_ = nullptr;
   TimerEvents* timers_ = nullptr;
+  int hotkeyId_ = 0;  // of the shortcut held; the next takes the other
 };
 
 }  // namespace bw::win32

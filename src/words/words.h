@@ -59,6 +59,9 @@ inline constexpr const char* kDisplayHintKey = BLINKWARD_REGISTRY_ROOT "\\Displa
 inline constexpr const char* kProgramsKey = BLINKWARD_REGISTRY_ROOT "\\Programs";
 // The working hours, a REG_SZ in the key's default value ("1;1111100;09:00;17:00").
 inline constexpr const char* kWorkingHoursKey = BLINKWARD_REGISTRY_ROOT "\\Hours";
+// The shortcut that switches the screen saver, a REG_SZ in the key's default
+// value ("Ctrl+Alt+B"); none when there is no value.
+inline constexpr const char* kHotkeyKey = BLINKWARD_REGISTRY_ROOT "\\Hotkey";
 // The logons' notes of a span and of a hold; each logon's is a subkey named by it.
 inline constexpr const char* kSpanNotesKey = BLINKWARD_REGISTRY_ROOT "\\TimedDisable";
 inline constexpr const char* kHoldNotesKey = BLINKWARD_REGISTRY_ROOT "\\Hold";
@@ -78,6 +81,10 @@ inline constexpr const char* kBrowseCaption = "Browse...";
 inline constexpr const char* kNotItselfText = BLINKWARD_NAME
     " runs all the time: listed, it would keep the screen saver off for good. "
     "Choose the program that should keep it off while it runs.";
+
+// Beside the shortcut's field, why the shortcut shown is not taken.
+inline constexpr const char* kHotkeyInUseText = "in use by another program";
+inline constexpr const char* kHotkeyNeedsModifierText = "needs Ctrl, Alt or Win";
 
 // What an administrator reads in `powercfg /requests` while the display is
 // kept on; the system takes it as UTF-16.

@@ -88,6 +88,29 @@ TEST_F(AppTest, TheMenuDoesWhatItShowedAndDropsClicksMeanwhile) {
   EXPECT_FALSE(fake.system.active) << "the busy flag was not cleared";
 }
 
+// The shortcut switches as the chosen click does, once however long it is
+// held down (Wine repeats it after 660 ms, then every 40 ms; a report up to
+// 1.1 s after the last is a repeat), and again when pressed later; not during a span, and while the
+// dialog is open it brings the dialog forward.
+TEST_F(AppTest, TheShortcutSwitchesOnceWhileHeldAsTheClickDoes) {
+  app.OnSettingChanged(kIdHotkey, 0x642);  // Ctrl+Alt+B
+  for (std::uint32_t at : {5000, 5660, 5700, 6800}) app.OnHotkey(at);
+  EXPECT_EQ(Seen(), kOff);
+  app.OnHotkey(7901);
+  EXPECT_EQ(Seen(), kOn);
+  fake.dialog.whileOpen = [&] {
+    app.OnHotkey(10000);
+    fake.dialog.events->OnCancel();
+  };
+  Choose(MenuCommand::TimedDisable);
+  EXPECT_EQ(fake.dialog.broughtForward, 1);
+  EXPECT_TRUE(fake.system.active);
+  BeginSpan(1, 0, false);
+  Pass(1000);
+  app.OnHotkey(20000);
+  EXPECT_EQ(Seen().substr(0, test::kCounting.size()), test::kCounting);
+}
+
 // The commands that open something: the system's selection page, run from
 // the system folder; the settings window with the program's title and what
 // is stored; the dialog.

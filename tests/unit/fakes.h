@@ -270,9 +270,9 @@ struct FakeDialogView : TimedDialogView {
   std::function<void()> whileOpen;
 };
 
-// The program's windows: the hidden one's timers and menu, and the settings
-// window. A timer is due an interval after it started or last fired.
-struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
+// The program's windows: the hidden one's timers, menu and shortcut, and the
+// settings window. A timer is due an interval after it started or last fired.
+struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort, HotkeyPort {
   explicit FakeUi(const std::uint32_t& now) : now(now) {}
   struct Running {
     int interval;
@@ -302,6 +302,13 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
   void ShowMessage(const char* text) override { messages.push_back(text); }
   void Update(const SettingsView& view) override { settings = view; }
   void Quit() override { quit = true; }
+  // A shortcut that another program holds, or the program itself, is refused.
+  bool RegisterHotkey(Hotkey hotkey) override {
+    if (taken.count(ControlValueOf(hotkey)) || hotkey == held) return false;
+    held = hotkey;
+    return true;
+  }
+  void UnregisterHotkey() override { held = {}; }
   bool Runs(int timer) const { return timers.count(timer) != 0; }
   std::optional<std::pair<int, std::uint32_t>> Next() const {
     std::optional<std::pair<int, std::uint32_t>> next;
@@ -325,6 +332,13 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
     }
     return -2;
   }
+  // A caption the program set, by id.
+  std::string Text(int id) const {
+    for (const ControlText& t : settings.texts) {
+      if (t.id == id) return t.text;
+    }
+    return "<none>";
+  }
   const std::uint32_t& now;
   std::map<int, Running> timers;  // by id
   std::vector<MenuItem> menu;
@@ -335,6 +349,8 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort {
   std::function<void()> whilePopupOpen;
   bool settingsVisible = false, quit = false;
   SettingsView settings;
+  std::set<int> taken;  // the shortcuts other programs hold, as ControlValueOf
+  Hotkey held;          // the program's
 };
 
 // The user's session as Windows runs it: processes, their windows and the
@@ -414,7 +430,7 @@ struct FakePlatform {
   FakeUi ui{system.now};
   FakePrograms programs;
   Platform platform{system, system,   locale, system, system, registry, shell,
-                    power,  programs, ui,     ui,     ui,     dialog};
+                    power,  programs, ui,     ui,     ui,     ui,       dialog};
 
   // What a user sees: the screen saver's state, then the icon ("app" for the
   // program's own picture, "green", "red" or "clock") and its tip.

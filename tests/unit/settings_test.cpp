@@ -32,7 +32,7 @@ TEST(Settings, StoredValuesReadAsTheirControlsShowThem) {
     test::FakePlatform fake;
     if (row.stored)
       fake.registry.values[std::string("Software\\Blinkward\\") + row.key + "|"] = row.stored;
-    Settings settings(fake.registry, fake.system);
+    Settings settings(fake.registry, fake.system, fake.ui);
     settings.Load();
     for (const ControlValue& shown : settings.View()) {
       if (shown.id == row.control) EXPECT_EQ(shown.value, row.shown);
@@ -53,7 +53,7 @@ TEST(Settings, LoadRewritesAnExistingRunEntryOnly) {
       const std::string before = held ? held + std::string(300, 'x') : "<absent>";
       if (held) fake.registry.values[name] = before;
       if (unreadable) fake.registry.unreadable.insert(std::string(kRunKeyPath));
-      Settings settings(fake.registry, fake.system);
+      Settings settings(fake.registry, fake.system, fake.ui);
       settings.Load();
       const bool rewrites = held && !unreadable;
       EXPECT_EQ(fake.registry.Value(kRunKeyPath, kProgramName), rewrites ? kEntry : before);
@@ -76,7 +76,7 @@ TEST(Settings, AHostileStoredListIsReadAsFarAsItIsUsable) {
     const std::string value = "Software\\Blinkward\\Programs|";
     if (asList) fake.registry.lists[value] = stored;
     if (!asList) fake.registry.values[value] = "obs64.exe";
-    Settings settings(fake.registry, fake.system);
+    Settings settings(fake.registry, fake.system, fake.ui);
     settings.Load();
     EXPECT_EQ(settings.programs(), asList ? usable : std::vector<std::string>{});
     EXPECT_EQ(fake.registry.lists[value], asList ? stored : std::vector<std::string>{});

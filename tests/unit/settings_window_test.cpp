@@ -10,9 +10,16 @@ namespace {
 
 struct SettingsWindowTest : ::testing::Test {
   test::FakePlatform fake;
-  Settings settings{fake.registry, fake.system};
+  Settings settings{fake.registry, fake.system, fake.ui};
   SettingsWindow window{fake.ui, fake.programs, fake.system, fake.locale, settings};
+  // The shortcut's field as last shown, in the program's terms, and the reason beside it.
+  std::string Shortcut() const {
+    return std::to_string(fake.ui.Shown(kIdHotkey)) + " " + fake.ui.Text(kIdHotkeyStatus);
+  }
 };
+
+// Ctrl and Alt with B, F9 and, without them, with Shift, in the field's terms.
+constexpr int kCtrlAltB = 0x642, kCtrlAltF9 = 0x678, kShiftB = 0x142;
 
 // A change is stored at once, and the window then shows what was stored: for
 // a Run key that cannot be written, not what the user clicked.
@@ -78,7 +85,7 @@ TEST_F(SettingsWindowTest, WorkingHoursShowFromTheFirstDayAndAreStoredWhole) {
   window.Show();
   EXPECT_EQ(fake.registry.Value(kWorkingHoursKey), "1;1111100;09:00;24:00");
   EXPECT_EQ(fake.ui.Shown(kIdWorkingHours), 0);
-  EXPECT_EQ(fake.ui.settings.texts.front().text + fake.ui.settings.texts.back().text, "SunSat");
+  EXPECT_EQ(fake.ui.Text(kIdFirstDay) + fake.ui.Text(kIdFirstDay + 6), "SunSat");
   EXPECT_EQ(fake.ui.Shown(kIdFirstDay), 0);
   EXPECT_EQ(fake.ui.Shown(kIdFirstDay + 1), 1);
   window.OnChanged(kIdFirstDay, 1);
@@ -88,6 +95,60 @@ TEST_F(SettingsWindowTest, WorkingHoursShowFromTheFirstDayAndAreStoredWhole) {
   window.OnChanged(kIdWorkingHours, 1);
   EXPECT_EQ(fake.registry.Value(kWorkingHoursKey), "1;1111111;22:00;17:00");
   EXPECT_EQ(fake.ui.Shown(kIdFrom), 22 * 60);
+}
+
+// A shortcut is taken and stored at once; one another program holds, or one
+// without Ctrl, Alt or Win, is refused with the reason beside it, nothing
+// stored and the one held kept, which can be chosen again. Modifiers alone
+// are the user still typing.
+// Cleared, the shortcut is let go and its value removed.
+TEST_F(SettingsWindowTest, AShortcutIsTakenAndStoredOnlyWhenFree) {
+  fake.ui.taken = {kCtrlAltF9};
+  window.Show();
+  window.OnChanged(kIdHotkey, kCtrlAltB);
+  EXPECT_EQ(fake.registry.Value(kHotkeyKey), "Ctrl+Alt+B");
+  EXPECT_EQ(Shortcut(), "1602 ");
+  window.OnChanged(kIdHotkey, kCtrlAltF9);
+  EXPECT_EQ(Shortcut(), "1656 in use by another program");
+  window.OnChanged(kIdHotkey, 0x200);
+  EXPECT_EQ(Shortcut(), "1656 in use by another program");
+  window.OnChanged(kIdHotkey, kShiftB);
+  EXPECT_EQ(Shortcut(), "322 needs Ctrl, Alt or Win");
+  EXPECT_EQ(fake.registry.Value(kHotkeyKey), "Ctrl+Alt+B");
+  EXPECT_EQ(fake.ui.held, (Hotkey{kModCtrl | kModAlt, 'B'}));
+  window.OnChanged(kIdHotkey, kCtrlAltB);  // back to the one held
+  EXPECT_EQ(Shortcut(), "1602 ");
+  window.OnChanged(kIdHotkey, 0);
+  EXPECT_EQ(Shortcut(), "0 ");
+  EXPECT_EQ(fake.registry.Value(kHotkeyKey), "<absent>");
+  EXPECT_EQ(fake.ui.held, Hotkey{});
+}
+
+// At start-up the stored shortcut is taken; held by another program it stays
+// stored and the window says so; a value that is no shortcut takes nothing
+// and is left as it is.
+TEST_F(SettingsWindowTest, AStoredShortcutIsTakenAtStartOrKeptWhenInUse) {
+  const std::string stored = test::FakeRegistry::Name(kHotkeyKey, "");
+  const struct {
+    const char* text;
+    const char* seen;  // held, shown in the field, the reason
+  } rows[] = {{"alt+win+f5", "3188 3188 "},
+              {"Ctrl+Alt+F9", "0 1656 in use by another program"},
+              {"Ctrl+Alt+", "0 0 "}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    test::FakePlatform other;
+    other.ui.taken = {kCtrlAltF9};
+    other.registry.values[stored] = row.text;
+    Settings loaded(other.registry, other.system, other.ui);
+    loaded.Load();
+    SettingsWindow shown(other.ui, other.programs, other.system, other.locale, loaded);
+    shown.Show();
+    EXPECT_EQ(other.registry.values[stored], row.text);
+    EXPECT_EQ(std::to_string(ControlValueOf(other.ui.held)) + " " +
+                  std::to_string(other.ui.Shown(kIdHotkey)) + " " + other.ui.Text(kIdHotkeyStatus),
+              row.seen);
+  }
 }
 
 }  // namespace

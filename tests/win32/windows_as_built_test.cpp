@@ -66,12 +66,12 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
                       {kIdWorkingHours, kBox, BS_AUTOCHECKBOX | BS_MULTILINE},
                       {kIdFrom, kPicker, DTS_TIMEFORMAT | WS_GROUP | WS_TABSTOP},
                       {kIdMethod, 3, CBS_DROPDOWNLIST}});
-  EXPECT_EQ(
-      TabOrder(hwnd),
-      (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn, kIdFullScreen,
-                        kIdPrograms, kIdAddProgram, kIdRemoveProgram, kIdWorkingHours, kIdFirstDay,
-                        kIdFirstDay + 1, kIdFirstDay + 2, kIdFirstDay + 3, kIdFirstDay + 4,
-                        kIdFirstDay + 5, kIdFirstDay + 6, kIdFrom, kIdTo, kIdMainsOnly}));
+  EXPECT_EQ(TabOrder(hwnd),
+            (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn, kIdFullScreen,
+                              kIdPrograms, kIdAddProgram, kIdRemoveProgram, kIdWorkingHours,
+                              kIdFirstDay, kIdFirstDay + 1, kIdFirstDay + 2, kIdFirstDay + 3,
+                              kIdFirstDay + 4, kIdFirstDay + 5, kIdFirstDay + 6, kIdFrom, kIdTo,
+                              kIdMainsOnly, kIdHotkey}));
   const HWND list = w.Item(kIdMethod);
   EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
@@ -344,9 +344,10 @@ void ExpectScaledWindows(int dpi) {
       const WindowLayout& layout;
     } windows[] = {{w.window.hwnd(), "Settings", kSettingsLayout},
                    {w.dialog.hwnd(), "Timed", TimedDialogLayout()}};
-    const char* const kClasses[] = {"Static", "Button",           "ComboBox", "Static",
-                                    "Edit",   "msctls_updown32",  "Button",   "ListBox",
-                                    "Button", "SysDateTimePick32"};  // by ControlKind
+    const char* const kClasses[] = {
+        "Static",          "Button", "ComboBox", "Static", "Edit",
+        "msctls_updown32", "Button", "ListBox",  "Button", "SysDateTimePick32",
+        "msctls_hotkey32"};  // by ControlKind
     for (const auto& window : windows) {
       SCOPED_TRACE(window.caption);
       const LONG style = GetWindowLongA(window.window, GWL_STYLE);
@@ -383,7 +384,8 @@ void ExpectScaledWindows(int dpi) {
         // program's own captions before them, fit here too, in this system's
         // font (Wine's Tahoma is wider than Windows'), with room to spare.
         const bool added = row.id == kIdKeepDisplayOn || row.id == kIdFullScreen ||
-                           (row.id >= kIdMainsOnly && row.id <= kIdTo) || row.id >= kIdFor;
+                           (row.id >= kIdMainsOnly && row.id <= kIdHotkeyStatus) ||
+                           row.id >= kIdFor;
         if (row.kind == ControlKind::TimePicker) {
           SIZE ideal{};  // DTM_GETIDEALSIZE: the picker's text and arrows
           SendMessageA(control, DTM_FIRST + 15, 0, reinterpret_cast<LPARAM>(&ideal));

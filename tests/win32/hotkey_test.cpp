@@ -1,0 +1,99 @@
+// The shortcut against the system: taken, refused and let go as Windows
+// decides, pressed through the keyboard's input queue, and typed into the
+// settings window's field.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "win32_test_support.h"
+
+namespace bw::win32::test {
+namespace {
+
+// Keys through the system's input queue, as the keyboard sends them; a key
+// held down sends its press again before its release.
+void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
+  for (const auto& [key, down] : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+    PumpFor(20);
+  }
+}
+
+int Count(const std::vector<std::string>& calls, const std::string& call) {
+  return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+}
+
+// Another program's shortcut is refused and the one held kept; a new one
+// takes the old one's place, which another program can then take; let go,
+// it is another program's to take.
+TEST(Hotkey, IsTakenOnlyWhenFreeAndLetGoWhenReplacedOrCleared) {
+  RecordingEvents events;
+  Windows w(&events);
+  ASSERT_TRUE(w.created);
+  const HWND other =
+      CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(RegisterHotKey(other, 7, MOD_CONTROL | MOD_ALT, VK_F9));
+  EXPECT_FALSE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F9}));
+  EXPECT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F10}));
+  EXPECT_FALSE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F9}));
+  EXPECT_FALSE(RegisterHotKey(other, 8, MOD_CONTROL | MOD_ALT, VK_F10)) << "F10 was let go";
+  EXPECT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModShift, VK_F11}));
+  EXPECT_TRUE(RegisterHotKey(other, 8, MOD_CONTROL | MOD_ALT, VK_F10)) << "F10 is still held";
+  w.tray.UnregisterHotkey();
+  EXPECT_TRUE(RegisterHotKey(other, 9, MOD_CONTROL | MOD_SHIFT, VK_F11)) << "F11 is still held";
+  DestroyWindow(other);
+}
+
+// The press comes as an event. Wine, like Windows before 7, sends it again
+// for each repeat of a key held down.
+TEST(Hotkey, APressIsReportedWithItsModifiersOnly) {
+  RecordingEvents events;
+  Windows w(&events);
+  ASSERT_TRUE(w.created);
+  ASSERT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModAlt, 'J'}));
+  Keys({{VK_CONTROL, true}, {VK_MENU, true}, {'J', true}, {'J', true}, {'J', true}});
+  Keys({{'J', false}, {VK_MENU, false}, {VK_CONTROL, false}});
+  Keys({{VK_SHIFT, true}, {'J', true}, {'J', false}, {VK_SHIFT, false}});
+  PumpFor(100);
+  const int presses = Count(events.calls, "Hotkey");
+  EXPECT_TRUE(presses == 1 || presses == 3) << presses << " presses";
+  w.tray.UnregisterHotkey();
+}
+
+// The field shows the shortcut it is handed and the reason beside it, and
+// reports what the user types in the program's terms, Alt and Shift included.
+TEST(SettingsWindow, TheShortcutFieldShowsAndReportsTheProgramsValue) {
+  RecordingEvents events;
+  Windows w(&events);
+  ASSERT_TRUE(w.created);
+  w.window.Show({kTitle,
+                 {{kIdHotkey, ControlValueOf({kModCtrl | kModShift, 'B'})}},
+                 {},
+                 {{kIdHotkeyStatus, kHotkeyInUseText}}});
+  const HWND field = w.Item(kIdHotkey);
+  EXPECT_EQ(SendMessageA(field, HKM_GETHOTKEY, 0, 0),
+            MAKEWORD('B', HOTKEYF_CONTROL | HOTKEYF_SHIFT));
+  EXPECT_EQ(TextOf(w.Item(kIdHotkeyStatus)), "in use by another program");
+  PumpFor(50);
+  EXPECT_EQ(events.calls, std::vector<std::string>{}) << "the program's own value came back";
+  SetForegroundWindow(w.window.hwnd());
+  SetFocus(field);
+  ASSERT_TRUE(PumpUntil([&] { return GetFocus() == field; }));
+  Keys({{VK_MENU, true},
+        {VK_SHIFT, true},
+        {VK_F5, true},
+        {VK_F5, false},
+        {VK_SHIFT, false},
+        {VK_MENU, false}});
+  PumpFor(100);
+  ASSERT_FALSE(events.calls.empty()) << "the field reported nothing";
+  // Alt and Shift (1 | 4) over F5 (0x74).
+  EXPECT_EQ(events.calls.back(), "Setting 125 1396");
+}
+
+}  // namespace
+}  // namespace bw::win32::test
