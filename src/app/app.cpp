@@ -103,12 +103,11 @@ void App::Refresh(HoldChange change) {
   if (!SpanRuns()) Show(ReadStatus(screenSaver_, hold_.Tip()));
 }
 
-// While the popup or the dialog is open, a click on the icon only brings the
-// dialog forward: hidden behind other windows, it has no taskbar button.
-void App::OnTrayMessage(int message, std::uint32_t sentAt) {
-  const TrayAction action =
-      trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks(), settings_.clickMethod());
-  // The shell's word, or the user's click on the balloon: the hint was seen.
+// While the popup or the dialog is open, a click on the icon or the shortcut
+// only brings the dialog forward: hidden behind other windows, it has no
+// taskbar button. The shell's word, or the user's click on the balloon: the
+// hint was seen.
+void App::Act(TrayAction action) {
   if (action == TrayAction::BalloonShown) return displayHint_.OnShown();
   if (action == TrayAction::BalloonClicked) displayHint_.OnShown();
   if (trayBusy_) {
@@ -121,13 +120,6 @@ void App::OnTrayMessage(int message, std::uint32_t sentAt) {
   if (action == TrayAction::PopupFromKeyboard) ShowPopupMenu(true);
   if (action == TrayAction::BalloonClicked) settingsWindow_.Show();
   trayBusy_ = false;
-}
-
-// The shortcut acts as the chosen click does.
-void App::OnHotkey(std::uint32_t sentAt) {
-  if (!settings_.shortcut().Pressed(sentAt)) return;
-  if (trayBusy_) return timedDialog_.BringForward();
-  Toggle();
 }
 
 // A policy's state is not the user's to switch.

@@ -33,9 +33,14 @@ class App final : public TrayEvents,
   // earlier copy left running, then the poll.
   void Start();
 
-  void OnTrayMessage(int message, std::uint32_t sentAt) override;
+  void OnTrayMessage(int message, std::uint32_t sentAt) override {
+    Act(trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks(), settings_.clickMethod()));
+  }
   void OnTaskbarCreated() override { trayIcon_.Restore(); }
-  void OnHotkey(std::uint32_t sentAt) override;
+  // The shortcut acts as the chosen click does.
+  void OnHotkey(std::uint32_t sentAt) override {
+    if (settings_.shortcut().Pressed(sentAt)) Act(TrayAction::Toggle);
+  }
   void OnTimer(TimerId id) override;
   void OnPolicyChanged() override;
   void OnEndSession() override { Shutdown(); }
@@ -59,6 +64,7 @@ class App final : public TrayEvents,
 
  private:
   friend class CommandDesk;
+  void Act(TrayAction action);
   void Toggle();
   bool SwitchTo(bool on, bool enabled);
   void ShowPopupMenu(bool fromKeyboard);
