@@ -60,6 +60,7 @@ Refusal Read(const std::string_view* words, std::size_t count, Command& command)
   if (first.size() < 2 || (first[0] != '/' && first[0] != '-')) return {"not a switch: ", first};
   const std::string_view name = first.substr(1);
   const std::size_t rest = count - 1;
+  // Switches, like file names, compare in any case of their ASCII letters.
   for (const CommandKind kind : kPlain) {
     if (!SameProgram(name, kSpellings[static_cast<int>(kind)] + 1)) continue;
     command.kind = kind;
