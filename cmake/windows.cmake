@@ -13,6 +13,12 @@ set(BLINKWARD_SIZE_FLAGS -ffunction-sections -fdata-sections -fno-asynchronous-u
     $<$<CONFIG:MinSizeRel>:-Oz>)
 # Windows gives 32-bit code 4-byte stack alignment only, and the program has
 # no SSE code to want more: no function realigns or pads its frame.
+# Arguments are pushed, not stored into space the prologue reserved: GCC
+# reserves it only so that a probe could check a frame of 4000 bytes or more
+# against the stack's guard page, and the build refuses such a frame, as each
+# smaller one touches no page past the guard. No frame pointer either: no
+# debugger walks the release build's stack, which has no unwind tables anyway.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  list(APPEND BLINKWARD_SIZE_FLAGS -mpreferred-stack-boundary=2)
+  list(APPEND BLINKWARD_SIZE_FLAGS -mpreferred-stack-boundary=2 -mno-stack-arg-probe
+    -Werror=frame-larger-than=3999 -fomit-frame-pointer)
 endif()

@@ -6,19 +6,10 @@
 namespace bw {
 namespace {
 
-std::string TwoDigits(std::int32_t value) {
-  return std::string(1, static_cast<char>('0' + value / 10)) + static_cast<char>('0' + value % 10);
-}
-
-// "1:29:58"
-std::string ClockText(std::int32_t seconds) {
-  return DecimalText(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
-         TwoDigits(seconds % 60);
-}
-
-CommandAnswer Switched(bool switched) {
-  if (switched) return {};
-  return {kExitFailed, "Windows did not switch the screen saver"};
+int Switched(bool switched, std::string& line) {
+  if (switched) return kExitDone;
+  line = "Windows did not switch the screen saver";
+  return kExitFailed;
 }
 
 }  // namespace
@@ -31,85 +22,101 @@ std::optional<CommandAnswer> CommandDesk::OnCommand(std::string_view text) {
       parsed.command->kind == CommandKind::Usage) {
     return std::nullopt;
   }
-  return Act(*parsed.command);
+  std::optional<CommandAnswer> answer(std::in_place);
+  answer->exitCode = Act(*parsed.command, answer->line);
+  return answer;
 }
 
 // A policy's state is not the user's to switch, nor to hold. "On" during a
 // span ends it as the menu's "Enable" does; "off" finds it off already.
-CommandAnswer CommandDesk::Act(const Command& command) {
+int CommandDesk::Act(const Command& command, std::string& line) {
   App& app = app_;
-  if (command.kind == CommandKind::Status) return StatusAnswer();
+  if (command.kind == CommandKind::Status) return TellState(line);
   if (command.kind == CommandKind::Exit) {
     app.Shutdown();
-    return {};
+    return kExitDone;
   }
-  if (app.screenSaver_.Policy()) return {kExitRefused, "a policy sets the screen saver"};
+  if (app.screenSaver_.Policy()) {
+    line = "a policy sets the screen saver";
+    return kExitRefused;
+  }
   switch (command.kind) {
     case CommandKind::On:
-      if (!app.SpanRuns())
-        return Switched(app.SwitchTo(true, app.screenSaver_.GetScreenSaverState()));
+      if (!app.SpanRuns()) {
+        return Switched(app.SwitchTo(true, app.screenSaver_.GetScreenSaverState()), line);
+      }
       app.EndTimedDisable(true);
-      return {};
+      break;
     case CommandKind::Off:
-      if (app.SpanRuns()) return {};
-      return Switched(app.SwitchTo(false, app.screenSaver_.GetScreenSaverState()));
+      if (app.SpanRuns()) break;
+      return Switched(app.SwitchTo(false, app.screenSaver_.GetScreenSaverState()), line);
     case CommandKind::Toggle:
       app.Toggle();
-      return {};
+      break;
     case CommandKind::OffFor:
-      return Begin(SpanOfMinutes(command.minutes, app.timedDisable_.countdown().StartWhenDone()));
+      Begin(SpanOfMinutes(command.minutes, app.timedDisable_.countdown().StartWhenDone()));
+      break;
     case CommandKind::OffUntil:
       if (const std::optional<SpanRequest> span =
               SpanUntil(app.platform_.clock, command.minutes,
                         app.timedDisable_.countdown().StartWhenDone())) {
-        return Begin(*span);
+        Begin(*span);
+        break;
       }
-      return {kExitUsage, "that time is now"};
+      line = "that time is now";
+      return kExitUsage;
     case CommandKind::WhileProcess:
       if (!app.hold_.HoldWhile(command.processId)) {
-        return {kExitUsage,
-                "no process of this session has the id " + DecimalText(command.processId)};
+        line = "no process of this session has the id ";
+        line += DecimalText(command.processId);
+        return kExitUsage;
       }
       app.Refresh();
-      return {};
+      break;
     case CommandKind::WhileProgram:
       app.hold_.HoldWhile(command.program);
       app.Refresh();
-      return {};
+      break;
     default:
-      return {};
+      break;
   }
+  return kExitDone;
 }
 
 // As the dialog's OK would begin it; a span that runs begins anew, and an
 // open dialog closes: the command had the last word.
-CommandAnswer CommandDesk::Begin(const SpanRequest& span) {
+void CommandDesk::Begin(const SpanRequest& span) {
   app_.timedDialog_.Cancel();
   app_.BeginTimedDisable(span);
-  return {};
 }
 
 // A hold counts as off even in the moment another program has switched the
 // screen saver on: the next poll switches it off again.
-CommandAnswer CommandDesk::StatusAnswer() {
+int CommandDesk::TellState(std::string& line) {
   App& app = app_;
-  if (const std::optional<bool> policy = app.screenSaver_.Policy()) {
-    if (*policy) return {kExitDone, "enabled by policy"};
-    return {kExitDisabled, "disabled by policy"};
-  }
-  if (app.SpanRuns()) {
-    return {kExitDisabled, "disabled for " + ClockText(app.timedDisable_.SecondsLeft())};
-  }
   const Hold& hold = app.hold_;
-  if (hold.holding()) {
+  const std::optional<bool> policy = app.screenSaver_.Policy();
+  const bool enabled =
+      policy ? *policy
+             : !app.SpanRuns() && !hold.holding() && app.screenSaver_.GetScreenSaverState();
+  line = enabled ? "enabled" : "disabled";
+  if (policy) {
+    line += " by policy";
+  } else if (app.SpanRuns()) {
+    // "1:29:58"
+    const std::int32_t seconds = app.timedDisable_.SecondsLeft();
+    char clock[6] = {':', 0, 0, ':'};
+    WriteTwoDigits(clock + 1, seconds / 60 % 60);
+    WriteTwoDigits(clock + 4, seconds % 60);
+    line.append(" for ").append(DecimalText(seconds / 3600)).append(clock, sizeof clock);
+  } else if (hold.holding()) {
     if (!hold.heldFor().empty()) {
-      return {kExitDisabled, "disabled while " + std::string(hold.heldFor()) + " runs"};
+      line.append(" while ").append(hold.heldFor()).append(" runs");
+    } else {
+      line += hold.byHours() ? " during working hours" : " while a program is full screen";
     }
-    return {kExitDisabled, hold.byHours() ? "disabled during working hours"
-                                          : "disabled while a program is full screen"};
   }
-  if (app.screenSaver_.GetScreenSaverState()) return {kExitDone, "enabled"};
-  return {kExitDisabled, "disabled"};
+  return enabled ? kExitDone : kExitDisabled;
 }
 
 }  // namespace bw

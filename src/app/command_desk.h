@@ -18,9 +18,10 @@ class CommandDesk final : public CommandEvents {
   std::optional<CommandAnswer> OnCommand(std::string_view text) override;
 
  private:
-  CommandAnswer Act(const Command& command);
-  CommandAnswer Begin(const SpanRequest& span);
-  CommandAnswer StatusAnswer();
+  // The exit code; the line to print, if any, in `line`.
+  int Act(const Command& command, std::string& line);
+  void Begin(const SpanRequest& span);
+  int TellState(std::string& line);
 
   App& app_;
 };

@@ -1,7 +1,5 @@
 #include "command/command_line.h"
 
-#include <vector>
-
 #include "text/decimal.h"
 #include "text/file_names.h"
 
@@ -26,147 +24,142 @@ const char* const kUsage =
 
 namespace {
 
-// Words split at spaces and tabs; a quoted one keeps its spaces.
-std::vector<std::string> Words(std::string_view text) {
-  std::vector<std::string> words;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    if (text[at] == ' ' || text[at] == '\t') {
-      ++at;
-      continue;
-    }
-    std::string word;
-    bool quoted = false;
-    for (; at < text.size() && (quoted || (text[at] != ' ' && text[at] != '\t')); ++at) {
-      if (text[at] == '"') {
-        quoted = !quoted;
-      } else {
-        word += text[at];
-      }
-    }
-    words.push_back(word);
-  }
-  return words;
-}
+// Each command's spelling in CommandText, by CommandKind; the plain switches
+// are read in the same spelling, less its sign.
+constexpr const char* kSpellings[] = {"",        "/on",     "/off",      "/off ",   "/off until ",
+                                      "/toggle", "/while ", "/while \"", "/status", "/exit",
+                                      "/?"};
+constexpr CommandKind kPlain[] = {CommandKind::On,   CommandKind::Toggle, CommandKind::Status,
+                                  CommandKind::Exit, CommandKind::Usage,  CommandKind::Off};
 
-bool SameWord(std::string_view word, std::string_view lower) {
-  if (word.size() != lower.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    const char c =
-        word[i] >= 'A' && word[i] <= 'Z' ? static_cast<char>(word[i] - 'A' + 'a') : word[i];
-    if (c != lower[i]) return false;
-  }
-  return true;
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // "H:MM" as minutes: one or two digits each side, as the dialog's fields take
-// them; below the hour limit, and not zero. Nothing when it is none.
-std::optional<int> ReadClock(std::string_view text, int hoursBelow, int minutesBelow,
-                             bool twoMinuteDigits) {
+// them; below the hour limit. -1 when it is none.
+int ReadClock(std::string_view text, int hoursBelow, int minutesBelow, bool twoMinuteDigits) {
   const std::size_t colon = text.find(':');
-  if (colon == std::string_view::npos || colon == 0 || colon > 2) return std::nullopt;
+  if (colon == std::string_view::npos || colon == 0 || colon > 2) return -1;
   const std::string_view hours = text.substr(0, colon), minutes = text.substr(colon + 1);
-  if (minutes.empty() || minutes.size() > 2 || (twoMinuteDigits && minutes.size() != 2)) {
-    return std::nullopt;
-  }
+  if (minutes.empty() || minutes.size() > 2 || (twoMinuteDigits && minutes.size() != 2)) return -1;
   const std::int64_t h = ParseDecimal(hours, false), m = ParseDecimal(minutes, false);
-  if (h < 0 || m < 0 || h >= hoursBelow || m >= minutesBelow) return std::nullopt;
+  if (h < 0 || m < 0 || h >= hoursBelow || m >= minutesBelow) return -1;
   return static_cast<int>(h * 60 + m);
 }
 
-std::string TwoDigits(int value) {
-  return std::string(1, static_cast<char>('0' + value / 10)) + static_cast<char>('0' + value % 10);
-}
+// Why words are no command: a sentence in two parts, the one a word typed.
+// Empty when they are one.
+struct Refusal {
+  std::string_view said = {}, rest = {};
+};
 
-ParsedCommand Refused(std::string error) { return {std::nullopt, std::move(error)}; }
-
-}  // namespace
-
-ParsedCommand ParseCommandLine(std::string_view arguments) {
-  const std::vector<std::string> words = Words(arguments);
-  if (words.empty()) return {Command{}, {}};
-  const std::string& first = words[0];
-  if (first.size() < 2 || (first[0] != '/' && first[0] != '-')) {
-    return Refused("not a switch: " + first);
-  }
-  const std::string_view name = std::string_view(first).substr(1);
-  const std::size_t rest = words.size() - 1;
-  Command command;
-  const struct {
-    const char* name;
-    CommandKind kind;
-  } plain[] = {{"on", CommandKind::On},         {"toggle", CommandKind::Toggle},
-               {"status", CommandKind::Status}, {"exit", CommandKind::Exit},
-               {"?", CommandKind::Usage},       {"off", CommandKind::Off}};
-  for (const auto& row : plain) {
-    if (!SameWord(name, row.name)) continue;
-    command.kind = row.kind;
-    if (rest == 0) return {command, {}};
-    if (row.kind != CommandKind::Off) return Refused(first + " takes no argument");
+// The command of the words, of which `count` were typed and the first three
+// kept (a fourth or later in the third's place).
+Refusal Read(const std::string_view* words, std::size_t count, Command& command) {
+  if (count == 0) return {};
+  const std::string_view first = words[0];
+  if (first.size() < 2 || (first[0] != '/' && first[0] != '-')) return {"not a switch: ", first};
+  const std::string_view name = first.substr(1);
+  const std::size_t rest = count - 1;
+  // Switches, like file names, compare in any case of their ASCII letters.
+  for (const CommandKind kind : kPlain) {
+    if (!SameProgram(name, kSpellings[static_cast<int>(kind)] + 1)) continue;
+    command.kind = kind;
+    if (rest == 0) return {};
+    if (kind != CommandKind::Off) return {first, " takes no argument"};
     if (rest == 1) {
-      const std::optional<int> span = ReadClock(words[1], 100, 100, false);
-      if (!span || *span == 0) {
-        return Refused("not a span of hours and minutes, 0:01 to 99:99: " + words[1]);
+      command.minutes = ReadClock(words[1], 100, 100, false);
+      if (command.minutes <= 0) {
+        return {"not a span of hours and minutes, 0:01 to 99:99: ", words[1]};
       }
       command.kind = CommandKind::OffFor;
-      command.minutes = *span;
-      return {command, {}};
+      return {};
     }
-    const std::optional<int> time =
-        rest == 2 && SameWord(words[1], "until") ? ReadClock(words[2], 24, 60, true) : std::nullopt;
-    if (!time) return Refused("/off takes a span (1:30) or a time of day (until 17:30)");
+    command.minutes =
+        rest == 2 && SameProgram(words[1], "until") ? ReadClock(words[2], 24, 60, true) : -1;
+    if (command.minutes < 0) return {"/off takes a span (1:30) or a time of day (until 17:30)"};
     command.kind = CommandKind::OffUntil;
-    command.minutes = *time;
-    return {command, {}};
+    return {};
   }
-  if (!SameWord(name, "while")) return Refused("unknown switch: " + first);
-  if (rest != 1) return Refused("/while takes a process id or a program's file name");
+  if (!SameProgram(name, "while")) return {"unknown switch: ", first};
+  if (rest != 1) return {"/while takes a process id or a program's file name"};
   // Digits are a process id, never a file name.
   const std::int64_t id = ParseDecimal(words[1], false);
-  if (id == 0) return Refused("no process has the id 0");
+  if (id == 0) return {"no process has the id 0"};
   if (id > 0) {
     command.kind = CommandKind::WhileProcess;
     command.processId = static_cast<std::uint32_t>(id);
-    return {command, {}};
+    return {};
   }
   if (!IsProgramFile(words[1])) {
-    return Refused("not a process id nor a program's file name: " + words[1]);
+    return {"not a process id nor a program's file name: ", words[1]};
   }
   command.kind = CommandKind::WhileProgram;
   command.program = words[1];
-  return {command, {}};
+  return {};
+}
+
+}  // namespace
+
+// Words split at spaces and tabs; a quoted part keeps its spaces. Without
+// their quotes the words are no longer than typed: they are copied into one
+// buffer of that length, and read through views of it.
+ParsedCommand ParseCommandLine(std::string_view arguments) {
+  std::string letters(arguments.size(), ' ');
+  char* out = letters.data();
+  std::string_view words[3];
+  std::size_t count = 0, at = 0;
+  for (;;) {
+    while (at < arguments.size() && IsBlank(arguments[at])) ++at;
+    if (at == arguments.size()) break;
+    char* const start = out;
+    bool quoted = false;
+    for (; at < arguments.size() && (quoted || !IsBlank(arguments[at])); ++at) {
+      if (arguments[at] == '"') {
+        quoted = !quoted;
+      } else {
+        *out++ = arguments[at];
+      }
+    }
+    words[count < 3 ? count : 2] = {start, static_cast<std::size_t>(out - start)};
+    ++count;
+  }
+  ParsedCommand parsed;
+  const Refusal refusal = Read(words, count, parsed.command.emplace());
+  if (!refusal.said.empty()) {
+    parsed.command.reset();
+    parsed.error.append(refusal.said).append(refusal.rest);
+  }
+  return parsed;
 }
 
 std::string CommandText(const Command& command) {
+  std::string text = kSpellings[static_cast<int>(command.kind)];
+  char digits[5];
   switch (command.kind) {
-    case CommandKind::Start:
-      return "";
-    case CommandKind::On:
-      return "/on";
-    case CommandKind::Off:
-      return "/off";
     case CommandKind::OffFor: {
       // Minutes past 59 only where the hours' two digits are full (99:99).
       const int hours = command.minutes / 60 < 99 ? command.minutes / 60 : 99;
-      return "/off " + DecimalText(hours) + ":" + TwoDigits(command.minutes - hours * 60);
+      text += DecimalText(hours);
+      digits[0] = ':';
+      text.append(digits, WriteTwoDigits(digits + 1, command.minutes - hours * 60));
+      break;
     }
     case CommandKind::OffUntil:
-      return "/off until " + TwoDigits(command.minutes / 60) + ":" +
-             TwoDigits(command.minutes % 60);
-    case CommandKind::Toggle:
-      return "/toggle";
+      digits[2] = ':';
+      WriteTwoDigits(digits, command.minutes / 60);
+      text.append(digits, WriteTwoDigits(digits + 3, command.minutes % 60));
+      break;
     case CommandKind::WhileProcess:
-      return "/while " + DecimalText(command.processId);
+      text += DecimalText(command.processId);
+      break;
     case CommandKind::WhileProgram:
-      return "/while \"" + command.program + "\"";
-    case CommandKind::Status:
-      return "/status";
-    case CommandKind::Exit:
-      return "/exit";
-    case CommandKind::Usage:
-      return "/?";
+      text += command.program;
+      text += '"';
+      break;
+    default:
+      break;
   }
-  return "";
+  return text;
 }
 
 }  // namespace bw

@@ -27,8 +27,8 @@ void AppendTime(std::string& text, int minuteOfDay) {
 // "HH:MM" on 24 hours, two digits each.
 std::optional<int> ParseTime(std::string_view text) {
   if (text.size() != 5 || text[2] != ':') return std::nullopt;
-  for (const int at : {0, 1, 3, 4}) {
-    if (text[at] < '0' || text[at] > '9') return std::nullopt;
+  for (std::size_t at = 0; at < 5; ++at) {
+    if (at != 2 && (text[at] < '0' || text[at] > '9')) return std::nullopt;
   }
   const int hour = (text[0] - '0') * 10 + text[1] - '0';
   const int minute = (text[3] - '0') * 10 + text[4] - '0';

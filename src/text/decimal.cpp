@@ -35,6 +35,12 @@ char* WriteDecimal(char* end, std::int32_t value) {
   return start;
 }
 
+char* WriteTwoDigits(char* at, int value) {
+  *at++ = static_cast<char>('0' + value / 10);
+  *at++ = static_cast<char>('0' + value % 10);
+  return at;
+}
+
 std::string DecimalText(std::int32_t value) {
   char chars[11];
   return std::string(WriteDecimal(chars + 11, value), chars + 11);

@@ -21,6 +21,8 @@ std::int64_t ParseDecimal(std::string_view text, bool isSigned);
 // `end`; returns where they start. Eleven chars hold any.
 char* WriteDecimal(char* end, std::int32_t value);
 std::string DecimalText(std::int32_t value);
+// A number below 100 as two digits, written from `at`; returns their end.
+char* WriteTwoDigits(char* at, int value);
 std::string DecimalText(std::uint32_t value);
 
 }  // namespace bw

@@ -65,25 +65,23 @@ std::string FieldText(std::int16_t value) { return DecimalText(std::int32_t{valu
 bool IsTimeOfDay(int minuteOfDay) { return minuteOfDay >= 0 && minuteOfDay < kMinutesPerDay; }
 
 // The clock says 0 for a time that has passed, and for now itself.
-std::int64_t MsUntilTime(ClockPort& clock, int minuteOfDay) {
+std::int32_t MsUntilTime(ClockPort& clock, int minuteOfDay) {
   const std::int64_t today = clock.MsUntilLocal(0, minuteOfDay);
-  return today > 0 ? today : clock.MsUntilLocal(1, minuteOfDay);
+  return static_cast<std::int32_t>(today > 0 ? today : clock.MsUntilLocal(1, minuteOfDay));
 }
 
-std::int32_t CounterOfMs(std::int64_t ms) {
-  return static_cast<std::int32_t>((ms + 999) / 1000 - 1);
-}
+std::int32_t CounterOfMs(std::int32_t ms) { return (ms + 999) / 1000 - 1; }
 
-std::string FromNowText(std::int64_t ms) {
-  const std::int64_t minutes = (ms + 59999) / 60000;
+std::string FromNowText(std::int32_t ms) {
+  const std::int32_t minutes = (ms + 59999) / 60000;
   std::string text;
   if (minutes >= 60) {
-    text = DecimalText(static_cast<std::int32_t>(minutes / 60));
+    text = DecimalText(minutes / 60);
     text += minutes < 120 ? " hour" : " hours";
   }
   if (minutes % 60 || minutes < 60) {
     if (!text.empty()) text += ' ';
-    text += DecimalText(static_cast<std::int32_t>(minutes % 60));
+    text += DecimalText(minutes % 60);
     text += minutes % 60 == 1 ? " minute" : " minutes";
   }
   return text + kFromNowTail;

@@ -69,13 +69,14 @@ bool IsTimeOfDay(int minuteOfDay);
 
 // Milliseconds until a time of day: today's if it is still to come, else
 // tomorrow's; each as the time zone has that day, so that a change to or from
-// daylight saving time in between counts.
-std::int64_t MsUntilTime(ClockPort& clock, int minuteOfDay);
+// daylight saving time in between counts. At most a day and an hour: a
+// 32-bit count, which a 32-bit program divides without a 64-bit routine.
+std::int32_t MsUntilTime(ClockPort& clock, int minuteOfDay);
 
 // The counter of a span that lasts so many milliseconds: a second begun counts.
-std::int32_t CounterOfMs(std::int64_t ms);
+std::int32_t CounterOfMs(std::int32_t ms);
 
 // How long that is, in whole minutes rounded up: "2 hours 10 minutes from now".
-std::string FromNowText(std::int64_t ms);
+std::string FromNowText(std::int32_t ms);
 
 }  // namespace bw

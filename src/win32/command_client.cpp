@@ -16,13 +16,16 @@ constexpr UINT kAnswerTimeoutMs = 10000;
 // A copy just started shows its window within moments.
 constexpr DWORD kStartTimeoutMs = 10000;
 
-std::string answerLine;
+// The running copy's line: no longer than a command.
+char answerLine[kCommandMaxBytes];
+DWORD answerSize = 0;
 
 LRESULT CALLBACK AnswerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
   const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
   if (data.dwData != kAnswerTag || !data.lpData || data.cbData > kCommandMaxBytes) return FALSE;
-  answerLine.assign(static_cast<const char*>(data.lpData), data.cbData);
+  answerSize = data.cbData;
+  CopyMemory(answerLine, data.lpData, answerSize);
   return TRUE;
 }
 
@@ -135,7 +138,9 @@ int RunCommand(const ParsedCommand& parsed) {
     return kExitNoCopy;
   }
   const int code = static_cast<int>(result - kCommandTaken);
-  if (!answerLine.empty()) Tell(answerLine, code != kExitDone && code != kExitDisabled);
+  if (answerSize != 0) {
+    Tell({answerLine, answerSize}, code != kExitDone && code != kExitDisabled);
+  }
   return code;
 }
 

@@ -7,12 +7,26 @@
 namespace bw::win32 {
 namespace {
 
-constexpr std::int64_t kTicksPerMs = 10000;  // FILETIME counts 100 ns
+constexpr std::uint32_t kTicksPerMs = 10000;  // FILETIME counts 100 ns
 constexpr std::int64_t kTicksPerDay = 24LL * 60 * 60 * 1000 * kTicksPerMs;
 
 std::int64_t Ticks(const FILETIME& time) {
   return static_cast<std::int64_t>(
       ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart);
+}
+
+// Long division 16 bits at a time, each step within 32 bits as the divisor
+// is below 2^16: a 32-bit program needs no 64-bit division routine for it.
+std::int64_t MsOfTicks(std::uint64_t ticks) {
+  std::uint64_t ms = 0;
+  std::uint32_t remainder = 0;
+  for (int shift = 48; shift >= 0; shift -= 16) {
+    const std::uint32_t part =
+        remainder << 16 | static_cast<std::uint32_t>(ticks >> shift & 0xffff);
+    ms = ms << 16 | part / kTicksPerMs;
+    remainder = part % kTicksPerMs;
+  }
+  return static_cast<std::int64_t>(ms);
 }
 
 }  // namespace
@@ -45,8 +59,8 @@ std::int64_t System::MsUntilLocal(int days, int minuteOfDay) {
       !SystemTimeToFileTime(&targetUtcTime, &targetUtc)) {
     return 0;
   }
-  const std::int64_t ms = (Ticks(targetUtc) - Ticks(nowUtc)) / kTicksPerMs;
-  return ms > 0 ? ms : 0;
+  const std::int64_t ticks = Ticks(targetUtc) - Ticks(nowUtc);
+  return ticks > 0 ? MsOfTicks(static_cast<std::uint64_t>(ticks)) : 0;
 }
 
 }  // namespace bw::win32

@@ -262,8 +262,8 @@ void TimedDialogWindow::SetStartWhenDone(bool start) {
 void TimedDialogWindow::SetUntil(bool until) {
   wayShown_ = until;
   CheckRadioButton(hwnd(), kIdFor, kIdUntil, until ? kIdUntil : kIdFor);
-  constexpr int kForControls[] = {kIdHours,   kIdHoursUpDown,   kIdHoursLabel,
-                                  kIdMinutes, kIdMinutesUpDown, kIdMinutesLabel};
+  static constexpr int kForControls[] = {kIdHours,   kIdHoursUpDown,   kIdHoursLabel,
+                                         kIdMinutes, kIdMinutesUpDown, kIdMinutesLabel};
   for (int id : kForControls) EnableWindow(GetDlgItem(hwnd(), id), !until);
   for (int id : {kIdUntilTime, kIdUntilText}) EnableWindow(GetDlgItem(hwnd(), id), until);
 }

@@ -95,6 +95,9 @@ TEST_F(CommandTest, WhileHoldsForAProcessOrAProgramWithoutListingIt) {
   EXPECT_EQ(Ask("/while " + std::to_string(obs)), "0: ");
   EXPECT_EQ(Seen(), kByObs);
   EXPECT_EQ(Ask("/status"), "1: disabled while obs64.exe runs");
+  fake.system.active = true;  // another program's doing, until the next poll
+  EXPECT_EQ(Ask("/status"), "1: disabled while obs64.exe runs");
+  fake.system.active = false;
   Tray(kLeftButtonDown);
   EXPECT_EQ(Seen(), kOn);
   EXPECT_EQ(Ask("/while " + std::to_string(obs)), "0: ");

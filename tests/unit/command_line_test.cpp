@@ -8,12 +8,13 @@ namespace bw {
 namespace {
 
 // Each form, in any case and with either sign, read to the one spelling the
-// running copy is handed; each bad one refused. The copy reads that spelling
-// back to the same command.
+// running copy is handed; each bad one refused with the reason printed. The
+// copy reads that spelling back to the same command.
 TEST(CommandLine, EachFormReadsToOneSpellingAndEachBadOneIsRefused) {
   const struct {
     const char* typed;
     const char* handed;  // null: a usage error
+    const char* error = "";
   } rows[] = {
       {"", ""},
       {"  /ON ", "/on"},
@@ -31,31 +32,38 @@ TEST(CommandLine, EachFormReadsToOneSpellingAndEachBadOneIsRefused) {
       {"/status", "/status"},
       {"/Exit", "/exit"},
       {"/?", "/?"},
-      {"/off 0:00", nullptr},
-      {"/off 100:00", nullptr},
-      {"/off 1:100", nullptr},
-      {"/off 1:3x", nullptr},
-      {"/off 90", nullptr},
-      {"/off :30", nullptr},
-      {"/off until 24:00", nullptr},
-      {"/off until 7:5", nullptr},
-      {"/off until", nullptr},
-      {"/off tomorrow 7:05", nullptr},
-      {"/on now", nullptr},
-      {"/while", nullptr},
-      {"/while 0", nullptr},
-      {"/while C:\\Games\\game.exe", nullptr},
-      {"/while a b", nullptr},
-      {"/sleep", nullptr},
-      {"on", nullptr},
-      {"/", nullptr},
+      {"/off 0:00", nullptr, "not a span of hours and minutes, 0:01 to 99:99: 0:00"},
+      {"/off 100:00", nullptr, "not a span of hours and minutes, 0:01 to 99:99: 100:00"},
+      {"/off 1:100", nullptr, "not a span of hours and minutes, 0:01 to 99:99: 1:100"},
+      {"/off 1:3x", nullptr, "not a span of hours and minutes, 0:01 to 99:99: 1:3x"},
+      {"/off 90", nullptr, "not a span of hours and minutes, 0:01 to 99:99: 90"},
+      {"/off :30", nullptr, "not a span of hours and minutes, 0:01 to 99:99: :30"},
+      {"/off until 24:00", nullptr, "/off takes a span (1:30) or a time of day (until 17:30)"},
+      {"/off until 7:5", nullptr, "/off takes a span (1:30) or a time of day (until 17:30)"},
+      {"/off until", nullptr, "not a span of hours and minutes, 0:01 to 99:99: until"},
+      {"/off tomorrow 7:05", nullptr, "/off takes a span (1:30) or a time of day (until 17:30)"},
+      {"/off until 7:05 pm", nullptr, "/off takes a span (1:30) or a time of day (until 17:30)"},
+      {"/On now", nullptr, "/On takes no argument"},
+      {"/exit now or later", nullptr, "/exit takes no argument"},
+      {"/while", nullptr, "/while takes a process id or a program's file name"},
+      {"/while 1 2 3", nullptr, "/while takes a process id or a program's file name"},
+      {"/while 0", nullptr, "no process has the id 0"},
+      {"/while C:\\Games\\game.exe", nullptr,
+       "not a process id nor a program's file name: C:\\Games\\game.exe"},
+      {"/while \"\"", nullptr, "not a process id nor a program's file name: "},
+      {"/while a b", nullptr, "/while takes a process id or a program's file name"},
+      {"/sleep", nullptr, "unknown switch: /sleep"},
+      {"\t-\"wh ile\"", nullptr, "unknown switch: -wh ile"},
+      {"on", nullptr, "not a switch: on"},
+      {"/", nullptr, "not a switch: /"},
+      {"\"\" /on", nullptr, "not a switch: "},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.typed);
     const ParsedCommand parsed = ParseCommandLine(row.typed);
     if (!row.handed) {
       EXPECT_FALSE(parsed.command);
-      EXPECT_FALSE(parsed.error.empty());
+      EXPECT_EQ(parsed.error, row.error);
       continue;
     }
     ASSERT_TRUE(parsed.command) << parsed.error;
