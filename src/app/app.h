@@ -38,8 +38,8 @@ class App final : public TrayEvents,
   }
   void OnTaskbarCreated() override { trayIcon_.Restore(); }
   // The shortcut acts as the chosen click does.
-  void OnHotkey(std::uint32_t sentAt) override {
-    if (settings_.shortcut().Pressed(sentAt)) Act(TrayAction::Toggle);
+  void OnHotkey(bool repeat) override {
+    if (!repeat) Act(TrayAction::Toggle);
   }
   void OnTimer(TimerId id) override;
   void OnPolicyChanged() override;

@@ -27,9 +27,10 @@ class TrayEvents {
   // The notification area was created anew (Explorer restarted), or says so
   // after a change of resolution or a remote connection.
   virtual void OnTaskbarCreated() = 0;
-  // The user pressed the program's shortcut (ports/hotkey.h), or holds it
-  // down, when the system sent it (as OnTrayMessage's).
-  virtual void OnHotkey(std::uint32_t sentAt) = 0;
+  // The user pressed the program's shortcut (ports/hotkey.h); a repeat while
+  // its key is held down, not let go since the last report (Wine and Windows
+  // before 7 report each of the keyboard's repeats).
+  virtual void OnHotkey(bool repeat) = 0;
 };
 
 // What Windows announces to every program.

@@ -38,10 +38,4 @@ bool Shortcut::Take(Hotkey wanted) {
   return !*status_;
 }
 
-bool Shortcut::Pressed(std::uint32_t sentAt) {
-  const bool press = sentAt - lastAt_ > kRepeatMs;
-  lastAt_ = sentAt;
-  return press;
-}
-
 }  // namespace bw

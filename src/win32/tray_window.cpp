@@ -30,6 +30,10 @@ POINT MenuPoint(HWND callbackWindow) {
 // Windows 7 on sends no repeats of a shortcut held down; older ones ignore
 // it. MinGW declares it for Windows 7 targets only.
 constexpr UINT kNoRepeat = 0x4000;
+// While the shortcut's key is down, it is looked at this often for its
+// release, a timer apart from the program's own.
+constexpr UINT_PTR kKeyWatchTimer = 100;
+constexpr UINT kKeyWatchMs = 30;
 
 static_assert(kModCtrl == MOD_CONTROL && kModWin == MOD_WIN && kModShift == MOD_ALT &&
               kModAlt == MOD_SHIFT);
@@ -62,7 +66,18 @@ LRESULT TrayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   if (message == WM_HOTKEY && tray_) {
-    tray_->OnHotkey(static_cast<std::uint32_t>(GetMessageTime()));
+    // Its key is watched until it is let go: the system reports only presses.
+    const bool repeat = heldKey_ != 0;
+    heldKey_ = HIWORD(lParam);
+    SetTimer(hwnd(), kKeyWatchTimer, kKeyWatchMs, nullptr);
+    tray_->OnHotkey(repeat);
+    return 0;
+  }
+  if (message == WM_TIMER && wParam == kKeyWatchTimer) {
+    if (!(GetAsyncKeyState(static_cast<int>(heldKey_)) & 0x8000)) {
+      heldKey_ = 0;
+      KillTimer(hwnd(), kKeyWatchTimer);
+    }
     return 0;
   }
   if (message == WM_TIMER && timers_) {

@@ -40,6 +40,8 @@ class TrayWindow final : public TrayWindowPort, public TimerPort, public HotkeyP
   TrayEvents* tray_ = nullptr;
   TimerEvents* timers_ = nullptr;
   int hotkeyId_ = 0;  // of the shortcut held; the next takes the other
+  // The shortcut's key while it is held down since its last report.
+  UINT heldKey_ = 0;
 };
 
 }  // namespace bw::win32

@@ -21,7 +21,7 @@ bool Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
 }
 
 // Held down for repeats of the key over half a second, as a slow press is, it
-// switches once; let go and pressed again more than 1.1 s later, once more.
+// switches once; let go and pressed again at once, once more.
 TEST_F(BlinkwardTest, TheStoredShortcutSwitchesOnceWhileHeldDown) {
   ASSERT_TRUE(WriteUserText(Widen(bw::kHotkeyKey), nullptr, L"Ctrl+Alt+F7"));
   ASSERT_TRUE(SetScreenSaverActive(true));
@@ -39,7 +39,6 @@ TEST_F(BlinkwardTest, TheStoredShortcutSwitchesOnceWhileHeldDown) {
     PumpFor(kQuietMs);
     EXPECT_EQ(ScreenSaverActive(), active) << "a key held down switched again";
     ASSERT_TRUE(Keys({{VK_F7, false}, {VK_MENU, false}, {VK_CONTROL, false}}));
-    PumpFor(1200);
   }
 }
 

@@ -3,8 +3,6 @@
 // settings window's field.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "win32_test_support.h"
 
 namespace bw::win32::test {
@@ -21,10 +19,6 @@ void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
     SendInput(1, &input, sizeof input);
     PumpFor(20);
   }
-}
-
-int Count(const std::vector<std::string>& calls, const std::string& call) {
-  return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
 
 // Another program's shortcut is refused and the one held kept; a new one
@@ -48,19 +42,27 @@ TEST(Hotkey, IsTakenOnlyWhenFreeAndLetGoWhenReplacedOrCleared) {
   DestroyWindow(other);
 }
 
-// The press comes as an event. Wine, like Windows before 7, sends it again
-// for each repeat of a key held down.
-TEST(Hotkey, APressIsReportedWithItsModifiersOnly) {
+// The press comes as an event; Wine, like Windows before 7, sends it again
+// for each repeat of a key held down, which is told as a repeat until the key
+// is let go. The shortcut's own modifiers only.
+TEST(Hotkey, APressIsReportedAndItsRepeatsTillTheKeyIsLetGo) {
   RecordingEvents events;
   Windows w(&events);
   ASSERT_TRUE(w.created);
   ASSERT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModAlt, 'J'}));
   Keys({{VK_CONTROL, true}, {VK_MENU, true}, {'J', true}, {'J', true}, {'J', true}});
-  Keys({{'J', false}, {VK_MENU, false}, {VK_CONTROL, false}});
+  Keys({{'J', false}});
+  PumpFor(100);
+  Keys({{'J', true}, {'J', false}, {VK_MENU, false}, {VK_CONTROL, false}});
   Keys({{VK_SHIFT, true}, {'J', true}, {'J', false}, {VK_SHIFT, false}});
   PumpFor(100);
-  const int presses = Count(events.calls, "Hotkey");
-  EXPECT_TRUE(presses == 1 || presses == 3) << presses << " presses";
+  std::vector<std::string> reports;
+  for (const std::string& call : events.calls) {
+    if (call.rfind("Hotkey", 0) == 0) reports.push_back(call);
+  }
+  const std::vector<std::string> repeated{"Hotkey 0", "Hotkey 1", "Hotkey 1", "Hotkey 0"};
+  const std::vector<std::string> once{"Hotkey 0", "Hotkey 0"};  // Windows 7 on
+  EXPECT_TRUE(reports == repeated || reports == once) << testing::PrintToString(reports);
   w.tray.UnregisterHotkey();
 }
 

@@ -61,7 +61,7 @@ struct RecordingEvents final : TrayEvents,
     trayTimes.push_back(sentAt);
   }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
-  void OnHotkey(std::uint32_t) override { calls.push_back("Hotkey"); }
+  void OnHotkey(bool repeat) override { Add("Hotkey ", repeat); }
   void OnPolicyChanged() override { calls.push_back("Policy"); }
   void OnEndSession() override { calls.push_back("EndSession"); }
   void OnSettingChanged(int id, int value) override {
