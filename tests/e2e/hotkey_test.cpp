@@ -7,18 +7,7 @@
 namespace e2e {
 namespace {
 
-// Keys as the keyboard sends them; a key held down sends its press again.
-bool Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
-  for (const auto& [key, down] : keys) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    if (SendInput(1, &input, sizeof input) != 1) return false;
-    PumpFor(100);
-  }
-  return true;
-}
+bool Keys(std::initializer_list<std::pair<WORD, bool>> keys) { return SendKeys(keys, 100); }
 
 // Held down for repeats of the key over half a second, as a slow press is, it
 // switches once; let go and pressed again at once, once more.

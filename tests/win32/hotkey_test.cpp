@@ -8,18 +8,7 @@
 namespace bw::win32::test {
 namespace {
 
-// Keys through the system's input queue, as the keyboard sends them; a key
-// held down sends its press again before its release.
-void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
-  for (const auto& [key, down] : keys) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
-  }
-}
+void Keys(std::initializer_list<std::pair<WORD, bool>> keys) { e2e::SendKeys(keys, 20); }
 
 // Another program's shortcut is refused and the one held kept; a new one
 // takes the old one's place, which another program can then take; let go,

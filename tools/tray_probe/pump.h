@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 namespace e2e {
 
@@ -27,6 +29,21 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 20000
 // Pumps for `ms`: for checks that something does NOT happen.
 inline void PumpFor(DWORD ms) {
   PumpUntil([] { return false; }, ms);
+}
+
+// Keys through the system's input queue, as the keyboard sends them (a key
+// held down sends its press again before its release), pumping `pauseMs`
+// after each; false when one could not be sent.
+inline bool SendKeys(std::initializer_list<std::pair<WORD, bool>> keys, DWORD pauseMs) {
+  for (const auto& [key, down] : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    if (SendInput(1, &input, sizeof input) != 1) return false;
+    PumpFor(pauseMs);
+  }
+  return true;
 }
 
 }  // namespace e2e
