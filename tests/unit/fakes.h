@@ -183,6 +183,7 @@ struct FakeRegistry : RegistryPort {
 // take the icon all the same. A new icon starts with the older callbacks.
 struct FakeShell : ShellPort {
   bool NotifyIcon(TrayCommand command, const TrayIconData& icon) override {
+    modifies += command == TrayCommand::Modify;
     if (refuse > 0) {
       --refuse;
       ++refused;
@@ -215,6 +216,7 @@ struct FakeShell : ShellPort {
   // refuse: calls to refuse, as a shell still starting at logon does; refused:
   // so far; refuseLandingAdds: adds to report refused though they land.
   int refuse = 0, refused = 0, refuseLandingAdds = 0;
+  int modifies = 0;  // changes of the icon asked for, taken or not
   bool holdsBalloons = false, reportsBalloons = true, shown = false, taskbar = true;
   bool takesKeyboard = true, keyboard = false,
        focused = false;  // focused: the icon has the keyboard's

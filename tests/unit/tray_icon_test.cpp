@@ -14,16 +14,19 @@ using TrayIconTest = test::Started;
 using test::kOn, test::kOff;
 
 // The icon shows the program's picture and name until the first poll, then
-// follows every change another program makes.
+// follows every change another program makes; the shell hears of the icon
+// only when it changes, not at every poll.
 TEST(TrayIcon, StartsWithTheProgramsNameThenFollowsTheState) {
   test::FakePlatform fake;
   test::Program program(fake);
   program.app.Start();
   EXPECT_EQ(fake.Seen(), "saver on, app: Blinkward");
-  for (bool active : {false, false, true}) {
+  for (const auto [active, modifies] : {std::pair{false, 1}, {false, 0}, {true, 1}}) {
+    const int before = fake.shell.modifies;
     fake.system.active = active;
-    program.Pass(250);
+    program.Pass(1000);
     EXPECT_EQ(fake.Seen(), active ? kOn : kOff);
+    EXPECT_EQ(fake.shell.modifies - before, modifies) << "four polls, one change at most";
   }
 }
 
