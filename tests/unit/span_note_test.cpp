@@ -31,7 +31,7 @@ TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
     const char* linked;   // the logon's other token
     const char* counter;  // null: as written
     bool restart;
-    const std::string& seen;  // after a second of polls and ticks
+    const std::string& seen;  // after a second and a half: between two ticks
     bool noteKept;
   } rows[] = {
       {"half an hour later", 1806000, nullptr, nullptr, nullptr, false, kResumed, true},
@@ -55,7 +55,7 @@ TEST_F(SpanNoteTest, ALaterCopyGoesOnWithTheSpanOfThisLogonOnly) {
     if (row.counter) later.registry.values[kOurNote + "|Counter"] = row.counter;
     test::Program again(later);
     again.Start();
-    again.Pass(1000);
+    again.Pass(1500);
     EXPECT_EQ(later.Seen(), row.seen);
     EXPECT_EQ(later.system.started, 0);
     EXPECT_EQ(later.registry.Value(kOurNote, "Begun") != "<absent>", row.noteKept);
