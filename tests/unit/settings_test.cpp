@@ -62,6 +62,24 @@ TEST(Settings, LoadRewritesAnExistingRunEntryOnly) {
   }
 }
 
+// Whenever the shortcut shows as taken the system holds it, so that pressing
+// it switches: a stored one with Win as its only modifier at start, and one
+// cleared and then chosen again.
+TEST(Settings, TheSystemHoldsTheShortcutWheneverItIsTaken) {
+  const Hotkey kWinF1{kModWin, 0x70};
+  test::FakePlatform fake;
+  fake.registry.values[std::string(kHotkeyKey) + "|"] = "Win+F1";
+  Settings settings(fake.registry, fake.system, fake.ui);
+  settings.Load();
+  EXPECT_EQ(fake.ui.held, kWinF1);
+  EXPECT_STREQ(settings.shortcut().status(), "");
+  settings.shortcut().Choose(0);
+  EXPECT_EQ(fake.ui.held, Hotkey{});
+  settings.shortcut().Choose(0x870);  // Win+F1 in the field's terms
+  EXPECT_EQ(fake.ui.held, kWinF1) << "cleared, then chosen again";
+  EXPECT_EQ(fake.registry.Value(kHotkeyKey), "Win+F1");
+}
+
 // A stored list of the wrong type, with paths, empty strings, repeats or too
 // many entries: the usable ones count, and nothing is rewritten.
 TEST(Settings, AHostileStoredListIsReadAsFarAsItIsUsable) {
