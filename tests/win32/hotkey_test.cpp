@@ -10,9 +10,9 @@ namespace {
 
 void Keys(std::initializer_list<std::pair<WORD, bool>> keys) { e2e::SendKeys(keys, 20); }
 
-// Another program's shortcut is refused and the one held kept; a new one
-// takes the old one's place, which another program can then take; let go,
-// it is another program's to take.
+// Another program's shortcut is refused and the one held kept, as is the one
+// held itself; a new one takes the old one's place, which another program can
+// then take; let go, it is another program's to take, or the program's again.
 TEST(Hotkey, IsTakenOnlyWhenFreeAndLetGoWhenReplacedOrCleared) {
   RecordingEvents events;
   Windows w(&events);
@@ -22,12 +22,17 @@ TEST(Hotkey, IsTakenOnlyWhenFreeAndLetGoWhenReplacedOrCleared) {
   ASSERT_TRUE(RegisterHotKey(other, 7, MOD_CONTROL | MOD_ALT, VK_F9));
   EXPECT_FALSE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F9}));
   EXPECT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F10}));
+  EXPECT_FALSE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F10})) << "the one held, again";
   EXPECT_FALSE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F9}));
   EXPECT_FALSE(RegisterHotKey(other, 8, MOD_CONTROL | MOD_ALT, VK_F10)) << "F10 was let go";
   EXPECT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModShift, VK_F11}));
   EXPECT_TRUE(RegisterHotKey(other, 8, MOD_CONTROL | MOD_ALT, VK_F10)) << "F10 is still held";
   w.tray.UnregisterHotkey();
   EXPECT_TRUE(RegisterHotKey(other, 9, MOD_CONTROL | MOD_SHIFT, VK_F11)) << "F11 is still held";
+  UnregisterHotKey(other, 9);
+  EXPECT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModShift, VK_F11})) << "let go, then again";
+  EXPECT_FALSE(RegisterHotKey(other, 9, MOD_CONTROL | MOD_SHIFT, VK_F11));
+  w.tray.UnregisterHotkey();
   DestroyWindow(other);
 }
 
