@@ -37,7 +37,20 @@ void AllowFromLowerPrivilege(HWND window, UINT message) {
 // HOTKEYF_EXT, which marks a key of the keyboard's extended part, where the
 // program has the Win key, which the field cannot show (it shows the rest).
 constexpr int kFieldValue = 0x7FF;
+constexpr int kFieldExtended = HOTKEYF_EXT << 8;
 static_assert(kModShift == HOTKEYF_SHIFT && kModCtrl == HOTKEYF_CONTROL && kModAlt == HOTKEYF_ALT);
+
+// The field names a key by its scan code, which the extended keys share with
+// the keypad's: without HOTKEYF_EXT, Insert shows as the keypad's 0.
+bool Extended(int key) {
+  return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE ||
+         key == VK_SNAPSHOT || key == VK_CANCEL || key == VK_DIVIDE || key == VK_NUMLOCK ||
+         (key >= VK_LWIN && key <= VK_APPS);
+}
+
+int FieldValueOf(int value) {
+  return (value & kFieldValue) | (Extended(value & 0xFF) ? kFieldExtended : 0);
+}
 
 }  // namespace
 
@@ -240,7 +253,7 @@ void SettingsWindow::Update(const SettingsView& view) {
     } else if (row->kind == ControlKind::TimePicker) {
       SetPickerMinute(control, shown.value);
     } else if (row->kind == ControlKind::Hotkey) {
-      SendMessageA(control, HKM_SETHOTKEY, shown.value, 0);
+      SendMessageA(control, HKM_SETHOTKEY, FieldValueOf(shown.value), 0);
     } else if (row->kind == ControlKind::Button) {
       // A button that goes grey hands the focus on, as a dialog's would.
       if (!shown.value && GetFocus() == control) {

@@ -60,22 +60,32 @@ TEST(Hotkey, APressIsReportedAndItsRepeatsTillTheKeyIsLetGo) {
   w.tray.UnregisterHotkey();
 }
 
-// The field shows the shortcut it is handed and the reason beside it, and
-// reports what the user types in the program's terms, Alt and Shift included.
+// The field shows the shortcut it is handed and the reason beside it, an
+// extended key as one and without the Win key it cannot show, and reports
+// what the user types in the program's terms, Alt and Shift included, an
+// extended key without Win.
 TEST(SettingsWindow, TheShortcutFieldShowsAndReportsTheProgramsValue) {
   RecordingEvents events;
   Windows w(&events);
   ASSERT_TRUE(w.created);
   w.window.Show({kTitle,
-                 {{kIdHotkey, ControlValueOf({kModCtrl | kModShift, 'B'})}},
+                 {{kIdHotkey, ControlValueOf({kModWin | kModCtrl, VK_F1})}},
                  {},
                  {{kIdHotkeyStatus, kHotkeyInUseText}}});
   const HWND field = w.Item(kIdHotkey);
-  EXPECT_EQ(SendMessageA(field, HKM_GETHOTKEY, 0, 0),
-            MAKEWORD('B', HOTKEYF_CONTROL | HOTKEYF_SHIFT));
+  EXPECT_EQ(SendMessageA(field, HKM_GETHOTKEY, 0, 0), MAKEWORD(VK_F1, HOTKEYF_CONTROL));
   EXPECT_EQ(TextOf(w.Item(kIdHotkeyStatus)), "in use by another program");
+  w.window.Update(
+      {kTitle, {{kIdHotkey, ControlValueOf({kModCtrl | kModShift, VK_INSERT})}}, {}, {}});
+  EXPECT_EQ(SendMessageA(field, HKM_GETHOTKEY, 0, 0),
+            MAKEWORD(VK_INSERT, HOTKEYF_CONTROL | HOTKEYF_SHIFT | HOTKEYF_EXT));
   PumpFor(50);
   EXPECT_EQ(events.calls, std::vector<std::string>{}) << "the program's own value came back";
+  // Windows' field marks an extended key typed so (Wine's never does), and
+  // tells its window of the change.
+  SendMessageA(w.window.hwnd(), WM_COMMAND, MAKEWPARAM(kIdHotkey, EN_CHANGE),
+               reinterpret_cast<LPARAM>(field));
+  EXPECT_EQ(events.calls, std::vector<std::string>{"Setting 125 813"}) << "Ctrl+Shift+Insert";
   SetForegroundWindow(w.window.hwnd());
   SetFocus(field);
   ASSERT_TRUE(PumpUntil([&] { return GetFocus() == field; }));
