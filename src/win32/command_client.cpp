@@ -125,11 +125,12 @@ int RunCommand(const ParsedCommand& parsed) {
   }
   const bool asks = command.kind == CommandKind::Status || command.kind == CommandKind::Exit;
   RegisterClassOnce(kAnswerWindowClass, AnswerProcedure);
-  HWND answers = CreateWindowExA(0, kAnswerWindowClass, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+  const Unique<HWND, DestroyWindow> answers(CreateWindowExA(0, kAnswerWindowClass, nullptr, 0, 0, 0,
+                                                            0, 0, HWND_MESSAGE, nullptr,
+                                                            GetModuleHandleA(nullptr), nullptr));
   // An elevated caller lets the ordinary copy's line in.
   if (OpensToLowerLevels(IntegrityLevel(GetCurrentProcess()))) {
-    AllowFromLowerLevels(answers, WM_COPYDATA);
+    AllowFromLowerLevels(answers.Get(), WM_COPYDATA);
   }
   const std::string text = CommandText(command);
   COPYDATASTRUCT data{kCommandTag, static_cast<DWORD>(text.size() + 1),
@@ -141,7 +142,7 @@ int RunCommand(const ParsedCommand& parsed) {
     if (waited >= kCommandWaitMs) break;
     if (HWND copy = FindCopy()) {
       result = 0;
-      if (!SendMessageTimeoutA(copy, WM_COPYDATA, reinterpret_cast<WPARAM>(answers),
+      if (!SendMessageTimeoutA(copy, WM_COPYDATA, reinterpret_cast<WPARAM>(answers.Get()),
                                reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
                                kCommandWaitMs - waited, &result) ||
           result != static_cast<DWORD_PTR>(kCommandBusy)) {
@@ -159,7 +160,6 @@ int RunCommand(const ParsedCommand& parsed) {
       if (!started) break;
     }
   }
-  if (answers) DestroyWindow(answers);
   if (result < static_cast<DWORD_PTR>(kCommandTaken)) {
     Tell(started && !FindCopy() ? BLINKWARD_NAME " could not be started"
                                 : BLINKWARD_NAME " did not answer",
