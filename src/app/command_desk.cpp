@@ -2,20 +2,13 @@
 
 #include "app/app.h"
 #include "text/decimal.h"
+#include "text/utf8.h"
 
 namespace bw {
-namespace {
-
-int Switched(bool switched, std::string& line) {
-  if (switched) return kExitDone;
-  line = "Windows did not switch the screen saver";
-  return kExitFailed;
-}
-
-}  // namespace
 
 // Only what another copy may ask: a text that would start a copy or print
-// the usage is no command here, and neither is one its rules refuse.
+// the usage is no command here, and neither is one its rules refuse. A line
+// longer than the channel carries is cut as the tip is, at a whole character.
 std::optional<CommandAnswer> CommandDesk::OnCommand(std::string_view text) {
   const ParsedCommand parsed = ParseCommandLine(text);
   if (!parsed.command || parsed.command->kind == CommandKind::Start ||
@@ -24,11 +17,16 @@ std::optional<CommandAnswer> CommandDesk::OnCommand(std::string_view text) {
   }
   std::optional<CommandAnswer> answer(std::in_place);
   answer->exitCode = Act(*parsed.command, answer->line);
+  if (answer->line.size() > kAnswerLineMaxBytes) {
+    answer->line.resize(CharacterStart(answer->line, kAnswerLineMaxBytes));
+  }
   return answer;
 }
 
 // A policy's state is not the user's to switch, nor to hold. "On" during a
-// span ends it as the menu's "Enable" does; "off" finds it off already.
+// span ends it as the menu's "Enable" does; "off" finds it off already, and
+// so does a click. A command that switches is answered by the flag it left:
+// the switch Windows refused, or the span's end it refused, is a failure.
 int CommandDesk::Act(const Command& command, std::string& line) {
   App& app = app_;
   if (command.kind == CommandKind::Status) return TellState(line);
@@ -40,18 +38,22 @@ int CommandDesk::Act(const Command& command, std::string& line) {
     line = "a policy sets the screen saver";
     return kExitRefused;
   }
+  const bool enabled = app.screenSaver_.GetScreenSaverState();
+  bool wanted = false;
   switch (command.kind) {
     case CommandKind::On:
-      if (!app.SpanRuns()) {
-        return Switched(app.SwitchTo(true, app.screenSaver_.GetScreenSaverState()), line);
+      wanted = true;
+      if (app.SpanRuns()) {
+        app.EndTimedDisable(true);
+      } else {
+        app.SwitchTo(true, enabled);
       }
-      app.EndTimedDisable(true);
       break;
     case CommandKind::Off:
-      if (app.SpanRuns()) break;
-      return Switched(app.SwitchTo(false, app.screenSaver_.GetScreenSaverState()), line);
     case CommandKind::Toggle:
-      app.Toggle();
+      if (app.SpanRuns()) return kExitDone;
+      wanted = command.kind == CommandKind::Toggle && !enabled;
+      app.SwitchTo(wanted, enabled);
       break;
     case CommandKind::OffFor:
       Begin(SpanOfMinutes(command.minutes, app.timedDisable_.countdown().StartWhenDone()));
@@ -72,22 +74,26 @@ int CommandDesk::Act(const Command& command, std::string& line) {
         return kExitUsage;
       }
       app.Refresh();
-      break;
+      return kExitDone;
     case CommandKind::WhileProgram:
+    default:
       app.hold_.HoldWhile(command.program);
       app.Refresh();
-      break;
-    default:
-      break;
+      return kExitDone;
   }
-  return kExitDone;
+  if (app.screenSaver_.GetScreenSaverState() == wanted) return kExitDone;
+  line = "Windows did not switch the screen saver";
+  return kExitFailed;
 }
 
 // As the dialog's OK would begin it; a span that runs begins anew, and an
-// open dialog closes: the command had the last word.
+// open dialog closes: the command had the last word. The first tick would
+// switch the screen saver off a second later; the caller learns now whether
+// Windows does.
 void CommandDesk::Begin(const SpanRequest& span) {
   app_.timedDialog_.Cancel();
   app_.BeginTimedDisable(span);
+  app_.screenSaver_.SetScreenSaverState(false);
 }
 
 // A hold counts as off even in the moment another program has switched the

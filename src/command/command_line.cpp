@@ -93,6 +93,12 @@ Refusal Read(const std::string_view* words, std::size_t count, Command& command)
   if (!IsProgramFile(words[1])) {
     return {"not a process id nor a program's file name: ", words[1]};
   }
+  // A process is known by its file's whole name: without it nothing would
+  // ever match, and the command would hold nothing.
+  const std::string_view file = words[1];
+  if (file.size() < 5 || !SameProgram(file.substr(file.size() - 4), ".exe")) {
+    return {"a program's file name ends in .exe: ", file};
+  }
   command.kind = CommandKind::WhileProgram;
   command.program = words[1];
   return {};

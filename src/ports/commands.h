@@ -2,11 +2,15 @@
 // that runs: the text of its command line, and the answer it waits for.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace bw {
+
+// The longest line the channel carries back, in bytes.
+inline constexpr std::size_t kAnswerLineMaxBytes = 300;
 
 // The calling copy's exit code, and the line it prints, if any.
 struct CommandAnswer {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "command/integrity.h"
 #include "win32/command_channel.h"
 #include "win32/settings_window.h"
 #include "win32/system.h"
@@ -10,27 +11,27 @@
 namespace bw::win32 {
 namespace {
 
-// The running copy takes a command for as long as a dialog of its own may
-// keep it busy, not for ever.
-constexpr UINT kAnswerTimeoutMs = 10000;
-// A copy just started shows its window within moments.
-constexpr DWORD kStartTimeoutMs = 10000;
+// All a command waits, for a copy to start and to answer.
+constexpr DWORD kCommandWaitMs = 10000;
+// How often it looks again for a copy that is starting.
+constexpr DWORD kLookAgainMs = 50;
 
-// The running copy's line: no longer than a command.
-char answerLine[kCommandMaxBytes];
+// The running copy's line.
+char answerLine[kAnswerLineMaxBytes];
 DWORD answerSize = 0;
 
 LRESULT CALLBACK AnswerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
   const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-  if (data.dwData != kAnswerTag || !data.lpData || data.cbData > kCommandMaxBytes) return FALSE;
+  if (data.dwData != kAnswerTag || !data.lpData || data.cbData > kAnswerLineMaxBytes) return FALSE;
   answerSize = data.cbData;
   CopyMemory(answerLine, data.lpData, answerSize);
   return TRUE;
 }
 
-// To a standard output that goes to a file or a pipe, else to the console
-// the copy was started from; an error with neither shows in a message box.
+// To a standard output that goes to a file or a pipe, in UTF-8, else to the
+// console the copy was started from, in its own characters; an error with
+// neither shows in a message box.
 void Tell(std::string_view text, bool error) {
   std::string lines;
   for (const char c : text) {
@@ -40,32 +41,43 @@ void Tell(std::string_view text, bool error) {
   if (lines.empty() || lines.back() != '\n') lines += "\r\n";
   HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
   const DWORD type = output ? GetFileType(output) : FILE_TYPE_UNKNOWN;
-  UniqueKernelHandle console;
-  if (type != FILE_TYPE_DISK && type != FILE_TYPE_PIPE) {
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-      console.Reset(CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, 0, nullptr));
-    }
-    if (!console || console.Get() == INVALID_HANDLE_VALUE) {
-      // The usage's columns need a console's font: the box shows its first line.
-      if (const std::size_t cut = lines.find("\r\n\r\n", lines.find("\r\n\r\n") + 1);
-          cut != std::string::npos) {
-        lines.resize(cut);
-      }
-      if (error) MessageBoxA(nullptr, lines.c_str(), BLINKWARD_NAME, MB_OK | MB_ICONERROR);
-      return;
-    }
-    output = console.Get();
-  }
   DWORD written = 0;
-  WriteFile(output, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr);
+  if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE) {
+    WriteFile(output, lines.data(), static_cast<DWORD>(lines.size()), &written, nullptr);
+    return;
+  }
+  UniqueKernelHandle console;
+  if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+    console.Reset(CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr));
+  }
+  if (console && console.Get() != INVALID_HANDLE_VALUE) {
+    const std::wstring wide = Widen(lines);
+    WriteConsoleW(console.Get(), wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    return;
+  }
+  // The usage's columns need a console's font: the box shows its first line.
+  if (const std::size_t cut = lines.find("\r\n\r\n", lines.find("\r\n\r\n") + 1);
+      cut != std::string::npos) {
+    lines.resize(cut);
+  }
+  if (error) {
+    MessageBoxW(nullptr, Widen(lines).c_str(), L"" BLINKWARD_NAME, MB_OK | MB_ICONERROR);
+  }
 }
 
 HWND FindCopy() { return FindWindowA(kSettingsWindowClass, nullptr); }
 
-// A copy of this executable, without a command, and its window once it
-// waits for the user.
-HWND StartCopy() {
+// A copy holds the mutex from before its window exists until it ends. One
+// started as administrator holds one this copy may not open.
+bool CopyHoldsMutex() {
+  const UniqueKernelHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, kInstanceMutexName));
+  return mutex || GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+// A copy of this executable, without a command; nothing if it could not be
+// started.
+UniqueKernelHandle StartCopy() {
   const std::wstring path = Widen(System().ExecutablePath());
   std::wstring line = L"\"" + path + L"\"";
   // No standard handles: a script reading this copy's output to its end
@@ -76,16 +88,10 @@ HWND StartCopy() {
   PROCESS_INFORMATION started{};
   if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &started)) {
-    return nullptr;
+    return {};
   }
-  const UniqueKernelHandle process(started.hProcess), thread(started.hThread);
-  WaitForInputIdle(process.Get(), kStartTimeoutMs);
-  HWND copy = FindCopy();
-  for (DWORD waited = 0; !copy && waited < kStartTimeoutMs; waited += 50) {
-    if (WaitForSingleObject(process.Get(), 50) == WAIT_OBJECT_0) return FindCopy();
-    copy = FindCopy();
-  }
-  return copy;
+  CloseHandle(started.hThread);
+  return UniqueKernelHandle(started.hProcess);
 }
 
 }  // namespace
@@ -103,7 +109,10 @@ std::string_view Arguments(std::string_view commandLine) {
 }
 
 // Only a command that changes something starts a copy: asking for the state
-// or the end of none is answered here.
+// or the end of none is answered here. A copy that is starting (its mutex
+// held, its window not yet there or not yet taking commands) is waited for,
+// within the one wait for the answer. A send that timed out is never made
+// again: it may still arrive.
 int RunCommand(const ParsedCommand& parsed) {
   if (!parsed.command) {
     Tell(parsed.error + "\n\n" + kUsage, true);
@@ -115,26 +124,46 @@ int RunCommand(const ParsedCommand& parsed) {
     return kExitDone;
   }
   const bool asks = command.kind == CommandKind::Status || command.kind == CommandKind::Exit;
-  HWND copy = FindCopy();
-  if (!copy && !asks) copy = StartCopy();
-  if (!copy) {
-    if (command.kind == CommandKind::Exit) return kExitDone;
-    Tell(asks ? "not running" : BLINKWARD_NAME " could not be started", !asks);
-    return kExitNoCopy;
+  RegisterClassOnce(kAnswerWindowClass, AnswerProcedure);
+  const Unique<HWND, DestroyWindow> answers(CreateWindowExA(0, kAnswerWindowClass, nullptr, 0, 0, 0,
+                                                            0, 0, HWND_MESSAGE, nullptr,
+                                                            GetModuleHandleA(nullptr), nullptr));
+  // An elevated caller lets the ordinary copy's line in.
+  if (OpensToLowerLevels(IntegrityLevel(GetCurrentProcess()))) {
+    AllowFromLowerLevels(answers.Get(), WM_COPYDATA);
   }
-  RegisterClassOnce(BLINKWARD_NAME "Answer", AnswerProcedure);
-  HWND answers = CreateWindowExA(0, BLINKWARD_NAME "Answer", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
   const std::string text = CommandText(command);
   COPYDATASTRUCT data{kCommandTag, static_cast<DWORD>(text.size() + 1),
                       const_cast<char*>(text.c_str())};
+  UniqueKernelHandle started;
   DWORD_PTR result = 0;
-  const bool sent = SendMessageTimeoutA(copy, WM_COPYDATA, reinterpret_cast<WPARAM>(answers),
-                                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
-                                        kAnswerTimeoutMs, &result) != 0;
-  if (answers) DestroyWindow(answers);
-  if (!sent || result < static_cast<DWORD_PTR>(kCommandTaken)) {
-    Tell(BLINKWARD_NAME " did not answer", true);
+  for (const DWORD begun = GetTickCount();; Sleep(kLookAgainMs)) {
+    const DWORD waited = GetTickCount() - begun;
+    if (waited >= kCommandWaitMs) break;
+    if (HWND copy = FindCopy()) {
+      result = 0;
+      if (!SendMessageTimeoutA(copy, WM_COPYDATA, reinterpret_cast<WPARAM>(answers.Get()),
+                               reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                               kCommandWaitMs - waited, &result) ||
+          result != static_cast<DWORD_PTR>(kCommandBusy)) {
+        break;
+      }
+    } else if (!CopyHoldsMutex()) {
+      if (asks) {
+        if (command.kind == CommandKind::Exit) return kExitDone;
+        Tell("not running", false);
+        return kExitNoCopy;
+      }
+      // Started, and gone without a window: it will not answer.
+      if (started && WaitForSingleObject(started.Get(), 0) == WAIT_OBJECT_0) break;
+      if (!started) started = StartCopy();
+      if (!started) break;
+    }
+  }
+  if (result < static_cast<DWORD_PTR>(kCommandTaken)) {
+    Tell(started && !FindCopy() ? BLINKWARD_NAME " could not be started"
+                                : BLINKWARD_NAME " did not answer",
+         true);
     return kExitNoCopy;
   }
   const int code = static_cast<int>(result - kCommandTaken);

@@ -2,20 +2,17 @@
 // logon, the program, and the message loop.
 #include <windows.h>
 
-#include "version_info.h"
+#include "win32/command_channel.h"
 #include "win32/command_client.h"
 #include "win32/composition.h"
 #include "win32/handles.h"
+#include "win32/text.h"
 
-namespace {
-
-// Named in the logon session's namespace: one copy per logged-on user.
-constexpr const char* kInstanceMutexName = BLINKWARD_NAME ".SingleInstance";
-
-}  // namespace
-
+// The command line is read whole, in UTF-16, and the logic reads it in UTF-8:
+// a program's name keeps characters the ANSI code page does not have.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  const bw::ParsedCommand parsed = bw::ParseCommandLine(bw::win32::Arguments(GetCommandLineA()));
+  const std::string line = bw::win32::Narrow(GetCommandLineW());
+  const bw::ParsedCommand parsed = bw::ParseCommandLine(bw::win32::Arguments(line));
   if (!parsed.command || parsed.command->kind != bw::CommandKind::Start) {
     return bw::win32::RunCommand(parsed);
   }
@@ -24,7 +21,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // mutex that exists but may not be opened (a copy started as administrator)
   // is a running copy too.
   const bw::win32::UniqueKernelHandle instanceMutex(
-      CreateMutexA(nullptr, FALSE, kInstanceMutexName));
+      CreateMutexA(nullptr, FALSE, bw::win32::kInstanceMutexName));
   const DWORD created = GetLastError();
   if (created == ERROR_ALREADY_EXISTS || (!instanceMutex && created == ERROR_ACCESS_DENIED)) {
     return 0;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include "command/integrity.h"
 #include "ports/hotkey.h"
 #include "settings/settings_layout.h"
 #include "win32/command_channel.h"
@@ -14,24 +15,10 @@
 namespace bw::win32 {
 namespace {
 
-// An elevated program does not receive the shell's broadcast from a program
-// that is not, unless it lets the message in. Looked up at run time: Windows 7
-// filters per window, Vista per process, and XP not at all.
-void AllowFromLowerPrivilege(HWND window, UINT message) {
-  const HMODULE user32 = GetModuleHandleA("user32.dll");
-  using WindowFilter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-  using ProcessFilter = BOOL(WINAPI*)(UINT, DWORD);
-  const auto forWindow = reinterpret_cast<WindowFilter>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilterEx")));
-  const auto forProcess = reinterpret_cast<ProcessFilter>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")));
-  constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD for the process
-  if (forWindow) {
-    forWindow(window, message, kAllow, nullptr);
-  } else if (forProcess) {
-    forProcess(message, kAllow);
-  }
-}
+// A caller that waits in its send takes its line at once; one that does not
+// is given up on after this, so that it holds up neither the ticks nor the
+// next caller.
+constexpr UINT kAnswerWaitMs = 250;
 
 // The shortcut field's HOTKEYF_* bits are the program's modifiers, but for
 // HOTKEYF_EXT, which marks a key of the keyboard's extended part, where the
@@ -77,10 +64,12 @@ bool SettingsWindow::Create(SettingsEvents& events, SystemEvents& system, TrayEv
   largeIcon_ = LoadIconResource(IDI_APP, GetSystemMetrics(SM_CXICON));
   SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
   SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.Get()));
-  // A real top-level window: message-only windows never get the broadcast.
+  // A real top-level window: message-only windows never get the broadcast,
+  // which an elevated copy lets in from the shell.
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
-  AllowFromLowerPrivilege(hwnd(), taskbarCreated_);
-  AllowFromLowerPrivilege(hwnd(), WM_COPYDATA);
+  AllowFromLowerLevels(hwnd(), taskbarCreated_);
+  filterOpen_ = OpensToLowerLevels(IntegrityLevel(GetCurrentProcess()));
+  if (filterOpen_) AllowFromLowerLevels(hwnd(), WM_COPYDATA);
   return true;
 }
 
@@ -136,24 +125,31 @@ LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Another copy's command: its tag, a size within bounds and one zero, at its
-// end, or it is ignored; the command's own rules come next. The line goes
-// back before the result, to a window that must answer at once.
+// end, and the caller's answer window, or it is ignored; where the filter is
+// open, so is one whose caller runs below an ordinary program. Until the
+// program has started it is put off, and the caller asks again. The
+// command's own rules come next. The line goes back before the result.
 LRESULT SettingsWindow::OnCopyData(HWND caller, const COPYDATASTRUCT& data) {
   const auto* bytes = static_cast<const char*>(data.lpData);
-  if (!commands_ || data.dwData != kCommandTag || !bytes || data.cbData == 0 ||
-      data.cbData > kCommandMaxBytes || bytes[data.cbData - 1] != '\0') {
+  if (data.dwData != kCommandTag || !bytes || data.cbData == 0 || data.cbData > kCommandMaxBytes ||
+      bytes[data.cbData - 1] != '\0') {
     return 0;
   }
   const std::string_view text(bytes, data.cbData - 1);
-  if (text.find('\0') != std::string_view::npos) return 0;
+  if (text.find('\0') != std::string_view::npos || !IsAnswerWindow(caller) ||
+      (filterOpen_ && !TakesCallerAt(IntegrityLevelOf(caller)))) {
+    return 0;
+  }
+  if (!commands_) return kCommandBusy;
   const std::optional<CommandAnswer> answer = commands_->OnCommand(text);
   if (!answer) return 0;
-  if (!answer->line.empty() && IsWindow(caller)) {
+  if (!answer->line.empty()) {
     COPYDATASTRUCT reply{kAnswerTag, static_cast<DWORD>(answer->line.size()),
                          const_cast<char*>(answer->line.data())};
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(caller, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd()),
-                        reinterpret_cast<LPARAM>(&reply), SMTO_ABORTIFHUNG, 5000, &ignored);
+                        reinterpret_cast<LPARAM>(&reply), SMTO_BLOCK | SMTO_ABORTIFHUNG,
+                        kAnswerWaitMs, &ignored);
   }
   return kCommandTaken + answer->exitCode;
 }

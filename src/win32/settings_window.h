@@ -55,6 +55,8 @@ class SettingsWindow final : public SettingsWindowPort, public Window {
   TrayEvents* tray_ = nullptr;
   CommandEvents* commands_ = nullptr;
   UINT taskbarCreated_ = 0;
+  // Commands are let in from lower integrity levels: the copy runs elevated.
+  bool filterOpen_ = false;
   HWND lastFocus_ = nullptr;
   bool controlsBuilt_ = false;
   // Released after the window, whose controls use them.

@@ -102,6 +102,12 @@ TEST_F(Commands, AScriptDrivesTheRunningCopyAndReadsItsAnswers) {
   TerminateProcess(program_.info.hProcess, 0);
   EXPECT_TRUE(WaitForTip(TipFor(true)));
   EXPECT_EQ(Run(L"/while 1"), "2: no process of this session has the id 1\r\n");
+  // A name the ANSI code page spells otherwise than UTF-8: the whole command line is read.
+  const std::wstring named = folder + L"n\u00f6tepad.exe";
+  ASSERT_TRUE(CopyFileW((folder + L"listed_program.exe").c_str(), named.c_str(), FALSE));
+  ASSERT_TRUE(program_.Start(named, L"hidden"));
+  EXPECT_EQ(Run(L"/while n\u00f6tepad.exe"), "0: ");
+  EXPECT_EQ(Run(L"/status"), "1: disabled while n\xC3\xB6tepad.exe runs\r\n");
 
   EXPECT_EQ(Run(L"/exit"), "0: ");
   EXPECT_TRUE(PumpUntil([this] { return !blinkward_.Running(); }, kWaitMs));

@@ -11,6 +11,7 @@ namespace {
 
 using test::kOn, test::kOff;
 const std::string kByObs = "saver off, red: Screen Saver is DISABLED while obs64.exe runs";
+const std::string kRefused = "5: Windows did not switch the screen saver";
 
 struct CommandTest : test::Started {
   // The answer as "exit code: line", or "ignored".
@@ -21,7 +22,8 @@ struct CommandTest : test::Started {
   }
 };
 
-// Switches as a click would, and a switch Windows refuses is said to have failed.
+// Switches as a click would, and each switch Windows refuses is said to have
+// failed: a span's start, and its end by "on", too.
 TEST_F(CommandTest, SwitchesAndTellsTheState) {
   EXPECT_EQ(Ask("/status"), "0: enabled");
   EXPECT_EQ(Ask("/off"), "0: ");
@@ -33,10 +35,15 @@ TEST_F(CommandTest, SwitchesAndTellsTheState) {
   EXPECT_EQ(Ask("/on"), "0: ");
   EXPECT_EQ(Seen(), kOn);
   fake.system.accepts = false;
-  EXPECT_EQ(Ask("/off"), "5: Windows did not switch the screen saver");
-  EXPECT_EQ(Seen(), kOn);
-  EXPECT_EQ(Ask("/toggle"), "0: ");
-  EXPECT_EQ(Seen(), kOn);
+  for (const char* text : {"/off", "/toggle", "/off 1:30", "/off until 17:30"}) {
+    EXPECT_EQ(Ask(text), kRefused) << text;
+  }
+  EXPECT_TRUE(fake.system.active);
+  fake.system.accepts = true;
+  EXPECT_EQ(Ask("/off 0:10"), "0: ");
+  fake.system.accepts = false;
+  EXPECT_EQ(Ask("/on"), kRefused);
+  EXPECT_EQ(Seen(), kOff);
 }
 
 // A span as the dialog's OK begins it, and anew over a running one; the open
@@ -61,7 +68,8 @@ TEST_F(CommandTest, SpansBeginAsTheDialogsOkAndOnEndsThem) {
   EXPECT_EQ(fake.system.started, 0);
   EXPECT_EQ(Ask("/status"), "0: enabled");
 
-  fake.system.localStart = 17 * 3600 - 2;  // two seconds have passed: Monday 17:00
+  fake.system.localStart = 17 * 3600 - 2;  // Monday 17:00, and half a second begun
+  fake.system.now += 500;
   EXPECT_EQ(Ask("/off until 17:30"), "0: ");
   EXPECT_EQ(Ask("/status"), "1: disabled for 0:29:59");
   EXPECT_EQ(Ask("/off until 16:59"), "0: ");
@@ -98,6 +106,8 @@ TEST_F(CommandTest, WhileHoldsForAProcessOrAProgramWithoutListingIt) {
   fake.system.active = true;  // another program's doing, until the next poll
   EXPECT_EQ(Ask("/status"), "1: disabled while obs64.exe runs");
   fake.system.active = false;
+  EXPECT_EQ(Ask("/off"), "0: ");
+  EXPECT_EQ(Seen(), kOff) << "the hold's duty to switch it back on went with the user's /off";
   Tray(kLeftButtonDown);
   EXPECT_EQ(Seen(), kOn);
   EXPECT_EQ(Ask("/while " + std::to_string(obs)), "0: ");
@@ -124,6 +134,24 @@ TEST_F(CommandTest, WhileHoldsForAProcessOrAProgramWithoutListingIt) {
   fake.programs.End(vlc);
   EXPECT_EQ(Seen(), kOn);
   EXPECT_TRUE(fake.registry.lists["Software\\Blinkward\\Programs|"].empty());
+}
+
+// The reason a hold names is the one that holds it; a pinned process's long
+// name is cut as the tip's is, at a whole character, where the line ends.
+TEST_F(CommandTest, StatusNamesTheReasonThatHolds) {
+  fake.system.localStart = 10 * 3600;  // Monday 10:00, within the hours
+  app.OnSettingChanged(kIdWorkingHours, 1);
+  EXPECT_EQ(Ask("/status"), "1: disabled during working hours");
+  app.OnSettingChanged(kIdWorkingHours, 0);
+  fake.programs.foreground = Foreground::FullScreen;
+  app.OnSettingChanged(kIdFullScreen, 1);
+  EXPECT_EQ(Ask("/status"), "1: disabled while a program is full screen");
+  app.OnSettingChanged(kIdFullScreen, 0);
+  std::string name, shown;
+  for (int c = 0; c < 143; ++c) name += "\xC3\xB6";  // "ö", two bytes
+  shown = "1: disabled while " + name.substr(0, 284);
+  EXPECT_EQ(Ask("/while " + std::to_string(fake.programs.Start(name + ".exe"))), "0: ");
+  EXPECT_EQ(Ask("/status"), shown);
 }
 
 // Only a command another copy may give is taken: no start, no usage, nothing

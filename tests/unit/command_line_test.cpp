@@ -51,6 +51,8 @@ TEST(CommandLine, EachFormReadsToOneSpellingAndEachBadOneIsRefused) {
       {"/while C:\\Games\\game.exe", nullptr,
        "not a process id nor a program's file name: C:\\Games\\game.exe"},
       {"/while \"\"", nullptr, "not a process id nor a program's file name: "},
+      {"/while notepad", nullptr, "a program's file name ends in .exe: notepad"},
+      {"/while .EXE", nullptr, "a program's file name ends in .exe: .EXE"},
       {"/while a b", nullptr, "/while takes a process id or a program's file name"},
       {"/sleep", nullptr, "unknown switch: /sleep"},
       {"\t-\"wh ile\"", nullptr, "unknown switch: -wh ile"},
