@@ -28,6 +28,10 @@ add_test(NAME scripts.mounts
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/mounts_test.sh ${CMAKE_SOURCE_DIR})
 set_tests_properties(scripts.mounts PROPERTIES FAIL_REGULAR_EXPRESSION "FAIL - "
   SKIP_RETURN_CODE 77 TIMEOUT 60)
+# What the scripts delete, lock and end: only their own (scratch checkout, stand-ins).
+add_test(NAME scripts.guards
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/guards_test.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(scripts.guards PROPERTIES FAIL_REGULAR_EXPRESSION "FAIL - " TIMEOUT 120)
 # The root's mounts stay in a namespace of their own, even when the run that
 # made them is killed: it needs the WoW64 root, so it runs with scripts.run.
 add_test(NAME scripts.wow64_ns

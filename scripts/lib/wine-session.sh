@@ -7,24 +7,36 @@
 #                             template, removed at the end (BW_KEEP_PREFIX=1:
 #                             build/wine/NAME, kept and reused)
 #   wine_session_stop         ends the programs, the wineserver and our Xvfb
+#   bw_end_leftovers DIR...   ends what killed sessions left in DIR (called by
+#                             wine_session_start for its own)
 #
 # Set BW_USE_DISPLAY=1 to use $DISPLAY instead of starting an Xvfb, and
 # BW_NO_TRAP=1 to leave the session running when the calling shell exits (the
-# caller then saves what wine_session_state prints and stops it later).
+# caller then stops it, perhaps from another shell with its record).
+#
+# The session's record (BW_SESSION_RECORD, by default the prefix's path with
+# .session) is rewritten as each process starts: a later shell that sources it
+# and calls wine_session_stop ends it, each process only while its id still
+# has the start time recorded. A session whose shell was killed is ended so
+# at the next start, with its prefix copy.
 #
 # Exported for every wine call after start: WINEPREFIX, DISPLAY, WINEDEBUG,
 # WINEDLLOVERRIDES, and BW_WINE_SESSION (the prefix) for cmake/wine-run.
 # Every wine call here runs under `timeout`: a Wine that hangs must not hang
 # the caller.
 
+source "$(dirname "${BASH_SOURCE[0]}")/guards.sh"
+bw_check_dirs
 BW_ROOT=${BW_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 BW_WINE_DIR=${BW_WINE_DIR:-$BW_ROOT/build/wine}
 BW_SCREEN=${BW_SCREEN:-1024x768}   # the Xvfb screen and the virtual desktop
 
-# State of the running session, read by wine_session_stop.
+# State of the running session, read by wine_session_stop: the shell that
+# started it and the processes it started (PID:START each, bw_stamp).
 BW_XVFB_PID=
-BW_KEEPER_PID=
-BW_KEEPER_FEED_PID=
+BW_SESSION_OWNER=
+BW_SESSION_PROCS=
+BW_SESSION_RECORD=   # where the record goes: set by the caller before the start, or there
 BW_PREFIX_IS_COPY=
 
 bw_log() { echo "wine-session: $*" >&2; }
@@ -32,10 +44,11 @@ bw_log() { echo "wine-session: $*" >&2; }
 # Starts an Xvfb on a free display number (Xvfb chooses it: -displayfd) and
 # waits until it answers.
 bw_start_xvfb() {
-  local fdfile="$BW_WINE_DIR/xvfb-display.$$" log="$BW_WINE_DIR/xvfb.$$.log"
+  local fdfile="$WINEPREFIX.xvfb-display" log="$WINEPREFIX.xvfb.log"
   rm -f "$fdfile"
   Xvfb -displayfd 3 -screen 0 "${BW_SCREEN}x24" -nolisten tcp 3>"$fdfile" >"$log" 2>&1 </dev/null &
   BW_XVFB_PID=$!
+  bw_recorded "$BW_XVFB_PID"
   local i
   for i in $(seq 100); do
     [ -s "$fdfile" ] && break
@@ -101,16 +114,21 @@ bw_copy_fonts() {
 }
 
 wine_session_start() {
-  local name=${1:?wine_session_start needs a prefix name}
+  local name=${1:?wine_session_start needs a prefix name} owner=$BASHPID
   mkdir -p "$BW_WINE_DIR"
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  unset WINEPREFIX
-
-  if [ "${BW_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
-    xdpyinfo >/dev/null 2>&1 || { bw_log "cannot reach the display $DISPLAY"; return 1; }
+  bw_end_leftovers "$BW_WINE_DIR"
+  if [ "${BW_KEEP_PREFIX:-0}" = 1 ]; then
+    export WINEPREFIX="$BW_WINE_DIR/$name"
+    BW_PREFIX_IS_COPY=
   else
-    bw_start_xvfb || return 1
+    # A copy of its own (removed at the end), so sessions never share a prefix.
+    export WINEPREFIX="$BW_WINE_DIR/$name-$$"
+    BW_PREFIX_IS_COPY=1
   fi
+  BW_SESSION_RECORD=${BW_SESSION_RECORD:-$WINEPREFIX.session}
+  BW_SESSION_OWNER=$(bw_stamp "$owner") BW_SESSION_PROCS=
+  bw_recorded   # before anything starts or is copied
   if [ "${BW_NO_TRAP:-0}" != 1 ]; then
     # Ends the session however the shell ends: a signal's default action would
     # skip the EXIT trap (a closed output pipe, Ctrl+C, a hang-up, a kill).
@@ -121,15 +139,15 @@ wine_session_start() {
     trap 'exit 143' TERM
   fi
 
+  if [ "${BW_USE_DISPLAY:-0}" = 1 ] && [ -n "${DISPLAY:-}" ]; then
+    xdpyinfo >/dev/null 2>&1 || { bw_log "cannot reach the display $DISPLAY"; return 1; }
+  else
+    bw_start_xvfb || return 1
+  fi
+  bw_recorded   # with the display
+
   # One template for every session; two sessions starting at once take turns.
   (flock 9 && bw_make_template) 9>"$BW_WINE_DIR/template.lock" || return 1
-  if [ "${BW_KEEP_PREFIX:-0}" = 1 ]; then
-    export WINEPREFIX="$BW_WINE_DIR/$name"
-  else
-    # A copy of its own (removed at the end), so sessions never share a prefix.
-    export WINEPREFIX="$BW_WINE_DIR/$name-$$"
-    BW_PREFIX_IS_COPY=1
-  fi
   if [ ! -f "$WINEPREFIX/.blinkward-ready" ]; then
     rm -rf "$WINEPREFIX"
     cp -a "$BW_WINE_DIR/template" "$WINEPREFIX" || return 1
@@ -149,51 +167,91 @@ wine_session_start() {
   local fifo="$WINEPREFIX/.keeper-input"
   rm -f "$fifo" && mkfifo "$fifo"
   wine cmd.exe <"$fifo" >/dev/null 2>&1 &
-  BW_KEEPER_PID=$!
+  bw_recorded $!
   sleep 2147483647 >"$fifo" 2>/dev/null </dev/null &
-  BW_KEEPER_FEED_PID=$!
+  bw_recorded $!
   # Any program that asks for the desktop window starts the desktop.
   timeout 60 wine rundll32.exe user32.dll,GetDesktopWindow >/dev/null 2>&1
   export BW_WINE_SESSION="$WINEPREFIX"   # tells cmake/wine-run that a session runs
+  bw_recorded
   bw_log "WINEPREFIX=$WINEPREFIX DISPLAY=$DISPLAY"
 }
 
+# bw_recorded [PID]: adds process PID to the session's processes and rewrites
+# the record, whole or not at all (a shell that reads it at that moment must
+# never take a session for one whose shell has ended).
+bw_recorded() {
+  [ -z "${1:-}" ] || BW_SESSION_PROCS+=" $(bw_stamp "$1")"
+  wine_session_state >"$BW_SESSION_RECORD.new" && mv -f "$BW_SESSION_RECORD.new" "$BW_SESSION_RECORD"
+}
+
 # Prints the session as shell assignments, for a later wine_session_stop in
-# another shell (scripts/run --stop).
+# another shell (scripts/run --stop, bw_end_leftovers); a session in the
+# WoW64 root adds the way into its namespace (scripts/lib/wow64-root.sh).
 wine_session_state() {
   printf 'export WINEPREFIX=%q DISPLAY=%q WINEDEBUG=-all WINEDLLOVERRIDES=%q BW_WINE_SESSION=%q\n' \
-    "$WINEPREFIX" "$DISPLAY" "$WINEDLLOVERRIDES" "$WINEPREFIX"
-  printf 'BW_XVFB_PID=%q BW_KEEPER_PID=%q BW_KEEPER_FEED_PID=%q\n' \
-    "$BW_XVFB_PID" "$BW_KEEPER_PID" "$BW_KEEPER_FEED_PID"
+    "$WINEPREFIX" "${DISPLAY:-}" "$WINEDLLOVERRIDES" "$WINEPREFIX"
+  printf 'BW_SESSION_RECORD=%q BW_SESSION_OWNER=%q BW_SESSION_PROCS=%q BW_PREFIX_IS_COPY=%q\n' \
+    "$BW_SESSION_RECORD" "$BW_SESSION_OWNER" "$BW_SESSION_PROCS" "$BW_PREFIX_IS_COPY"
+  [ -z "${BW_WOW64_NS:-}" ] ||
+    printf 'export PATH=%q:"$PATH" BW_WOW64_ROOT=%q BW_WOW64_NS=%q BW_WOW64_HOLDER=%q\n' \
+      "$BW_WOW64_DIR/bin" "$BW_WOW64_ROOT" "$BW_WOW64_NS" "$BW_WOW64_HOLDER"
+  return 0
 }
 
 wine_session_stop() {
-  trap - EXIT HUP INT PIPE TERM
+  [ "${BW_NO_TRAP:-0}" = 1 ] || trap - EXIT HUP INT PIPE TERM
   # Every step below may find its process gone already; under a caller's
   # `set -e` one failure must not leave the rest (the Xvfb) running.
-  if [ -n "${WINEPREFIX:-}" ]; then
+  if [ -d "${WINEPREFIX:-}" ]; then
     # Ends every Wine process of this prefix (the keeper too) and the server;
     # the server saves the registry as it goes.
     timeout 30 wineserver -k 2>/dev/null || true
     timeout 30 wineserver -w 2>/dev/null || true
+  fi
+  # The keeper and what feeds it, then our own Xvfb: each only while its id
+  # has the start time recorded (another process may have it since).
+  # shellcheck disable=SC2086
+  bw_end ${BW_SESSION_PROCS:-}
+  if [ -n "${WINEPREFIX:-}" ]; then
     if [ "${BW_PREFIX_IS_COPY:-}" = 1 ]; then rm -rf "$WINEPREFIX"; fi
+    rm -f "$WINEPREFIX.xvfb-display" "$WINEPREFIX.xvfb.log"
   fi
-  # The keeper and what feeds it, then our own Xvfb, each by its id.
-  local pid
-  for pid in ${BW_KEEPER_FEED_PID:-} ${BW_KEEPER_PID:-}; do
-    kill "$pid" 2>/dev/null || true
+  [ -z "${BW_SESSION_RECORD:-}" ] || rm -f "$BW_SESSION_RECORD"
+  unset WINEPREFIX BW_WINE_SESSION
+  BW_XVFB_PID= BW_SESSION_OWNER= BW_SESSION_PROCS= BW_SESSION_RECORD= BW_PREFIX_IS_COPY=
+  return 0
+}
+
+# Sessions whose shell has ended (killed: a shell that ends otherwise stops
+# its session) with a prefix copy, from their records; then copies without a
+# record (made before records were kept) whose shell's id is free. A session
+# left running on purpose keeps its prefix and is ended by its starter
+# (scripts/run). One shell at a time cleans a directory.
+bw_end_leftovers() {
+  local dir
+  for dir; do
+    [ -d "$dir" ] || continue
+    (
+      flock 9
+      for record in "$dir"/*.session; do
+        [ -f "$record" ] || continue
+        (
+          # shellcheck disable=SC1090
+          source "$record"
+          [ "${BW_PREFIX_IS_COPY:-}" = 1 ] && ! bw_runs "${BW_SESSION_OWNER:-}" || exit 0
+          bw_log "ending what a killed run left: $WINEPREFIX"
+          BW_NO_TRAP=1 wine_session_stop
+          ! declare -F wow64_root_leave >/dev/null || wow64_root_leave
+          rm -f "$record"
+        )
+      done
+      for copy in "$dir"/*-*/; do
+        copy=${copy%/}
+        [[ ${copy##*-} =~ ^[0-9]+$ ]] && [ ! -e "$copy.session" ] && [ ! -d "/proc/${copy##*-}" ] &&
+          rm -rf "$copy"
+      done
+    ) 9>"$dir/leftovers.lock"
   done
-  if [ -n "${BW_XVFB_PID:-}" ]; then
-    kill "$BW_XVFB_PID" 2>/dev/null || true
-    wait "$BW_XVFB_PID" 2>/dev/null || true
-    # Started by another shell (scripts/run --stop), it is no child to wait
-    # for: the caller must not go on while it still runs (a zombie has ended).
-    local i
-    for i in $(seq 50); do
-      ps -o stat= -p "$BW_XVFB_PID" 2>/dev/null | grep -qv '^Z' || break
-      sleep 0.1
-    done
-  fi
-  BW_XVFB_PID= BW_KEEPER_PID= BW_KEEPER_FEED_PID= BW_PREFIX_IS_COPY=
   return 0
 }

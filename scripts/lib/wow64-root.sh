@@ -27,6 +27,8 @@
 # scripts/lib/wine-session.sh works unchanged through the wrappers, with its
 # prefixes under build/wow64/wine (Wine 10 there, Wine 8 under build/wine).
 
+source "$(dirname "${BASH_SOURCE[0]}")/guards.sh"
+bw_check_dirs
 BW_ROOT=${BW_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 BW_WOW64_DIR="$BW_ROOT/build/wow64"
 BW_WOW64_ROOT="$BW_WOW64_DIR/root"
@@ -35,7 +37,8 @@ BW_WOW64_WINE_DIR=/usr/lib/x86_64-linux-gnu/wine   # wineserver lives there
 # also bring the X extension libraries that Wine loads at run time (they are
 # only recommended by Wine's packages).
 BW_WOW64_PACKAGES=(wine wine64 fonts-wine x11-utils xdotool procps)
-BW_WOW64_NS=   # the process that holds wow64_root_enter's namespace
+BW_WOW64_NS=       # the process that holds wow64_root_enter's namespace
+BW_WOW64_HOLDER=   # the same as PID:START (bw_stamp)
 # Why the 32-bit exe cannot run here, in the words scripts/test and scripts/run use.
 BW_NO_I686="this machine cannot run 32-bit x86 code"
 
@@ -170,13 +173,6 @@ wow64_root_ready() {
   fi
 }
 
-# Whether process PID holds a namespace of this root (wow64-ns ROOT hold): an
-# id whose process ended may since belong to any other.
-bw_wow64_is_holder() {
-  [ -n "$1" ] && tr '\0' ' ' 2>/dev/null <"/proc/$1/cmdline" |
-    grep -qF "wow64-ns $BW_WOW64_ROOT hold "
-}
-
 wow64_root_enter() {
   if [ "${BW_NO_TRAP:-0}" != 1 ]; then
     # However the shell ends: a signal's default action would skip EXIT.
@@ -199,6 +195,7 @@ wow64_root_enter() {
   exec {fd}< <(exec unshare --mount --propagation private -- \
     bash "$BW_ROOT/scripts/lib/wow64-ns" "$BW_WOW64_ROOT" hold "$owner" "${dirs[@]}" 2>&1)
   BW_WOW64_NS=$!
+  BW_WOW64_HOLDER=$(bw_stamp "$BW_WOW64_NS")
   read -r -t 60 ready <&"$fd"
   exec {fd}<&-
   if [ "$ready" != ready ]; then
@@ -214,19 +211,19 @@ wow64_root_enter() {
     ln -sfn "$BW_ROOT/scripts/lib/wow64-enter" "$bin/$name"
   done
   export PATH="$bin:$PATH"
-  export BW_WINE_DIR="$BW_WOW64_DIR/wine" BW_WOW64_ROOT BW_WOW64_NS
+  # The prefixes' directory for this shell alone: exported, it would redirect
+  # the next script's deletions.
+  BW_WINE_DIR="$BW_WOW64_DIR/wine"
+  export BW_WOW64_ROOT BW_WOW64_NS
 }
 
 # Ends the holder: the mounts go as soon as no process of the root's Wine is
 # left in the namespace.
+# Only the holder this shell or the session's record names, by its start
+# time: an id whose process ended may since belong to any other.
 wow64_root_leave() {
-  if bw_wow64_is_holder "$BW_WOW64_NS"; then
-    kill "$BW_WOW64_NS" 2>/dev/null
-    # Another shell's holder (scripts/run --stop) is no child to wait for.
-    local i=0
-    while bw_wow64_is_holder "$BW_WOW64_NS" && [ $((i += 1)) -le 50 ]; do sleep 0.1; done
-  fi
-  BW_WOW64_NS=
+  bw_end "${BW_WOW64_HOLDER:-}"
+  BW_WOW64_NS= BW_WOW64_HOLDER=
   return 0
 }
 

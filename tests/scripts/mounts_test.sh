@@ -5,6 +5,7 @@
 # stamp) with an empty scratch directory bind-mounted below it; the mount is
 # made in a namespace of this test's own, so that even a killed test leaves
 # nothing in the host's table. The Debian archive is one that refuses at once.
+# BW_ROOT is taken only below this checkout's build/: the scratch one lies there.
 #   mounts_test.sh <source dir>
 set -u
 src=${1:?usage: mounts_test.sh <source dir>}
@@ -12,7 +13,8 @@ if [ "$(id -u)" != 0 ] || ! unshare --mount true 2>/dev/null; then
   echo "needs root and mount namespaces (unshare --mount)"
   exit 77
 fi
-tmp=$(mktemp -d)
+mkdir -p "$src/build"
+tmp=$(mktemp -d -p "$src/build")
 trap 'rm -rf "$tmp"' EXIT
 root="$tmp/real dir/checkout/build/wow64/root"
 mkdir -p "$root/usr/mnt here" "$tmp/empty"

@@ -23,17 +23,17 @@ expect() { # WHAT EXPECTED ACTUAL; a failure shows the last run's output
   failed=1
 }
 
-# The running copy's processes: its Xvfb, the holder of its root's mounts
-# and every process of its Wine prefix.
+# The running copy's processes: those its session recorded (its Xvfb), the
+# holder of its root's mounts and every process of its Wine prefix.
 copy() {
   [ -f "$state" ] || return 0
-  local xvfb holder prefix
+  local procs holder prefix
   # A line each: the prefix's path may hold a space.
-  { read -r prefix; read -r xvfb; read -r holder; } < <(
+  { read -r prefix; read -r procs; read -r holder; } < <(
     source "$state"
-    printf '%s\n' "$WINEPREFIX" "${BW_XVFB_PID:-}" "${BW_WOW64_NS:-}"
+    printf '%s\n' "$WINEPREFIX" "${BW_SESSION_PROCS:-}" "${BW_WOW64_NS:-}"
   )
-  echo "$xvfb $holder"
+  echo "$(sed 's/:[0-9]*//g' <<<"$procs") $holder"
   grep -lsxzF "WINEPREFIX=$prefix" /proc/[0-9]*/environ | cut -d/ -f3
 }
 alive() { # PIDS...: how many still run (a zombie has ended)
