@@ -86,7 +86,18 @@ bw_make_template() {
   rm -rf "$template"
   (
     export WINEPREFIX="$template"
-    timeout 300 wineboot -i >/dev/null 2>&1 || { bw_log "wineboot -i failed"; exit 1; }
+    # A first wineboot on a new machine failed once for no reason it told:
+    # its words are kept, and it is given a second try on a clean prefix.
+    local log="$BW_WINE_DIR/wineboot.log" try
+    for try in 1 2; do
+      timeout 300 wineboot -i >"$log" 2>&1 && break
+      bw_log "wineboot -i failed (try $try, exit $?); its last words:"
+      tail -n 15 "$log" >&2
+      [ "$try" = 2 ] && exit 1
+      timeout 60 wineserver -k 2>/dev/null
+      timeout 60 wineserver -w
+      rm -rf "$template"
+    done
     # Without a window manager, Wine's own window management makes every hide
     # of a top-level window wait 2 s.
     bw_reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
