@@ -17,3 +17,5 @@ set(BLINKWARD_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${minor_text}.${revision_te
 # As the settings window's title shows it: "1.01".
 set(BLINKWARD_VERSION_SHORT "${PROJECT_VERSION_MAJOR}.${minor_text}")
 configure_file(${CMAKE_SOURCE_DIR}/src/words/version_info.h.in generated/version_info.h @ONLY)
+# For the release script, which names the zip and the manifests by it.
+file(WRITE ${CMAKE_BINARY_DIR}/version.txt "${PROJECT_VERSION}\n")

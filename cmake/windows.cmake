@@ -4,6 +4,13 @@ set(BLINKWARD_WINVER 0x0501)  # Windows XP: the oldest system the program suppor
 set(BLINKWARD_WIN_DEFS WINVER=${BLINKWARD_WINVER} _WIN32_WINNT=${BLINKWARD_WINVER}
     WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
 set(BLINKWARD_STATIC_LINK -static -static-libgcc -static-libstdc++)
+# The same sources give the same exe wherever and whenever they are built: no
+# folder of the build's in the code (file names of asserts and the like), no
+# link time in the PE header.
+set(BLINKWARD_SAME_BYTES -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
+    -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
+add_compile_options(${BLINKWARD_SAME_BYTES})
+add_link_options(LINKER:--no-insert-timestamp)
 # Size: unused functions drop out at link time, code that never throws needs
 # no unwind tables, and a small function called twice is called, not copied.
 # The release build (MinSizeRel) picks the shorter instruction even where it
