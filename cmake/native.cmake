@@ -45,3 +45,9 @@ add_test(NAME scripts.run
   COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/run_test.sh ${CMAKE_SOURCE_DIR})
 set_tests_properties(scripts.run PROPERTIES LABELS run SKIP_RETURN_CODE 77
   FAIL_REGULAR_EXPRESSION "FAIL - " TIMEOUT 900)
+# scripts/release from two clean clones of the last commit: slow (two i686
+# builds), so with the "run" label.
+add_test(NAME scripts.release
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/release_test.sh ${CMAKE_SOURCE_DIR})
+set_tests_properties(scripts.release PROPERTIES LABELS run FAIL_REGULAR_EXPRESSION "FAIL - "
+  TIMEOUT 1200)
