@@ -5,6 +5,7 @@
 namespace bw {
 
 void Hold::FollowSettings(const std::vector<std::string>& programs, bool fullScreen) {
+  if (ended_) return;
   fullScreenCounts_ = fullScreen;
   programWatch_.SetList(programs);
   WatchWindows();
@@ -69,6 +70,7 @@ HoldChange Hold::Follow(bool spanRuns) {
   const std::string_view program = programWatch_.Running();
   const bool reasons = !program.empty() || fullScreen_ || hoursWatch_.inside();
   if (!reasons) setAside_ = false;
+  if (ended_) return {};
   if (screenSaver_.Policy()) {
     holding_ = false;
     return {};
@@ -109,6 +111,10 @@ void Hold::TakeOver() {
 }
 
 void Hold::End(bool spanRuns) {
+  ended_ = true;
+  fullScreenCounts_ = false;
+  programWatch_.LetGo();
+  WatchWindows();
   hoursWatch_.Stop();
   if (holding_) EndHold(switchBack_, spanRuns);
 }

@@ -121,7 +121,7 @@ TEST_F(HoldTest, TheUserSetsTheHoldAsideUntilItsReasonsEnd) {
 
 // Under a policy no hold switches anything or names itself. The hold's duty
 // to switch the screen saver back on waits through the policy, across a
-// restart too, and is done when the policy goes.
+// restart or an Exit too, and is done when the policy goes.
 TEST_F(HoldTest, APolicySuspendsTheHoldWithoutErasingItsDuty) {
   Start({"obs64.exe"});
   const std::uint32_t obs = programs.Start("obs64.exe");
@@ -146,6 +146,40 @@ TEST_F(HoldTest, APolicySuspendsTheHoldWithoutErasingItsDuty) {
   EXPECT_EQ(Seen(), kByPolicy);
   Policy(*this, false);
   EXPECT_EQ(Seen(), kOn);
+
+  programs.Start("obs64.exe");
+  Policy(*this, true);
+  Choose(MenuCommand::Exit);
+  test::FakePlatform next(fake.registry);
+  next.system.active = false;
+  test::Program third(next);
+  third.Start();
+  Policy(third, false);
+  EXPECT_EQ(next.Seen(), kOn);
+}
+
+// After Exit nothing of the hold acts: what the queue still holds (the window
+// that comes forward as the program's own go, a listed program's window or
+// end, a change of the clock or the settings) switches nothing and starts no
+// watch or wait.
+TEST_F(HoldTest, NothingOfTheHoldActsAfterExit) {
+  fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] = "1;1111111;09:00;17:00";
+  Start({"obs64.exe"}, true);
+  const std::uint32_t obs = programs.Start("obs64.exe");
+  programs.Front(Foreground::FullScreen);
+  EXPECT_EQ(Seen(), kByObs);
+  Choose(MenuCommand::Exit);
+  app.OnProcessEnded(obs);
+  EXPECT_EQ(Seen(), "saver on, no icon");
+  app.OnForegroundChanged();
+  app.OnWindowShown(programs.Start("obs64.exe"), 2);
+  fake.system.localStart = 10 * 3600;
+  app.OnTimeChanged();
+  app.OnSettingChanged(kIdFullScreen, 0);
+  EXPECT_EQ(Seen(), "saver on, no icon");
+  EXPECT_FALSE(programs.reporting);
+  EXPECT_TRUE(programs.watched.empty());
+  EXPECT_TRUE(fake.ui.timers.empty());
 }
 
 // A copy ended by force leaves the screen saver off and its note; the next
