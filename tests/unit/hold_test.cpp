@@ -243,6 +243,10 @@ struct HoursTest : ::testing::Test, test::WithPlatform, test::Program {
   }
 };
 const std::string kByHours = "saver off, red: Screen Saver is DISABLED until 17:30 (working hours)";
+const std::string kByHours0230 =
+    "saver off, red: Screen Saver is DISABLED until 02:30 (working hours)";
+const std::string kByHours0500 =
+    "saver off, red: Screen Saver is DISABLED until 05:00 (working hours)";
 
 // The hours hold from their start to their end, each edge met by one wait, as
 // the programs' hold does: another program's switch is overruled, full
@@ -283,6 +287,29 @@ TEST_F(HoursTest, WorkingHoursHoldFromTheirStartToTheirEnd) {
   app.OnSettingChanged(kIdWorkingHours, 1);
   Choose(MenuCommand::Exit);
   EXPECT_TRUE(fake.ui.timers.empty());
+}
+
+// On the nights the clocks change at 02:00 or 03:00, a copy started at 01:00.
+// An edge in the hour they skip comes at the jump, looked for once a minute
+// meanwhile, never at once again and again; one in the hour they repeat, on its
+// first pass.
+TEST(WorkingHoursHold, AnEdgeInAnHourSkippedOrRepeated) {
+  for (const int summer : {3600, -3600}) {
+    test::FakePlatform fake;
+    fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] =
+        summer > 0 ? "1;1111111;02:30;05:00" : "1;1111111;01:30;02:30";
+    fake.system.localStart = 3600;
+    fake.system.summer = summer;
+    fake.system.summerFrom = summer > 0 ? 2 * 3600 : 3 * 3600;
+    test::Program copy(fake);
+    copy.Start();
+    const int started = fake.ui.starts;
+    copy.Pass((summer > 0 ? 3600 : 5400) * 1000 - 1000);
+    EXPECT_EQ(fake.Seen(), summer > 0 ? test::kOn : kByHours0230) << summer;
+    EXPECT_LT(fake.ui.starts - started, 40);
+    copy.Pass(2000);
+    EXPECT_EQ(fake.Seen(), summer > 0 ? kByHours0500 : test::kOn) << summer;
+  }
 }
 
 // Only on mains power: on battery the program's own reasons hold nothing and
