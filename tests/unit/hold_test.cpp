@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "hold/full_screen.h"
 
 namespace bw {
 namespace {
@@ -227,6 +228,27 @@ TEST_F(HoldTest, AFullScreenWindowHoldsWhileTicked) {
   programs.Front(Foreground::FullScreen);
   Pass(5000);
   EXPECT_EQ(Seen(), kOn);
+}
+
+// A window fills its monitor, wherever that lies, when it covers it without a
+// caption or a sizing frame: one the user can move or size never does,
+// maximized or restored over the monitor.
+TEST(FullScreen, OnlyAWindowWithoutCaptionOrSizingFrameFillsItsMonitor) {
+  const ScreenRect monitor{1920, 0, 3200, 1024}, over{1912, -8, 3208, 1032};
+  const struct {
+    ScreenRect window;
+    bool shown, caption, sizingFrame, fills;
+  } rows[] = {{monitor, true, false, false, true},
+              {over, true, false, false, true},
+              {{1920, 0, 3200, 1023}, true, false, false, false},
+              {{1921, 0, 3200, 1024}, true, false, false, false},
+              {over, true, true, false, false},
+              {over, true, false, true, false},
+              {monitor, false, false, false, false}};
+  for (const auto& row : rows) {
+    const WindowFacts facts{row.window, monitor, row.shown, row.caption, row.sizingFrame};
+    EXPECT_EQ(FillsMonitor(facts), row.fills) << &row - rows;
+  }
 }
 
 // A copy started on Monday at 08:59 with working hours on weekdays from 09:00
