@@ -38,7 +38,12 @@ HoldChange Hold::Watch(bool spanRuns) {
     lastLook_ = now;
     programWatch_.LookAtAll();
   }
-  if (static_cast<std::int32_t>(judgeUntil_ - now) >= 0) JudgeForeground();
+  if (static_cast<std::int32_t>(judgeUntil_ - now) >= 0) {
+    JudgeForeground();
+  } else if (fullScreenCounts_ && !fills_) {
+    // A presentation or a game's full screen begins with no window moving.
+    fullScreen_ = programs_.SystemSaysFullScreen();
+  }
   return Follow(spanRuns);
 }
 
@@ -58,7 +63,9 @@ void Hold::JudgeForeground() {
     return;
   }
   const Foreground verdict = programs_.JudgeForeground();
-  if (verdict != Foreground::Passing) fullScreen_ = verdict == Foreground::FullScreen;
+  if (verdict == Foreground::Passing) return;
+  fills_ = verdict == Foreground::FullScreen;
+  fullScreen_ = fills_ || programs_.SystemSaysFullScreen();
 }
 
 // The hold begins with its first reason and ends with its last. A policy has

@@ -134,7 +134,9 @@ class Hold {
   bool fullScreenCounts_ = false;
   // Programs are looked for, or full screen counts: windows are reported.
   bool watching_ = false;
-  bool fullScreen_ = false;     // the foreground window fills its monitor, as last judged
+  // The foreground window fills its monitor, or the system says a game or a
+  // presentation holds the screen, as last judged; the first alone.
+  bool fullScreen_ = false, fills_ = false;
   std::uint32_t lastLook_ = 0;  // clock milliseconds
   // Until then (clock milliseconds), each poll judges the foreground again.
   std::uint32_t judgeUntil_ = 0;

@@ -339,7 +339,7 @@ void Programs::FollowForeground(HWND window) {
 }
 
 // What the user sees may change without the foreground window moving (a
-// screen saver, a cloak, the system's own word): those are asked every time,
+// screen saver, a cloak): those are asked every time,
 // the rest only when the window, its place, its style or its monitor change.
 Foreground Programs::JudgeForeground() {
   BOOL saverRunning = FALSE;
@@ -354,7 +354,6 @@ Foreground Programs::JudgeForeground() {
     judged_ = now;
     verdict_ = JudgePlace(now);
   }
-  if (verdict_ == Foreground::Windowed && SystemSaysFullScreen()) return Foreground::FullScreen;
   if (verdict_ == Foreground::Passing) return PassingBy();
   behind_ = window;
   return verdict_;
@@ -426,7 +425,7 @@ bool Programs::Cloaked(HWND window) {
 }
 
 // A game in Direct3D's full screen, or the presentation settings on.
-bool Programs::SystemSaysFullScreen() const {
+bool Programs::SystemSaysFullScreen() {
   int state = 0;
   return notificationState_ && notificationState_(&state) == S_OK &&
          (state == kDirect3DFullScreen || state == kPresentationMode);

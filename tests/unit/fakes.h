@@ -390,6 +390,10 @@ struct FakePrograms : ProgramsPort {
   void StopWatching(std::uint32_t id) override { watched.erase(id); }
   void ReportWindows(bool on) override { reporting = on; }
   Foreground JudgeForeground() override { return foreground; }
+  bool SystemSaysFullScreen() override {
+    ++systemAsked;
+    return presentation;
+  }
   std::vector<ProgramWindow> Windows() override {
     std::vector<ProgramWindow> windows;
     for (const auto& [id, process] : running) {
@@ -421,7 +425,8 @@ struct FakePrograms : ProgramsPort {
   std::set<std::uint32_t> watched;
   bool reporting = false;
   Foreground foreground = Foreground::Windowed;
-  int looks = 0;  // looks at the whole session
+  bool presentation = false;       // the system's word on full screen
+  int looks = 0, systemAsked = 0;  // looks at the whole session; the system asked
   std::uint32_t nextId = 100, nextThread = 2;
 };
 

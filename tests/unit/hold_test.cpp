@@ -159,6 +159,31 @@ TEST_F(HoldTest, APolicySuspendsTheHoldWithoutErasingItsDuty) {
   EXPECT_EQ(next.Seen(), kOn);
 }
 
+// The system's word (a presentation, a game in Direct3D's full screen) may
+// change with no window moving: it is asked at each poll while full screen is
+// ticked and the window in front does not fill its monitor itself; unticked,
+// never.
+TEST_F(HoldTest, TheSystemsWordOnFullScreenIsAskedAtEachPoll) {
+  Start({"obs64.exe"}, true);
+  programs.presentation = true;
+  Pass(250);
+  EXPECT_EQ(Seen(), kByFullScreen);
+  programs.presentation = false;
+  Pass(250);
+  EXPECT_EQ(Seen(), kOn);
+  programs.Front(Foreground::FullScreen);
+  int asked = programs.systemAsked;
+  Pass(1000);
+  EXPECT_EQ(programs.systemAsked, asked);
+  programs.Front(Foreground::Windowed);
+  app.OnSettingChanged(kIdFullScreen, 0);
+  asked = programs.systemAsked;
+  programs.presentation = true;
+  Pass(5000);
+  EXPECT_EQ(Seen(), kOn);
+  EXPECT_EQ(programs.systemAsked, asked);
+}
+
 // After Exit nothing of the hold acts: what the queue still holds (the window
 // that comes forward as the program's own go, a listed program's window or
 // end, a change of the clock or the settings) switches nothing and starts no
