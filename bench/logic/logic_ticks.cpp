@@ -150,6 +150,10 @@ class Programs : public bw::ProgramsPort {
     ++counts.programCalls;
     return bw::Foreground::Windowed;
   }
+  bool SystemSaysFullScreen() override {
+    ++counts.programCalls;
+    return false;
+  }
   std::vector<bw::ProgramWindow> Windows() override { return {}; }
 };
 

@@ -5,6 +5,7 @@
 namespace bw {
 
 void Hold::FollowSettings(const std::vector<std::string>& programs, bool fullScreen) {
+  if (ended_) return;
   fullScreenCounts_ = fullScreen;
   programWatch_.SetList(programs);
   WatchWindows();
@@ -37,7 +38,12 @@ HoldChange Hold::Watch(bool spanRuns) {
     lastLook_ = now;
     programWatch_.LookAtAll();
   }
-  if (static_cast<std::int32_t>(judgeUntil_ - now) >= 0) JudgeForeground();
+  if (static_cast<std::int32_t>(judgeUntil_ - now) >= 0) {
+    JudgeForeground();
+  } else if (fullScreenCounts_ && !fills_) {
+    // A presentation or a game's full screen begins with no window moving.
+    fullScreen_ = programs_.SystemSaysFullScreen();
+  }
   return Follow(spanRuns);
 }
 
@@ -57,7 +63,9 @@ void Hold::JudgeForeground() {
     return;
   }
   const Foreground verdict = programs_.JudgeForeground();
-  if (verdict != Foreground::Passing) fullScreen_ = verdict == Foreground::FullScreen;
+  if (verdict == Foreground::Passing) return;
+  fills_ = verdict == Foreground::FullScreen;
+  fullScreen_ = fills_ || programs_.SystemSaysFullScreen();
 }
 
 // The hold begins with its first reason and ends with its last. A policy has
@@ -69,6 +77,7 @@ HoldChange Hold::Follow(bool spanRuns) {
   const std::string_view program = programWatch_.Running();
   const bool reasons = !program.empty() || fullScreen_ || hoursWatch_.inside();
   if (!reasons) setAside_ = false;
+  if (ended_) return {};
   if (screenSaver_.Policy()) {
     holding_ = false;
     return {};
@@ -109,6 +118,10 @@ void Hold::TakeOver() {
 }
 
 void Hold::End(bool spanRuns) {
+  ended_ = true;
+  fullScreenCounts_ = false;
+  programWatch_.LetGo();
+  WatchWindows();
   hoursWatch_.Stop();
   if (holding_) EndHold(switchBack_, spanRuns);
 }

@@ -49,7 +49,9 @@ class Hold {
   // are reported only while something is to be watched: a user without a
   // list or full screen pays nothing.
   void FollowSettings(const std::vector<std::string>& programs, bool fullScreen);
-  void FollowHours(const WorkingHours& hours) { hoursWatch_.Set(hours); }
+  void FollowHours(const WorkingHours& hours) {
+    if (!ended_) hoursWatch_.Set(hours);
+  }
   // A command's: hold while this process runs, or any of this program's, for
   // as long as this copy runs, without listing it. The user asked anew: a
   // hold set aside counts again. False for a process that does not run.
@@ -66,7 +68,7 @@ class Hold {
   // The local time may have jumped, or an edge of the hours has come; the
   // hold follows at once.
   HoldChange JudgeHours(bool spanRuns) {
-    hoursWatch_.Judge();
+    if (!ended_) hoursWatch_.Judge();
     return Follow(spanRuns);
   }
   // "Only on mains power", told again when the power source changes: on
@@ -101,7 +103,9 @@ class Hold {
   // A span ended by itself while the hold lasts: the screen saver, on again
   // for the moment, is the hold's to switch back on at its end.
   void TakeOver();
-  // The program ends: so does the hold, as if its reasons had.
+  // The program ends: so does the hold, as if its reasons had. Nothing is
+  // watched or waited for any more, and what the queue still holds (a
+  // window that comes forward as the program's own go) changes nothing.
   void End(bool spanRuns);
 
   bool holding() const { return holding_; }
@@ -130,7 +134,9 @@ class Hold {
   bool fullScreenCounts_ = false;
   // Programs are looked for, or full screen counts: windows are reported.
   bool watching_ = false;
-  bool fullScreen_ = false;     // the foreground window fills its monitor, as last judged
+  // The foreground window fills its monitor, or the system says a game or a
+  // presentation holds the screen, as last judged; the first alone.
+  bool fullScreen_ = false, fills_ = false;
   std::uint32_t lastLook_ = 0;  // clock milliseconds
   // Until then (clock milliseconds), each poll judges the foreground again.
   std::uint32_t judgeUntil_ = 0;
@@ -144,6 +150,7 @@ class Hold {
   // every reason has ended.
   bool setAside_ = false;
   bool resting_ = false;  // on battery, where only mains power counts
+  bool ended_ = false;    // the program ends
   bool byHours_ = false;  // the hours are the only reason the tip can name
   std::string heldFor_;   // the program the tip names; empty for full screen
   std::string heldTip_;

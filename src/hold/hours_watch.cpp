@@ -25,7 +25,13 @@ void HoursWatch::Judge() {
     tip_ = kHeldByHoursTip;
   }
   if (!edge) return;
-  const std::int64_t ms = clock_.MsUntilLocal(edge->days, edge->minuteOfDay);
+  std::int64_t ms = clock_.MsUntilLocal(edge->days, edge->minuteOfDay);
+  // An edge in the hour the clocks skip is a moment before the jump, passed
+  // while the local time has not reached the edge: after one short wait the
+  // edge is looked for at each whole minute, so that it comes at the jump.
+  const bool soon = ms < 1000;
+  if (soon && hurried_) ms = (60 - now.second) * 1000;
+  hurried_ = soon;
   timers_.StartTimer(TimerId::Hours, static_cast<int>(std::clamp<std::int64_t>(ms, 1, INT32_MAX)));
   waiting_ = true;
 }

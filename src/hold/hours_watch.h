@@ -37,6 +37,7 @@ class HoursWatch {
   WorkingHours hours_;
   bool inside_ = false;
   bool waiting_ = false;  // the timer runs
+  bool hurried_ = false;  // the last wait was below a second
   std::string tip_;
 };
 

@@ -23,6 +23,13 @@ bool ProgramWatch::AskForProcess(std::uint32_t processId) {
   return !file.empty() && Watch(processId, file, true);
 }
 
+void ProgramWatch::LetGo() {
+  for (const Found& found : running_) programs_.StopWatching(found.id);
+  running_.clear();
+  names_ = nullptr;
+  asked_.clear();
+}
+
 void ProgramWatch::LookAtAll() {
   notListed_.fill({});
   if (!LooksForNames()) return;

@@ -28,6 +28,8 @@ class ProgramWatch {
   // A command's: this one process counts while it runs, whatever its name.
   // False when it cannot be watched (not running, another session's).
   bool AskForProcess(std::uint32_t processId);
+  // Every process is let go, and nothing is looked for any more.
+  void LetGo();
   // Programs are looked for by name: listed, or asked for.
   bool LooksForNames() const { return (names_ && !names_->empty()) || !asked_.empty(); }
   // One look at every process of the session.

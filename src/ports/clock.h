@@ -22,7 +22,9 @@ class ClockPort {
   virtual LocalTime LocalNow() = 0;
   // Milliseconds from now until the local time minuteOfDay on the day `days`
   // after today (0: today), as the time zone has it on that day, daylight
-  // saving time included; 0 for a time that has passed.
+  // saving time included; 0 for a time that has passed. A time in the hour
+  // the clocks repeat is its first pass; one in the hour they skip, a moment
+  // before the jump: the system takes both by summer time's bias.
   virtual std::int64_t MsUntilLocal(int days, int minuteOfDay) = 0;
 };
 

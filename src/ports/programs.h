@@ -27,8 +27,7 @@ enum class Foreground {
   // An ordinary window (a maximized one with a caption or a sizing frame
   // included), a running screen saver, or none.
   Windowed,
-  // A window that covers its monitor without a caption or sizing frame, or
-  // the system's own word that a game or a presentation holds the screen.
+  // A window that covers its monitor without a caption or sizing frame.
   FullScreen,
   // The shell's surfaces (desktop, taskbar, notification area, Alt-Tab and
   // Task View), a cloaked window, or the program's own windows and menus:
@@ -73,6 +72,9 @@ class ProgramsPort {
   // nothing.
   virtual void ReportWindows(bool on) = 0;
   virtual Foreground JudgeForeground() = 0;
+  // The system's own word that a game in Direct3D's full screen or a
+  // presentation holds the screen; one call, cheap enough for a poll.
+  virtual bool SystemSaysFullScreen() = 0;
   // The windows on the desktop now, with their programs, for the user to
   // choose from; the program's own left out.
   virtual std::vector<ProgramWindow> Windows() = 0;

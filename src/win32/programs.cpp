@@ -7,6 +7,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "hold/full_screen.h"
 #include "version_info.h"
 #include "win32/text.h"
 
@@ -338,7 +339,7 @@ void Programs::FollowForeground(HWND window) {
 }
 
 // What the user sees may change without the foreground window moving (a
-// screen saver, a cloak, the system's own word): those are asked every time,
+// screen saver, a cloak): those are asked every time,
 // the rest only when the window, its place, its style or its monitor change.
 Foreground Programs::JudgeForeground() {
   BOOL saverRunning = FALSE;
@@ -353,7 +354,6 @@ Foreground Programs::JudgeForeground() {
     judged_ = now;
     verdict_ = JudgePlace(now);
   }
-  if (verdict_ == Foreground::Windowed && SystemSaysFullScreen()) return Foreground::FullScreen;
   if (verdict_ == Foreground::Passing) return PassingBy();
   behind_ = window;
   return verdict_;
@@ -384,21 +384,17 @@ bool Programs::Place(HWND window, Placed& placed) {
   return true;
 }
 
-// A maximized window's frame reaches past its monitor's edges, so a
-// maximized window with a caption or a sizing frame covers a monitor that has
-// no taskbar: it is still an ordinary window.
 Foreground Programs::JudgePlace(const Placed& placed) {
   if (IsShellOrOurs(placed.window)) return Foreground::Passing;
   const LONG style = placed.style;
-  const bool framed = (style & WS_CAPTION) == WS_CAPTION || (style & WS_THICKFRAME);
-  if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE) || ((style & WS_MAXIMIZE) && framed)) {
-    return Foreground::Windowed;
-  }
-  const RECT& window = placed.rect;
-  const RECT& screen = placed.monitor;
-  const bool covers = window.left <= screen.left && window.top <= screen.top &&
-                      window.right >= screen.right && window.bottom >= screen.bottom;
-  return covers ? Foreground::FullScreen : Foreground::Windowed;
+  const RECT& w = placed.rect;
+  const RECT& m = placed.monitor;
+  const WindowFacts facts{{w.left, w.top, w.right, w.bottom},
+                          {m.left, m.top, m.right, m.bottom},
+                          (style & WS_VISIBLE) && !(style & WS_MINIMIZE),
+                          (style & WS_CAPTION) == WS_CAPTION,
+                          (style & WS_THICKFRAME) != 0};
+  return FillsMonitor(facts) ? Foreground::FullScreen : Foreground::Windowed;
 }
 
 // Our own windows and menus included: the user passing through the program.
@@ -429,7 +425,7 @@ bool Programs::Cloaked(HWND window) {
 }
 
 // A game in Direct3D's full screen, or the presentation settings on.
-bool Programs::SystemSaysFullScreen() const {
+bool Programs::SystemSaysFullScreen() {
   int state = 0;
   return notificationState_ && notificationState_(&state) == S_OK &&
          (state == kDirect3DFullScreen || state == kPresentationMode);

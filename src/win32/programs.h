@@ -32,6 +32,7 @@ class Programs final : public ProgramsPort, public Window {
   void StopWatching(std::uint32_t processId) override;
   void ReportWindows(bool on) override;
   Foreground JudgeForeground() override;
+  bool SystemSaysFullScreen() override;
   std::vector<ProgramWindow> Windows() override;
 
  private:
@@ -64,7 +65,6 @@ class Programs final : public ProgramsPort, public Window {
   static bool Place(HWND window, Placed& placed);
   bool IsShellOrOurs(HWND window);
   bool Cloaked(HWND window);
-  bool SystemSaysFullScreen() const;
 
   ProgramEvents* events_ = nullptr;
   DWORD session_ = 0;

@@ -80,25 +80,31 @@ struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   std::uint32_t TickCount() override { return now; }
   // Local time runs with the clock, from Monday 00:00 plus localStart
   // seconds: moving localStart is the user setting the clock. From summerFrom
-  // seconds of that count, the clocks show an hour more.
+  // seconds of that count, the clocks show `summer` seconds more (an hour
+  // skipped) or, when negative, less (an hour repeated).
   std::int64_t LocalSeconds() const {
     const std::int64_t s = localStart + now / 1000;
-    return s >= summerFrom ? s + 3600 : s;
+    return s >= summerFrom ? s + summer : s;
   }
   LocalTime LocalNow() override {
     const std::int64_t s = LocalSeconds() % (7 * 86400);
     return {static_cast<int>(s / 86400), static_cast<int>(s % 86400 / 60),
             static_cast<int>(s % 60)};
   }
+  // A time from the change on, as the clocks showed it before, is taken by
+  // the rule after; one before it, by the rule before. So a time in the hour
+  // repeated has summer time's bias, as Windows documents, and falls on its
+  // first pass; one in the hour skipped has it too, and falls before the jump.
   std::int64_t MsUntilLocal(int days, int minuteOfDay) override {
     const std::int64_t s = LocalSeconds();
     std::int64_t target = s - s % 86400 + days * 86400LL + minuteOfDay * 60LL;
-    if (s < summerFrom && target - 3600 >= summerFrom) target -= 3600;  // an hour skipped
-    return std::max<std::int64_t>(0, (target - s) * 1000 - now % 1000);
+    if (target >= summerFrom) target -= summer;
+    return std::max<std::int64_t>(0, (target - localStart - now / 1000) * 1000 - now % 1000);
   }
   LogonNames Logon() override { return {logon, linkedLogon}; }
   const FakePower& power;
   std::int64_t localStart = 0, summerFrom = INT64_MAX;
+  int summer = 3600;
   bool active = true, accepts = true;
   int started = 0, startRequests = 0;  // started, and asked to start whether they did or not
   std::vector<std::string> launched;
@@ -282,6 +288,7 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort, HotkeyPort {
   };
   void StartTimer(TimerId id, int intervalMs) override {
     timers[static_cast<int>(id)] = {intervalMs, now + intervalMs};
+    ++starts;
   }
   void StopTimer(TimerId id) override { timers.erase(static_cast<int>(id)); }
   int TrackPopupMenu(std::span<const MenuItem> items) override {
@@ -344,8 +351,8 @@ struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort, HotkeyPort {
   const std::uint32_t& now;
   std::map<int, Running> timers;  // by id
   std::vector<MenuItem> menu;
-  int popupChoice = 0;
-  std::string browsed;  // the path the Open dialog returns
+  int popupChoice = 0, starts = 0;  // timers started or started anew
+  std::string browsed;              // the path the Open dialog returns
   // The lines of the menu last opened at a control; the messages shown, in order.
   std::vector<std::string> controlMenu, messages;
   std::function<void()> whilePopupOpen;
@@ -383,6 +390,10 @@ struct FakePrograms : ProgramsPort {
   void StopWatching(std::uint32_t id) override { watched.erase(id); }
   void ReportWindows(bool on) override { reporting = on; }
   Foreground JudgeForeground() override { return foreground; }
+  bool SystemSaysFullScreen() override {
+    ++systemAsked;
+    return presentation;
+  }
   std::vector<ProgramWindow> Windows() override {
     std::vector<ProgramWindow> windows;
     for (const auto& [id, process] : running) {
@@ -414,7 +425,8 @@ struct FakePrograms : ProgramsPort {
   std::set<std::uint32_t> watched;
   bool reporting = false;
   Foreground foreground = Foreground::Windowed;
-  int looks = 0;  // looks at the whole session
+  bool presentation = false;       // the system's word on full screen
+  int looks = 0, systemAsked = 0;  // looks at the whole session; the system asked
   std::uint32_t nextId = 100, nextThread = 2;
 };
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "hold/full_screen.h"
 
 namespace bw {
 namespace {
@@ -121,7 +122,7 @@ TEST_F(HoldTest, TheUserSetsTheHoldAsideUntilItsReasonsEnd) {
 
 // Under a policy no hold switches anything or names itself. The hold's duty
 // to switch the screen saver back on waits through the policy, across a
-// restart too, and is done when the policy goes.
+// restart or an Exit too, and is done when the policy goes.
 TEST_F(HoldTest, APolicySuspendsTheHoldWithoutErasingItsDuty) {
   Start({"obs64.exe"});
   const std::uint32_t obs = programs.Start("obs64.exe");
@@ -146,6 +147,65 @@ TEST_F(HoldTest, APolicySuspendsTheHoldWithoutErasingItsDuty) {
   EXPECT_EQ(Seen(), kByPolicy);
   Policy(*this, false);
   EXPECT_EQ(Seen(), kOn);
+
+  programs.Start("obs64.exe");
+  Policy(*this, true);
+  Choose(MenuCommand::Exit);
+  test::FakePlatform next(fake.registry);
+  next.system.active = false;
+  test::Program third(next);
+  third.Start();
+  Policy(third, false);
+  EXPECT_EQ(next.Seen(), kOn);
+}
+
+// The system's word (a presentation, a game in Direct3D's full screen) may
+// change with no window moving: it is asked at each poll while full screen is
+// ticked and the window in front does not fill its monitor itself; unticked,
+// never.
+TEST_F(HoldTest, TheSystemsWordOnFullScreenIsAskedAtEachPoll) {
+  Start({"obs64.exe"}, true);
+  programs.presentation = true;
+  Pass(250);
+  EXPECT_EQ(Seen(), kByFullScreen);
+  programs.presentation = false;
+  Pass(250);
+  EXPECT_EQ(Seen(), kOn);
+  programs.Front(Foreground::FullScreen);
+  int asked = programs.systemAsked;
+  Pass(1000);
+  EXPECT_EQ(programs.systemAsked, asked);
+  programs.Front(Foreground::Windowed);
+  app.OnSettingChanged(kIdFullScreen, 0);
+  asked = programs.systemAsked;
+  programs.presentation = true;
+  Pass(5000);
+  EXPECT_EQ(Seen(), kOn);
+  EXPECT_EQ(programs.systemAsked, asked);
+}
+
+// After Exit nothing of the hold acts: what the queue still holds (the window
+// that comes forward as the program's own go, a listed program's window or
+// end, a change of the clock or the settings) switches nothing and starts no
+// watch or wait.
+TEST_F(HoldTest, NothingOfTheHoldActsAfterExit) {
+  fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] = "1;1111111;09:00;17:00";
+  Start({"obs64.exe"}, true);
+  const std::uint32_t obs = programs.Start("obs64.exe");
+  programs.Front(Foreground::FullScreen);
+  EXPECT_EQ(Seen(), kByObs);
+  Choose(MenuCommand::Exit);
+  app.OnProcessEnded(obs);
+  EXPECT_EQ(Seen(), "saver on, no icon");
+  app.OnForegroundChanged();
+  app.OnWindowShown(programs.Start("obs64.exe"), 2);
+  fake.system.localStart = 10 * 3600;
+  app.OnTimeChanged();
+  app.OnSettingChanged(kIdFullScreen, 0);
+  EXPECT_EQ(Seen(), "saver on, no icon");
+  EXPECT_FALSE(programs.reporting);
+  EXPECT_TRUE(programs.watched.empty());
+  EXPECT_TRUE(fake.ui.timers.empty());
 }
 
 // A copy ended by force leaves the screen saver off and its note; the next
@@ -195,6 +255,27 @@ TEST_F(HoldTest, AFullScreenWindowHoldsWhileTicked) {
   EXPECT_EQ(Seen(), kOn);
 }
 
+// A window fills its monitor, wherever that lies, when it covers it without a
+// caption or a sizing frame: one the user can move or size never does,
+// maximized or restored over the monitor.
+TEST(FullScreen, OnlyAWindowWithoutCaptionOrSizingFrameFillsItsMonitor) {
+  const ScreenRect monitor{1920, 0, 3200, 1024}, over{1912, -8, 3208, 1032};
+  const struct {
+    ScreenRect window;
+    bool shown, caption, sizingFrame, fills;
+  } rows[] = {{monitor, true, false, false, true},
+              {over, true, false, false, true},
+              {{1920, 0, 3200, 1023}, true, false, false, false},
+              {{1921, 0, 3200, 1024}, true, false, false, false},
+              {over, true, true, false, false},
+              {over, true, false, true, false},
+              {monitor, false, false, false, false}};
+  for (const auto& row : rows) {
+    const WindowFacts facts{row.window, monitor, row.shown, row.caption, row.sizingFrame};
+    EXPECT_EQ(FillsMonitor(facts), row.fills) << &row - rows;
+  }
+}
+
 // A copy started on Monday at 08:59 with working hours on weekdays from 09:00
 // to 17:30.
 struct HoursTest : ::testing::Test, test::WithPlatform, test::Program {
@@ -209,6 +290,10 @@ struct HoursTest : ::testing::Test, test::WithPlatform, test::Program {
   }
 };
 const std::string kByHours = "saver off, red: Screen Saver is DISABLED until 17:30 (working hours)";
+const std::string kByHours0230 =
+    "saver off, red: Screen Saver is DISABLED until 02:30 (working hours)";
+const std::string kByHours0500 =
+    "saver off, red: Screen Saver is DISABLED until 05:00 (working hours)";
 
 // The hours hold from their start to their end, each edge met by one wait, as
 // the programs' hold does: another program's switch is overruled, full
@@ -249,6 +334,29 @@ TEST_F(HoursTest, WorkingHoursHoldFromTheirStartToTheirEnd) {
   app.OnSettingChanged(kIdWorkingHours, 1);
   Choose(MenuCommand::Exit);
   EXPECT_TRUE(fake.ui.timers.empty());
+}
+
+// On the nights the clocks change at 02:00 or 03:00, a copy started at 01:00.
+// An edge in the hour they skip comes at the jump, looked for once a minute
+// meanwhile, never at once again and again; one in the hour they repeat, on its
+// first pass.
+TEST(WorkingHoursHold, AnEdgeInAnHourSkippedOrRepeated) {
+  for (const int summer : {3600, -3600}) {
+    test::FakePlatform fake;
+    fake.registry.values[test::FakeRegistry::Name(kWorkingHoursKey, "")] =
+        summer > 0 ? "1;1111111;02:30;05:00" : "1;1111111;01:30;02:30";
+    fake.system.localStart = 3600;
+    fake.system.summer = summer;
+    fake.system.summerFrom = summer > 0 ? 2 * 3600 : 3 * 3600;
+    test::Program copy(fake);
+    copy.Start();
+    const int started = fake.ui.starts;
+    copy.Pass((summer > 0 ? 3600 : 5400) * 1000 - 1000);
+    EXPECT_EQ(fake.Seen(), summer > 0 ? test::kOn : kByHours0230) << summer;
+    EXPECT_LT(fake.ui.starts - started, 40);
+    copy.Pass(2000);
+    EXPECT_EQ(fake.Seen(), summer > 0 ? kByHours0500 : test::kOn) << summer;
+  }
 }
 
 // Only on mains power: on battery the program's own reasons hold nothing and
