@@ -20,17 +20,17 @@ constexpr ControlLayout Row(ControlKind kind, int left, int width, int height) {
 TEST(Layout, StacksRowsByTheirHeightsInsideTheirGroups) {
   constexpr ControlLayout rows[] = {
       Row(ControlKind::Group, 120, 3000, 0),      Row(ControlKind::CheckBox, 240, 2000, 255),
-      Row(ControlKind::TextBox, 240, 1000, 315),  Row(ControlKind::Label, 1240, 500, 255),
+      Row(ControlKind::TextBox, 240, 1000, 390),  Row(ControlKind::Label, 1240, 500, 255),
       Row(ControlKind::Label, 120, 500, 390),     Row(ControlKind::Group, 120, 3000, 0),
       Row(ControlKind::CheckBox, 240, 2000, 255),
   };
   constexpr auto placed = Stack(105, rows);
-  const int tops[] = {105, 405, 750, 780, 1275, 1755, 2055};
+  const int tops[] = {105, 405, 750, 810, 1350, 1830, 2130};
   for (std::size_t i = 0; i < std::size(tops); ++i) {
     EXPECT_EQ(placed[i].twips.top, tops[i]) << "row " << i;
     EXPECT_EQ(placed[i].twips.left, rows[i].twips.left) << "row " << i;
   }
-  EXPECT_EQ(placed[0].twips.height, 1080);
+  EXPECT_EQ(placed[0].twips.height, 1155);
   EXPECT_EQ(placed[5].twips.height, 675);
   EXPECT_EQ(placed[1].twips.height, 255);
 }
