@@ -99,11 +99,12 @@ constexpr std::array<ControlLayout, N> Stack(int top, const ControlLayout (&rows
   int next = top;  // the next row's top
   std::size_t rowStart = 0, group = N;
   int rowHeight = 0;  // 0: no row open
+  constexpr int pixel = kTwipsPerInch / kDefaultDpi;
   const auto endRow = [&](std::size_t end) {
     if (rowHeight == 0) return;
     for (std::size_t k = rowStart; k < end; ++k) {
-      placed[k].twips.top =
-          static_cast<std::int16_t>(next + (rowHeight - placed[k].twips.height) / 30 * 15);
+      const int below = (rowHeight - placed[k].twips.height) / 2 / pixel * pixel;
+      placed[k].twips.top = static_cast<std::int16_t>(next + below);
     }
     next += rowHeight + kRowGapTwips;
     rowHeight = 0;
