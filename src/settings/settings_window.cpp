@@ -10,7 +10,7 @@ constexpr int kDaysPerWeek = 7;
 
 }  // namespace
 
-// The reason beside the shortcut first; the days by place, from the first
+// The reason under the shortcut first; the days by place, from the first
 // day of the user's week.
 SettingsView SettingsWindow::View() const {
   SettingsView view{kTitle,

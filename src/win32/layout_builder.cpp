@@ -14,9 +14,6 @@ constexpr int kHundredthsOfPointPerInch = 7200;
 // The user's short time format, which has no seconds (LOCALE_SSHORTTIME,
 // Windows 7 on; MinGW declares it only for builds that need Windows 7).
 constexpr LCTYPE kShortTimeFormat = 0x79;
-// A check box this tall has room for two lines of the font, as the settings
-// window's two-line label does: its caption wraps instead of being cut.
-constexpr int kTwoLinesTwips = 390;
 
 static_assert(kFontWeightNormal == FW_NORMAL && kFontWeightBold == FW_BOLD &&
               kGreekCharset == GREEK_CHARSET);
@@ -27,17 +24,14 @@ struct ControlClass {
   DWORD exStyle;
 };
 
-// Only controls the user can work with stop the Tab key; labels and pictures
+// Only controls the user can work with stop the Tab key; labels, groups and pictures
 // never take the focus, and an up-down is driven from its text box.
 ControlClass ClassOf(const ControlLayout& control) {
   switch (control.kind) {
     case ControlKind::Label:
       return {"STATIC", SS_LEFT, 0};
     case ControlKind::CheckBox:
-      return {"BUTTON",
-              static_cast<DWORD>(BS_AUTOCHECKBOX | WS_TABSTOP |
-                                 (control.twips.height >= kTwoLinesTwips ? BS_MULTILINE : 0)),
-              0};
+      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::DropDownList:
       return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::Icon:
@@ -71,6 +65,8 @@ ControlClass ClassOf(const ControlLayout& control) {
       return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | WS_TABSTOP | WS_GROUP, 0};
     case ControlKind::Hotkey:
       return {HOTKEY_CLASSA, WS_TABSTOP, 0};
+    case ControlKind::Group:
+      return {"BUTTON", BS_GROUPBOX, 0};
   }
   return {"STATIC", 0, 0};
 }

@@ -82,7 +82,7 @@ inline constexpr const char* kNotItselfText = BLINKWARD_NAME
     " runs all the time: listed, it would keep the screen saver off for good. "
     "Choose the program that should keep it off while it runs.";
 
-// Beside the shortcut's field, why the shortcut shown is not taken.
+// Under the shortcut's field, why the shortcut shown is not taken.
 inline constexpr const char* kHotkeyInUseText = "in use by another program";
 inline constexpr const char* kHotkeyNeedsModifierText = "needs Ctrl, Alt or Win";
 
