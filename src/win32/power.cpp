@@ -73,8 +73,9 @@ void Power::Hold() {
 void Power::Release() {
   if (mechanism_ == Mechanism::Request) {
     const auto clear = Find<ChangeRequest>("PowerClearRequest");
-    clear(request_.Get(), kDisplayRequired);
-    clear(request_.Get(), kSystemRequired);
+    // Both are asked, whatever the first answers.
+    Reported("PowerClearRequest",
+             clear(request_.Get(), kDisplayRequired) & clear(request_.Get(), kSystemRequired));
     request_.Reset();
   } else if (mechanism_ == Mechanism::ExecutionState) {
     SetThreadExecutionState(ES_CONTINUOUS);
