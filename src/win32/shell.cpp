@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
+#include <type_traits>
 
 #include "tray/tray_message.h"
 #include "win32/diagnostics.h"
@@ -72,6 +74,7 @@ bool Shell::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
                                            data.szTip, kTipTextMax, nullptr, nullptr);
     data.szTip[length] = '\0';
   }
+  static_assert(std::extent_v<decltype(refusals_)> == std::size(kCalls));
   const int index = static_cast<int>(command);
   return refusals_[index].Note(kCalls[index], Shell_NotifyIconA(kMessages[index], &data) != FALSE);
 }
