@@ -1,5 +1,6 @@
 #include "win32/command_channel.h"
 
+#include "win32/diagnostics.h"
 #include "win32/handles.h"
 
 namespace bw::win32 {
@@ -38,9 +39,9 @@ void AllowFromLowerLevels(HWND window, UINT message) {
       reinterpret_cast<void*>(GetProcAddress(user32, "ChangeWindowMessageFilter")));
   constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD for the process
   if (forWindow) {
-    forWindow(window, message, kAllow, nullptr);
+    Reported("ChangeWindowMessageFilterEx", forWindow(window, message, kAllow, nullptr));
   } else if (forProcess) {
-    forProcess(message, kAllow);
+    Reported("ChangeWindowMessageFilter", forProcess(message, kAllow));
   }
 }
 

@@ -2,13 +2,15 @@
 
 #include <commctrl.h>
 
+#include "win32/diagnostics.h"
+
 namespace bw::win32 {
 
 bool LoadCommonControls() {
   // Kept loaded for the rest of the run: windows built later use its classes.
   // A later call only counts one more load and registers them once more, which
   // is cheaper than a variable remembering the first (and keeps it out of .data).
-  const HMODULE library = LoadLibraryA("comctl32.dll");
+  const HMODULE library = Reported("LoadLibrary(comctl32.dll)", LoadLibraryA("comctl32.dll"));
   if (!library) return false;
   using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   const auto init = reinterpret_cast<InitFunction>(

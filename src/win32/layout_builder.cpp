@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "win32/diagnostics.h"
+
 namespace bw::win32 {
 namespace {
 
@@ -183,8 +185,10 @@ HWND CreateLayoutWindow(const WindowLayout& layout, const char* className, DWORD
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return CreateWindowExA(exStyle, className, layout.caption, style & ~WS_VISIBLE, left, top, width,
-                         height, owner, nullptr, GetModuleHandleA(nullptr), object);
+  return Reported(
+      "CreateWindowEx",
+      CreateWindowExA(exStyle, className, layout.caption, style & ~WS_VISIBLE, left, top, width,
+                      height, owner, nullptr, GetModuleHandleA(nullptr), object));
 }
 
 bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts) {
@@ -205,6 +209,7 @@ bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts)
         pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance, nullptr);
     if (!window) {
+      ReportLastError("CreateWindowEx");
       complete = false;
       continue;
     }

@@ -5,6 +5,7 @@
 #include "win32/command_channel.h"
 #include "win32/command_client.h"
 #include "win32/composition.h"
+#include "win32/diagnostics.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -26,6 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (created == ERROR_ALREADY_EXISTS || (!instanceMutex && created == ERROR_ACCESS_DENIED)) {
     return 0;
   }
+  if (!instanceMutex) bw::win32::ReportFailure("CreateMutex", created);
 
   bw::win32::Composition program;
   if (!program.Start()) return 1;

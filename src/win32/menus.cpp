@@ -1,11 +1,12 @@
 #include "win32/menus.h"
 
+#include "win32/diagnostics.h"
 #include "win32/text.h"
 
 namespace bw::win32 {
 
 UniqueMenu CreatePopup(std::span<const MenuItem> items) {
-  UniqueMenu menu(CreatePopupMenu());
+  UniqueMenu menu(Reported("CreatePopupMenu", CreatePopupMenu()));
   for (const MenuItem& item : items) {
     if (!menu) break;
     if (item.command == 0) {

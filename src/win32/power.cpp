@@ -1,5 +1,6 @@
 #include "win32/power.h"
 
+#include "win32/diagnostics.h"
 #include "words/words.h"
 
 namespace bw::win32 {
@@ -25,7 +26,8 @@ Function Find(const char* name) {
 
 // A request set for both the display and the system, or none. Wine 8 has the
 // calls, but they fail.
-UniqueKernelHandle CreateHeldRequest() {
+// The refusal names the call that failed; its end, the last one.
+UniqueKernelHandle CreateHeldRequest(Refusal& refusal) {
   const auto create = Find<HANDLE(WINAPI*)(ReasonContext*)>("PowerCreateRequest");
   const auto set = Find<ChangeRequest>("PowerSetRequest");
   if (!create || !set || !Find<ChangeRequest>("PowerClearRequest")) return {};
@@ -33,8 +35,13 @@ UniqueKernelHandle CreateHeldRequest() {
   ReasonContext context{.reason = const_cast<LPWSTR>(kPowerRequestReason)};
   const HANDLE created = create(&context);
   UniqueKernelHandle request(created == INVALID_HANDLE_VALUE ? nullptr : created);
+  if (!request) {
+    refusal.Note("PowerCreateRequest", false);
+    return {};
+  }
   // Closing the handle also ends a request that was set only in part.
-  if (!request || !set(request.Get(), kDisplayRequired) || !set(request.Get(), kSystemRequired)) {
+  if (!refusal.Note("PowerSetRequest",
+                    set(request.Get(), kDisplayRequired) && set(request.Get(), kSystemRequired))) {
     return {};
   }
   return request;
@@ -53,10 +60,12 @@ bool Power::KeepDisplayOn(bool on) {
 
 void Power::Hold() {
   if (mechanism_ != Mechanism::None) return;
-  request_ = CreateHeldRequest();
+  request_ = CreateHeldRequest(requestRefusal_);
   if (request_) {
     mechanism_ = Mechanism::Request;
-  } else if (SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED)) {
+  } else if (Reported("SetThreadExecutionState",
+                      SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED |
+                                              ES_SYSTEM_REQUIRED))) {
     mechanism_ = Mechanism::ExecutionState;
   }
 }
@@ -64,8 +73,9 @@ void Power::Hold() {
 void Power::Release() {
   if (mechanism_ == Mechanism::Request) {
     const auto clear = Find<ChangeRequest>("PowerClearRequest");
-    clear(request_.Get(), kDisplayRequired);
-    clear(request_.Get(), kSystemRequired);
+    // Both are asked, whatever the first answers.
+    Reported("PowerClearRequest",
+             clear(request_.Get(), kDisplayRequired) & clear(request_.Get(), kSystemRequired));
     request_.Reset();
   } else if (mechanism_ == Mechanism::ExecutionState) {
     SetThreadExecutionState(ES_CONTINUOUS);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ports/power.h"
+#include "win32/diagnostics.h"
 #include "win32/handles.h"
 
 namespace bw::win32 {
@@ -26,6 +27,8 @@ class Power final : public PowerPort {
   void Release();
 
   UniqueKernelHandle request_;
+  // Wine 8 refuses every request: said once, not at each hold.
+  Refusal requestRefusal_;
   Mechanism mechanism_ = Mechanism::None;
 };
 

@@ -9,6 +9,7 @@
 
 #include "hold/full_screen.h"
 #include "version_info.h"
+#include "win32/diagnostics.h"
 #include "win32/text.h"
 
 namespace bw::win32 {
@@ -116,9 +117,10 @@ std::string FileOf(const std::vector<BYTE>& list, const SYSTEM_PROCESS_INFORMATI
 // no DLL goes into other processes. A hook on one process is never on ours,
 // and Wine 10 tells such a hook nothing if it also skips our own.
 HWINEVENTHOOK Hook(DWORD event, WINEVENTPROC callback, DWORD processId = 0) {
-  return SetWinEventHook(
-      event, event, nullptr, callback, processId, 0,
-      processId ? WINEVENT_OUTOFCONTEXT : WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+  return Reported("SetWinEventHook",
+                  SetWinEventHook(event, event, nullptr, callback, processId, 0,
+                                  processId ? WINEVENT_OUTOFCONTEXT
+                                            : WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS));
 }
 
 // A window about to appear, one that appears, one that comes to the front.
@@ -250,8 +252,9 @@ bool Programs::WatchForEnd(std::uint32_t processId) {
   if (!process || WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT) return false;
   auto watch = std::make_unique<Watch>(processId, ++lastSerial_, hwnd(), std::move(process));
   HANDLE wait = nullptr;
-  if (!RegisterWaitForSingleObject(&wait, watch->process.Get(), OnEnded, watch.get(), INFINITE,
-                                   WT_EXECUTEONLYONCE)) {
+  if (!Reported("RegisterWaitForSingleObject",
+                RegisterWaitForSingleObject(&wait, watch->process.Get(), OnEnded, watch.get(),
+                                            INFINITE, WT_EXECUTEONLYONCE))) {
     return false;
   }
   watch->wait.Reset(wait);
@@ -268,8 +271,10 @@ void Programs::StopWatching(std::uint32_t processId) {
 bool Programs::CreateEndsWindow() {
   if (hwnd()) return true;
   RegisterClassOnce(kEndsWindowClass, Window::Procedure);
-  return CreateWindowExA(0, kEndsWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                         GetModuleHandleA(nullptr), static_cast<Window*>(this)) != nullptr;
+  return Reported("CreateWindowEx",
+                  CreateWindowExA(0, kEndsWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleA(nullptr), static_cast<Window*>(this))) !=
+         nullptr;
 }
 
 // On a thread of the system's pool. Posted, not sent: every message loop

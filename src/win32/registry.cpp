@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "win32/diagnostics.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -25,8 +26,10 @@ LONG OpenKey(std::string_view path, REGSAM access, HKEY* key) {
 
 LONG CreateKey(std::string_view path, DWORD options, REGSAM access, HKEY* key,
                DWORD* disposition = nullptr) {
-  return RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, nullptr, options, access,
-                         nullptr, key, disposition);
+  const LONG result = RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, nullptr, options,
+                                      access, nullptr, key, disposition);
+  if (result != ERROR_SUCCESS) ReportFailure("RegCreateKeyEx", result);
+  return result;
 }
 
 // The most data a list may hold: anything longer is not read at all. Another
@@ -102,8 +105,10 @@ bool Write(std::string_view keyPath, std::string_view name, DWORD type, std::str
   const UniqueKey key(created);
   const std::wstring wide = Widen(data);
   const auto bytes = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
-  return RegSetValueExW(key.Get(), Widen(name).c_str(), 0, type,
-                        reinterpret_cast<const BYTE*>(wide.c_str()), bytes) == ERROR_SUCCESS;
+  const LONG result = RegSetValueExW(key.Get(), Widen(name).c_str(), 0, type,
+                                     reinterpret_cast<const BYTE*>(wide.c_str()), bytes);
+  if (result != ERROR_SUCCESS) ReportFailure("RegSetValueEx", result);
+  return result == ERROR_SUCCESS;
 }
 
 // RegDeleteTree comes only with Vista: subkeys first, then the key. A
@@ -123,7 +128,9 @@ LONG DeleteTree(HKEY parent, const wchar_t* path) {
       length = 256;
     }
   }
-  return RegDeleteKeyW(parent, path);
+  const LONG result = RegDeleteKeyW(parent, path);
+  if (result != ERROR_SUCCESS) ReportFailure("RegDeleteKey", result);
+  return result;
 }
 
 // Made volatile by this call, or false: the option is ignored for a key
@@ -222,10 +229,16 @@ bool Registry::DeleteKey(std::string_view keyPath) {
 bool Registry::DeleteValue(std::string_view keyPath, std::string_view name) {
   HKEY opened = nullptr;
   const LONG open = OpenKey(keyPath, KEY_SET_VALUE, &opened);
-  if (open != ERROR_SUCCESS) return open == ERROR_FILE_NOT_FOUND;
+  if (open == ERROR_FILE_NOT_FOUND) return true;
+  if (open != ERROR_SUCCESS) {
+    ReportFailure("RegOpenKeyEx", open);
+    return false;
+  }
   const UniqueKey key(opened);
   const LONG result = RegDeleteValueW(key.Get(), Widen(name).c_str());
-  return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+  if (result == ERROR_FILE_NOT_FOUND) return true;
+  if (result != ERROR_SUCCESS) ReportFailure("RegDeleteValue", result);
+  return result == ERROR_SUCCESS;
 }
 
 }  // namespace bw::win32

@@ -9,8 +9,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
+#include <type_traits>
 
 #include "tray/tray_message.h"
+#include "win32/diagnostics.h"
 #include "win32/res/resource_ids.h"
 #include "win32/text.h"
 #include "win32/window.h"
@@ -34,6 +37,9 @@ namespace {
 
 // By TrayCommand.
 constexpr DWORD kMessages[] = {NIM_ADD, NIM_MODIFY, NIM_DELETE, NIM_SETVERSION, NIM_SETFOCUS};
+constexpr const char* kCalls[] = {
+    "Shell_NotifyIcon(NIM_ADD)", "Shell_NotifyIcon(NIM_MODIFY)", "Shell_NotifyIcon(NIM_DELETE)",
+    "Shell_NotifyIcon(NIM_SETVERSION)", "Shell_NotifyIcon(NIM_SETFOCUS)"};
 
 }  // namespace
 
@@ -68,7 +74,9 @@ bool Shell::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
                                            data.szTip, kTipTextMax, nullptr, nullptr);
     data.szTip[length] = '\0';
   }
-  return Shell_NotifyIconA(kMessages[static_cast<int>(command)], &data) != FALSE;
+  static_assert(std::extent_v<decltype(refusals_)> == std::size(kCalls));
+  const int index = static_cast<int>(command);
+  return refusals_[index].Note(kCalls[index], Shell_NotifyIconA(kMessages[index], &data) != FALSE);
 }
 
 // A change of the icon that carries only the balloon: the newer record, whose
@@ -82,7 +90,8 @@ bool Shell::ShowBalloon(const char* title, const char* text) {
   data.dwInfoFlags = NIIF_INFO;
   lstrcpynA(data.szInfoTitle, title, sizeof data.szInfoTitle);
   lstrcpynA(data.szInfo, text, sizeof data.szInfo);
-  return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+  return balloonRefusal_.Note("Shell_NotifyIcon(NIM_MODIFY, NIF_INFO)",
+                              Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE);
 }
 
 bool Shell::TaskbarExists() { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ports/shell.h"
+#include "win32/diagnostics.h"
 #include "win32/handles.h"
 
 namespace bw::win32 {
@@ -30,6 +31,9 @@ class Shell final : public ShellPort {
 
   HWND window_ = nullptr;
   UniqueIcon pictures_[kTrayPictureCount];
+  // The shell is asked again at each poll while it refuses.
+  Refusal refusals_[5];  // by TrayCommand
+  Refusal balloonRefusal_;
 };
 
 }  // namespace bw::win32

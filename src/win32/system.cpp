@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/diagnostics.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -32,7 +33,9 @@ bool System::ScreenSaverActive() {
 // Neither stored in the profile nor announced: the user's own choice comes
 // back at the next logon.
 bool System::SetScreenSaverActive(bool active) {
-  return SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? kOn : 0, nullptr, 0) != 0;
+  return switchRefusal_.Note(
+      "SystemParametersInfo(SPI_SETSCREENSAVEACTIVE)",
+      SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? kOn : 0, nullptr, 0) != 0);
 }
 
 void System::StartScreenSaver() {
@@ -48,8 +51,10 @@ bool System::Launch(const std::string& commandLine, const std::string& folder) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWMINIMIZED;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      directory.empty() ? nullptr : directory.c_str(), &startup, &process)) {
+  if (!Reported(
+          "CreateProcess",
+          CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         directory.empty() ? nullptr : directory.c_str(), &startup, &process))) {
     return false;
   }
   // Nothing waits for the process; its handles are not needed.

@@ -6,6 +6,7 @@
 #include "ports/launcher.h"
 #include "ports/screen_saver.h"
 #include "ports/session.h"
+#include "win32/diagnostics.h"
 
 namespace bw::win32 {
 
@@ -27,6 +28,10 @@ class System final : public ScreenSaverPort,
   LocalTime LocalNow() override;
   std::int64_t MsUntilLocal(int days, int minuteOfDay) override;
   LogonNames Logon() override;
+
+ private:
+  // The countdown switches the screen saver off every second.
+  Refusal switchRefusal_;
 };
 
 }  // namespace bw::win32

@@ -1,5 +1,6 @@
 #include "win32/tray_window.h"
 
+#include "win32/diagnostics.h"
 #include "win32/menus.h"
 #include "win32/shell.h"
 
@@ -52,8 +53,9 @@ bool TrayWindow::Create(HWND parent, TrayEvents& tray, TimerEvents& timers) {
   tray_ = &tray;
   timers_ = &timers;
   RegisterClassOnce(kTrayCallbackClass, Window::Procedure);
-  return CreateWindowExA(0, kTrayCallbackClass, "", WS_CHILD, 0, 0, 0, 0, parent, nullptr,
-                         GetModuleHandleA(nullptr), static_cast<Window*>(this)) != nullptr;
+  return Reported("CreateWindowEx", CreateWindowExA(0, kTrayCallbackClass, "", WS_CHILD, 0, 0, 0, 0,
+                                                    parent, nullptr, GetModuleHandleA(nullptr),
+                                                    static_cast<Window*>(this))) != nullptr;
 }
 
 LRESULT TrayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -88,7 +90,7 @@ LRESULT TrayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TrayWindow::StartTimer(TimerId id, int intervalMs) {
-  SetTimer(hwnd(), static_cast<UINT_PTR>(id), intervalMs, nullptr);
+  Reported("SetTimer", SetTimer(hwnd(), static_cast<UINT_PTR>(id), intervalMs, nullptr));
 }
 
 void TrayWindow::StopTimer(TimerId id) { KillTimer(hwnd(), static_cast<UINT_PTR>(id)); }
@@ -99,7 +101,10 @@ bool TrayWindow::RegisterHotkey(Hotkey hotkey) {
   // Shift and Alt trade places.
   const UINT modifiers = (hotkey.modifiers & (kModCtrl | kModWin)) |
                          (hotkey.modifiers & kModShift) << 2 | (hotkey.modifiers & kModAlt) >> 2;
-  if (!RegisterHotKey(hwnd(), !hotkeyId_, modifiers | kNoRepeat, hotkey.key)) return false;
+  if (!Reported("RegisterHotKey",
+                RegisterHotKey(hwnd(), !hotkeyId_, modifiers | kNoRepeat, hotkey.key))) {
+    return false;
+  }
   UnregisterHotkey();
   hotkeyId_ = !hotkeyId_;
   return true;

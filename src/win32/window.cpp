@@ -1,5 +1,7 @@
 #include "win32/window.h"
 
+#include "win32/diagnostics.h"
+
 namespace bw::win32 {
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -37,8 +39,9 @@ void RegisterClassOnce(const char* name, WNDPROC procedure, int extraBytes) {
 }
 
 UniqueIcon LoadIconResource(int id, int pixels) {
-  return UniqueIcon(static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, pixels, pixels, 0)));
+  return UniqueIcon(static_cast<HICON>(Reported(
+      "LoadImage",
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, pixels, pixels, 0))));
 }
 
 std::string WindowText(HWND window) {
