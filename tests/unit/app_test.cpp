@@ -145,6 +145,11 @@ TEST_F(ListedTest, TheUserSetsAHoldAsideAndASpansEndHandsOverToIt) {
     BeginSpan(0, 1, true);
     if (!holdFirst) {
       CountdownSeconds(2);  // the span has switched the screen saver off
+      // A reason that comes or goes between two ticks leaves the clock showing.
+      obs = programs.Start("obs64.exe");
+      EXPECT_EQ(Seen().rfind(test::kCounting, 0), 0u) << Seen();
+      programs.End(obs);
+      EXPECT_EQ(Seen().rfind(test::kCounting, 0), 0u) << Seen();
       obs = programs.Start("obs64.exe");
     }
     CountdownSeconds(61);
