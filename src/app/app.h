@@ -68,7 +68,7 @@ class App final : public TrayEvents,
   void ShowPopupMenu(bool fromKeyboard);
   void FollowSettings();
   void Follow(SettingsChange change);
-  bool SpanRuns() const { return actions_.SpanRuns(); }
+  bool SpanRuns() const { return parts_.timedDisable.Running(); }
 
   Parts parts_;
   UserActions actions_{parts_};
