@@ -77,9 +77,9 @@ class UserActions {
   bool KeepDisplayOn() const {
     return parts_.settings.Value(kIdKeepDisplayOn) != 0 && !parts_.hold.resting();
   }
-  bool SpanRuns() const { return parts_.timedDisable.Running(); }
 
  private:
+  bool SpanRuns() const { return parts_.timedDisable.Running(); }
   enum class Turn : std::uint8_t { On, Off, Toggle };
   Outcome Switch(Turn turn);
   bool SwitchTo(bool on, bool enabled);
