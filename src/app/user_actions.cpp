@@ -14,7 +14,9 @@ Outcome UserActions::Switch(Turn turn) {
   }
   const bool enabled = screenSaver.GetScreenSaverState();
   const bool on = turn == Turn::On || (turn == Turn::Toggle && !enabled);
-  return SwitchTo(on, enabled) ? Outcome::Done : Outcome::Refused;
+  // Answered by the flag Windows left, not only by the call's word.
+  const bool switched = SwitchTo(on, enabled) && screenSaver.GetScreenSaverState() == on;
+  return switched ? Outcome::Done : Outcome::Refused;
 }
 
 // The icon follows at once rather than at the next poll, drawn from the
