@@ -1,22 +1,12 @@
-// The program: it composes the parts (the tray icon and its input, the timed
-// disable and its dialog, the hold, the settings and their window, the hint
-// and the display) and routes each event to them. It works out what the icon
-// must say once for each change; the icon and the display follow.
+// The program: it composes the parts and routes each event to them, the
+// user's own asks to `UserActions`, which works out what the icon must say
+// once for each change; the icon and the display follow.
 #pragma once
 
 #include "app/command_desk.h"
-#include "app/display_keeper.h"
-#include "hold/hold.h"
-#include "ports/platform.h"
-#include "screensaver/screen_saver.h"
-#include "settings/settings_window.h"
-#include "timed/timed_disable.h"
-#include "timed/timed_disable_dialog.h"
-#include "tray/display_hint.h"
+#include "app/parts.h"
+#include "app/user_actions.h"
 #include "tray/popup_menu.h"
-#include "tray/status.h"
-#include "tray/tray_icon.h"
-#include "tray/tray_input.h"
 
 namespace bw {
 
@@ -26,7 +16,7 @@ class App final : public TrayEvents,
                   public SettingsEvents,
                   public ProgramEvents {
  public:
-  explicit App(Platform& platform);
+  explicit App(Platform& platform) : parts_(platform) {}
   ~App() override;  // out of line: MinGW's linker finds an inline one's thunks twice
 
   // Once the windows exist: the icon, the settings, a span or a hold an
@@ -34,68 +24,55 @@ class App final : public TrayEvents,
   void Start();
 
   void OnTrayMessage(int message, std::uint32_t sentAt) override {
-    Act(trayInput_.Take(message, sentAt, trayIcon_.keyboardCallbacks(), settings_.clickMethod()));
+    Act(parts_.trayInput.Take(message, sentAt, parts_.trayIcon.keyboardCallbacks(),
+                              parts_.settings.clickMethod()));
   }
-  void OnTaskbarCreated() override { trayIcon_.Restore(); }
+  void OnTaskbarCreated() override { parts_.trayIcon.Restore(); }
   // The shortcut acts as the chosen click does.
   void OnHotkey(bool repeat) override {
     if (!repeat) Act(TrayAction::Toggle);
   }
   void OnTimer(TimerId id) override;
-  void OnPolicyChanged() override;
-  void OnEndSession() override { Shutdown(); }
-  void OnTimeChanged() override { Refresh(hold_.JudgeHours(SpanRuns())); }
+  // The icon shows what the policy sets, or, without one, the user's state
+  // again. A policy ends a span: the screen saver is no longer the user's to
+  // hold off.
+  void OnPolicyChanged() override {
+    parts_.screenSaver.ReadPolicy();
+    actions_.FollowPolicy();
+  }
+  void OnEndSession() override { actions_.Exit(); }
+  void OnTimeChanged() override { actions_.Refresh(parts_.hold.JudgeHours(SpanRuns())); }
   void OnPowerSourceChanged() override { Follow(SettingsChange::Power); }
   void OnSettingChanged(int controlId, int value) override {
-    Follow(settingsWindow_.OnChanged(controlId, value));
+    Follow(parts_.settingsWindow.OnChanged(controlId, value));
   }
-  void OnSettingsButton(int controlId) override { Follow(settingsWindow_.OnButton(controlId)); }
-  void OnSettingsClosed() override { settingsWindow_.Hide(); }
+  void OnSettingsButton(int controlId) override {
+    Follow(parts_.settingsWindow.OnButton(controlId));
+  }
+  void OnSettingsClosed() override { parts_.settingsWindow.Hide(); }
   void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override {
-    Refresh(hold_.OnWindowShown(processId, threadId, SpanRuns()));
+    actions_.Refresh(parts_.hold.OnWindowShown(processId, threadId, SpanRuns()));
   }
-  void OnForegroundChanged() override { Refresh(hold_.OnForegroundChanged(SpanRuns())); }
+  void OnForegroundChanged() override {
+    actions_.Refresh(parts_.hold.OnForegroundChanged(SpanRuns()));
+  }
   void OnProcessEnded(std::uint32_t processId) override {
-    Refresh(hold_.OnProcessEnded(processId, SpanRuns()));
+    actions_.Refresh(parts_.hold.OnProcessEnded(processId, SpanRuns()));
   }
   // A popup menu's command, chosen while the menu showed a span or none.
   void OnMenuCommand(MenuCommand command, bool spanShown);
   CommandEvents& commands() { return commands_; }
 
  private:
-  friend class CommandDesk;
   void Act(TrayAction action);
-  void Toggle();
-  bool SwitchTo(bool on, bool enabled);
   void ShowPopupMenu(bool fromKeyboard);
-  void BeginTimedDisable(const SpanRequest& request);
-  void OnCountdownTick();
-  void EndTimedDisable(bool byUser);
-  void Shutdown();
   void FollowSettings();
   void Follow(SettingsChange change);
-  void Apply(HoldChange change);
-  void Refresh() { Refresh(hold_.Follow(SpanRuns())); }
-  void Refresh(HoldChange change);
-  bool SpanRuns() const { return timedDisable_.Running(); }
-  void Show(const Status& status);
-  void ShowDisplayHint() { displayHint_.Show(KeepDisplayOn()); }
-  // Not on battery where only mains power counts.
-  bool KeepDisplayOn() const { return settings_.Value(kIdKeepDisplayOn) != 0 && !hold_.resting(); }
+  bool SpanRuns() const { return parts_.timedDisable.Running(); }
 
-  Platform& platform_;
-  ScreenSaver screenSaver_;
-  TrayIcon trayIcon_;
-  TrayInput trayInput_;
-  DisplayHint displayHint_;
-  TimedDisable timedDisable_;
-  TimedDisableDialog timedDialog_;
-  Settings settings_;
-  SettingsWindow settingsWindow_;
-  DisplayKeeper displayKeeper_;
-  Timer pollTimer_;
-  Hold hold_;
-  CommandDesk commands_{*this};
+  Parts parts_;
+  UserActions actions_{parts_};
+  CommandDesk commands_{actions_};
   // A tray event is being handled: events that arrive meanwhile, from the
   // popup's or the dialog's message loop, are dropped.
   bool trayBusy_ = false;

@@ -1,10 +1,37 @@
 #include "app/command_desk.h"
 
-#include "app/app.h"
 #include "text/decimal.h"
 #include "text/utf8.h"
 
 namespace bw {
+namespace {
+
+// The state in the words scripts read, and its exit code.
+int TellState(const Report& report, std::string& line) {
+  const Status& status = report.status;
+  const bool held = !status.byPolicy && status.heldTip;
+  const bool enabled = status.state == Status::State::Enabled && !held;
+  line = enabled ? "enabled" : "disabled";
+  if (status.byPolicy) {
+    line += " by policy";
+  } else if (status.state == Status::State::Counting) {
+    // "1:29:58"
+    const std::int32_t seconds = report.secondsLeft;
+    char clock[6] = {':', 0, 0, ':'};
+    WriteTwoDigits(clock + 1, seconds / 60 % 60);
+    WriteTwoDigits(clock + 4, seconds % 60);
+    line.append(" for ").append(DecimalText(seconds / 3600)).append(clock, sizeof clock);
+  } else if (held) {
+    if (!report.heldFor.empty()) {
+      line.append(" while ").append(report.heldFor).append(" runs");
+    } else {
+      line += report.byHours ? " during working hours" : " while a program is full screen";
+    }
+  }
+  return enabled ? kExitDone : kExitDisabled;
+}
+
+}  // namespace
 
 // Only what another copy may ask: a text that would start a copy or print
 // the usage is no command here, and neither is one its rules refuse. A line
@@ -23,106 +50,49 @@ std::optional<CommandAnswer> CommandDesk::OnCommand(std::string_view text) {
   return answer;
 }
 
-// A policy's state is not the user's to switch, nor to hold. "On" during a
-// span ends it as the menu's "Enable" does; "off" finds it off already, and
-// so does a click. A command that switches is answered by the flag it left:
-// the switch Windows refused, or the span's end it refused, is a failure.
 int CommandDesk::Act(const Command& command, std::string& line) {
-  App& app = app_;
-  if (command.kind == CommandKind::Status) return TellState(line);
-  if (command.kind == CommandKind::Exit) {
-    app.Shutdown();
-    return kExitDone;
-  }
-  if (app.screenSaver_.Policy()) {
-    line = "a policy sets the screen saver";
-    return kExitRefused;
-  }
-  const bool enabled = app.screenSaver_.GetScreenSaverState();
-  bool wanted = false;
-  switch (command.kind) {
-    case CommandKind::On:
-      wanted = true;
-      if (app.SpanRuns()) {
-        app.EndTimedDisable(true);
-      } else {
-        app.SwitchTo(true, enabled);
-      }
-      break;
-    case CommandKind::Off:
-    case CommandKind::Toggle:
-      if (app.SpanRuns()) return kExitDone;
-      wanted = command.kind == CommandKind::Toggle && !enabled;
-      app.SwitchTo(wanted, enabled);
-      break;
-    case CommandKind::OffFor:
-      Begin(SpanOfMinutes(command.minutes, app.timedDisable_.countdown().StartWhenDone()));
-      break;
-    case CommandKind::OffUntil:
-      if (const std::optional<SpanRequest> span =
-              SpanUntil(app.platform_.clock, command.minutes,
-                        app.timedDisable_.countdown().StartWhenDone())) {
-        Begin(*span);
-        break;
-      }
+  if (command.kind == CommandKind::Status) return TellState(actions_.State(), line);
+  switch (Ask(command)) {
+    case Outcome::Done:
+      return kExitDone;
+    case Outcome::ByPolicy:
+      line = "a policy sets the screen saver";
+      return kExitRefused;
+    case Outcome::Refused:
+      line = "Windows did not switch the screen saver";
+      return kExitFailed;
+    case Outcome::NoSuchProcess:
+      line = "no process of this session has the id ";
+      line += DecimalText(command.processId);
+      return kExitUsage;
+    case Outcome::TimeIsNow:
+    default:
       line = "that time is now";
       return kExitUsage;
+  }
+}
+
+Outcome CommandDesk::Ask(const Command& command) {
+  switch (command.kind) {
+    case CommandKind::On:
+      return actions_.Enable();
+    case CommandKind::Off:
+      return actions_.Disable();
+    case CommandKind::Toggle:
+      return actions_.Toggle();
+    case CommandKind::OffFor:
+      return actions_.DisableFor(command.minutes);
+    case CommandKind::OffUntil:
+      return actions_.DisableUntil(command.minutes);
     case CommandKind::WhileProcess:
-      if (!app.hold_.HoldWhile(command.processId)) {
-        line = "no process of this session has the id ";
-        line += DecimalText(command.processId);
-        return kExitUsage;
-      }
-      app.Refresh();
-      return kExitDone;
+      return actions_.HoldWhile(command.processId);
     case CommandKind::WhileProgram:
+      return actions_.HoldWhile(command.program);
+    case CommandKind::Exit:
     default:
-      app.hold_.HoldWhile(command.program);
-      app.Refresh();
-      return kExitDone;
+      actions_.Exit();
+      return Outcome::Done;
   }
-  if (app.screenSaver_.GetScreenSaverState() == wanted) return kExitDone;
-  line = "Windows did not switch the screen saver";
-  return kExitFailed;
-}
-
-// As the dialog's OK would begin it; a span that runs begins anew, and an
-// open dialog closes: the command had the last word. The first tick would
-// switch the screen saver off a second later; the caller learns now whether
-// Windows does.
-void CommandDesk::Begin(const SpanRequest& span) {
-  app_.timedDialog_.Cancel();
-  app_.BeginTimedDisable(span);
-  app_.screenSaver_.SetScreenSaverState(false);
-}
-
-// A hold counts as off even in the moment another program has switched the
-// screen saver on: the next poll switches it off again.
-int CommandDesk::TellState(std::string& line) {
-  App& app = app_;
-  const Hold& hold = app.hold_;
-  const std::optional<bool> policy = app.screenSaver_.Policy();
-  const bool enabled =
-      policy ? *policy
-             : !app.SpanRuns() && !hold.holding() && app.screenSaver_.GetScreenSaverState();
-  line = enabled ? "enabled" : "disabled";
-  if (policy) {
-    line += " by policy";
-  } else if (app.SpanRuns()) {
-    // "1:29:58"
-    const std::int32_t seconds = app.timedDisable_.SecondsLeft();
-    char clock[6] = {':', 0, 0, ':'};
-    WriteTwoDigits(clock + 1, seconds / 60 % 60);
-    WriteTwoDigits(clock + 4, seconds % 60);
-    line.append(" for ").append(DecimalText(seconds / 3600)).append(clock, sizeof clock);
-  } else if (hold.holding()) {
-    if (!hold.heldFor().empty()) {
-      line.append(" while ").append(hold.heldFor()).append(" runs");
-    } else {
-      line += hold.byHours() ? " during working hours" : " while a program is full screen";
-    }
-  }
-  return enabled ? kExitDone : kExitDisabled;
 }
 
 }  // namespace bw

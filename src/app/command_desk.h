@@ -3,27 +3,24 @@
 // the dialog would, and answers with the calling copy's exit code.
 #pragma once
 
+#include "app/user_actions.h"
 #include "command/command_line.h"
 #include "ports/commands.h"
-#include "timed/countdown.h"
 
 namespace bw {
 
-class App;
-
 class CommandDesk final : public CommandEvents {
  public:
-  explicit CommandDesk(App& app) : app_(app) {}
+  explicit CommandDesk(UserActions& actions) : actions_(actions) {}
 
   std::optional<CommandAnswer> OnCommand(std::string_view text) override;
 
  private:
   // The exit code; the line to print, if any, in `line`.
   int Act(const Command& command, std::string& line);
-  void Begin(const SpanRequest& span);
-  int TellState(std::string& line);
+  Outcome Ask(const Command& command);
 
-  App& app_;
+  UserActions& actions_;
 };
 
 }  // namespace bw

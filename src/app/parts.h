@@ -1,0 +1,36 @@
+// The program's parts, each built once over the platform's ports: `App`
+// routes the events to them, `UserActions` acts on them for the user.
+#pragma once
+
+#include "app/display_keeper.h"
+#include "hold/hold.h"
+#include "ports/platform.h"
+#include "screensaver/screen_saver.h"
+#include "settings/settings_window.h"
+#include "timed/timed_disable.h"
+#include "timed/timed_disable_dialog.h"
+#include "tray/display_hint.h"
+#include "tray/status.h"
+#include "tray/tray_icon.h"
+#include "tray/tray_input.h"
+
+namespace bw {
+
+struct Parts {
+  explicit Parts(Platform& platform);
+
+  Platform& platform;
+  ScreenSaver screenSaver;
+  TrayIcon trayIcon;
+  TrayInput trayInput;
+  DisplayHint displayHint;
+  TimedDisable timedDisable;
+  TimedDisableDialog timedDialog;
+  Settings settings;
+  SettingsWindow settingsWindow;
+  DisplayKeeper displayKeeper;
+  Timer pollTimer;
+  Hold hold;
+};
+
+}  // namespace bw
