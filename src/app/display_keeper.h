@@ -4,7 +4,7 @@
 // not taken as held, and is asked again at the next change.
 #pragma once
 
-#include "ports/power.h"
+#include "ports/power_port.h"
 #include "tray/status.h"
 
 namespace bw {

@@ -13,7 +13,7 @@
 #include "hold/hours_watch.h"
 #include "hold/program_watch.h"
 #include "ports/clock.h"
-#include "ports/power.h"
+#include "ports/power_port.h"
 #include "screensaver/screen_saver.h"
 
 namespace bw {

@@ -8,7 +8,7 @@
 
 #include "hours/working_hours.h"
 #include "ports/clock.h"
-#include "ports/locale.h"
+#include "ports/locale_port.h"
 #include "ports/timer.h"
 
 namespace bw {

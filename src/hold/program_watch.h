@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ports/programs.h"
+#include "ports/programs_port.h"
 #include "text/file_names.h"
 
 namespace bw {

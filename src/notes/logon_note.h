@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "ports/registry.h"
+#include "ports/registry_port.h"
 #include "ports/session.h"
 
 namespace bw {

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "ports/launcher.h"
-#include "ports/registry.h"
-#include "ports/screen_saver.h"
+#include "ports/registry_port.h"
+#include "ports/screen_saver_port.h"
 
 namespace bw {
 

@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "hours/working_hours.h"
-#include "ports/registry.h"
+#include "ports/registry_port.h"
 #include "ports/session.h"
-#include "ports/settings_window.h"
+#include "ports/settings_window_port.h"
 #include "settings/program_list.h"
 #include "settings/settings_layout.h"
 #include "settings/shortcut.h"

@@ -6,10 +6,10 @@
 
 #include <optional>
 
-#include "ports/locale.h"
-#include "ports/programs.h"
+#include "ports/locale_port.h"
+#include "ports/programs_port.h"
 #include "ports/session.h"
-#include "ports/settings_window.h"
+#include "ports/settings_window_port.h"
 #include "settings/settings.h"
 
 namespace bw {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "ports/hotkey.h"
-#include "ports/registry.h"
+#include "ports/registry_port.h"
 
 namespace bw {
 

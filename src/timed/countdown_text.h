@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ports/shell.h"
+#include "ports/shell_port.h"
 
 namespace bw {
 

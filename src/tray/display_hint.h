@@ -9,8 +9,8 @@
 #include <cstdint>
 
 #include "ports/clock.h"
-#include "ports/registry.h"
-#include "ports/shell.h"
+#include "ports/registry_port.h"
+#include "ports/shell_port.h"
 #include "screensaver/screen_saver.h"
 
 namespace bw {

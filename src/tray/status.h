@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ports/shell.h"
+#include "ports/shell_port.h"
 #include "screensaver/screen_saver.h"
 
 namespace bw {

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "ports/shell.h"
+#include "ports/shell_port.h"
 
 namespace bw {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "ports/clock.h"
-#include "ports/shell.h"
+#include "ports/shell_port.h"
 #include "tray/status.h"
 
 namespace bw {

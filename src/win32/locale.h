@@ -1,7 +1,7 @@
 // LocalePort on kernel32: the user's own formats.
 #pragma once
 
-#include "ports/locale.h"
+#include "ports/locale_port.h"
 
 namespace bw::win32 {
 

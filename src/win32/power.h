@@ -2,7 +2,7 @@
 // execution state (XP, Vista, and wherever the request fails).
 #pragma once
 
-#include "ports/power.h"
+#include "ports/power_port.h"
 #include "win32/diagnostics.h"
 #include "win32/handles.h"
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "ports/programs.h"
+#include "ports/programs_port.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 

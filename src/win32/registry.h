@@ -2,7 +2,7 @@
 // any script are stored as they are.
 #pragma once
 
-#include "ports/registry.h"
+#include "ports/registry_port.h"
 
 namespace bw::win32 {
 

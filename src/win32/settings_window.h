@@ -9,8 +9,8 @@
 #include <windows.h>
 
 #include "ports/commands.h"
-#include "ports/settings_window.h"
-#include "ports/tray_window.h"
+#include "ports/settings_window_port.h"
+#include "ports/tray_window_port.h"
 #include "version_info.h"
 #include "win32/handles.h"
 #include "win32/layout_builder.h"

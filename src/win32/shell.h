@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ports/shell.h"
+#include "ports/shell_port.h"
 #include "win32/diagnostics.h"
 #include "win32/handles.h"
 

@@ -4,7 +4,7 @@
 
 #include "ports/clock.h"
 #include "ports/launcher.h"
-#include "ports/screen_saver.h"
+#include "ports/screen_saver_port.h"
 #include "ports/session.h"
 #include "win32/diagnostics.h"
 

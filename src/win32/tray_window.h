@@ -8,7 +8,7 @@
 
 #include "ports/hotkey.h"
 #include "ports/timer.h"
-#include "ports/tray_window.h"
+#include "ports/tray_window_port.h"
 #include "version_info.h"
 #include "win32/window.h"
 
