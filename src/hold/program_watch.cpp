@@ -62,11 +62,10 @@ void ProgramWatch::OnWindowShown(std::uint32_t processId, std::uint32_t threadId
 // show a window; a window's process as it comes.
 void ProgramWatch::OnHeard(const Hearing& hearing) {
   switch (hearing.what) {
-    case kLook:
-      lastLook_ = hearing.now;
-      return LookAtAll();
     case kPoll:
       if (hearing.now - lastLook_ < kLookAtAllMs) return;
+      [[fallthrough]];
+    case kLook:
       lastLook_ = hearing.now;
       return LookAtAll();
     case kWindow:
