@@ -2,22 +2,6 @@
 
 namespace bw {
 
-Parts::Parts(Platform& platform)
-    : platform(platform),
-      screenSaver(platform.screenSaver, platform.launcher, platform.registry),
-      trayIcon(platform.shell, platform.clock),
-      displayHint(platform.shell, platform.registry, platform.clock, screenSaver),
-      timedDisable(screenSaver, platform.clock, platform.registry, platform.session,
-                   platform.timers),
-      timedDialog(platform.timedDialog, platform.timers, platform.clock, timedDisable.countdown()),
-      settings(platform.registry, platform.session, platform.hotkeys),
-      settingsWindow(platform.settingsWindow, platform.programs, platform.session, platform.locale,
-                     settings),
-      displayKeeper(platform.power),
-      pollTimer(platform.timers, TimerId::Poll, kPollIntervalMs),
-      hold(screenSaver, platform.programs, platform.clock, platform.registry, platform.session,
-           platform.locale, platform.timers, platform.power) {}
-
 App::~App() = default;
 
 // The icon shows the program's own picture and name until the first poll,
@@ -45,17 +29,13 @@ void App::Follow(SettingsChange change) {
   if (change == SettingsChange::None) return;
   if (change == SettingsChange::Stored) return parts_.displayKeeper.Ask(actions_.KeepDisplayOn());
   FollowSettings();
-  if (change == SettingsChange::FullScreen) parts_.hold.JudgeForeground();
-  if (change == SettingsChange::ProgramAdded) parts_.hold.LookAtAll();
+  if (change == SettingsChange::FullScreen) parts_.fullScreenWatch.Judge();
+  if (change == SettingsChange::ProgramAdded) parts_.programWatch.LookAtAll();
   actions_.Refresh();
 }
 
 void App::FollowSettings() {
-  const Settings& settings = parts_.settings;
-  Hold& hold = parts_.hold;
-  hold.FollowSettings(settings.programs(), settings.Value(kIdFullScreen) != 0);
-  hold.FollowHours(settings.hours());
-  hold.FollowPower(settings.Value(kIdMainsOnly) != 0);
+  parts_.FollowSettings();
   parts_.displayKeeper.Ask(actions_.KeepDisplayOn());
 }
 

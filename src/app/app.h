@@ -41,7 +41,7 @@ class App final : public TrayEvents,
     actions_.FollowPolicy();
   }
   void OnEndSession() override { actions_.Exit(); }
-  void OnTimeChanged() override { actions_.Refresh(parts_.hold.JudgeHours(SpanRuns())); }
+  void OnTimeChanged() override { actions_.Refresh(parts_.hold.OnTimeChanged(SpanRuns())); }
   void OnPowerSourceChanged() override { Follow(SettingsChange::Power); }
   void OnSettingChanged(int controlId, int value) override {
     Follow(parts_.settingsWindow.OnChanged(controlId, value));

@@ -22,11 +22,7 @@ int TellState(const Report& report, std::string& line) {
     WriteTwoDigits(clock + 4, seconds % 60);
     line.append(" for ").append(DecimalText(seconds / 3600)).append(clock, sizeof clock);
   } else if (held) {
-    if (!report.heldFor.empty()) {
-      line.append(" while ").append(report.heldFor).append(" runs");
-    } else {
-      line += report.byHours ? " during working hours" : " while a program is full screen";
-    }
+    line += report.heldBy->status();
   }
   return enabled ? kExitDone : kExitDisabled;
 }

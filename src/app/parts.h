@@ -3,7 +3,10 @@
 #pragma once
 
 #include "app/display_keeper.h"
+#include "hold/full_screen_watch.h"
 #include "hold/hold.h"
+#include "hold/hours_watch.h"
+#include "hold/program_watch.h"
 #include "ports/platform.h"
 #include "screensaver/screen_saver.h"
 #include "settings/settings_window.h"
@@ -18,6 +21,8 @@ namespace bw {
 
 struct Parts {
   explicit Parts(Platform& platform);
+  // The reasons follow the user's choices, none after the program's end.
+  void FollowSettings();
 
   Platform& platform;
   ScreenSaver screenSaver;
@@ -30,6 +35,11 @@ struct Parts {
   SettingsWindow settingsWindow;
   DisplayKeeper displayKeeper;
   Timer pollTimer;
+  // The hold's reasons, and their rank: the tip names the first that holds.
+  ProgramWatch programWatch;
+  FullScreenWatch fullScreenWatch;
+  HoursWatch hoursWatch;
+  Reason* const reasons[3]{&programWatch, &fullScreenWatch, &hoursWatch};
   Hold hold;
 };
 

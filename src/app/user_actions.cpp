@@ -93,14 +93,16 @@ void UserActions::EndTimedDisable(bool byUser) {
 // again, set aside or not.
 Outcome UserActions::HoldWhile(std::uint32_t processId) {
   if (ByPolicy()) return Outcome::ByPolicy;
-  if (!parts_.hold.HoldWhile(processId)) return Outcome::NoSuchProcess;
+  if (!parts_.programWatch.AskForProcess(processId)) return Outcome::NoSuchProcess;
+  parts_.hold.AskedAnew();
   Refresh();
   return Outcome::Done;
 }
 
 Outcome UserActions::HoldWhile(std::string_view program) {
   if (ByPolicy()) return Outcome::ByPolicy;
-  parts_.hold.HoldWhile(program);
+  parts_.programWatch.AskFor(program);
+  parts_.hold.AskedAnew();
   Refresh();
   return Outcome::Done;
 }
@@ -120,9 +122,9 @@ void UserActions::Exit() {
 }
 
 Report UserActions::State() {
-  if (SpanRuns()) return {Status::Counting(), {}, false, parts_.timedDisable.SecondsLeft()};
+  if (SpanRuns()) return {Status::Counting(), nullptr, parts_.timedDisable.SecondsLeft()};
   const Hold& hold = parts_.hold;
-  return {ReadStatus(parts_.screenSaver, hold.Tip()), hold.heldFor(), hold.byHours()};
+  return {ReadStatus(parts_.screenSaver, hold.Tip()), hold.heldBy()};
 }
 
 void UserActions::Resume() {

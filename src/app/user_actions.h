@@ -23,10 +23,9 @@ enum class Outcome : std::uint8_t {
 
 // The state as the icon and /status tell it.
 struct Report {
-  Status status;                 // what the icon shows
-  std::string_view heldFor;      // while held: the program; empty for full screen or the hours
-  bool byHours = false;          // while held: the hours are the only reason
-  std::int32_t secondsLeft = 0;  // while a span runs: the whole seconds left
+  Status status;                   // what the icon shows
+  const Reason* heldBy = nullptr;  // while held: the reason the tip names
+  std::int32_t secondsLeft = 0;    // while a span runs: the whole seconds left
 };
 
 class UserActions {

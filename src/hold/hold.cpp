@@ -1,71 +1,36 @@
 #include "hold/hold.h"
 
-#include "words/words.h"
-
 namespace bw {
 
-void Hold::FollowSettings(const std::vector<std::string>& programs, bool fullScreen) {
-  if (ended_) return;
-  fullScreenCounts_ = fullScreen;
-  programWatch_.SetList(programs);
-  WatchWindows();
+void Hold::Listen() {
+  std::uint8_t hears = 0;
+  if (!ended_) {
+    for (const Reason* reason : reasons_) hears |= reason->hears();
+  }
+  if ((hears ^ hears_) & kWindow) programs_.ReportWindows((hears & kWindow) != 0);
+  hears_ = hears;
 }
 
-void Hold::WatchWindows() {
-  const bool watching = programWatch_.LooksForNames() || fullScreenCounts_;
-  if (watching != watching_) programs_.ReportWindows(watching);
-  watching_ = watching;
+void Hold::Tell(Heard what, std::uint32_t id, std::uint32_t thread) {
+  if (ended_) return;
+  const Hearing hearing{what, clock_.TickCount(), id, thread};
+  for (Reason* reason : reasons_) {
+    if (reason->hears() & what) reason->Hear(hearing);
+  }
 }
 
 HoldChange Hold::Resume(bool spanRuns) {
-  lastLook_ = clock_.TickCount();
-  programWatch_.LookAtAll();
-  JudgeForeground();
+  Tell(kLook);
   switchBack_ = note_.Read();
   return Follow(spanRuns);
 }
 
-// A look at the whole session now and then, for listed programs that never
-// show a window, and at the foreground shortly after a window appeared. The
-// foreground's own changes are reported as they come. A hold in force
-// overrules another program's switch.
+// With nothing polled for, a hold in force is one whose reasons come by
+// their own reports or timer: the poll only overrules another program's switch.
 HoldChange Hold::Watch(bool spanRuns) {
-  // With nothing watched, a hold in force is the hours', whose edges come by
-  // their own timer: the poll only overrules.
-  if (!watching_) return holding_ ? Follow(spanRuns) : HoldChange{};
-  const std::uint32_t now = clock_.TickCount();
-  if (programWatch_.LooksForNames() && now - lastLook_ >= kLookAtAllMs) {
-    lastLook_ = now;
-    programWatch_.LookAtAll();
-  }
-  if (static_cast<std::int32_t>(judgeUntil_ - now) >= 0) {
-    JudgeForeground();
-  } else if (fullScreenCounts_ && !fills_) {
-    // A presentation or a game's full screen begins with no window moving.
-    fullScreen_ = programs_.SystemSaysFullScreen();
-  }
+  if (!(hears_ & kPoll)) return holding_ ? Follow(spanRuns) : HoldChange{};
+  Tell(kPoll);
   return Follow(spanRuns);
-}
-
-// A window that comes up may be a listed program's, or a full-screen one.
-HoldChange Hold::OnWindowShown(std::uint32_t processId, std::uint32_t threadId, bool spanRuns) {
-  programWatch_.OnWindowShown(processId, threadId);
-  judgeUntil_ = clock_.TickCount() + kJudgeAfterWindowMs;
-  JudgeForeground();
-  return Follow(spanRuns);
-}
-
-// Passing through the taskbar, the desktop or the program's own menu and
-// windows changes nothing: a click on the icon must find the hold as it was.
-void Hold::JudgeForeground() {
-  if (!fullScreenCounts_) {
-    fullScreen_ = false;
-    return;
-  }
-  const Foreground verdict = programs_.JudgeForeground();
-  if (verdict == Foreground::Passing) return;
-  fills_ = verdict == Foreground::FullScreen;
-  fullScreen_ = fills_ || programs_.SystemSaysFullScreen();
 }
 
 // The hold begins with its first reason and ends with its last. A policy has
@@ -74,26 +39,27 @@ void Hold::JudgeForeground() {
 // reasons hold nothing, but a user's say outlasts the battery. During a span
 // the screen saver is off already.
 HoldChange Hold::Follow(bool spanRuns) {
-  const std::string_view program = programWatch_.Running();
-  const bool reasons = !program.empty() || fullScreen_ || hoursWatch_.inside();
-  if (!reasons) setAside_ = false;
+  const Reason* lead = nullptr;
+  for (const Reason* reason : reasons_) {
+    if (reason->holds()) {
+      lead = reason;
+      break;
+    }
+  }
+  if (!lead) setAside_ = false;
   if (ended_) return {};
   if (screenSaver_.Policy()) {
     holding_ = false;
     return {};
   }
-  if (!reasons || setAside_ || resting_) {
+  if (!lead || setAside_ || resting_) {
     if (holding_ || switchBack_) EndHold(switchBack_, spanRuns);
     return {};
   }
   HoldChange change;
-  // The tip is made anew only when the reason changes: a poll allocates nothing.
-  const bool byHours = program.empty() && !fullScreen_;
-  if (!holding_ || program != heldFor_ || byHours != byHours_) {
-    heldFor_ = program;
-    byHours_ = byHours;
-    heldTip_ = kHeldByFullScreenTip;
-    if (!program.empty()) heldTip_.assign(kHeldTipLead).append(program).append(kHeldByProgramTail);
+  if (!holding_ || lead != lead_ || lead->words() != words_) {
+    lead_ = lead;
+    words_ = lead->words();
     change.newReason = true;
   }
   if (screenSaver_.GetScreenSaverState() && screenSaver_.SetScreenSaverState(false) && !holding_) {
@@ -118,11 +84,9 @@ void Hold::TakeOver() {
 }
 
 void Hold::End(bool spanRuns) {
+  Tell(kEnd);
   ended_ = true;
-  fullScreenCounts_ = false;
-  programWatch_.LetGo();
-  WatchWindows();
-  hoursWatch_.Stop();
+  Listen();
   if (holding_) EndHold(switchBack_, spanRuns);
 }
 

@@ -1,30 +1,21 @@
-// The hold: the program steps in by itself while a listed program runs, a
-// window is in full screen or it is working hours, and switches the screen
-// saver off whoever switches it on. The user, a span, a policy and the
-// battery each have their say; the program is told what changed and shows it.
+// The hold: the program steps in by itself while one of its reasons holds (a
+// listed program runs, a window is in full screen, it is working hours...),
+// and switches the screen saver off whoever switches it on. The user, a span,
+// a policy and the battery each have their say; the program is told what
+// changed and shows it.
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <span>
 
 #include "hold/hold_note.h"
-#include "hold/hours_watch.h"
-#include "hold/program_watch.h"
+#include "hold/reason.h"
 #include "ports/clock.h"
 #include "ports/power_port.h"
+#include "ports/programs_port.h"
 #include "screensaver/screen_saver.h"
 
 namespace bw {
-
-// While programs are listed, a look at the whole session this often finds
-// those that never show a window.
-inline constexpr std::uint32_t kLookAtAllMs = 12000;
-// A window that appears may come forward or grow to full screen a moment
-// later, and not every system reports that (Wine reports only the window's
-// creation): for this long after, each poll judges the foreground again.
-inline constexpr std::uint32_t kJudgeAfterWindowMs = 1000;
 
 // What following the hold's reasons changed.
 struct HoldChange {
@@ -34,41 +25,28 @@ struct HoldChange {
 
 class Hold {
  public:
+  // The reasons in rank: the tip names the first that holds.
   Hold(ScreenSaver& screenSaver, ProgramsPort& programs, ClockPort& clock, RegistryPort& registry,
-       SessionPort& session, LocalePort& locale, TimerPort& timers, PowerPort& power)
+       SessionPort& session, PowerPort& power, std::span<Reason* const> reasons)
       : screenSaver_(screenSaver),
         programs_(programs),
         clock_(clock),
         power_(power),
-        programWatch_(programs),
-        hoursWatch_(clock, locale, timers),
-        note_(registry, session) {}
+        note_(registry, session),
+        reasons_(reasons) {}
 
-  // The user's choices: the programs listed (a list that outlives the hold,
-  // told again after each change) and whether full screen counts. Windows
-  // are reported only while something is to be watched: a user without a
-  // list or full screen pays nothing.
-  void FollowSettings(const std::vector<std::string>& programs, bool fullScreen);
-  void FollowHours(const WorkingHours& hours) {
-    if (!ended_) hoursWatch_.Set(hours);
-  }
-  // A command's: hold while this process runs, or any of this program's, for
-  // as long as this copy runs, without listing it. The user asked anew: a
-  // hold set aside counts again. False for a process that does not run.
-  bool HoldWhile(std::uint32_t processId) {
-    if (!programWatch_.AskForProcess(processId)) return false;
+  // The reasons' choices changed. Windows are reported only while a reason
+  // listens for them: a user without a list or full screen pays nothing.
+  void Listen();
+  // A command asked for a reason anew: a hold set aside counts again.
+  void AskedAnew() {
     setAside_ = false;
-    return true;
-  }
-  void HoldWhile(std::string_view program) {
-    programWatch_.AskFor(program);
-    setAside_ = false;
-    WatchWindows();
+    Listen();
   }
   // The local time may have jumped, or an edge of the hours has come; the
   // hold follows at once.
-  HoldChange JudgeHours(bool spanRuns) {
-    if (!ended_) hoursWatch_.Judge();
+  HoldChange OnTimeChanged(bool spanRuns) {
+    Tell(kClock);
     return Follow(spanRuns);
   }
   // "Only on mains power", told again when the power source changes: on
@@ -84,17 +62,18 @@ class Hold {
   // At each tick of the program's timers.
   HoldChange Watch(bool spanRuns);
   // The reports of the session; the hold follows each at once.
-  HoldChange OnWindowShown(std::uint32_t processId, std::uint32_t threadId, bool spanRuns);
+  HoldChange OnWindowShown(std::uint32_t processId, std::uint32_t threadId, bool spanRuns) {
+    Tell(kWindow, processId, threadId);
+    return Follow(spanRuns);
+  }
   HoldChange OnForegroundChanged(bool spanRuns) {
-    JudgeForeground();
+    Tell(kForeground);
     return Follow(spanRuns);
   }
   HoldChange OnProcessEnded(std::uint32_t processId, bool spanRuns) {
-    programWatch_.OnProcessEnded(processId);
+    Tell(kProcessEnd, processId);
     return Follow(spanRuns);
   }
-  void LookAtAll() { programWatch_.LookAtAll(); }
-  void JudgeForeground();
   // Begins, goes on or ends with the reasons as they stand.
   HoldChange Follow(bool spanRuns);
   // The user switched the screen saver: the hold stands aside until every
@@ -109,37 +88,23 @@ class Hold {
   void End(bool spanRuns);
 
   bool holding() const { return holding_; }
-  // While holding: the program it holds for, empty for full screen or the
-  // hours; whether the hours are the only reason.
-  std::string_view heldFor() const { return heldFor_; }
-  bool byHours() const { return byHours_; }
-  // The reason the icon's tip gives while the hold is in force, a program's
-  // or full screen's before the hours'; null otherwise.
-  const char* Tip() const {
-    if (!holding_) return nullptr;
-    return byHours_ ? hoursWatch_.tip().c_str() : heldTip_.c_str();
-  }
+  bool ended() const { return ended_; }
+  // While holding: the reason the tip names; null otherwise.
+  const Reason* heldBy() const { return holding_ ? lead_ : nullptr; }
+  const char* Tip() const { return holding_ ? lead_->tip() : nullptr; }
 
  private:
+  // Each reason that listens for it hears what happened; none after the end.
+  void Tell(Heard what, std::uint32_t id = 0, std::uint32_t thread = 0);
   void EndHold(bool switchBack, bool spanRuns);
-  void WatchWindows();
 
   ScreenSaver& screenSaver_;
   ProgramsPort& programs_;
   ClockPort& clock_;
   PowerPort& power_;
-  ProgramWatch programWatch_;
-  HoursWatch hoursWatch_;
   HoldNote note_;
-  bool fullScreenCounts_ = false;
-  // Programs are looked for, or full screen counts: windows are reported.
-  bool watching_ = false;
-  // The foreground window fills its monitor, or the system says a game or a
-  // presentation holds the screen, as last judged; the first alone.
-  bool fullScreen_ = false, fills_ = false;
-  std::uint32_t lastLook_ = 0;  // clock milliseconds
-  // Until then (clock milliseconds), each poll judges the foreground again.
-  std::uint32_t judgeUntil_ = 0;
+  std::span<Reason* const> reasons_;
+  std::uint8_t hears_ = 0;  // what the reasons listen for, together
   // The hold is in force: it switches the screen saver off whoever switches it on.
   bool holding_ = false;
   // The screen saver was on when the hold began (or a span ended under it):
@@ -151,9 +116,9 @@ class Hold {
   bool setAside_ = false;
   bool resting_ = false;  // on battery, where only mains power counts
   bool ended_ = false;    // the program ends
-  bool byHours_ = false;  // the hours are the only reason the tip can name
-  std::string heldFor_;   // the program the tip names; empty for full screen
-  std::string heldTip_;
+  // The reason the tip names, and its words, as last shown.
+  const Reason* lead_ = nullptr;
+  std::uint32_t words_ = 0;
 };
 
 }  // namespace bw

@@ -12,16 +12,17 @@ namespace bw {
 // early finds the edge still ahead and waits the rest.
 void HoursWatch::Judge() {
   Stop();
-  inside_ = false;
+  holds_ = false;
   if (!hours_.on) return;
   const LocalTime now = clock_.LocalNow();
-  inside_ = Inside(hours_, now);
+  holds_ = Inside(hours_, now);
   const std::optional<LocalMoment> edge = NextEdge(hours_, now);
-  if (inside_ && edge) {
-    tip_.assign(kHeldUntilLead)
-        .append(locale_.TimeText(edge->minuteOfDay))
-        .append(kHeldByHoursTail);
-  } else if (inside_) {
+  if (holds_ && edge) {
+    tip_ = tipText_.assign(kHeldUntilLead)
+               .append(locale_.TimeText(edge->minuteOfDay))
+               .append(kHeldByHoursTail)
+               .c_str();
+  } else if (holds_) {
     tip_ = kHeldByHoursTip;
   }
   if (!edge) return;

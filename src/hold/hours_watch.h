@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "hold/reason.h"
 #include "hours/working_hours.h"
 #include "ports/clock.h"
 #include "ports/locale_port.h"
@@ -13,10 +14,13 @@
 
 namespace bw {
 
-class HoursWatch {
+class HoursWatch : public Reason {
  public:
   HoursWatch(ClockPort& clock, LocalePort& locale, TimerPort& timers)
-      : clock_(clock), locale_(locale), timers_(timers) {}
+      : Reason(Relay<HoursWatch>), clock_(clock), locale_(locale), timers_(timers) {
+    hears_ = kClock | kEnd;
+    status_ = " during working hours";
+  }
 
   void Set(const WorkingHours& hours) {
     hours_ = hours;
@@ -25,20 +29,19 @@ class HoursWatch {
   // Where now falls, and the wait for the next edge, set anew.
   void Judge();
   void Stop();
-  bool inside() const { return inside_; }
-  // While inside: the tip, which names the end of the spell as the user
-  // writes times.
-  const std::string& tip() const { return tip_; }
+  void OnHeard(const Hearing& hearing) {
+    if (hearing.what == kEnd) return Stop();
+    Judge();
+  }
 
  private:
   ClockPort& clock_;
   LocalePort& locale_;
   TimerPort& timers_;
   WorkingHours hours_;
-  bool inside_ = false;
   bool waiting_ = false;  // the timer runs
   bool hurried_ = false;  // the last wait was below a second
-  std::string tip_;
+  std::string tipText_;   // names the end of the spell as the user writes times
 };
 
 }  // namespace bw

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "words/words.h"
+
 namespace bw {
 
 void ProgramWatch::SetList(const std::vector<std::string>& names) {
@@ -11,6 +13,7 @@ void ProgramWatch::SetList(const std::vector<std::string>& names) {
     programs_.StopWatching(found.id);
     return true;
   });
+  Settle();
 }
 
 void ProgramWatch::AskFor(std::string_view file) {
@@ -20,7 +23,9 @@ void ProgramWatch::AskFor(std::string_view file) {
 
 bool ProgramWatch::AskForProcess(std::uint32_t processId) {
   const std::string file = programs_.ProcessFile(processId);
-  return !file.empty() && Watch(processId, file, true);
+  const bool watched = !file.empty() && Watch(processId, file, true);
+  Settle();
+  return watched;
 }
 
 void ProgramWatch::LetGo() {
@@ -28,14 +33,17 @@ void ProgramWatch::LetGo() {
   running_.clear();
   names_ = nullptr;
   asked_.clear();
+  Settle();
 }
 
 void ProgramWatch::LookAtAll() {
   notListed_.fill({});
-  if (!LooksForNames()) return;
-  for (const RunningProcess& process : programs_.Processes()) {
-    if (Holds(process.file)) Watch(process.id, process.file);
+  if (LooksForNames()) {
+    for (const RunningProcess& process : programs_.Processes()) {
+      if (Holds(process.file)) Watch(process.id, process.file);
+    }
   }
+  Settle();
 }
 
 void ProgramWatch::OnWindowShown(std::uint32_t processId, std::uint32_t threadId) {
@@ -50,8 +58,40 @@ void ProgramWatch::OnWindowShown(std::uint32_t processId, std::uint32_t threadId
   }
 }
 
-void ProgramWatch::OnProcessEnded(std::uint32_t processId) {
-  std::erase_if(running_, [&](const Found& found) { return found.id == processId; });
+// A look at the whole session now and then, for listed programs that never
+// show a window; a window's process as it comes.
+void ProgramWatch::OnHeard(const Hearing& hearing) {
+  switch (hearing.what) {
+    case kPoll:
+      if (hearing.now - lastLook_ < kLookAtAllMs) return;
+      [[fallthrough]];
+    case kLook:
+      lastLook_ = hearing.now;
+      return LookAtAll();
+    case kWindow:
+      OnWindowShown(hearing.id, hearing.thread);
+      break;
+    case kProcessEnd:
+      std::erase_if(running_, [&](const Found& found) { return found.id == hearing.id; });
+      break;
+    case kEnd:
+      return LetGo();
+    default:
+      return;
+  }
+  Settle();
+}
+
+// The tip is made anew only when the program it names changes: a poll
+// allocates nothing.
+void ProgramWatch::Settle() {
+  holds_ = !running_.empty();
+  hears_ = kLook | kProcessEnd | kEnd | (LooksForNames() ? kPoll | kWindow : 0);
+  if (!holds_ || running_.front().file == named_) return;
+  named_ = running_.front().file;
+  tip_ = tipText_.assign(kHeldTipLead).append(named_).append(kHeldByProgramTail).c_str();
+  status_ = tip_ + kHeldStatusFrom;
+  ++words_;
 }
 
 // A process that cannot be watched (gone already, another session's) does not count.

@@ -1,6 +1,6 @@
-// Which of the listed programs run in the user's session, and those a command
-// asked for. A process is found by a look at the whole session, or by a
-// window it shows, by its name alone; only a listed one is opened, to be
+// The programs as a reason of the hold: which of the listed programs run in
+// the user's session, and those a command asked for (its /while). A process is found by a look at
+// the whole session, or by a window it shows, by its name alone; only a listed one is opened, to be
 // watched for its end, which costs nothing until it comes.
 #pragma once
 
@@ -10,14 +10,21 @@
 #include <string_view>
 #include <vector>
 
+#include "hold/reason.h"
 #include "ports/programs_port.h"
 #include "text/file_names.h"
 
 namespace bw {
 
-class ProgramWatch {
+// While programs are listed, a look at the whole session this often finds
+// those that never show a window.
+inline constexpr std::uint32_t kLookAtAllMs = 12000;
+
+class ProgramWatch : public Reason {
  public:
-  explicit ProgramWatch(ProgramsPort& programs) : programs_(programs) {}
+  explicit ProgramWatch(ProgramsPort& programs) : Reason(Relay<ProgramWatch>), programs_(programs) {
+    Settle();
+  }
 
   // The programs to look for, a list that outlives the watch and is told
   // again after each change: processes of one no longer listed are let go.
@@ -34,14 +41,8 @@ class ProgramWatch {
   bool LooksForNames() const { return (names_ && !names_->empty()) || !asked_.empty(); }
   // One look at every process of the session.
   void LookAtAll();
-  // A window appeared: its process is looked at, unless already known.
-  void OnWindowShown(std::uint32_t processId, std::uint32_t threadId);
-  void OnProcessEnded(std::uint32_t processId);
-  // The file name of a listed program that runs, the one found first; empty
-  // while none runs.
-  std::string_view Running() const {
-    return running_.empty() ? std::string_view() : running_.front().file;
-  }
+
+  void OnHeard(const Hearing& hearing);
 
  private:
   struct Found {
@@ -60,6 +61,10 @@ class ProgramWatch {
   }
   bool Watch(std::uint32_t id, const std::string& file, bool pinned = false);
   bool Watched(std::uint32_t id) const;
+  // A window appeared: its process is looked at, unless already known.
+  void OnWindowShown(std::uint32_t processId, std::uint32_t threadId);
+  // Whether it holds, its words and what it listens for, after each change.
+  void Settle();
 
   ProgramsPort& programs_;
   const std::vector<std::string>* names_ = nullptr;
@@ -69,6 +74,9 @@ class ProgramWatch {
   // one costs nothing; forgotten at each whole look.
   std::array<Seen, 16> notListed_{};
   std::size_t nextNotListed_ = 0;
+  std::uint32_t lastLook_ = 0;  // clock milliseconds
+  // The program found first, whom the tip and /status name, and their words.
+  std::string named_, tipText_;
 };
 
 }  // namespace bw

@@ -22,6 +22,11 @@ inline constexpr const char* kDisabledByPolicyTip = "Screen Saver is DISABLED by
 // While the program holds the screen saver off by itself, the tip gives the
 // reason: a listed program's file name, or a window in full screen.
 inline constexpr const char* kHeldTipLead = "Screen Saver is DISABLED while ";
+// /status says "disabled" and then these tips' own words from " while ",
+// which follows the disabled tip's words.
+inline constexpr int kHeldStatusFrom = 24;
+static_assert(__builtin_strlen(kDisabledTip) == kHeldStatusFrom &&
+              kHeldTipLead[kHeldStatusFrom] == ' ' && kHeldTipLead[kHeldStatusFrom + 1] == 'w');
 inline constexpr const char* kHeldByProgramTail = " runs";
 inline constexpr const char* kHeldByFullScreenTip =
     "Screen Saver is DISABLED while a program is full screen";
