@@ -47,7 +47,9 @@ Outcome UserActions::Begin(const std::optional<SpanRequest>& span) {
   if (!span) return Outcome::TimeIsNow;
   parts_.timedDialog.Cancel();
   BeginTimedDisable(*span);
-  return parts_.screenSaver.SetScreenSaverState(false) ? Outcome::Done : Outcome::Refused;
+  ScreenSaver& screenSaver = parts_.screenSaver;
+  const bool off = screenSaver.SetScreenSaverState(false) && !screenSaver.GetScreenSaverState();
+  return off ? Outcome::Done : Outcome::Refused;
 }
 
 void UserActions::AskForSpan() {
