@@ -165,7 +165,8 @@ class Locale : public bw::LocalePort {
 
 // The menu chooses what it is told to; the dialog is confirmed with the
 // hours it is given. No shortcut is stored.
-class Ui : public bw::TimerPort,
+class Ui : public bw::MainWindowPort,
+           public bw::TimerPort,
            public bw::TrayWindowPort,
            public bw::SettingsWindowPort,
            public bw::HotkeyPort {
@@ -257,8 +258,8 @@ int main(int argc, char** argv) {
   Programs programs;
   Dialog dialog;
   bw::Platform platform{
-      system, system,   locale, system, system, registry, shell,
-      power,  programs, ui,     ui,     ui,     ui,       dialog,
+      system,   system, locale, system, system, registry, shell,  power,
+      programs, ui,     ui,     ui,     ui,     ui,       dialog,
   };
   bw::App app(platform);
 

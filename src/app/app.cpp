@@ -54,7 +54,7 @@ void App::Act(TrayAction action) {
   if (action == TrayAction::Toggle) actions_.Toggle();
   if (action == TrayAction::PopupFromMouse) ShowPopupMenu(false);
   if (action == TrayAction::PopupFromKeyboard) ShowPopupMenu(true);
-  if (action == TrayAction::BalloonClicked) parts_.settingsWindow.Show();
+  if (action == TrayAction::BalloonClicked) parts_.settingsPresenter.Show();
   trayBusy_ = false;
 }
 
@@ -80,7 +80,7 @@ void App::OnMenuCommand(MenuCommand command, bool spanShown) {
     case MenuCommand::TimedDisable:
       return spanShown ? actions_.EndSpan() : actions_.AskForSpan();
     case MenuCommand::Settings:
-      return parts_.settingsWindow.Show();
+      return parts_.settingsPresenter.Show();
     case MenuCommand::Exit:
       return actions_.Exit();
     case MenuCommand::None:

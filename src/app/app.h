@@ -13,6 +13,7 @@ namespace bw {
 class App final : public TrayEvents,
                   public TimerEvents,
                   public SystemEvents,
+                  public HotkeyEvents,
                   public SettingsEvents,
                   public ProgramEvents {
  public:
@@ -44,12 +45,12 @@ class App final : public TrayEvents,
   void OnTimeChanged() override { actions_.Refresh(parts_.hold.OnTimeChanged(SpanRuns())); }
   void OnPowerSourceChanged() override { Follow(SettingsChange::Power); }
   void OnSettingChanged(int controlId, int value) override {
-    Follow(parts_.settingsWindow.OnChanged(controlId, value));
+    Follow(parts_.settingsPresenter.OnChanged(controlId, value));
   }
   void OnSettingsButton(int controlId) override {
-    Follow(parts_.settingsWindow.OnButton(controlId));
+    Follow(parts_.settingsPresenter.OnButton(controlId));
   }
-  void OnSettingsClosed() override { parts_.settingsWindow.Hide(); }
+  void OnSettingsClosed() override { parts_.settingsPresenter.Hide(); }
   void OnWindowShown(std::uint32_t processId, std::uint32_t threadId) override {
     actions_.Refresh(parts_.hold.OnWindowShown(processId, threadId, SpanRuns()));
   }

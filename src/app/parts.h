@@ -9,7 +9,7 @@
 #include "hold/program_watch.h"
 #include "ports/platform.h"
 #include "screensaver/screen_saver.h"
-#include "settings/settings_window.h"
+#include "settings/settings_presenter.h"
 #include "timed/timed_disable.h"
 #include "timed/timed_disable_dialog.h"
 #include "tray/display_hint.h"
@@ -32,7 +32,7 @@ struct Parts {
   TimedDisable timedDisable;
   TimedDisableDialog timedDialog;
   Settings settings;
-  SettingsWindow settingsWindow;
+  SettingsPresenter settingsPresenter;
   DisplayKeeper displayKeeper;
   Timer pollTimer;
   // The hold's reasons, and their rank: the tip names the first that holds.

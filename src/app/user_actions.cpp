@@ -96,14 +96,17 @@ void UserActions::EndTimedDisable(bool byUser) {
 Outcome UserActions::HoldWhile(std::uint32_t processId) {
   if (ByPolicy()) return Outcome::ByPolicy;
   if (!parts_.programWatch.AskForProcess(processId)) return Outcome::NoSuchProcess;
-  parts_.hold.AskedAnew();
-  Refresh();
-  return Outcome::Done;
+  return HoldAnew();
 }
 
 Outcome UserActions::HoldWhile(std::string_view program) {
   if (ByPolicy()) return Outcome::ByPolicy;
   parts_.programWatch.AskFor(program);
+  return HoldAnew();
+}
+
+// A reason asked for by the user holds even where the hold was set aside.
+Outcome UserActions::HoldAnew() {
   parts_.hold.AskedAnew();
   Refresh();
   return Outcome::Done;
@@ -120,7 +123,7 @@ void UserActions::Exit() {
   parts_.settings.SaveClickMethod();
   parts_.trayIcon.Remove();
   parts_.pollTimer.Set(false);
-  parts_.platform.trayWindow.Quit();
+  parts_.platform.mainWindow.Quit();
 }
 
 Report UserActions::State() {

@@ -56,6 +56,7 @@ class UserActions {
   // in the moment another program has switched the screen saver on.
   Report State();
 
+  // What App routes here of the system's events, for the rules above.
   // At start-up: a span or a hold an earlier copy left running goes on.
   void Resume();
   // After the policy was read again: one ends a span.
@@ -83,6 +84,7 @@ class UserActions {
   Outcome Switch(Turn turn);
   bool SwitchTo(bool on, bool enabled);
   Outcome Begin(const std::optional<SpanRequest>& span);
+  Outcome HoldAnew();
   void BeginTimedDisable(const SpanRequest& request);
   void EndTimedDisable(bool byUser);
   bool ByPolicy() const { return parts_.screenSaver.Policy().has_value(); }

@@ -40,4 +40,13 @@ class HotkeyPort {
   virtual void UnregisterHotkey() = 0;
 };
 
+class HotkeyEvents {
+ public:
+  virtual ~HotkeyEvents() = default;
+  // The user pressed the shortcut; a repeat while its key is held down, not
+  // let go since the last report (Wine and Windows before 7 report each of
+  // the keyboard's repeats).
+  virtual void OnHotkey(bool repeat) = 0;
+};
+
 }  // namespace bw

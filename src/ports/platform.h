@@ -5,6 +5,7 @@
 #include "ports/hotkey.h"
 #include "ports/launcher.h"
 #include "ports/locale_port.h"
+#include "ports/main_window_port.h"
 #include "ports/power_port.h"
 #include "ports/programs_port.h"
 #include "ports/registry_port.h"
@@ -28,6 +29,7 @@ struct Platform {
   ShellPort& shell;
   PowerPort& power;
   ProgramsPort& programs;
+  MainWindowPort& mainWindow;
   TimerPort& timers;
   TrayWindowPort& trayWindow;
   HotkeyPort& hotkeys;

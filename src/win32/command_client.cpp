@@ -4,7 +4,7 @@
 
 #include "command/integrity.h"
 #include "win32/command_channel.h"
-#include "win32/settings_window.h"
+#include "win32/main_window.h"
 #include "win32/system.h"
 #include "win32/text.h"
 
@@ -66,7 +66,7 @@ void Tell(std::string_view text, bool error) {
   }
 }
 
-HWND FindCopy() { return FindWindowA(kSettingsWindowClass, nullptr); }
+HWND FindCopy() { return FindWindowA(kMainWindowClass, nullptr); }
 
 // A copy holds the mutex from before its window exists until it ends. One
 // started as administrator holds one this copy may not open.

@@ -3,20 +3,21 @@
 namespace bw::win32 {
 
 Composition::Composition()
-    : platform{system, system,   locale,     system,     system,     registry,       shell,
-               power,  programs, trayWindow, trayWindow, trayWindow, settingsWindow, timedDialog},
+    : platform{system,     system,     locale,     system,         system,
+               registry,   shell,      power,      programs,       mainWindow,
+               mainWindow, trayWindow, mainWindow, settingsWindow, timedDialog},
       app(platform) {
   programs.SetEvents(app);
 }
 
 bool Composition::Start() {
-  if (!settingsWindow.Create(app, app, app) ||
-      !trayWindow.Create(settingsWindow.hwnd(), app, app)) {
+  if (!mainWindow.Create(app, app, app) || !trayWindow.Create(mainWindow.hwnd(), app) ||
+      !settingsWindow.Create(mainWindow.hwnd(), app)) {
     return false;
   }
   shell.SetCallbackWindow(trayWindow.hwnd());
   app.Start();
-  settingsWindow.TakeCommands(app.commands());
+  mainWindow.TakeCommands(app.commands());
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "win32/locale.h"
+#include "win32/main_window.h"
 #include "win32/power.h"
 #include "win32/programs.h"
 #include "win32/registry.h"
@@ -22,8 +23,9 @@ struct Composition {
   Composition();
 
   // Builds the windows, hands the shell its callback window, and starts the
-  // program: the icon shows. False, with nothing started, when a window
-  // could not be made: the program could then not be reached or closed.
+  // program: the icon shows; then other copies' commands are taken. False,
+  // with nothing started, when a window could not be made: the program could
+  // then not be reached or closed.
   bool Start();
 
   System system;
@@ -32,6 +34,7 @@ struct Composition {
   Shell shell;
   Power power;
   Programs programs;
+  MainWindow mainWindow;
   SettingsWindow settingsWindow;
   TrayWindow trayWindow;
   TimedDialogWindow timedDialog{settingsWindow};

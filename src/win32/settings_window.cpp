@@ -3,10 +3,8 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include "command/integrity.h"
 #include "ports/hotkey.h"
 #include "settings/settings_layout.h"
-#include "win32/command_channel.h"
 #include "win32/common_controls.h"
 #include "win32/menus.h"
 #include "win32/res/resource_ids.h"
@@ -14,11 +12,6 @@
 
 namespace bw::win32 {
 namespace {
-
-// A caller that waits in its send takes its line at once; one that does not
-// is given up on after this, so that it holds up neither the ticks nor the
-// next caller.
-constexpr UINT kAnswerWaitMs = 250;
 
 // The shortcut field's HOTKEYF_* bits are the program's modifiers, but for
 // HOTKEYF_EXT, which marks a key of the keyboard's extended part, where the
@@ -45,31 +38,21 @@ int FieldValueOf(int value) {
 // reach it.
 SettingsWindow::~SettingsWindow() {
   events_ = nullptr;
-  system_ = nullptr;
-  tray_ = nullptr;
-  commands_ = nullptr;
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-bool SettingsWindow::Create(SettingsEvents& events, SystemEvents& system, TrayEvents& tray) {
+// Owned, it would have no taskbar button of its own without WS_EX_APPWINDOW.
+bool SettingsWindow::Create(HWND owner, SettingsEvents& events) {
   events_ = &events;
-  system_ = &system;
-  tray_ = &tray;
   RegisterClassOnce(kSettingsWindowClass, Window::Procedure);
-  if (!CreateLayoutWindow(kSettingsLayout, kSettingsWindowClass, kSettingsWindowStyle, 0, nullptr,
-                          this)) {
+  if (!CreateLayoutWindow(kSettingsLayout, kSettingsWindowClass, kSettingsWindowStyle,
+                          WS_EX_APPWINDOW, owner, this)) {
     return false;
   }
   smallIcon_ = LoadIconResource(IDI_APP, GetSystemMetrics(SM_CXSMICON));
   largeIcon_ = LoadIconResource(IDI_APP, GetSystemMetrics(SM_CXICON));
   SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
   SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.Get()));
-  // A real top-level window: message-only windows never get the broadcast,
-  // which an elevated copy lets in from the shell.
-  taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
-  AllowFromLowerLevels(hwnd(), taskbarCreated_);
-  filterOpen_ = OpensToLowerLevels(IntegrityLevel(GetCurrentProcess()));
-  if (filterOpen_) AllowFromLowerLevels(hwnd(), WM_COPYDATA);
   return true;
 }
 
@@ -79,79 +62,20 @@ LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       events_->OnSettingsClosed();
       return 0;
-    case WM_QUERYENDSESSION:
-      return TRUE;
-    case WM_ENDSESSION:
-      if (wParam) system_->OnEndSession();
-      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
       break;
     case WM_SETFOCUS:
       RestoreFocus();
       return 0;
-    case WM_TIMECHANGE:
-      system_->OnTimeChanged();
-      return 0;
-    case WM_POWERBROADCAST:
-      // A resume may have slept through a change of the local time.
-      if (wParam == PBT_APMPOWERSTATUSCHANGE) system_->OnPowerSourceChanged();
-      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
-        system_->OnTimeChanged();
-      }
-      return TRUE;
-    case WM_SETTINGCHANGE:
-      if (lParam && lstrcmpiA(reinterpret_cast<const char*>(lParam), "Policy") == 0) {
-        system_->OnPolicyChanged();
-      }
-      break;
     case WM_COMMAND:
       if (OnCommand(wParam, lParam)) return 0;
       break;
     case WM_NOTIFY:
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
-    case WM_COPYDATA:
-      return OnCopyData(reinterpret_cast<HWND>(wParam),
-                        *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    default:
-      if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-        tray_->OnTaskbarCreated();
-        return 0;
-      }
-      break;
   }
   return DefWindowProcA(hwnd(), message, wParam, lParam);
-}
-
-// Another copy's command: its tag, a size within bounds and one zero, at its
-// end, and the caller's answer window, or it is ignored; where the filter is
-// open, so is one whose caller runs below an ordinary program. Until the
-// program has started it is put off, and the caller asks again. The
-// command's own rules come next. The line goes back before the result.
-LRESULT SettingsWindow::OnCopyData(HWND caller, const COPYDATASTRUCT& data) {
-  const auto* bytes = static_cast<const char*>(data.lpData);
-  if (data.dwData != kCommandTag || !bytes || data.cbData == 0 || data.cbData > kCommandMaxBytes ||
-      bytes[data.cbData - 1] != '\0') {
-    return 0;
-  }
-  const std::string_view text(bytes, data.cbData - 1);
-  if (text.find('\0') != std::string_view::npos || !IsAnswerWindow(caller) ||
-      (filterOpen_ && !TakesCallerAt(IntegrityLevelOf(caller)))) {
-    return 0;
-  }
-  if (!commands_) return kCommandBusy;
-  const std::optional<CommandAnswer> answer = commands_->OnCommand(text);
-  if (!answer) return 0;
-  if (!answer->line.empty()) {
-    COPYDATASTRUCT reply{kAnswerTag, static_cast<DWORD>(answer->line.size()),
-                         const_cast<char*>(answer->line.data())};
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(caller, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd()),
-                        reinterpret_cast<LPARAM>(&reply), SMTO_BLOCK | SMTO_ABORTIFHUNG,
-                        kAnswerWaitMs, &ignored);
-  }
-  return kCommandTaken + answer->exitCode;
 }
 
 // The settings controls report their new values.

@@ -28,30 +28,17 @@ POINT MenuPoint(HWND callbackWindow) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-// Windows 7 on sends no repeats of a shortcut held down; older ones ignore
-// it. MinGW declares it for Windows 7 targets only.
-constexpr UINT kNoRepeat = 0x4000;
-// While the shortcut's key is down, it is looked at this often for its
-// release, a timer apart from the program's own.
-constexpr UINT_PTR kKeyWatchTimer = 100;
-constexpr UINT kKeyWatchMs = 30;
-
-static_assert(kModCtrl == MOD_CONTROL && kModWin == MOD_WIN && kModShift == MOD_ALT &&
-              kModAlt == MOD_SHIFT);
-
 }  // namespace
 
 // The program is destroyed before its windows: their last messages must not
 // reach it.
 TrayWindow::~TrayWindow() {
   tray_ = nullptr;
-  timers_ = nullptr;
   if (hwnd()) DestroyWindow(hwnd());
 }
 
-bool TrayWindow::Create(HWND parent, TrayEvents& tray, TimerEvents& timers) {
+bool TrayWindow::Create(HWND parent, TrayEvents& tray) {
   tray_ = &tray;
-  timers_ = &timers;
   RegisterClassOnce(kTrayCallbackClass, Window::Procedure);
   return Reported("CreateWindowEx", CreateWindowExA(0, kTrayCallbackClass, "", WS_CHILD, 0, 0, 0, 0,
                                                     parent, nullptr, GetModuleHandleA(nullptr),
@@ -67,47 +54,7 @@ LRESULT TrayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     tray_->OnTrayMessage(LOWORD(lParam), static_cast<std::uint32_t>(GetMessageTime()));
     return 0;
   }
-  if (message == WM_HOTKEY && tray_) {
-    // Its key is watched until it is let go: the system reports only presses.
-    const bool repeat = heldKey_ != 0;
-    heldKey_ = HIWORD(lParam);
-    SetTimer(hwnd(), kKeyWatchTimer, kKeyWatchMs, nullptr);
-    tray_->OnHotkey(repeat);
-    return 0;
-  }
-  if (message == WM_TIMER && wParam == kKeyWatchTimer) {
-    if (!(GetAsyncKeyState(static_cast<int>(heldKey_)) & 0x8000)) {
-      heldKey_ = 0;
-      KillTimer(hwnd(), kKeyWatchTimer);
-    }
-    return 0;
-  }
-  if (message == WM_TIMER && timers_) {
-    timers_->OnTimer(static_cast<TimerId>(wParam));
-    return 0;
-  }
   return DefWindowProcA(hwnd(), message, wParam, lParam);
-}
-
-void TrayWindow::StartTimer(TimerId id, int intervalMs) {
-  Reported("SetTimer", SetTimer(hwnd(), static_cast<UINT_PTR>(id), intervalMs, nullptr));
-}
-
-void TrayWindow::StopTimer(TimerId id) { KillTimer(hwnd(), static_cast<UINT_PTR>(id)); }
-
-// The new shortcut is taken before the old one goes, so that a refusal keeps
-// the old: Windows keeps both when one id is registered twice.
-bool TrayWindow::RegisterHotkey(Hotkey hotkey) {
-  // Shift and Alt trade places.
-  const UINT modifiers = (hotkey.modifiers & (kModCtrl | kModWin)) |
-                         (hotkey.modifiers & kModShift) << 2 | (hotkey.modifiers & kModAlt) >> 2;
-  if (!Reported("RegisterHotKey",
-                RegisterHotKey(hwnd(), !hotkeyId_, modifiers | kNoRepeat, hotkey.key))) {
-    return false;
-  }
-  UnregisterHotkey();
-  hotkeyId_ = !hotkeyId_;
-  return true;
 }
 
 int TrayWindow::TrackPopupMenu(std::span<const MenuItem> items) {
@@ -126,12 +73,6 @@ int TrayWindow::TrackPopupMenu(std::span<const MenuItem> items) {
   // opened from the tray appears and vanishes at once.
   PostMessageA(owner, WM_NULL, 0, 0);
   return command;
-}
-
-// The top-level window takes this one with it.
-void TrayWindow::Quit() {
-  DestroyWindow(GetParent(hwnd()));
-  PostQuitMessage(0);
 }
 
 }  // namespace bw::win32

@@ -43,7 +43,7 @@ struct Commands : BlinkwardTest {
   }
   // The copy a command started, for the fixture to end.
   bool FindCopy() {
-    const std::wstring mainClass = Widen(bw::win32::kSettingsWindowClass);
+    const std::wstring mainClass = Widen(bw::win32::kMainWindowClass);
     PumpUntil([&] { return (main_ = FindWindowW(mainClass.c_str(), nullptr)) != nullptr; },
               kStartMs);
     DWORD id = 0;
@@ -68,7 +68,7 @@ TEST_F(Commands, AScriptDrivesTheRunningCopyAndReadsItsAnswers) {
             "2: not a span of hours and minutes, 0:01 to 99:99: 0:00");
   EXPECT_NE(refused.find("\r\n\r\nBlinkward [/on | /off"), std::string::npos) << refused;
   EXPECT_EQ(Run(L"/?").substr(0, 14), "0: Blinkward [");
-  EXPECT_EQ(nullptr, FindWindowW(Widen(bw::win32::kSettingsWindowClass).c_str(), nullptr));
+  EXPECT_EQ(nullptr, FindWindowW(Widen(bw::win32::kMainWindowClass).c_str(), nullptr));
 
   EXPECT_EQ(Run(L"/off"), "0: ");
   ASSERT_TRUE(FindCopy()) << "no copy was started";

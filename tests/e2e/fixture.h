@@ -20,7 +20,7 @@
 #include "settings/settings.h"
 #include "tray.h"
 #include "tray/popup_menu.h"
-#include "win32/settings_window.h"
+#include "win32/main_window.h"
 #include "win32/shell.h"
 #include "win32/text.h"
 #include "win32/tray_window.h"
@@ -118,7 +118,7 @@ class BlinkwardTest : public ::testing::Test {
     savedScreenSaver_ = ScreenSaverActive();
     ASSERT_TRUE(PumpUntil([] { return FindTaskbar() != nullptr; }, kStartMs))
         << "no taskbar: run the tests in the Wine session of scripts/test";
-    ASSERT_EQ(nullptr, FindWindowW(Widen(bw::win32::kSettingsWindowClass).c_str(), nullptr))
+    ASSERT_EQ(nullptr, FindWindowW(Widen(bw::win32::kMainWindowClass).c_str(), nullptr))
         << "a Blinkward still runs";
     ASSERT_EQ(0u, BlinkwardTrayIcons().size()) << "an icon of an earlier Blinkward is still shown";
     ClearSettings();
@@ -148,11 +148,11 @@ class BlinkwardTest : public ::testing::Test {
   void StartBlinkward(const std::wstring& exe = BlinkwardExePath(), std::wstring tip = {}) {
     ASSERT_FALSE(exe.empty()) << "BLINKWARD_EXE is not set (CTest sets it)";
     ASSERT_TRUE(blinkward_.Start(exe)) << "CreateProcess failed with error " << GetLastError();
-    const std::wstring mainClass = Widen(bw::win32::kSettingsWindowClass);
+    const std::wstring mainClass = Widen(bw::win32::kMainWindowClass);
     const std::wstring callbackClass = Widen(bw::win32::kTrayCallbackClass);
     ASSERT_TRUE(PumpUntil(
         [&] {
-          main_ = FindWindowW(mainClass.c_str(), Widen(bw::kSettingsCaption).c_str());
+          main_ = FindWindowW(mainClass.c_str(), nullptr);
           callback_ = FindWindowExW(main_, nullptr, callbackClass.c_str(), nullptr);
           return callback_ != nullptr || !blinkward_.Running();
         },

@@ -39,8 +39,8 @@ TEST_F(BlinkwardTest, OneIconFollowsTheStateAndTheMouseForEveryCopyAndTaskbar) {
   bool windowSeen = false;  // over its whole life
   EXPECT_TRUE(PumpUntil(
       [&] {
-        windowSeen = windowSeen || WindowOf(second.info.dwProcessId,
-                                            Widen(bw::win32::kSettingsWindowClass), false);
+        windowSeen = windowSeen ||
+                     WindowOf(second.info.dwProcessId, Widen(bw::win32::kMainWindowClass), false);
         return !second.Running();
       },
       kWaitMs))

@@ -280,7 +280,7 @@ struct FakeDialogView : TimedDialogView {
 
 // The program's windows: the hidden one's timers, menu and shortcut, and the
 // settings window. A timer is due an interval after it started or last fired.
-struct FakeUi : TimerPort, TrayWindowPort, SettingsWindowPort, HotkeyPort {
+struct FakeUi : MainWindowPort, TimerPort, TrayWindowPort, SettingsWindowPort, HotkeyPort {
   explicit FakeUi(const std::uint32_t& now) : now(now) {}
   struct Running {
     int interval;
@@ -443,8 +443,8 @@ struct FakePlatform {
   FakeDialogView dialog;
   FakeUi ui{system.now};
   FakePrograms programs;
-  Platform platform{system, system,   locale, system, system, registry, shell,
-                    power,  programs, ui,     ui,     ui,     ui,       dialog};
+  Platform platform{system,   system, locale, system, system, registry, shell, power,
+                    programs, ui,     ui,     ui,     ui,     ui,       dialog};
 
   // What a user sees: the screen saver's state, then the icon ("app" for the
   // program's own picture, "green", "red" or "clock") and its tip.

@@ -54,10 +54,10 @@ TEST(CommandChannel, OnlyATaggedTerminatedTextWithinBoundsIsTaken) {
   ASSERT_TRUE(windows.created);
   Commands commands;
   RegisterClassOnce(kAnswerWindowClass, CallerProcedure);
-  HWND caller = CallerWindow(kAnswerWindowClass), copy = windows.window.hwnd();
+  HWND caller = CallerWindow(kAnswerWindowClass), copy = windows.main.hwnd();
   const std::string status("/status", 8);
   EXPECT_EQ(Send(copy, caller, status), 1) << "taken before the program was ready";
-  windows.window.TakeCommands(commands);
+  windows.main.TakeCommands(commands);
 
   EXPECT_EQ(Send(copy, caller, status), 0x101);
   EXPECT_EQ(received, "1115111729 disabled");
@@ -98,7 +98,7 @@ TEST(CommandChannel, ACopyThatStartsIsWaitedForAndNoCallerHoldsItUp) {
   Windows windows(&recorder);
   Commands commands;
   PumpFor(500);
-  windows.window.TakeCommands(commands);
+  windows.main.TakeCommands(commands);
   EXPECT_TRUE(PumpUntil([&] { return first != -1; }));
   firstCaller.join();
   EXPECT_EQ(first, 1);
@@ -107,7 +107,7 @@ TEST(CommandChannel, ACopyThatStartsIsWaitedForAndNoCallerHoldsItUp) {
   const UniqueKernelHandle release(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   std::thread hung([&] {
     HWND own = CallerWindow(kAnswerWindowClass);
-    Send(windows.window.hwnd(), own, std::string("/status", 8), kCommandTag, SMTO_BLOCK);
+    Send(windows.main.hwnd(), own, std::string("/status", 8), kCommandTag, SMTO_BLOCK);
     WaitForSingleObject(release.Get(), 20000);
     DestroyWindow(own);
   }),
@@ -118,7 +118,7 @@ TEST(CommandChannel, ACopyThatStartsIsWaitedForAndNoCallerHoldsItUp) {
     ticksWhenHeard = recorder.calls.size();
     secondCaller = status(second);
   };
-  windows.tray.StartTimer(TimerId::Poll, 50);
+  windows.main.StartTimer(TimerId::Poll, 50);
   EXPECT_TRUE(
       PumpUntil([&] { return second != -1 && recorder.calls.size() > ticksWhenHeard; }, 3000));
   SetEvent(release.Get());

@@ -20,19 +20,19 @@ TEST(Hotkey, IsTakenOnlyWhenFreeAndLetGoWhenReplacedOrCleared) {
   const HWND other =
       CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(RegisterHotKey(other, 7, MOD_CONTROL | MOD_ALT, VK_F9));
-  EXPECT_FALSE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F9}));
-  EXPECT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F10}));
-  EXPECT_FALSE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F10})) << "the one held, again";
-  EXPECT_FALSE(w.tray.RegisterHotkey({kModCtrl | kModAlt, VK_F9}));
+  EXPECT_FALSE(w.main.RegisterHotkey({kModCtrl | kModAlt, VK_F9}));
+  EXPECT_TRUE(w.main.RegisterHotkey({kModCtrl | kModAlt, VK_F10}));
+  EXPECT_FALSE(w.main.RegisterHotkey({kModCtrl | kModAlt, VK_F10})) << "the one held, again";
+  EXPECT_FALSE(w.main.RegisterHotkey({kModCtrl | kModAlt, VK_F9}));
   EXPECT_FALSE(RegisterHotKey(other, 8, MOD_CONTROL | MOD_ALT, VK_F10)) << "F10 was let go";
-  EXPECT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModShift, VK_F11}));
+  EXPECT_TRUE(w.main.RegisterHotkey({kModCtrl | kModShift, VK_F11}));
   EXPECT_TRUE(RegisterHotKey(other, 8, MOD_CONTROL | MOD_ALT, VK_F10)) << "F10 is still held";
-  w.tray.UnregisterHotkey();
+  w.main.UnregisterHotkey();
   EXPECT_TRUE(RegisterHotKey(other, 9, MOD_CONTROL | MOD_SHIFT, VK_F11)) << "F11 is still held";
   UnregisterHotKey(other, 9);
-  EXPECT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModShift, VK_F11})) << "let go, then again";
+  EXPECT_TRUE(w.main.RegisterHotkey({kModCtrl | kModShift, VK_F11})) << "let go, then again";
   EXPECT_FALSE(RegisterHotKey(other, 9, MOD_CONTROL | MOD_SHIFT, VK_F11));
-  w.tray.UnregisterHotkey();
+  w.main.UnregisterHotkey();
   DestroyWindow(other);
 }
 
@@ -43,7 +43,7 @@ TEST(Hotkey, APressIsReportedAndItsRepeatsTillTheKeyIsLetGo) {
   RecordingEvents events;
   Windows w(&events);
   ASSERT_TRUE(w.created);
-  ASSERT_TRUE(w.tray.RegisterHotkey({kModCtrl | kModAlt, 'J'}));
+  ASSERT_TRUE(w.main.RegisterHotkey({kModCtrl | kModAlt, 'J'}));
   Keys({{VK_CONTROL, true}, {VK_MENU, true}, {'J', true}, {'J', true}, {'J', true}});
   Keys({{'J', false}});
   PumpFor(100);
@@ -57,7 +57,7 @@ TEST(Hotkey, APressIsReportedAndItsRepeatsTillTheKeyIsLetGo) {
   const std::vector<std::string> repeated{"Hotkey 0", "Hotkey 1", "Hotkey 1", "Hotkey 0"};
   const std::vector<std::string> once{"Hotkey 0", "Hotkey 0"};  // Windows 7 on
   EXPECT_TRUE(reports == repeated || reports == once) << testing::PrintToString(reports);
-  w.tray.UnregisterHotkey();
+  w.main.UnregisterHotkey();
 }
 
 // The field shows the shortcut it is handed and the reason beside it, an

@@ -24,7 +24,7 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   RecordingEvents events;
   Windows w(&events);
   ASSERT_TRUE(w.created);
-  const HWND hwnd = w.window.hwnd();
+  const HWND hwnd = w.window.hwnd(), main = w.main.hwnd();
   // The shell sends the icon's callback to the hidden child: the icon id and
   // the mouse message that happened over the icon.
   for (LPARAM mouse : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONUP}) {
@@ -32,19 +32,22 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   }
   SendMessageA(hwnd, WM_CLOSE, 0, 0);
   SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);  // the system menu and Alt+F4
-  EXPECT_EQ(SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0), TRUE);
-  SendMessageA(hwnd, WM_ENDSESSION, FALSE, 0);  // the end was called off
+  // Only the main window hears Windows' announcements.
   SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);
+  SendMessageA(w.tray.hwnd(), WM_TIMECHANGE, 0, 0);
+  EXPECT_EQ(SendMessageA(main, WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageA(main, WM_ENDSESSION, FALSE, 0);  // the end was called off
+  SendMessageA(main, WM_ENDSESSION, TRUE, 0);
   // Windows announces a change of group policy by name; other changes are not it.
   for (const char* area : {"Policy", "intl", "Environment"}) {
-    SendMessageA(hwnd, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
+    SendMessageA(main, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area));
   }
   // A change of the clock or the zone; the power source; a resume, which may
   // have slept through a change of the local time; a suspend is neither.
-  SendMessageA(hwnd, WM_TIMECHANGE, 0, 0);
+  SendMessageA(main, WM_TIMECHANGE, 0, 0);
   for (WPARAM power :
        {PBT_APMPOWERSTATUSCHANGE, PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND, PBT_APMSUSPEND}) {
-    EXPECT_EQ(SendMessageA(hwnd, WM_POWERBROADCAST, power, 0), TRUE);
+    EXPECT_EQ(SendMessageA(main, WM_POWERBROADCAST, power, 0), TRUE);
   }
   w.window.Show({"", {{kIdFrom, 9 * 60}}, {}, {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
@@ -61,9 +64,9 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   w.window.Hide();
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-  w.tray.StartTimer(TimerId::Countdown, 50);
+  w.main.StartTimer(TimerId::Countdown, 50);
   PumpUntil([&] { return events.calls.size() >= 19; });
-  w.tray.StopTimer(TimerId::Countdown);
+  w.main.StopTimer(TimerId::Countdown);
   EXPECT_EQ(events.calls, (std::vector<std::string>{
                               "Tray 513", "Tray 515", "Tray 517", "Closed", "Closed", "EndSession",
                               "Policy", "TimeChanged", "PowerSource", "TimeChanged", "TimeChanged",

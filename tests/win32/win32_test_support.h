@@ -49,6 +49,7 @@ inline std::string ClassOf(HWND window) {
 struct RecordingEvents final : TrayEvents,
                                TimerEvents,
                                SystemEvents,
+                               HotkeyEvents,
                                SettingsEvents,
                                ProgramEvents,
                                TimedDialogEvents {
@@ -97,9 +98,9 @@ struct RecordingEvents final : TrayEvents,
 // started; or, given a recorder, the windows alone, reporting to it.
 struct Windows {
   explicit Windows(RecordingEvents* recorder = nullptr) : recorder(recorder) {
-    created = recorder ? program.settingsWindow.Create(*recorder, *recorder, *recorder) &&
-                             program.trayWindow.Create(program.settingsWindow.hwnd(), *recorder,
-                                                       *recorder)
+    created = recorder ? program.mainWindow.Create(*recorder, *recorder, *recorder) &&
+                             program.trayWindow.Create(program.mainWindow.hwnd(), *recorder) &&
+                             program.settingsWindow.Create(program.mainWindow.hwnd(), *recorder)
                        : program.Start();
   }
   // The program ends as its menu's Exit ends it, its icon taken away.
@@ -111,6 +112,7 @@ struct Windows {
   }
   RecordingEvents* recorder;
   Composition program;
+  MainWindow& main = program.mainWindow;
   SettingsWindow& window = program.settingsWindow;
   TrayWindow& tray = program.trayWindow;
   TimedDialogWindow& dialog = program.timedDialog;

@@ -39,10 +39,18 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
   const HWND hwnd = w.window.hwnd();
   EXPECT_FALSE(IsWindowVisible(hwnd));
   EXPECT_EQ(w.Item(kIdStartWithWindows), nullptr);
-  // A real top-level window: message-only windows never get the shell's broadcasts.
-  EXPECT_EQ(GetAncestor(hwnd, GA_PARENT), GetDesktopWindow());
-  EXPECT_EQ(GetParent(w.tray.hwnd()), hwnd);
+  // The main window, what other programs find by its class: a real top-level
+  // window, never shown (message-only windows never get the shell's
+  // broadcasts), with the icon's callback window inside it; it owns the
+  // settings window, which goes with it.
+  const HWND main = w.main.hwnd();
+  EXPECT_EQ(ClassOf(main), "BlinkwardSettings");
+  EXPECT_EQ(GetAncestor(main, GA_PARENT), GetDesktopWindow());
+  EXPECT_FALSE(IsWindowVisible(main));
+  EXPECT_EQ(GetParent(w.tray.hwnd()), main);
+  EXPECT_EQ(ClassOf(w.tray.hwnd()), "BlinkwardStatusOutput");
   EXPECT_FALSE(IsWindowVisible(w.tray.hwnd()));
+  EXPECT_EQ(GetWindow(hwnd, GW_OWNER), main);
   EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 
   // Captions set as the program runs come in UTF-8 (a Greek "Sun"); a time
@@ -256,11 +264,11 @@ TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIc
     if (shown) w.window.Show({kTitle, {}, {}, {}});
     seenBox = {};
     seenBox.settings = w.window.hwnd();
-    w.tray.StartTimer(TimerId::Stopwatch, 50);
+    w.main.StartTimer(TimerId::Stopwatch, 50);
     const UINT_PTR reader = SetTimer(nullptr, 0, 50, ReadOpenBox);
     w.window.ShowMessage("\xC3\x84rger");
     KillTimer(nullptr, reader);
-    w.tray.StopTimer(TimerId::Stopwatch);
+    w.main.StopTimer(TimerId::Stopwatch);
     EXPECT_EQ(seenBox.owner, w.window.hwnd());
     EXPECT_TRUE(seenBox.visible);
     EXPECT_FALSE(seenBox.settingsTakeInput);

@@ -1,4 +1,4 @@
-#include "settings/settings_window.h"
+#include "settings/settings_presenter.h"
 
 #include "settings/program_list.h"
 #include "text/file_names.h"
@@ -12,7 +12,7 @@ constexpr int kDaysPerWeek = 7;
 
 // The reason under the shortcut first; the days by place, from the first
 // day of the user's week.
-SettingsView SettingsWindow::View() const {
+SettingsView SettingsPresenter::View() const {
   SettingsView view{kTitle,
                     settings_.View(),
                     settings_.programs(),
@@ -36,7 +36,7 @@ SettingsView SettingsWindow::View() const {
 
 // The hours with one control's change; nothing for a control that is none of
 // the hours', or a time that is no time of day.
-std::optional<WorkingHours> SettingsWindow::HoursWith(int controlId, int value) const {
+std::optional<WorkingHours> SettingsPresenter::HoursWith(int controlId, int value) const {
   WorkingHours hours = settings_.hours();
   const int place = controlId - kIdFirstDay;
   if (controlId == kIdWorkingHours) {
@@ -52,7 +52,7 @@ std::optional<WorkingHours> SettingsWindow::HoursWith(int controlId, int value) 
   return hours;
 }
 
-SettingsChange SettingsWindow::OnChanged(int controlId, int value) {
+SettingsChange SettingsPresenter::OnChanged(int controlId, int value) {
   SettingsChange change = SettingsChange::None;
   if (controlId == kIdPrograms) {
     selection_ = value;
@@ -72,7 +72,7 @@ SettingsChange SettingsWindow::OnChanged(int controlId, int value) {
   return change;
 }
 
-SettingsChange SettingsWindow::OnButton(int controlId) {
+SettingsChange SettingsPresenter::OnButton(int controlId) {
   if (controlId == kIdAddProgram) return AddProgram();
   if (controlId == kIdRemoveProgram) return RemoveProgram();
   return SettingsChange::None;
@@ -80,7 +80,7 @@ SettingsChange SettingsWindow::OnButton(int controlId) {
 
 // The programs with a window now, each once, those listed already left out;
 // or any program, browsed for.
-SettingsChange SettingsWindow::AddProgram() {
+SettingsChange SettingsPresenter::AddProgram() {
   std::vector<ProgramWindow> offered = programs_.Windows();
   std::vector<std::string> files;
   const std::string self = session_.ExecutablePath();
@@ -116,7 +116,7 @@ SettingsChange SettingsWindow::AddProgram() {
 }
 
 // The line below takes the selection, or the one above at the end.
-SettingsChange SettingsWindow::RemoveProgram() {
+SettingsChange SettingsPresenter::RemoveProgram() {
   const auto listed = static_cast<int>(settings_.programs().size());
   if (selection_ < 0 || selection_ >= listed) return SettingsChange::None;
   settings_.RemoveProgram(static_cast<std::size_t>(selection_));

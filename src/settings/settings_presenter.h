@@ -18,10 +18,10 @@ namespace bw {
 // Power: "only on mains power", which the power source's changes follow too.
 enum class SettingsChange { None, Stored, FullScreen, ProgramAdded, ProgramRemoved, Hours, Power };
 
-class SettingsWindow {
+class SettingsPresenter {
  public:
-  SettingsWindow(SettingsWindowPort& window, ProgramsPort& programs, SessionPort& session,
-                 LocalePort& locale, Settings& settings)
+  SettingsPresenter(SettingsWindowPort& window, ProgramsPort& programs, SessionPort& session,
+                    LocalePort& locale, Settings& settings)
       : window_(window),
         programs_(programs),
         session_(session),
