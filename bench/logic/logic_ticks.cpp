@@ -122,7 +122,7 @@ class Shell : public bw::ShellPort {
 
 class Power : public bw::PowerPort {
  public:
-  bool KeepDisplayOn(bool) override {
+  bool Keep(bw::KeepAwake) override {
     ++counts.powerCalls;
     return true;
   }
@@ -175,6 +175,7 @@ class Ui : public bw::MainWindowPort,
   void StopTimer(bw::TimerId) override {}
   int TrackPopupMenu(std::span<const bw::MenuItem>) override { return choice; }
   void Quit() override {}
+  void TurnDisplayOff() override {}
   void Show(const bw::SettingsView&) override {}
   void Hide() override {}
   void Update(const bw::SettingsView&) override {}

@@ -18,6 +18,7 @@ void App::Start() {
 void App::OnTimer(TimerId id) {
   if (id == TimerId::Stopwatch) return parts_.timedDialog.OnClockTick();
   if (id == TimerId::Hours) return OnTimeChanged();  // an edge of the hours
+  if (id == TimerId::DisplayOff) return actions_.OnDisplayOffDue();
   actions_.Apply(parts_.hold.Watch(SpanRuns()));
   if (id == TimerId::Poll) actions_.Show(actions_.State().status);
   if (id == TimerId::Countdown) actions_.OnCountdownTick();
@@ -73,6 +74,8 @@ void App::OnMenuCommand(MenuCommand command, bool spanShown) {
   switch (command) {
     case MenuCommand::StartScreenSaver:
       return parts_.screenSaver.StartScreenSaver();
+    case MenuCommand::TurnDisplayOff:
+      return actions_.TurnDisplayOff();
     case MenuCommand::ConfigureScreenSaver:
       return parts_.screenSaver.OpenScreenSaverConfiguration();
     case MenuCommand::SelectScreenSaver:

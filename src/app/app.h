@@ -43,7 +43,12 @@ class App final : public TrayEvents,
   }
   void OnEndSession() override { actions_.Exit(); }
   void OnTimeChanged() override { actions_.Refresh(parts_.hold.OnTimeChanged(SpanRuns())); }
-  void OnPowerSourceChanged() override { Follow(SettingsChange::Power); }
+  void OnPowerSourceChanged() override {
+    parts_.displayKeeper.OnPowerSourceChanged();
+    Follow(SettingsChange::Power);
+  }
+  void OnSessionLocked(bool locked) override { parts_.displayKeeper.OnLocked(locked); }
+  void OnLidChanged(bool closed) override { parts_.displayKeeper.OnLid(closed); }
   void OnSettingChanged(int controlId, int value) override {
     Follow(parts_.settingsPresenter.OnChanged(controlId, value));
   }

@@ -84,6 +84,9 @@ Outcome CommandDesk::Ask(const Command& command) {
       return actions_.HoldWhile(command.processId);
     case CommandKind::WhileProgram:
       return actions_.HoldWhile(command.program);
+    case CommandKind::DisplayOff:
+      actions_.TurnDisplayOff();
+      return Outcome::Done;
     case CommandKind::Exit:
     default:
       actions_.Exit();

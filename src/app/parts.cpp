@@ -15,6 +15,7 @@ Parts::Parts(Platform& platform)
                         platform.locale, settings),
       displayKeeper(platform.power),
       pollTimer(platform.timers, TimerId::Poll, kPollIntervalMs),
+      displayOff(platform.timers, TimerId::DisplayOff, kDisplayOffDelayMs),
       programWatch(platform.programs),
       fullScreenWatch(platform.programs),
       hoursWatch(platform.clock, platform.locale, platform.timers),

@@ -19,6 +19,10 @@
 
 namespace bw {
 
+// The pause before the display goes off: the click or key that asked for it
+// would otherwise wake it again at once.
+inline constexpr int kDisplayOffDelayMs = 500;
+
 struct Parts {
   explicit Parts(Platform& platform);
   // The reasons follow the user's choices, none after the program's end.
@@ -35,6 +39,7 @@ struct Parts {
   SettingsPresenter settingsPresenter;
   DisplayKeeper displayKeeper;
   Timer pollTimer;
+  Timer displayOff;
   // The hold's reasons, and their rank: the tip names the first that holds.
   ProgramWatch programWatch;
   FullScreenWatch fullScreenWatch;

@@ -47,6 +47,9 @@ class UserActions {
   void EndSpan() {
     if (SpanRuns()) EndTimedDisable(true);
   }
+  // The display goes off a moment later, so that the click or key that asked
+  // does not wake it again; what the program holds stays as it is.
+  void TurnDisplayOff() { parts_.displayOff.Set(true); }
   // Hold while this process runs, or any of this program's, without listing it.
   Outcome HoldWhile(std::uint32_t processId);
   Outcome HoldWhile(std::string_view program);
@@ -62,6 +65,10 @@ class UserActions {
   // After the policy was read again: one ends a span.
   void FollowPolicy();
   void OnCountdownTick();
+  void OnDisplayOffDue() {
+    parts_.displayOff.Set(false);
+    parts_.platform.mainWindow.TurnDisplayOff();
+  }
   // The icon follows a change of the hold's reasons, unless the countdown owns it.
   void Refresh(HoldChange change);
   void Refresh() { Refresh(parts_.hold.Follow(SpanRuns())); }

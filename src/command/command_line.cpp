@@ -6,7 +6,8 @@
 namespace bw {
 
 const char* const kUsage =
-    "Blinkward [/on | /off [H:MM | until HH:MM] | /toggle | /while ID|FILE | /status | /exit]\n"
+    "Blinkward [/on | /off [H:MM | until HH:MM] | /toggle | /while ID|FILE | /display off |\n"
+    "           /status | /exit]\n"
     "\n"
     "  /on               switches the screen saver on: ends a timed disable, sets a hold aside\n"
     "  /off              switches it off\n"
@@ -15,6 +16,7 @@ const char* const kUsage =
     "  /toggle           switches it as a click on the icon does\n"
     "  /while 1234       keeps it off while the process with that id runs\n"
     "  /while obs64.exe  keeps it off while a program of that name runs\n"
+    "  /display off      turns the display off now; the computer stays awake\n"
     "  /status           prints the state in one line\n"
     "  /exit             ends the running copy\n"
     "\n"
@@ -26,9 +28,9 @@ namespace {
 
 // Each command's spelling in CommandText, by CommandKind; the plain switches
 // are read in the same spelling, less its sign.
-constexpr const char* kSpellings[] = {"",        "/on",     "/off",      "/off ",   "/off until ",
-                                      "/toggle", "/while ", "/while \"", "/status", "/exit",
-                                      "/?"};
+constexpr const char* kSpellings[] = {
+    "",        "/on",       "/off",    "/off ", "/off until ", "/toggle",
+    "/while ", "/while \"", "/status", "/exit", "/?",          "/display off"};
 constexpr CommandKind kPlain[] = {CommandKind::On,   CommandKind::Toggle, CommandKind::Status,
                                   CommandKind::Exit, CommandKind::Usage,  CommandKind::Off};
 
@@ -79,6 +81,11 @@ Refusal Read(const std::string_view* words, std::size_t count, Command& command)
     if (command.minutes < 0) return {"/off takes a span (1:30) or a time of day (until 17:30)"};
     command.kind = CommandKind::OffUntil;
     return {};
+  }
+  if (SameProgram(name, "display")) {
+    command.kind = CommandKind::DisplayOff;
+    return rest == 1 && SameProgram(words[1], "off") ? Refusal{}
+                                                     : Refusal{"/display takes one word: off"};
   }
   if (!SameProgram(name, "while")) return {"unknown switch: ", first};
   if (rest != 1) return {"/while takes a process id or a program's file name"};

@@ -22,6 +22,7 @@ enum class CommandKind : std::uint8_t {
   Status,        // print the state
   Exit,          // end the running copy
   Usage,         // print the usage
+  DisplayOff,    // turn the display off now
 };
 
 struct Command {

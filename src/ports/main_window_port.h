@@ -9,6 +9,9 @@ class MainWindowPort {
   virtual ~MainWindowPort() = default;
   // Closes every window of the program; the message loop then ends.
   virtual void Quit() = 0;
+  // Turns the display off now, as a power-saving monitor goes off; the mouse
+  // or a key brings it back. The system stays as awake as it was.
+  virtual void TurnDisplayOff() = 0;
 };
 
 // What Windows announces to every program.
@@ -24,6 +27,11 @@ class SystemEvents {
   virtual void OnTimeChanged() = 0;
   // The power source changed (mains, battery).
   virtual void OnPowerSourceChanged() = 0;
+  // This logon's session was locked, or unlocked.
+  virtual void OnSessionLocked(bool locked) = 0;
+  // The laptop's lid was closed or opened; also told once, as it is, when
+  // the program starts listening.
+  virtual void OnLidChanged(bool closed) = 0;
   // The notification area was created anew (Explorer restarted), or says so
   // after a change of resolution or a remote connection.
   virtual void OnTaskbarCreated() = 0;

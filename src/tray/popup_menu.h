@@ -14,6 +14,7 @@ namespace bw {
 enum class MenuCommand : int {
   None = 0,  // a separator line
   StartScreenSaver = 1,
+  TurnDisplayOff = 9,
   ConfigureScreenSaver = 2,
   SelectScreenSaver = 3,
   TimedDisable = 5,
@@ -42,6 +43,7 @@ struct MenuRow {
 constexpr MenuRow kPopupMenu[] = {
     {MenuCommand::StartScreenSaver, "Start Screen Saver", nullptr,
      [](MenuState state) { return !state.spanRunning; }},
+    {MenuCommand::TurnDisplayOff, "Turn Display Off", nullptr, nullptr},
     {MenuCommand::ConfigureScreenSaver, "Configure Screen Saver", nullptr, nullptr},
     {MenuCommand::SelectScreenSaver, "Select Screen Saver", nullptr, nullptr},
     {MenuCommand::None, nullptr, nullptr, nullptr},

@@ -20,6 +20,31 @@ constexpr UINT kNoRepeat = 0x4000;
 constexpr UINT_PTR kKeyWatchTimer = 100;
 constexpr UINT kKeyWatchMs = 30;
 
+// What MinGW declares for Vista targets only: the session's changes, and a
+// power setting's (POWERBROADCAST_SETTING), the lid's among them.
+constexpr UINT kSessionChange = 0x02B1;  // WM_WTSSESSION_CHANGE
+constexpr WPARAM kSessionLock = 7, kSessionUnlock = 8;
+constexpr WPARAM kPowerSettingChange = 0x8013;  // PBT_POWERSETTINGCHANGE
+constexpr GUID kLidSwitch = {                   // GUID_LIDSWITCH_STATE_CHANGE
+    0xBA3E0F4D,
+    0xB817,
+    0x4094,
+    {0xA2, 0xD1, 0xD5, 0x63, 0x79, 0xE6, 0xA0, 0xF3}};
+struct PowerSetting {
+  GUID setting;
+  DWORD length;
+  UCHAR data[1];
+};
+using RegisterSessionNotices = BOOL(WINAPI*)(HWND, DWORD);
+using RegisterPowerNotices = void*(WINAPI*)(HANDLE, const GUID*, DWORD);
+using UnregisterPowerNotices = BOOL(WINAPI*)(void*);
+
+template <typename Function>
+Function Find(HMODULE module, const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void*>(module ? GetProcAddress(module, name) : nullptr));
+}
+
 static_assert(kModCtrl == MOD_CONTROL && kModWin == MOD_WIN && kModShift == MOD_ALT &&
               kModAlt == MOD_SHIFT);
 
@@ -32,6 +57,13 @@ MainWindow::~MainWindow() {
   timers_ = nullptr;
   hotkeys_ = nullptr;
   commands_ = nullptr;
+  if (lidNotices_) {
+    Find<UnregisterPowerNotices>(GetModuleHandleA("user32.dll"),
+                                 "UnregisterPowerSettingNotification")(lidNotices_);
+  }
+  const auto unregister =
+      Find<BOOL(WINAPI*)(HWND)>(sessionNotices_.Get(), "WTSUnRegisterSessionNotification");
+  if (unregister && hwnd()) unregister(hwnd());
   if (hwnd()) DestroyWindow(hwnd());
 }
 
@@ -52,7 +84,33 @@ bool MainWindow::Create(SystemEvents& system, TimerEvents& timers, HotkeyEvents&
   AllowFromLowerLevels(hwnd(), taskbarCreated_);
   filterOpen_ = OpensToLowerLevels(IntegrityLevel(GetCurrentProcess()));
   if (filterOpen_) AllowFromLowerLevels(hwnd(), WM_COPYDATA);
+  ListenForLockAndLid();
   return true;
+}
+
+// The lock from XP on, the lid from Vista on: a system without the call never
+// tells, and the program holds as before. The lid's state comes at once.
+void MainWindow::ListenForLockAndLid() {
+  sessionNotices_.Reset(LoadLibraryA("wtsapi32.dll"));
+  const auto listen =
+      Find<RegisterSessionNotices>(sessionNotices_.Get(), "WTSRegisterSessionNotification");
+  constexpr DWORD kThisSession = 0;  // NOTIFY_FOR_THIS_SESSION
+  if (listen && !listen(hwnd(), kThisSession)) ReportLastError("WTSRegisterSessionNotification");
+  const auto lid = Find<RegisterPowerNotices>(GetModuleHandleA("user32.dll"),
+                                              "RegisterPowerSettingNotification");
+  constexpr DWORD kToWindow = 0;  // DEVICE_NOTIFY_WINDOW_HANDLE
+  if (lid) {
+    lidNotices_ = Reported("RegisterPowerSettingNotification", lid(hwnd(), &kLidSwitch, kToWindow));
+  }
+}
+
+void MainWindow::OnPowerSetting(const void* setting) {
+  const auto& power = *static_cast<const PowerSetting*>(setting);
+  if (IsEqualGUID(power.setting, kLidSwitch) && power.length >= sizeof(DWORD)) {
+    DWORD open = 0;
+    CopyMemory(&open, power.data, sizeof open);
+    system_->OnLidChanged(open == 0);
+  }
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -89,9 +147,15 @@ LRESULT MainWindow::OnBroadcast(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMECHANGE:
       system_->OnTimeChanged();
       return 0;
+    case kSessionChange:
+      if (wParam == kSessionLock || wParam == kSessionUnlock) {
+        system_->OnSessionLocked(wParam == kSessionLock);
+      }
+      return 0;
     case WM_POWERBROADCAST:
       // A resume may have slept through a change of the local time.
       if (wParam == PBT_APMPOWERSTATUSCHANGE) system_->OnPowerSourceChanged();
+      if (wParam == kPowerSettingChange && lParam) OnPowerSetting(reinterpret_cast<void*>(lParam));
       if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) {
         system_->OnTimeChanged();
       }
@@ -170,6 +234,13 @@ bool MainWindow::RegisterHotkey(Hotkey hotkey) {
   UnregisterHotkey();
   hotkeyId_ = !hotkeyId_;
   return true;
+}
+
+// Any top-level window's default handling does it; the system broadcasts
+// nothing, so no other program is asked.
+void MainWindow::TurnDisplayOff() {
+  constexpr LPARAM kMonitorOff = 2;
+  SendMessageA(hwnd(), WM_SYSCOMMAND, SC_MONITORPOWER, kMonitorOff);
 }
 
 // Its child and the windows it owns go with it.

@@ -13,6 +13,7 @@
 #include "ports/main_window_port.h"
 #include "ports/timer.h"
 #include "version_info.h"
+#include "win32/handles.h"
 #include "win32/window.h"
 
 namespace bw::win32 {
@@ -31,6 +32,7 @@ class MainWindow final : public MainWindowPort, public TimerPort, public HotkeyP
   void TakeCommands(CommandEvents& commands) { commands_ = &commands; }
 
   void Quit() override;
+  void TurnDisplayOff() override;
   void StartTimer(TimerId id, int intervalMs) override;
   void StopTimer(TimerId id) override;
   bool RegisterHotkey(Hotkey hotkey) override;
@@ -40,6 +42,8 @@ class MainWindow final : public MainWindowPort, public TimerPort, public HotkeyP
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnBroadcast(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnCopyData(HWND caller, const COPYDATASTRUCT& data);
+  void ListenForLockAndLid();
+  void OnPowerSetting(const void* setting);
   void OnHotkeyPressed(UINT key);
 
   SystemEvents* system_ = nullptr;
@@ -52,6 +56,9 @@ class MainWindow final : public MainWindowPort, public TimerPort, public HotkeyP
   int hotkeyId_ = 0;  // of the shortcut held; the next takes the other
   // The shortcut's key while it is held down since its last report.
   UINT heldKey_ = 0;
+  // What tells the window of the session's lock, where the system has it.
+  UniqueModule sessionNotices_;
+  void* lidNotices_ = nullptr;  // HPOWERNOTIFY
 };
 
 }  // namespace bw::win32

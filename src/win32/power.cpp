@@ -24,10 +24,10 @@ Function Find(const char* name) {
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
 }
 
-// A request set for both the display and the system, or none. Wine 8 has the
-// calls, but they fail.
-// The refusal names the call that failed; its end, the last one.
-UniqueKernelHandle CreateHeldRequest(Refusal& refusal) {
+// A request set for the system, and the display if asked, or none. Wine 8 has
+// the calls, but they fail. The refusal names the call that failed; its end,
+// the last one.
+UniqueKernelHandle CreateHeldRequest(bool display, Refusal& refusal) {
   const auto create = Find<HANDLE(WINAPI*)(ReasonContext*)>("PowerCreateRequest");
   const auto set = Find<ChangeRequest>("PowerSetRequest");
   if (!create || !set || !Find<ChangeRequest>("PowerClearRequest")) return {};
@@ -40,8 +40,8 @@ UniqueKernelHandle CreateHeldRequest(Refusal& refusal) {
     return {};
   }
   // Closing the handle also ends a request that was set only in part.
-  if (!refusal.Note("PowerSetRequest",
-                    set(request.Get(), kDisplayRequired) && set(request.Get(), kSystemRequired))) {
+  if (!refusal.Note("PowerSetRequest", (!display || set(request.Get(), kDisplayRequired)) &&
+                                           set(request.Get(), kSystemRequired))) {
     return {};
   }
   return request;
@@ -49,38 +49,42 @@ UniqueKernelHandle CreateHeldRequest(Refusal& refusal) {
 
 }  // namespace
 
-bool Power::KeepDisplayOn(bool on) {
-  if (on) {
-    Hold();
-  } else {
-    Release();
-  }
-  return (mechanism_ != Mechanism::None) == on;
+// The request held goes before its successor is made: each is made whole.
+bool Power::Keep(KeepAwake what) {
+  if (what == held_) return true;
+  Release();
+  if (what != KeepAwake::Nothing) Hold(what);
+  return what == held_;
 }
 
-void Power::Hold() {
-  if (mechanism_ != Mechanism::None) return;
-  request_ = CreateHeldRequest(requestRefusal_);
+void Power::Hold(KeepAwake what) {
+  const bool display = what == KeepAwake::Display;
+  request_ = CreateHeldRequest(display, requestRefusal_);
   if (request_) {
     mechanism_ = Mechanism::Request;
   } else if (Reported("SetThreadExecutionState",
-                      SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED |
-                                              ES_SYSTEM_REQUIRED))) {
+                      SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED |
+                                              (display ? ES_DISPLAY_REQUIRED : 0)))) {
     mechanism_ = Mechanism::ExecutionState;
+  } else {
+    return;
   }
+  held_ = what;
 }
 
 void Power::Release() {
   if (mechanism_ == Mechanism::Request) {
     const auto clear = Find<ChangeRequest>("PowerClearRequest");
     // Both are asked, whatever the first answers.
-    Reported("PowerClearRequest",
-             clear(request_.Get(), kDisplayRequired) & clear(request_.Get(), kSystemRequired));
+    const bool display = held_ == KeepAwake::Display;
+    Reported("PowerClearRequest", (!display || clear(request_.Get(), kDisplayRequired)) &
+                                      clear(request_.Get(), kSystemRequired));
     request_.Reset();
   } else if (mechanism_ == Mechanism::ExecutionState) {
     SetThreadExecutionState(ES_CONTINUOUS);
   }
   mechanism_ = Mechanism::None;
+  held_ = KeepAwake::Nothing;
 }
 
 // Offline with a battery present; a status the system cannot give, an unknown

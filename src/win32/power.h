@@ -16,20 +16,21 @@ class Power final : public PowerPort {
   ~Power() { Release(); }
 
   // The execution state belongs to a thread: called on the window's thread.
-  bool KeepDisplayOn(bool on) override;
+  bool Keep(KeepAwake what) override;
   bool OnBattery() override;
 
  private:
   // What holds the display on now.
   enum class Mechanism { None, Request, ExecutionState };
 
-  void Hold();
+  void Hold(KeepAwake what);
   void Release();
 
   UniqueKernelHandle request_;
   // Wine 8 refuses every request: said once, not at each hold.
   Refusal requestRefusal_;
   Mechanism mechanism_ = Mechanism::None;
+  KeepAwake held_ = KeepAwake::Nothing;
 };
 
 }  // namespace bw::win32

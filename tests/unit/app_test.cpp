@@ -125,6 +125,22 @@ TEST_F(AppTest, MenuCommandsOpenWhatTheyName) {
   EXPECT_EQ(fake.ui.Shown(kIdMethod), 0);
 }
 
+// "Turn Display Off" waits half a second, so that the click that chose it
+// does not wake the display, then turns it off once, whatever is held; it
+// changes nothing the icon shows or the program holds.
+TEST_F(AppTest, TurnDisplayOffWaitsForTheClickAndChangesNothingElse) {
+  app.OnSettingChanged(kIdKeepDisplayOn, 1);
+  Tray(kLeftButtonDown);
+  const std::uint32_t chosen = fake.system.now;
+  Choose(MenuCommand::TurnDisplayOff);
+  Pass(499);
+  EXPECT_TRUE(fake.ui.displayOffAt.empty());
+  Pass(5000);
+  EXPECT_EQ(fake.ui.displayOffAt, std::vector<std::uint32_t>{chosen + 500});
+  EXPECT_EQ(Seen(), kOff);
+  EXPECT_TRUE(fake.power.held());
+}
+
 // A copy started with obs64.exe listed.
 struct ListedTest : ::testing::Test, test::WithPlatform, test::Program {
   ListedTest() : Program(platform) {

@@ -87,6 +87,9 @@ TEST_F(CommandTest, UnderAPolicyOnlyStatusAndExitAreTaken) {
     EXPECT_EQ(Ask(text), "4: a policy sets the screen saver") << text;
   }
   EXPECT_EQ(Ask("/status"), "1: disabled by policy");
+  EXPECT_EQ(Ask("/display off"), "0: ") << "it changes no setting";
+  Pass(500);
+  EXPECT_EQ(fake.ui.displayOffAt.size(), 1u);
   fake.registry.numbers[policy] = 1;
   app.OnPolicyChanged();
   EXPECT_EQ(Ask("/status"), "0: enabled by policy");

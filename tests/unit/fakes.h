@@ -22,14 +22,17 @@ namespace bw::test {
 // The system's power management: whether the display is held on. The port is
 // asked only on a change, so a request for what is already so is a fault.
 struct FakePower : PowerPort {
-  bool KeepDisplayOn(bool on) override {
-    if (on == held) ADD_FAILURE() << "asked for what already holds: " << on;
-    if (on && refuses) return false;
-    held = on;
-    return true;
+  // A refused request leaves nothing of the program's held.
+  bool Keep(KeepAwake what) override {
+    if (what == kept) ADD_FAILURE() << "asked for what already holds: " << static_cast<int>(what);
+    const bool granted = what == KeepAwake::Nothing || !refuses;
+    kept = granted ? what : KeepAwake::Nothing;
+    return granted;
   }
   bool OnBattery() override { return battery; }
-  bool held = false, refuses = false, battery = false;
+  bool held() const { return kept == KeepAwake::Display; }
+  KeepAwake kept = KeepAwake::Nothing;
+  bool refuses = false, battery = false;
 };
 
 struct FakeLocale : LocalePort {
@@ -60,7 +63,7 @@ struct FakeSystem : ScreenSaverPort, ClockPort, SessionPort, LauncherPort {
   // display is held on.
   void StartScreenSaver() override {
     ++startRequests;
-    if (active && !power.held) ++started;
+    if (active && !power.held()) ++started;
   }
   bool Launch(const std::string& line, const std::string& folder) override {
     launched.push_back(line + " in " + folder);
@@ -311,6 +314,7 @@ struct FakeUi : MainWindowPort, TimerPort, TrayWindowPort, SettingsWindowPort, H
   void ShowMessage(const char* text) override { messages.push_back(text); }
   void Update(const SettingsView& view) override { settings = view; }
   void Quit() override { quit = true; }
+  void TurnDisplayOff() override { displayOffAt.push_back(now); }
   // A shortcut that another program holds, or the program itself, is refused.
   bool RegisterHotkey(Hotkey hotkey) override {
     if (taken.count(ControlValueOf(hotkey)) || hotkey == held) return false;
@@ -357,6 +361,7 @@ struct FakeUi : MainWindowPort, TimerPort, TrayWindowPort, SettingsWindowPort, H
   std::vector<std::string> controlMenu, messages;
   std::function<void()> whilePopupOpen;
   bool settingsVisible = false, quit = false;
+  std::vector<std::uint32_t> displayOffAt;  // when the display was turned off
   SettingsView settings;
   std::set<int> taken;  // the shortcuts other programs hold, as ControlValueOf
   Hotkey held;          // the program's

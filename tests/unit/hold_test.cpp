@@ -372,7 +372,7 @@ TEST_F(HoursTest, OnBatteryOnlyTheUserHoldsWhereMainsPowerIsAsked) {
   EXPECT_EQ(Seen(), test::kOn);
   PowerFrom(false);
   EXPECT_EQ(Seen(), kByHours);
-  EXPECT_TRUE(fake.power.held);
+  EXPECT_TRUE(fake.power.held());
   Tray(kLeftButtonDown);
   for (const bool battery : {true, false, true}) {
     PowerFrom(battery);
@@ -380,7 +380,7 @@ TEST_F(HoursTest, OnBatteryOnlyTheUserHoldsWhereMainsPowerIsAsked) {
   }
   Tray(kLeftButtonDown);
   EXPECT_EQ(Seen(), test::kOff);
-  EXPECT_FALSE(fake.power.held);
+  EXPECT_FALSE(fake.power.held());
 }
 
 }  // namespace

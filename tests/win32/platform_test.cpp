@@ -49,6 +49,20 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
        {PBT_APMPOWERSTATUSCHANGE, PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND, PBT_APMSUSPEND}) {
     EXPECT_EQ(SendMessageA(main, WM_POWERBROADCAST, power, 0), TRUE);
   }
+  // The session locked and unlocked (a console connected is neither); the
+  // lid closed and opened, as the change of its power setting carries it
+  // (the power source's setting is not it).
+  for (WPARAM change : {7, 8, 1}) SendMessageA(main, 0x02B1, change, 0);
+  const GUID lidSwitch{
+      0xBA3E0F4D, 0xB817, 0x4094, {0xA2, 0xD1, 0xD5, 0x63, 0x79, 0xE6, 0xA0, 0xF3}},
+      powerSource{0x5D3E9A59, 0xE9D5, 0x4B00, {0xA6, 0xBD, 0xFF, 0x34, 0xFF, 0x51, 0x65, 0x48}};
+  for (const auto& [setting, state] : {std::pair{lidSwitch, 0}, {lidSwitch, 1}, {powerSource, 0}}) {
+    struct {
+      GUID setting;
+      DWORD length, data;
+    } change{setting, sizeof(DWORD), static_cast<DWORD>(state)};
+    SendMessageA(main, WM_POWERBROADCAST, 0x8013, reinterpret_cast<LPARAM>(&change));
+  }
   w.window.Show({"", {{kIdFrom, 9 * 60}}, {}, {}});
   SendMessageA(w.Item(kIdStartWithWindows), BM_CLICK, 0, 0);
   SendMessageA(w.Item(kIdFirstDay + 6), BM_CLICK, 0, 0);
@@ -65,13 +79,15 @@ TEST(ProgramWindows, MessagesBecomeTheProgramsEventsWithTheirValues) {
   // The hidden window must hear the broadcast of a new notification area.
   PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   w.main.StartTimer(TimerId::Countdown, 50);
-  PumpUntil([&] { return events.calls.size() >= 19; });
+  PumpUntil([&] { return events.calls.size() >= 23; });
   w.main.StopTimer(TimerId::Countdown);
   EXPECT_EQ(events.calls, (std::vector<std::string>{
-                              "Tray 513", "Tray 515", "Tray 517", "Closed", "Closed", "EndSession",
-                              "Policy", "TimeChanged", "PowerSource", "TimeChanged", "TimeChanged",
-                              "Setting 102 1", "Setting 119 1", "Setting 104 1", "Setting 121 600",
-                              "Setting 108 1", "Button 110", "TaskbarCreated", "Timer 2"}));
+                              "Tray 513",      "Tray 515",       "Tray 517",        "Closed",
+                              "Closed",        "EndSession",     "Policy",          "TimeChanged",
+                              "PowerSource",   "TimeChanged",    "TimeChanged",     "Locked 1",
+                              "Locked 0",      "Lid closed 1",   "Lid closed 0",    "Setting 102 1",
+                              "Setting 119 1", "Setting 104 1",  "Setting 121 600", "Setting 108 1",
+                              "Button 110",    "TaskbarCreated", "Timer 2"}));
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
@@ -190,29 +206,59 @@ bool PowerRequestsWork() {
 }
 
 // Held by a power request where one works (Wine 10), else by the thread's
-// execution state, which must last (ES_CONTINUOUS) or the display sleeps.
-TEST(Power, KeepsTheDisplayOnAndLetsGo) {
+// execution state, which must last (ES_CONTINUOUS) or the display sleeps;
+// the computer alone while the session is locked.
+TEST(Power, KeepsTheDisplayOnOrTheComputerAwakeAndLetsGo) {
   // The thread's flags as the call answers (put back at once).
   const auto threadFlags = [] {
     const EXECUTION_STATE flags = SetThreadExecutionState(ES_CONTINUOUS);
     SetThreadExecutionState(flags);
     return flags;
   };
-  EXECUTION_STATE held = 0, released = 0;
+  EXECUTION_STATE held = 0, awake = 0, released = 0;
   {
     Power power;
-    ASSERT_TRUE(power.KeepDisplayOn(true));
+    ASSERT_TRUE(power.Keep(KeepAwake::Display));
     held = threadFlags();
-    EXPECT_TRUE(power.KeepDisplayOn(false));
+    ASSERT_TRUE(power.Keep(KeepAwake::System));
+    awake = threadFlags();
+    EXPECT_TRUE(power.Keep(KeepAwake::Nothing));
     released = threadFlags();
-    ASSERT_TRUE(power.KeepDisplayOn(true));
+    ASSERT_TRUE(power.Keep(KeepAwake::Display));
   }
   // Ended while holding, it lets go too.
   const EXECUTION_STATE ended = threadFlags();
   if (PowerRequestsWork()) GTEST_SKIP() << "a power request holds the display here, not the thread";
   EXPECT_EQ(held, 0x80000003u) << "ES_CONTINUOUS | ES_DISPLAY_REQUIRED | ES_SYSTEM_REQUIRED";
+  EXPECT_EQ(awake, 0x80000001u) << "ES_CONTINUOUS | ES_SYSTEM_REQUIRED";
   EXPECT_EQ(released, 0x80000000u) << "ES_CONTINUOUS";
   EXPECT_EQ(ended, 0x80000000u) << "ES_CONTINUOUS";
+}
+
+// The menu's "Turn Display Off": the main window asks for the monitor's power
+// to go off (2), once, after the pause that lets the click end.
+DWORD monitorOffAt = 0;
+LRESULT CALLBACK SeeMonitorOff(int code, WPARAM wParam, LPARAM lParam) {
+  const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (sent.message == WM_SYSCOMMAND && sent.wParam == SC_MONITORPOWER && sent.lParam == 2) {
+    EXPECT_EQ(monitorOffAt, 0u) << "sent twice";
+    monitorOffAt = GetTickCount();
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MainWindow, TurnsTheDisplayOffAfterAPause) {
+  Windows w;
+  ASSERT_TRUE(w.created);
+  const HHOOK hook =
+      SetWindowsHookExA(WH_CALLWNDPROC, SeeMonitorOff, nullptr, GetCurrentThreadId());
+  const DWORD chosen = GetTickCount();
+  w.app.OnMenuCommand(MenuCommand::TurnDisplayOff, false);
+  EXPECT_EQ(monitorOffAt, 0u) << "at once, where the click would wake the display";
+  PumpFor(1500);
+  UnhookWindowsHookEx(hook);
+  ASSERT_NE(monitorOffAt, 0u) << "never sent";
+  EXPECT_GE(monitorOffAt - chosen, 450u);
 }
 
 TEST(Power, IsNotOnBatteryWithoutOne) { EXPECT_FALSE(Power().OnBattery()); }  // Wine has none

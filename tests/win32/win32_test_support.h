@@ -62,7 +62,6 @@ struct RecordingEvents final : TrayEvents,
     trayTimes.push_back(sentAt);
   }
   void OnTaskbarCreated() override { calls.push_back("TaskbarCreated"); }
-  void OnHotkey(bool repeat) override { Add("Hotkey ", repeat); }
   void OnPolicyChanged() override { calls.push_back("Policy"); }
   void OnEndSession() override { calls.push_back("EndSession"); }
   void OnSettingChanged(int id, int value) override {
@@ -91,6 +90,9 @@ struct RecordingEvents final : TrayEvents,
   void OnUntilTimeChanged(int minuteOfDay) override { Add("Until ", minuteOfDay); }
   void OnTimeChanged() override { calls.push_back("TimeChanged"); }
   void OnPowerSourceChanged() override { calls.push_back("PowerSource"); }
+  void OnSessionLocked(bool locked) override { Add("Locked ", locked); }
+  void OnLidChanged(bool closed) override { Add("Lid closed ", closed); }
+  void OnHotkey(bool repeat) override { Add("Hotkey ", repeat); }
   void OnCancel() override { calls.push_back("Cancel"); }
 };
 
