@@ -9,6 +9,7 @@ enum class TimerId : int {
   Countdown = 2,  // a timed disable counts down
   Stopwatch = 3,  // the timed-disable dialog's stopwatch turns
   Hours = 4,      // working hours begin or end
+  Sound = 5,      // a playing session's meter is read, or a silence has lasted
 };
 
 // The timers of the program's hidden window.

@@ -3,10 +3,12 @@
 namespace bw::win32 {
 
 Composition::Composition()
-    : platform{system, system,   locale,     system,     system,     registry,       shell,
-               power,  programs, trayWindow, trayWindow, trayWindow, settingsWindow, timedDialog},
+    : platform{system,     system,     locale,         system,      system,
+               registry,   shell,      power,          programs,    trayWindow,
+               trayWindow, trayWindow, settingsWindow, timedDialog, sound},
       app(platform) {
   programs.SetEvents(app);
+  sound.SetEvents(app);
 }
 
 bool Composition::Start() {

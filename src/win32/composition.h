@@ -10,6 +10,7 @@
 #include "win32/registry.h"
 #include "win32/settings_window.h"
 #include "win32/shell.h"
+#include "win32/sound.h"
 #include "win32/system.h"
 #include "win32/timed_dialog_window.h"
 #include "win32/tray_window.h"
@@ -32,6 +33,7 @@ struct Composition {
   Shell shell;
   Power power;
   Programs programs;
+  Sound sound{programs};
   SettingsWindow settingsWindow;
   TrayWindow trayWindow;
   TimedDialogWindow timedDialog{settingsWindow};
