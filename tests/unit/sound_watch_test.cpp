@@ -49,7 +49,7 @@ TEST_F(SoundTest, TheMeterHoldsUntilAMinuteOfSilence) {
 }
 
 // Where a session has no meter, its active state is its sound, and nothing
-// is read until the system reports its end.
+// is read until the system reports its end, from which the minute counts.
 TEST_F(SoundTest, WithoutAMeterTheActiveStateHolds) {
   Start(true);
   sound.Play(8, "vlc.exe", 0.0f, false);
@@ -58,7 +58,9 @@ TEST_F(SoundTest, WithoutAMeterTheActiveStateHolds) {
   Pass(10 * 60000);
   EXPECT_EQ(sound.looks, looks);
   sound.Pause(8);
-  Pass(60000);
+  Pass(59000);
+  EXPECT_EQ(Seen(), kByVlc);
+  Pass(1000);
   EXPECT_EQ(Seen(), kOn);
 }
 
