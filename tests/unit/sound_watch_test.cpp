@@ -24,10 +24,10 @@ struct SoundTest : ::testing::Test, test::WithPlatform, test::Program {
   test::FakeSound& sound = fake.sound;
 };
 
-// A stream that begins silent holds from its first sound; a quiet passage
-// (a 16-bit stream's last bit of noise) or a pause shorter than a minute does
-// not end the hold, a minute of silence does, counted from the first look that
-// heard none.
+// A stream that begins silent holds from its first sound; a quiet passage or
+// a pause shorter than a minute does not end the hold, a minute of silence
+// does, counted from the first look that heard none. A 16-bit stream's last
+// bit of noise is silence.
 TEST_F(SoundTest, TheMeterHoldsUntilAMinuteOfSilence) {
   Start(true);
   sound.Play(8, "vlc.exe", 0.0f);
@@ -35,7 +35,7 @@ TEST_F(SoundTest, TheMeterHoldsUntilAMinuteOfSilence) {
   sound.sessions[8].peak = 0.3f;
   Pass(1000);
   EXPECT_EQ(Seen(), kByVlc);
-  sound.sessions[8].peak = 3e-5f;
+  sound.sessions[8].peak = 0.0f;
   Pass(59000);
   EXPECT_EQ(Seen(), kByVlc);
   sound.sessions[8].peak = 0.2f;
@@ -46,6 +46,9 @@ TEST_F(SoundTest, TheMeterHoldsUntilAMinuteOfSilence) {
   Pass(1000);
   EXPECT_EQ(Seen(), kOn);
   EXPECT_FALSE(Waits());
+  sound.Play(8, "vlc.exe", 3e-5f);
+  Pass(2 * 60000);
+  EXPECT_EQ(Seen(), kOn);
 }
 
 // Where a session has no meter, its active state is its sound, and nothing
