@@ -161,7 +161,7 @@ class Programs : public bw::ProgramsPort {
 class Sound : public bw::SoundPort {
  public:
   bool HasSessions() override { return false; }
-  bool Listen(bool) override { return false; }
+  void Listen(bool) override {}
   std::vector<bw::SoundSession> Sessions() override { return {}; }
 };
 

@@ -37,9 +37,8 @@ class SoundPort {
   virtual bool HasSessions() = 0;
   // On: the sessions are followed, and each change is reported with
   // SoundEvents::OnSoundChanged, from whichever message loop runs then. Off:
-  // everything of it is let go, and nothing is reported. False when the
-  // system does not list its sessions: none are ever reported then.
-  virtual bool Listen(bool on) = 0;
+  // everything of it is let go, and nothing is reported.
+  virtual void Listen(bool on) = 0;
   // The sessions of other programs now, the program's own and the system's
   // sounds left out; none while not listening. The peak of each active
   // metered session is read now.

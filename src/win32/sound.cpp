@@ -204,20 +204,23 @@ bool Sound::StartCom() {
          nullptr;
 }
 
-// The listener is registered with the devices, and with each active output
-// device's session manager before its sessions are counted: the count is what
-// starts the manager's notifications.
-bool Sound::Listen(bool on) {
-  if (!on) {
-    audio_.reset();
-    return false;
-  }
-  if (audio_ || !StartCom()) return audio_ && !audio_->managers.empty();
+// The thread that keeps the multithreaded apartment runs before anything
+// is registered: the session manager's notifications come into that apartment.
+void Sound::Listen(bool on) {
+  if (!on) return audio_.reset();
+  if (audio_ || !StartCom()) return;
   audio_ = std::make_unique<Audio>();
   Audio& audio = *audio_;
   audio.stop.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   audio.apartment.Reset(CreateThread(nullptr, 0, HoldApartment, audio.stop.Get(), 0, nullptr));
   audio.listener.Reset(new Listener(hwnd()));
+  if (OpenDevices()) ListSessions();
+}
+
+// The listener is registered with the devices, and with each active output
+// device's session manager; false when the devices cannot be asked.
+bool Sound::OpenDevices() {
+  Audio& audio = *audio_;
   IMMDeviceEnumerator* devices = nullptr;
   if (!Succeeded("CoCreateInstance(MMDeviceEnumerator)",
                  create(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
@@ -232,7 +235,7 @@ bool Sound::Listen(bool on) {
                  devices->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, &outputs))) {
     return false;
   }
-  const Com<IMMDeviceCollection> held(outputs);
+  const Com<IMMDeviceCollection> heldOutputs(outputs);
   UINT count = 0;
   outputs->GetCount(&count);
   for (UINT k = 0; k < count; ++k) {
@@ -249,16 +252,15 @@ bool Sound::Listen(bool on) {
     Succeeded("IAudioSessionManager2::RegisterSessionNotification",
               manager->RegisterSessionNotification(audio.listener.Get()));
   }
-  return ListSessions();
+  return true;
 }
 
 // The programs' own sessions: not Blinkward's, nor the system's sounds, nor
-// one that has no stream left. A session without a meter (before Windows 7's
-// session meter) is judged by its state alone.
-bool Sound::ListSessions() {
+// one that has no stream left. Counting a manager's sessions is what starts
+// its notifications. A session without a meter is judged by its state alone.
+void Sound::ListSessions() {
   Audio& audio = *audio_;
   audio.DropSessions();
-  bool listed = false;
   for (const Com<IAudioSessionManager2>& manager : audio.managers) {
     IAudioSessionEnumerator* list = nullptr;
     if (!Succeeded("IAudioSessionManager2::GetSessionEnumerator",
@@ -266,37 +268,39 @@ bool Sound::ListSessions() {
       continue;
     }
     const Com<IAudioSessionEnumerator> heldList(list);
-    listed = true;
     int count = 0;
     list->GetCount(&count);
     for (int k = 0; k < count; ++k) {
       IAudioSessionControl* control = nullptr;
-      if (FAILED(list->GetSession(k, &control))) continue;
-      Com<IAudioSessionControl> held(control);
-      IAudioSessionControl2* described = nullptr;
-      if (FAILED(control->QueryInterface(__uuidof(IAudioSessionControl2),
-                                         reinterpret_cast<void**>(&described)))) {
-        continue;
-      }
-      const Com<IAudioSessionControl2> heldDescribed(described);
-      DWORD processId = 0;
-      AudioSessionState state = AudioSessionStateExpired;
-      if (described->IsSystemSoundsSession() == S_OK ||
-          FAILED(described->GetProcessId(&processId)) || processId == GetCurrentProcessId() ||
-          FAILED(control->GetState(&state)) || state == AudioSessionStateExpired) {
-        continue;
-      }
-      std::string file = programs_.ProcessFile(processId);
-      if (file.empty() || FAILED(control->RegisterAudioSessionNotification(audio.listener.Get()))) {
-        continue;
-      }
-      IAudioMeterInformation* meter = nullptr;
-      control->QueryInterface(__uuidof(IAudioMeterInformation), reinterpret_cast<void**>(&meter));
-      audio.sessions.push_back(
-          {std::move(held), Com<IAudioMeterInformation>(meter), processId, std::move(file)});
+      if (SUCCEEDED(list->GetSession(k, &control))) Track(control);
     }
   }
-  return listed;
+}
+
+void Sound::Track(IAudioSessionControl* session) {
+  Com<IAudioSessionControl> control(session);
+  IAudioSessionControl2* described = nullptr;
+  if (FAILED(control.Get()->QueryInterface(__uuidof(IAudioSessionControl2),
+                                           reinterpret_cast<void**>(&described)))) {
+    return;
+  }
+  const Com<IAudioSessionControl2> heldDescribed(described);
+  DWORD processId = 0;
+  AudioSessionState state = AudioSessionStateExpired;
+  if (described->IsSystemSoundsSession() == S_OK || FAILED(described->GetProcessId(&processId)) ||
+      processId == GetCurrentProcessId() || FAILED(control.Get()->GetState(&state)) ||
+      state == AudioSessionStateExpired) {
+    return;
+  }
+  std::string file = programs_.ProcessFile(processId);
+  if (file.empty() ||
+      FAILED(control.Get()->RegisterAudioSessionNotification(audio_->listener.Get()))) {
+    return;
+  }
+  IAudioMeterInformation* meter = nullptr;
+  control.Get()->QueryInterface(__uuidof(IAudioMeterInformation), reinterpret_cast<void**>(&meter));
+  audio_->sessions.push_back(
+      {std::move(control), Com<IAudioMeterInformation>(meter), processId, std::move(file)});
 }
 
 std::vector<SoundSession> Sound::Sessions() {

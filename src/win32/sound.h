@@ -16,6 +16,8 @@
 #include "win32/handles.h"
 #include "win32/window.h"
 
+struct IAudioSessionControl;
+
 namespace bw::win32 {
 
 class Sound final : public SoundPort, public Window {
@@ -31,7 +33,7 @@ class Sound final : public SoundPort, public Window {
   void SetEvents(SoundEvents& events) { events_ = &events; }
 
   bool HasSessions() override { return hasSessions_; }
-  bool Listen(bool on) override;
+  void Listen(bool on) override;
   std::vector<SoundSession> Sessions() override;
 
  private:
@@ -41,8 +43,11 @@ class Sound final : public SoundPort, public Window {
   struct Audio;
 
   bool StartCom();
-  // The sessions of every manager, listed anew; false when none could be.
-  bool ListSessions();
+  bool OpenDevices();
+  // The sessions of every manager, listed anew.
+  void ListSessions();
+  // Follows a session of another program of this logon; takes the reference.
+  void Track(IAudioSessionControl* control);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // The first refusal of the audio system is written, and no later one.
   bool Succeeded(const char* call, long result);

@@ -441,10 +441,9 @@ struct FakeSound : SoundPort {
     float peak;
   };
   bool HasSessions() override { return lists; }
-  bool Listen(bool on) override {
+  void Listen(bool on) override {
     if (on == listening) ADD_FAILURE() << "asked for what already holds: " << on;
     listening = on && lists;
-    return listening;
   }
   std::vector<SoundSession> Sessions() override {
     ++looks;
