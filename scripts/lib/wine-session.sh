@@ -289,10 +289,13 @@ bw_end_leftovers() {
           rm -f "$record"
         )
       done
+      # An if, not a list: a caller under `set -e` (scripts/bench) would end
+      # with the subshell when the last name it looks at is not a copy.
       for copy in "$dir"/*-*/; do
         copy=${copy%/}
-        [[ ${copy##*-} =~ ^[0-9]+$ ]] && [ ! -e "$copy.session" ] && [ ! -d "/proc/${copy##*-}" ] &&
+        if [[ ${copy##*-} =~ ^[0-9]+$ ]] && [ ! -e "$copy.session" ] && [ ! -d "/proc/${copy##*-}" ]; then
           rm -rf "$copy"
+        fi
       done
     ) 9>"$dir/leftovers.lock"
   done
