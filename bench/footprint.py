@@ -30,6 +30,7 @@ PROGRAMS_KEY = "Software\\Blinkward\\Programs"
 FULL_SCREEN_KEY = "Software\\Blinkward\\FullScreen"
 HOURS_KEY = "Software\\Blinkward\\Hours"
 MAINS_ONLY_KEY = "Software\\Blinkward\\MainsOnly"
+WHILE_SOUND_KEY = "Software\\Blinkward\\WhileSound"
 HINT_KEY = "Software\\Blinkward\\DisplayHint"
 HOLD_RUNS = 5
 # Clicks on each icon for the click-to-tip latency: with 20 the median moved
@@ -370,6 +371,19 @@ def hours_phase(args, programs, results):
         driver(args, "text", MAINS_ONLY_KEY)
 
 
+def sound_phase(args, programs, results):
+    """Blinkward with "Hold off while sound plays" ticked and no program playing:
+    idle CPU beside a fresh baseline. Nothing may poll while no session plays."""
+    driver(args, "text", WHILE_SOUND_KEY, "1")
+    try:
+        launch_side_by_side(args, programs)
+        idle_cpu(args, programs, results, "sound_idle", long_windows=False)
+        for program in programs:
+            stop(args, program)
+    finally:
+        driver(args, "text", WHILE_SOUND_KEY)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--long", action="store_true", help="idle 10 minutes before the clicks")
@@ -407,6 +421,8 @@ def main():
     hold_phase(args, programs, results)
     print("working hours set, only on mains power ticked: idle CPU", flush=True)
     hours_phase(args, programs, results)
+    print("hold off while sound plays ticked, no sound: idle CPU", flush=True)
+    sound_phase(args, programs, results)
 
     with open(os.path.join(args.out, "footprint.json"), "w") as f:
         json.dump(results, f, indent=1)

@@ -3,7 +3,7 @@ import statistics
 
 KIB = 1024
 GOAL_RATIO = 1.1  # private memory, start-up and idle CPU: at most this times the baseline's
-GOAL_EXE_I686 = 80 * KIB  # everything in: the tray pictures, the hours, the command line, the hotkey
+GOAL_EXE_I686 = 96 * KIB  # everything in: the pictures, the hours, the command line, the hotkey, sound
 
 
 def median(values):
@@ -49,6 +49,8 @@ ROWS = [
      "time per 60 s (ms)", "hold_idle_sched_ms_per_60s", 1, "idle CPU, hold"),
     ("Idle CPU, working hours set (outside them) and only on mains power ticked: all threads' "
      "run time per 60 s (ms)", "hours_idle_sched_ms_per_60s", 1, "idle CPU, hours"),
+    ("Idle CPU, hold off while sound plays ticked, no sound: all threads' run time per 60 s "
+     "(ms)", "sound_idle_sched_ms_per_60s", 1, "idle CPU, sound"),
 ]
 
 
@@ -56,7 +58,7 @@ ROWS = [
 GOAL_HOLD_IDLE = 1.1  # idle CPU with programs listed and full screen ticked
 RATIO_GOALS = {"start-up": GOAL_RATIO, "private memory": GOAL_RATIO, "idle CPU": GOAL_RATIO,
                "idle CPU, hold": GOAL_HOLD_IDLE, "click to tip": GOAL_RATIO,
-               "idle CPU, hours": GOAL_RATIO}
+               "idle CPU, hours": GOAL_RATIO, "idle CPU, sound": GOAL_RATIO}
 
 # Blinkward noticing what it holds the screen saver off for: (label, key, goal ms).
 HOLD_LATENCIES = [
@@ -136,6 +138,9 @@ def goals(results):
     if present(bw, "hours_idle_sched_ms_per_60s"):
         ratio_goal("idle CPU with working hours set and only on mains power ticked within 1.1x",
                    "hours_idle_sched_ms_per_60s")
+    if present(bw, "sound_idle_sched_ms_per_60s"):
+        ratio_goal("idle CPU with hold off while sound plays ticked, no sound, within 1.1x",
+                   "sound_idle_sched_ms_per_60s")
     if "hold_wait_ms" in bw:
         for label, key, goal in HOLD_LATENCIES:
             samples, missed, _ = hold_samples(bw, key)

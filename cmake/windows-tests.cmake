@@ -8,8 +8,9 @@
 #   win32_tests  tests/win32/*.cpp against the real platform layer, in-process
 #   e2e_tests    tests/e2e/*.cpp: starts the real Blinkward.exe and drives it
 #                from outside, as the shell and other programs would
-#   listed_program  tests/e2e/listed_program.c: a program the user lists, which
-#                the tests start under other file names, beside Blinkward.exe
+#   listed_program  tests/e2e/listed_program.c: a program the user lists (or one
+#                that plays a tone), which the tests start under other file
+#                names, beside Blinkward.exe
 #   tray_probe   tools/tray_probe: reads Wine's notification area for scripts/run;
 #                the end-to-end tests link its reader
 # i686 also has tests/pe, static checks of the exe's headers, imports and
@@ -65,6 +66,7 @@ endfunction()
 add_executable(listed_program WIN32 ${CMAKE_SOURCE_DIR}/tests/e2e/listed_program.c)
 target_compile_options(listed_program PRIVATE -Wall -Wextra)
 target_link_options(listed_program PRIVATE ${BLINKWARD_STATIC_LINK} -s)
+target_link_libraries(listed_program PRIVATE winmm)
 set_target_properties(listed_program PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # Win32 tier: the real platform layer, in-process. The program's resources are

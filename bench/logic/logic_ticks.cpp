@@ -157,6 +157,14 @@ class Programs : public bw::ProgramsPort {
   std::vector<bw::ProgramWindow> Windows() override { return {}; }
 };
 
+// A system without audio sessions: the sound is never followed here.
+class Sound : public bw::SoundPort {
+ public:
+  bool HasSessions() override { return false; }
+  void Listen(bool) override {}
+  std::vector<bw::SoundSession> Sessions() override { return {}; }
+};
+
 class Locale : public bw::LocalePort {
  public:
   int FirstDayOfWeek() override { return 0; }
@@ -258,9 +266,10 @@ int main(int argc, char** argv) {
   Power power;
   Programs programs;
   Dialog dialog;
+  Sound sound;
   bw::Platform platform{
       system,   system, locale, system, system, registry, shell,  power,
-      programs, ui,     ui,     ui,     ui,     ui,       dialog,
+      programs, ui,     ui,     ui,     ui,     ui,       dialog, sound,
   };
   bw::App app(platform);
 

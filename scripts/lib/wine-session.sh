@@ -6,7 +6,8 @@
 #   wine_session_start NAME   prefix build/wine/NAME-<pid>: a fresh copy of the
 #                             template, removed at the end (BW_KEEP_PREFIX=1:
 #                             build/wine/NAME, kept and reused)
-#   wine_session_stop         ends the programs, the wineserver and our Xvfb
+#   wine_session_stop         ends the programs, the wineserver, our Xvfb and our
+#                             sound server
 #   bw_end_leftovers DIR...   ends what killed sessions left in DIR (called by
 #                             wine_session_start for its own)
 #
@@ -21,7 +22,8 @@
 # at the next start, with its prefix copy.
 #
 # Exported for every wine call after start: WINEPREFIX, DISPLAY, WINEDEBUG,
-# WINEDLLOVERRIDES, and BW_WINE_SESSION (the prefix) for cmake/wine-run.
+# WINEDLLOVERRIDES, PULSE_SERVER (the session's sound server, bw_start_pulse),
+# and BW_WINE_SESSION (the prefix) for cmake/wine-run.
 # Every wine call here runs under `timeout`: a Wine that hangs must not hang
 # the caller.
 
@@ -73,6 +75,33 @@ bw_start_xvfb() {
 }
 
 bw_reg_add() { timeout 60 wine reg add "$@" /f >/dev/null; }
+
+# A PulseAudio server of the session's own, with a sink that plays into
+# nothing, which Wine's winepulse driver reaches through PULSE_SERVER: the
+# programs that play sound find an output device. Its files beside the
+# prefix (the socket is seen in the WoW64 root too, which mounts the
+# checkout). Without it the session goes on with no output device, and the
+# tests that need one say so and skip. PULSE_SERVER is set either way, so
+# that no client ever starts a server of its own.
+bw_start_pulse() {
+  local dir="$WINEPREFIX.pulse" i
+  rm -rf "$dir" && mkdir -p "$dir"
+  export PULSE_SERVER="unix:$dir/native"
+  if ! command -v pulseaudio >/dev/null; then
+    bw_log "no pulseaudio: this session has no sound"
+    return 0
+  fi
+  HOME="$dir" XDG_CONFIG_HOME="$dir" PULSE_RUNTIME_PATH="$dir" pulseaudio -n --daemonize=no \
+    --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes --log-target="file:$dir/log" \
+    -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
+    -L "module-null-sink sink_name=silence" </dev/null >/dev/null 2>&1 &
+  bw_recorded $!
+  for i in $(seq 50); do
+    [ -S "$dir/native" ] && return 0
+    sleep 0.1
+  done
+  bw_log "PulseAudio did not start within 5 s (its log: $dir/log): this session has no sound"
+}
 
 # Builds build/wine/template once: wineboot, the registry settings the tests
 # rely on, and the Tahoma fonts. Rebuilt when Wine's version changes.
@@ -156,6 +185,7 @@ wine_session_start() {
     bw_start_xvfb || return 1
   fi
   bw_recorded   # with the display
+  bw_start_pulse
 
   # One template for every session; two sessions starting at once take turns.
   (flock 9 && bw_make_template) 9>"$BW_WINE_DIR/template.lock" || return 1
@@ -202,6 +232,7 @@ bw_recorded() {
 wine_session_state() {
   printf 'export WINEPREFIX=%q DISPLAY=%q WINEDEBUG=-all WINEDLLOVERRIDES=%q BW_WINE_SESSION=%q\n' \
     "$WINEPREFIX" "${DISPLAY:-}" "$WINEDLLOVERRIDES" "$WINEPREFIX"
+  [ -z "${PULSE_SERVER:-}" ] || printf 'export PULSE_SERVER=%q\n' "$PULSE_SERVER"
   printf 'BW_SESSION_RECORD=%q BW_SESSION_OWNER=%q BW_SESSION_PROCS=%q BW_PREFIX_IS_COPY=%q\n' \
     "$BW_SESSION_RECORD" "$BW_SESSION_OWNER" "$BW_SESSION_PROCS" "$BW_PREFIX_IS_COPY"
   [ -z "${BW_WOW64_NS:-}" ] ||
@@ -227,9 +258,10 @@ wine_session_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then
     if [ "${BW_PREFIX_IS_COPY:-}" = 1 ]; then rm -rf "$WINEPREFIX"; fi
     rm -f "$WINEPREFIX.xvfb-display" "$WINEPREFIX.xvfb.log"
+    rm -rf "$WINEPREFIX.pulse"
   fi
   [ -z "${BW_SESSION_RECORD:-}" ] || rm -f "$BW_SESSION_RECORD"
-  unset WINEPREFIX BW_WINE_SESSION
+  unset WINEPREFIX BW_WINE_SESSION PULSE_SERVER
   BW_XVFB_PID= BW_SESSION_OWNER= BW_SESSION_PROCS= BW_SESSION_RECORD= BW_PREFIX_IS_COPY=
   return 0
 }
@@ -257,10 +289,13 @@ bw_end_leftovers() {
           rm -f "$record"
         )
       done
+      # An if, not a list: a caller under `set -e` (scripts/bench) would end
+      # with the subshell when the last name it looks at is not a copy.
       for copy in "$dir"/*-*/; do
         copy=${copy%/}
-        [[ ${copy##*-} =~ ^[0-9]+$ ]] && [ ! -e "$copy.session" ] && [ ! -d "/proc/${copy##*-}" ] &&
+        if [[ ${copy##*-} =~ ^[0-9]+$ ]] && [ ! -e "$copy.session" ] && [ ! -d "/proc/${copy##*-}" ]; then
           rm -rf "$copy"
+        fi
       done
     ) 9>"$dir/leftovers.lock"
   done

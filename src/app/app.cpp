@@ -19,6 +19,7 @@ void App::OnTimer(TimerId id) {
   if (id == TimerId::Stopwatch) return parts_.timedDialog.OnClockTick();
   if (id == TimerId::Hours) return OnTimeChanged();  // an edge of the hours
   if (id == TimerId::DisplayOff) return actions_.OnDisplayOffDue();
+  if (id == TimerId::Sound) return OnSoundChanged();
   actions_.Apply(parts_.hold.Watch(SpanRuns()));
   if (id == TimerId::Poll) actions_.Show(actions_.State().status);
   if (id == TimerId::Countdown) actions_.OnCountdownTick();

@@ -15,7 +15,8 @@ class App final : public TrayEvents,
                   public SystemEvents,
                   public HotkeyEvents,
                   public SettingsEvents,
-                  public ProgramEvents {
+                  public ProgramEvents,
+                  public SoundEvents {
  public:
   explicit App(Platform& platform) : parts_(platform) {}
   ~App() override;  // out of line: MinGW's linker finds an inline one's thunks twice
@@ -65,6 +66,7 @@ class App final : public TrayEvents,
   void OnProcessEnded(std::uint32_t processId) override {
     actions_.Refresh(parts_.hold.OnProcessEnded(processId, SpanRuns()));
   }
+  void OnSoundChanged() override { actions_.Refresh(parts_.hold.OnSoundChanged(SpanRuns())); }
   // A popup menu's command, chosen while the menu showed a span or none.
   void OnMenuCommand(MenuCommand command, bool spanShown);
   CommandEvents& commands() { return commands_; }

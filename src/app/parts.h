@@ -7,6 +7,7 @@
 #include "hold/hold.h"
 #include "hold/hours_watch.h"
 #include "hold/program_watch.h"
+#include "hold/sound_watch.h"
 #include "ports/platform.h"
 #include "screensaver/screen_saver.h"
 #include "settings/settings_presenter.h"
@@ -44,7 +45,8 @@ struct Parts {
   ProgramWatch programWatch;
   FullScreenWatch fullScreenWatch;
   HoursWatch hoursWatch;
-  Reason* const reasons[3]{&programWatch, &fullScreenWatch, &hoursWatch};
+  SoundWatch soundWatch;
+  Reason* const reasons[4]{&programWatch, &fullScreenWatch, &hoursWatch, &soundWatch};
   Hold hold;
 };
 

@@ -1,8 +1,8 @@
 // The hold: the program steps in by itself while one of its reasons holds (a
-// listed program runs, a window is in full screen, it is working hours...),
-// and switches the screen saver off whoever switches it on. The user, a span,
-// a policy and the battery each have their say; the program is told what
-// changed and shows it.
+// listed program runs, a window is in full screen, it is working hours, sound
+// plays...), and switches the screen saver off whoever switches it on. The
+// user, a span, a policy and the battery each have their say; the program is
+// told what changed and shows it.
 #pragma once
 
 #include <cstdint>
@@ -72,6 +72,11 @@ class Hold {
   }
   HoldChange OnProcessEnded(std::uint32_t processId, bool spanRuns) {
     Tell(kProcessEnd, processId);
+    return Follow(spanRuns);
+  }
+  // The audio sessions changed, or the sound's timer came.
+  HoldChange OnSoundChanged(bool spanRuns) {
+    Tell(kSound);
     return Follow(spanRuns);
   }
   // Begins, goes on or ends with the reasons as they stand.

@@ -17,6 +17,7 @@ enum Heard : std::uint8_t {
   kProcessEnd = 16,  // a watched process ended (id)
   kClock = 32,       // the local time jumped, or an edge the reason waits for came
   kEnd = 64,         // the program ends: nothing is watched or waited for any more
+  kSound = 128,      // the audio sessions changed, or the sound's timer came
 };
 
 struct Hearing {

@@ -13,6 +13,7 @@
 #include "ports/session.h"
 #include "ports/settings_window_port.h"
 #include "ports/shell_port.h"
+#include "ports/sound_port.h"
 #include "ports/timed_dialog.h"
 #include "ports/timer.h"
 #include "ports/tray_window_port.h"
@@ -35,6 +36,7 @@ struct Platform {
   HotkeyPort& hotkeys;
   SettingsWindowPort& settingsWindow;
   TimedDialogView& timedDialog;
+  SoundPort& sound;
 };
 
 }  // namespace bw

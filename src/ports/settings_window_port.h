@@ -25,12 +25,14 @@ struct ControlText {
 };
 
 // What the settings window shows: its title line, the settings' controls,
-// the lines of its list of programs, and the captions set at run time.
+// the lines of its list of programs, the captions set at run time, and the
+// controls not offered on this system, which stay hidden.
 struct SettingsView {
   std::string title;
   std::vector<ControlValue> values;
   std::vector<std::string> programs;
   std::vector<ControlText> texts;
+  std::vector<int> hidden{};
 };
 
 class SettingsWindowPort {

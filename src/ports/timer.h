@@ -5,11 +5,12 @@
 namespace bw {
 
 enum class TimerId : int {
-  Poll = 1,       // keeps the icon in step with the system
-  Countdown = 2,  // a timed disable counts down
-  Stopwatch = 3,  // the timed-disable dialog's stopwatch turns
-  Hours = 4,      // working hours begin or end
-  DisplayOff = 5,  // the display is turned off, a moment after it was asked
+  Poll = 1,        // keeps the icon in step with the system
+  Countdown = 2,   // a timed disable counts down
+  Stopwatch = 3,   // the timed-disable dialog's stopwatch turns
+  Hours = 4,       // working hours begin or end
+  Sound = 5,       // a playing session's meter is read, or a silence has lasted
+  DisplayOff = 6,  // the display is turned off, a moment after it was asked
 };
 
 // The timers of the program's hidden window.

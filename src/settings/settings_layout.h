@@ -35,6 +35,7 @@ enum SettingsControlId : int {
   kIdHoldGroup = 127,
   kIdDisplayGroup = 128,
   kIdShortcutGroup = 129,
+  kIdWhileSound = 130,
 };
 
 // The window as it first was: the title, the check box, the method's label and
@@ -108,6 +109,10 @@ inline constexpr ControlLayout kRightRows[] = {
      .text = "While a program is full screen",
      .twips = {3135, 0, 5490, 255}},
     {.kind = ControlKind::CheckBox,
+     .id = kIdWhileSound,
+     .text = "Hold off while sound plays",
+     .twips = {3135, 0, 5490, 255}},
+    {.kind = ControlKind::CheckBox,
      .id = kIdWorkingHours,
      .text = "During working hours",
      .twips = {3135, 0, 5490, 255}},
@@ -178,6 +183,7 @@ inline constexpr SettingRow kSettingRows[] = {
     {kIdMethod, BLINKWARD_REGISTRY_ROOT "\\Method", SettingKind::Choice, 0},
     {kIdKeepDisplayOn, BLINKWARD_REGISTRY_ROOT "\\KeepDisplayOn", SettingKind::Flag, 0},
     {kIdFullScreen, BLINKWARD_REGISTRY_ROOT "\\FullScreen", SettingKind::Flag, 0},
+    {kIdWhileSound, BLINKWARD_REGISTRY_ROOT "\\WhileSound", SettingKind::Flag, 0},
     {kIdMainsOnly, BLINKWARD_REGISTRY_ROOT "\\MainsOnly", SettingKind::Flag, 0},
 };
 

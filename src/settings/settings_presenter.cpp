@@ -11,12 +11,14 @@ constexpr int kDaysPerWeek = 7;
 }  // namespace
 
 // The reason under the shortcut first; the days by place, from the first
-// day of the user's week.
+// day of the user's week. Sound cannot be followed where the system lists
+// no audio sessions: its box is not offered there.
 SettingsView SettingsPresenter::View() const {
   SettingsView view{kTitle,
                     settings_.View(),
                     settings_.programs(),
                     {{kIdHotkeyStatus, settings_.shortcut().status()}}};
+  if (!sound_.HasSessions()) view.hidden.push_back(kIdWhileSound);
   const auto listed = static_cast<int>(settings_.programs().size());
   view.values.push_back({kIdPrograms, selection_});
   view.values.push_back({kIdAddProgram, listed < static_cast<int>(kMostPrograms)});
@@ -62,9 +64,10 @@ SettingsChange SettingsPresenter::OnChanged(int controlId, int value) {
     settings_.SetHours(*hours);
     change = SettingsChange::Hours;
   } else if (settings_.Set(controlId, value)) {
-    change = controlId == kIdFullScreen  ? SettingsChange::FullScreen
-             : controlId == kIdMainsOnly ? SettingsChange::Power
-                                         : SettingsChange::Stored;
+    change = controlId == kIdFullScreen   ? SettingsChange::FullScreen
+             : controlId == kIdWhileSound ? SettingsChange::Sound
+             : controlId == kIdMainsOnly  ? SettingsChange::Power
+                                          : SettingsChange::Stored;
   } else {
     return change;
   }

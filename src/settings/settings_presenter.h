@@ -10,20 +10,31 @@
 #include "ports/programs_port.h"
 #include "ports/session.h"
 #include "ports/settings_window_port.h"
+#include "ports/sound_port.h"
 #include "settings/settings.h"
 
 namespace bw {
 
 // What a change in the window touched, for the program to follow.
 // Power: "only on mains power", which the power source's changes follow too.
-enum class SettingsChange { None, Stored, FullScreen, ProgramAdded, ProgramRemoved, Hours, Power };
+enum class SettingsChange {
+  None,
+  Stored,
+  FullScreen,
+  Sound,
+  ProgramAdded,
+  ProgramRemoved,
+  Hours,
+  Power
+};
 
 class SettingsPresenter {
  public:
-  SettingsPresenter(SettingsWindowPort& window, ProgramsPort& programs, SessionPort& session,
-                    LocalePort& locale, Settings& settings)
+  SettingsPresenter(SettingsWindowPort& window, ProgramsPort& programs, SoundPort& sound,
+                    SessionPort& session, LocalePort& locale, Settings& settings)
       : window_(window),
         programs_(programs),
+        sound_(sound),
         session_(session),
         locale_(locale),
         settings_(settings) {}
@@ -50,6 +61,7 @@ class SettingsPresenter {
 
   SettingsWindowPort& window_;
   ProgramsPort& programs_;
+  SoundPort& sound_;
   SessionPort& session_;
   LocalePort& locale_;
   Settings& settings_;

@@ -3,11 +3,12 @@
 namespace bw::win32 {
 
 Composition::Composition()
-    : platform{system,     system,     locale,     system,         system,
-               registry,   shell,      power,      programs,       mainWindow,
-               mainWindow, trayWindow, mainWindow, settingsWindow, timedDialog},
+    : platform{system,     system,         locale,      system,     system,     registry,
+               shell,      power,          programs,    mainWindow, mainWindow, trayWindow,
+               mainWindow, settingsWindow, timedDialog, sound},
       app(platform) {
   programs.SetEvents(app);
+  sound.SetEvents(app);
 }
 
 bool Composition::Start() {

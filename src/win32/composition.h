@@ -11,6 +11,7 @@
 #include "win32/registry.h"
 #include "win32/settings_window.h"
 #include "win32/shell.h"
+#include "win32/sound.h"
 #include "win32/system.h"
 #include "win32/timed_dialog_window.h"
 #include "win32/tray_window.h"
@@ -35,6 +36,7 @@ struct Composition {
   Power power;
   Programs programs;
   MainWindow mainWindow;
+  Sound sound{programs};
   SettingsWindow settingsWindow;
   TrayWindow trayWindow;
   TimedDialogWindow timedDialog{settingsWindow};

@@ -149,6 +149,7 @@ void SettingsWindow::Hide() { ShowWindow(hwnd(), SW_HIDE); }
 void SettingsWindow::Update(const SettingsView& view) {
   if (!controlsBuilt_) return;
   SetDlgItemTextA(hwnd(), kIdTitle, view.title.c_str());
+  for (const int id : view.hidden) ShowWindow(GetDlgItem(hwnd(), id), SW_HIDE);
   for (const ControlText& caption : view.texts) {
     SetDlgItemTextW(hwnd(), caption.id, Widen(caption.text).c_str());
   }

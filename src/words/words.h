@@ -35,6 +35,8 @@ inline constexpr const char* kHeldByFullScreenTip =
 inline constexpr const char* kHeldUntilLead = "Screen Saver is DISABLED until ";
 inline constexpr const char* kHeldByHoursTail = " (working hours)";
 inline constexpr const char* kHeldByHoursTip = "Screen Saver is DISABLED (working hours)";
+// While sound plays: the program that plays it follows, in brackets.
+inline constexpr const char* kHeldBySoundLead = "Screen Saver is DISABLED while sound plays (";
 // A timed disable's tip begins so; the time left follows.
 inline constexpr const char* kCountdownTipLead = "Screen Saver will be DISABLED\nfor the next ";
 

@@ -6,10 +6,16 @@
  *   fullscreen  after MS a popup covering the primary monitor, in front,
  *               until closed or killed
  *   maximized   after MS a normal window maximized as on a monitor without a
- *               taskbar: its frame reaches past the monitor's edges */
+ *               taskbar: its frame reaches past the monitor's edges
+ *   tone        after MS a 3-second tone through the default output, played to
+ *               its end; then it ends, 0, or at once 2 without an output device */
 #include <stdlib.h>
 #include <string.h>
+/* mmsystem.h needs the types of windows.h. */
+/* clang-format off */
 #include <windows.h>
+#include <mmsystem.h>
+/* clang-format on */
 
 static int maximized;
 
@@ -28,6 +34,25 @@ static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPAR
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+/* A square wave of about 440 Hz at a quarter of full scale, mono, 16-bit. */
+static int PlayTone(void) {
+  enum { kRate = 44100, kSamples = 3 * kRate, kHalfWave = 50 };
+  WAVEFORMATEX format = {WAVE_FORMAT_PCM, 1, kRate, 2 * kRate, 2, 16, 0};
+  HWAVEOUT out;
+  if (waveOutOpen(&out, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return 2;
+  static short samples[kSamples];
+  for (int k = 0; k < kSamples; ++k) samples[k] = k / kHalfWave % 2 ? 8192 : -8192;
+  WAVEHDR header = {0};
+  header.lpData = (LPSTR)samples;
+  header.dwBufferLength = sizeof samples;
+  waveOutPrepareHeader(out, &header, sizeof header);
+  waveOutWrite(out, &header, sizeof header);
+  while (!(header.dwFlags & WHDR_DONE)) Sleep(50);
+  waveOutUnprepareHeader(out, &header, sizeof header);
+  waveOutClose(out);
+  return 0;
+}
+
 int main(int argc, char** argv) {
   const char* mode = "window";
   DWORD afterMs = 0;
@@ -37,6 +62,10 @@ int main(int argc, char** argv) {
     } else {
       mode = argv[k];
     }
+  }
+  if (strcmp(mode, "tone") == 0) {
+    Sleep(afterMs);
+    return PlayTone();
   }
   const int fullscreen = strcmp(mode, "fullscreen") == 0;
   maximized = strcmp(mode, "maximized") == 0;

@@ -435,6 +435,49 @@ struct FakePrograms : ProgramsPort {
   std::uint32_t nextId = 100, nextThread = 2;
 };
 
+// The logon's audio sessions as Windows keeps them: listed and reported only
+// while listened to, and only on a system that has them (Windows 7 on); a
+// session's start, pause and end are reported, its level is not; a meter
+// reads nothing while its session is inactive.
+struct FakeSound : SoundPort {
+  struct Session {
+    std::string file;
+    bool active, metered;
+    float peak;
+  };
+  bool HasSessions() override { return lists; }
+  void Listen(bool on) override {
+    if (on == listening) ADD_FAILURE() << "asked for what already holds: " << on;
+    listening = on && lists;
+  }
+  std::vector<SoundSession> Sessions() override {
+    ++looks;
+    std::vector<SoundSession> now;
+    for (const auto& [id, s] : listening ? sessions : std::map<std::uint32_t, Session>{}) {
+      meterReads += s.active && s.metered;
+      now.push_back({id, s.file, s.active, s.metered, s.active ? s.peak : 0.0f});
+    }
+    return now;
+  }
+  // A program's session starts or goes on playing at this peak (0: silent).
+  void Play(std::uint32_t id, const std::string& file, float peak, bool metered = true) {
+    const bool started = !sessions.count(id) || !sessions[id].active;
+    sessions[id] = {file, true, metered, peak};
+    if (started) Tell();
+  }
+  void Pause(std::uint32_t id) {
+    sessions[id].active = false;
+    Tell();
+  }
+  void Tell() {
+    if (listening) events->OnSoundChanged();
+  }
+  SoundEvents* events = nullptr;
+  std::map<std::uint32_t, Session> sessions;
+  bool lists = true, listening = false;
+  int looks = 0, meterReads = 0;  // the sessions looked at; peaks read of active metered ones
+};
+
 struct FakePlatform {
   FakePlatform() = default;
   // Another logon of the same user, whose registry is the user's too.
@@ -448,8 +491,9 @@ struct FakePlatform {
   FakeDialogView dialog;
   FakeUi ui{system.now};
   FakePrograms programs;
-  Platform platform{system,   system, locale, system, system, registry, shell, power,
-                    programs, ui,     ui,     ui,     ui,     ui,       dialog};
+  FakeSound sound;
+  Platform platform{system,   system, locale, system, system, registry, shell,  power,
+                    programs, ui,     ui,     ui,     ui,     ui,       dialog, sound};
 
   // What a user sees: the screen saver's state, then the icon ("app" for the
   // program's own picture, "green", "red" or "clock") and its tip.
@@ -463,7 +507,10 @@ struct FakePlatform {
 
 // A copy of the program on a platform, not yet started.
 struct Program {
-  explicit Program(FakePlatform& fake) : fake(fake) { fake.programs.events = &app; }
+  explicit Program(FakePlatform& fake) : fake(fake) {
+    fake.programs.events = &app;
+    fake.sound.events = &app;
+  }
   // Starts it and draws its first poll, if it polls.
   void Start() {
     app.Start();

@@ -11,7 +11,7 @@ namespace {
 struct SettingsWindowTest : ::testing::Test {
   test::FakePlatform fake;
   Settings settings{fake.registry, fake.system, fake.ui};
-  SettingsPresenter window{fake.ui, fake.programs, fake.system, fake.locale, settings};
+  SettingsPresenter window{fake.ui, fake.programs, fake.sound, fake.system, fake.locale, settings};
   // The shortcut's field as last shown, in the program's terms, and the reason beside it.
   std::string Shortcut() const {
     return std::to_string(fake.ui.Shown(kIdHotkey)) + " " + fake.ui.Text(kIdHotkeyStatus);
@@ -142,7 +142,8 @@ TEST_F(SettingsWindowTest, AStoredShortcutIsTakenAtStartOrKeptWhenInUse) {
     other.registry.values[stored] = row.text;
     Settings loaded(other.registry, other.system, other.ui);
     loaded.Load();
-    SettingsPresenter shown(other.ui, other.programs, other.system, other.locale, loaded);
+    SettingsPresenter shown(other.ui, other.programs, other.sound, other.system, other.locale,
+                            loaded);
     shown.Show();
     EXPECT_EQ(other.registry.values[stored], row.text);
     EXPECT_EQ(std::to_string(ControlValueOf(other.ui.held)) + " " +

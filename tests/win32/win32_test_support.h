@@ -52,6 +52,7 @@ struct RecordingEvents final : TrayEvents,
                                HotkeyEvents,
                                SettingsEvents,
                                ProgramEvents,
+                               SoundEvents,
                                TimedDialogEvents {
   std::vector<std::string> calls;
   void Add(const std::string& call, int value) { calls.push_back(call + std::to_string(value)); }
@@ -74,6 +75,7 @@ struct RecordingEvents final : TrayEvents,
   }
   void OnForegroundChanged() override { calls.push_back("Foreground"); }
   void OnProcessEnded(std::uint32_t id) override { Add("Ended ", static_cast<int>(id)); }
+  void OnSoundChanged() override { calls.push_back("Sound"); }
   void OnShown() override { calls.push_back("DialogShown"); }
   bool OnFieldKey(SpanField field, int key, int) override {
     Add("Key " + std::to_string(static_cast<int>(field)) + " ", key);

@@ -74,19 +74,21 @@ TEST(SettingsWindow, IsBuiltOnFirstUseWithTheProgramsChoicesAndKeepsItsFocus) {
                       {kIdHoldGroup, kBox, BS_GROUPBOX},
                       {kIdFrom, kPicker, DTS_TIMEFORMAT | WS_GROUP | WS_TABSTOP},
                       {kIdMethod, 3, CBS_DROPDOWNLIST}});
-  EXPECT_EQ(TabOrder(hwnd),
-            (std::vector<int>{kIdStartWithWindows, kIdMethod, kIdKeepDisplayOn, kIdHotkey,
-                              kIdPrograms, kIdAddProgram, kIdRemoveProgram, kIdFullScreen,
-                              kIdWorkingHours, kIdFirstDay, kIdFirstDay + 1, kIdFirstDay + 2,
-                              kIdFirstDay + 3, kIdFirstDay + 4, kIdFirstDay + 5, kIdFirstDay + 6,
-                              kIdFrom, kIdTo, kIdMainsOnly}));
+  EXPECT_EQ(
+      TabOrder(hwnd),
+      (std::vector<int>{
+          kIdStartWithWindows, kIdMethod,        kIdKeepDisplayOn, kIdHotkey,       kIdPrograms,
+          kIdAddProgram,       kIdRemoveProgram, kIdFullScreen,    kIdWhileSound,   kIdWorkingHours,
+          kIdFirstDay,         kIdFirstDay + 1,  kIdFirstDay + 2,  kIdFirstDay + 3, kIdFirstDay + 4,
+          kIdFirstDay + 5,     kIdFirstDay + 6,  kIdFrom,          kIdTo,           kIdMainsOnly}));
   const HWND list = w.Item(kIdMethod);
   EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 2);
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_CHECKED);
-  w.window.Update({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}, {}, {}});
+  w.window.Update({kTitle, {{kIdStartWithWindows, 0}, {kIdMethod, -1}}, {}, {}, {kIdWhileSound}});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(SendMessageA(w.Item(kIdStartWithWindows), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_FALSE(IsWindowVisible(w.Item(kIdWhileSound))) << "a control this system does not offer";
   // The programs' list shows its lines and selection; a button the program
   // greys cannot be pressed.
   w.window.Update({kTitle,
@@ -316,25 +318,26 @@ const struct {
     {kIdHotkeyLabel, "Switch with this key:", {16, 186, 185, 203}},
     {kIdHotkey, nullptr, {16, 209, 185, 230}},
     {kIdHotkeyStatus, "", {16, 236, 185, 253}},
-    {kIdHoldGroup, "Keep the screen saver off", {201, 8, 583, 267}},
+    {kIdHoldGroup, "Keep the screen saver off", {201, 8, 583, 290}},
     {kIdProgramsLabel, "While these programs run:", {209, 28, 575, 45}},
     {kIdPrograms, nullptr, {209, 51, 575, 111}},
     {kIdAddProgram, "&Add...", {209, 117, 298, 140}},
     {kIdRemoveProgram, "&Remove", {304, 117, 393, 140}},
     {kIdFullScreen, "While a program is full screen", {209, 146, 575, 163}},
-    {kIdWorkingHours, "During working hours", {209, 169, 575, 186}},
-    {kIdFirstDay, "Mon", {225, 192, 275, 209}},
-    {kIdFirstDay + 1, "Tue", {275, 192, 325, 209}},
-    {kIdFirstDay + 2, "Wed", {325, 192, 375, 209}},
-    {kIdFirstDay + 3, "Thu", {375, 192, 425, 209}},
-    {kIdFirstDay + 4, "Fri", {425, 192, 475, 209}},
-    {kIdFirstDay + 5, "Sat", {475, 192, 525, 209}},
-    {kIdFirstDay + 6, "Sun", {525, 192, 575, 209}},
-    {kIdFromLabel, "From", {225, 217, 261, 234}},
-    {kIdFrom, nullptr, {261, 215, 356, 236}},
-    {kIdToLabel, "to", {364, 217, 384, 234}},
-    {kIdTo, nullptr, {384, 215, 479, 236}},
-    {kIdMainsOnly, "Only on mains power", {209, 242, 575, 259}},
+    {kIdWhileSound, "Hold off while sound plays", {209, 169, 575, 186}},
+    {kIdWorkingHours, "During working hours", {209, 192, 575, 209}},
+    {kIdFirstDay, "Mon", {225, 215, 275, 232}},
+    {kIdFirstDay + 1, "Tue", {275, 215, 325, 232}},
+    {kIdFirstDay + 2, "Wed", {325, 215, 375, 232}},
+    {kIdFirstDay + 3, "Thu", {375, 215, 425, 232}},
+    {kIdFirstDay + 4, "Fri", {425, 215, 475, 232}},
+    {kIdFirstDay + 5, "Sat", {475, 215, 525, 232}},
+    {kIdFirstDay + 6, "Sun", {525, 215, 575, 232}},
+    {kIdFromLabel, "From", {225, 240, 261, 257}},
+    {kIdFrom, nullptr, {261, 238, 356, 259}},
+    {kIdToLabel, "to", {364, 240, 384, 257}},
+    {kIdTo, nullptr, {384, 238, 479, 259}},
+    {kIdMainsOnly, "Only on mains power", {209, 265, 575, 282}},
 };
 
 // In a process of its own at BLINKWARD_TEST_DPI: each text needs as much of its
@@ -413,7 +416,7 @@ void ExpectScaledWindows(int dpi) {
       if (settings) {
         EXPECT_EQ(std::size(kSettingsAt96), window.layout.controls.size());
         EXPECT_EQ(client.right, MulDiv(591, dpi, 96));
-        EXPECT_EQ(client.bottom, MulDiv(275, dpi, 96));
+        EXPECT_EQ(client.bottom, MulDiv(298, dpi, 96));
       }
       for (const ControlLayout& row : window.layout.controls) {
         SCOPED_TRACE(testing::Message() << "control " << row.id);
