@@ -7,6 +7,7 @@
 #include "win32/main_window.h"
 #include "win32/system.h"
 #include "win32/text.h"
+#include "words/texts.h"
 
 namespace bw::win32 {
 namespace {
@@ -115,12 +116,12 @@ std::string_view Arguments(std::string_view commandLine) {
 // again: it may still arrive.
 int RunCommand(const ParsedCommand& parsed) {
   if (!parsed.command) {
-    Tell(parsed.error + "\n\n" + kUsage, true);
+    Tell(parsed.error + "\n\n" + Say(Text::Usage), true);
     return kExitUsage;
   }
   const Command& command = *parsed.command;
   if (command.kind == CommandKind::Usage) {
-    Tell(kUsage, false);
+    Tell(Say(Text::Usage), false);
     return kExitDone;
   }
   const bool asks = command.kind == CommandKind::Status || command.kind == CommandKind::Exit;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "win32/diagnostics.h"
+#include "words/texts.h"
 
 namespace bw::win32 {
 namespace {
@@ -115,7 +116,7 @@ void SizeDropDown(HWND combo, const RECT& pixels) {
 void Complete(HWND window, const ControlLayout& control, const RECT& pixels, HWND previous) {
   switch (control.kind) {
     case ControlKind::DropDownList:
-      AddListItems(window, control.text ? control.text : "");
+      AddListItems(window, Say(control.text));
       SizeDropDown(window, pixels);
       break;
     case ControlKind::TextBox:
@@ -187,8 +188,8 @@ HWND CreateLayoutWindow(const WindowLayout& layout, const char* className, DWORD
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   return Reported(
       "CreateWindowEx",
-      CreateWindowExA(exStyle, className, layout.caption, style & ~WS_VISIBLE, left, top, width,
-                      height, owner, nullptr, GetModuleHandleA(nullptr), object));
+      CreateWindowExA(exStyle, className, Say(layout.caption), style & ~WS_VISIBLE, left, top,
+                      width, height, owner, nullptr, GetModuleHandleA(nullptr), object));
 }
 
 bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts) {
@@ -205,7 +206,7 @@ bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts)
                                control->kind != ControlKind::DropDownList &&
                                control->kind != ControlKind::ListBox;
     const HWND window = CreateWindowExA(
-        windowClass.exStyle, windowClass.className, textIsCaption ? control->text : "", style,
+        windowClass.exStyle, windowClass.className, textIsCaption ? Say(control->text) : "", style,
         pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance, nullptr);
     if (!window) {
