@@ -22,7 +22,7 @@ char answerLine[kAnswerLineMaxBytes];
 DWORD answerSize = 0;
 
 LRESULT CALLBACK AnswerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+  if (message != WM_COPYDATA) return DefWindowProcW(window, message, wParam, lParam);
   const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
   if (data.dwData != kAnswerTag || !data.lpData || data.cbData > kAnswerLineMaxBytes) return FALSE;
   answerSize = data.cbData;
