@@ -219,6 +219,19 @@ inline constexpr const char* kEnglish[kTextCount] = {
     BLINKWARD_NAME " v",
 };
 
+// The languages with a table beside English, as Windows numbers them. A
+// user's language takes the table of its primary language (the low ten bits):
+// Austrian German the German one, Portugal's Portuguese the Brazilian one.
+inline constexpr std::uint16_t kTableLanguages[] = {0x0007, 0x000C, 0x000A, 0x0416,
+                                                    0x0019, 0x0011, 0x0804};
+// The table's language for the user's; 0 for English.
+constexpr std::uint16_t TableLanguage(std::uint16_t user) {
+  for (const std::uint16_t language : kTableLanguages) {
+    if ((language & 0x3FF) == (user & 0x3FF)) return language;
+  }
+  return 0;
+}
+
 // The user's table, as the platform found it: kTranslatedCount texts in the
 // order of Text, from EnabledTip. Until it is set, and for a null table, English.
 void UseTexts(const char* const* table);
