@@ -212,7 +212,7 @@ struct FakeShell : ShellPort {
                                 : *unit;
       unit += code > 0xFFFF;
       const int extra = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
-      tip += static_cast<char>(extra ? (0xF00 >> extra) | code >> 6 * extra : code);
+      tip += static_cast<char>((extra ? 0xF0 << (3 - extra) & 0xF0 : 0) | code >> 6 * extra);
       for (int k = extra - 1; k >= 0; --k) tip += static_cast<char>(0x80 | (code >> 6 * k & 0x3F));
     }
     if (command == TrayCommand::Add && refuseLandingAdds > 0) return --refuseLandingAdds, false;
