@@ -3,7 +3,7 @@ import statistics
 
 KIB = 1024
 GOAL_RATIO = 1.1  # private memory, start-up and idle CPU: at most this times the baseline's
-GOAL_EXE_I686 = 96 * KIB  # everything in: the pictures, the hours, the command line, the hotkey, sound
+GOAL_EXE_I686 = 128 * KIB  # everything in: the tray pictures, the hours, the command line, the hotkey, sound, seven languages
 
 
 def median(values):

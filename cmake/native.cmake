@@ -6,6 +6,8 @@ file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_link_libraries(unit_tests PRIVATE blinkward_logic GTest::gtest_main GTest::gmock)
 target_include_directories(unit_tests PRIVATE tests/unit)
+# The languages' tables, read from their resource sources.
+target_compile_definitions(unit_tests PRIVATE WORDS_RES_DIR="${CMAKE_SOURCE_DIR}/src/win32/res")
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 add_subdirectory(tools)
 

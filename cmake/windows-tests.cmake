@@ -103,3 +103,8 @@ blinkward_windows_test_exe(e2e_tests)
 add_dependencies(e2e_tests Blinkward listed_program)
 blinkward_add_wine_tests(e2e_tests e2e. 90
   ENVIRONMENT "BLINKWARD_EXE=$<TARGET_FILE:Blinkward>")
+# The one test of the user's language, in a Wine process started in Russian.
+add_test(NAME e2e.Language COMMAND e2e_tests --gtest_filter=*SpeakTheUsersLanguage)
+set_tests_properties(e2e.Language PROPERTIES TIMEOUT 90 RUN_SERIAL TRUE LABELS wine
+  FAIL_REGULAR_EXPRESSION "Unhandled (exception|page fault)|\\[  FAILED  \\]|SKIPPED"
+  ENVIRONMENT "BLINKWARD_EXE=$<TARGET_FILE:Blinkward>;LANG=ru_RU.UTF-8;LC_ALL=ru_RU.UTF-8")

@@ -2,6 +2,7 @@
 
 #include "text/decimal.h"
 #include "text/utf8.h"
+#include "words/texts.h"
 
 namespace bw {
 namespace {
@@ -52,18 +53,17 @@ int CommandDesk::Act(const Command& command, std::string& line) {
     case Outcome::Done:
       return kExitDone;
     case Outcome::ByPolicy:
-      line = "a policy sets the screen saver";
+      line = Say(Text::ByPolicyAnswer);
       return kExitRefused;
     case Outcome::Refused:
-      line = "Windows did not switch the screen saver";
+      line = Say(Text::RefusedAnswer);
       return kExitFailed;
     case Outcome::NoSuchProcess:
-      line = "no process of this session has the id ";
-      line += DecimalText(command.processId);
+      line = Fill(Text::NoSuchProcessAnswer, {DecimalText(command.processId)});
       return kExitUsage;
     case Outcome::TimeIsNow:
     default:
-      line = "that time is now";
+      line = Say(Text::TimeIsNowAnswer);
       return kExitUsage;
   }
 }

@@ -72,7 +72,7 @@ void UserActions::OnCountdownTick() {
   // A tick already queued when the span ended must not switch it off again.
   if (!SpanRuns()) return;
   const CountdownTick tick = parts_.timedDisable.Tick();
-  if (!tick.ended) return Show(Status::Counting(tick.tip.view()));
+  if (!tick.ended) return Show(Status::Counting(tick.tip));
   EndTimedDisable(false);
   // Only now: the display is let go, and the screen saver is on again,
   // unless a hold has taken it over.

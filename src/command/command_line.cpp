@@ -2,27 +2,9 @@
 
 #include "text/decimal.h"
 #include "text/file_names.h"
+#include "words/texts.h"
 
 namespace bw {
-
-const char* const kUsage =
-    "Blinkward [/on | /off [H:MM | until HH:MM] | /toggle | /while ID|FILE | /display off |\n"
-    "           /status | /exit]\n"
-    "\n"
-    "  /on               switches the screen saver on: ends a timed disable, sets a hold aside\n"
-    "  /off              switches it off\n"
-    "  /off 1:30         switches it off for 1 hour 30 minutes\n"
-    "  /off until 17:30  switches it off until 17:30, tomorrow if that has passed\n"
-    "  /toggle           switches it as a click on the icon does\n"
-    "  /while 1234       keeps it off while the process with that id runs\n"
-    "  /while obs64.exe  keeps it off while a program of that name runs\n"
-    "  /display off      turns the display off now; the computer stays awake\n"
-    "  /status           prints the state in one line\n"
-    "  /exit             ends the running copy\n"
-    "\n"
-    "Exit codes: 0 done (/status: enabled), 1 disabled (/status), 2 a usage error,\n"
-    "3 no copy runs (/status) or none could start, 4 refused by a policy,\n"
-    "5 Windows did not switch the screen saver.\n";
 
 namespace {
 
@@ -48,10 +30,11 @@ int ReadClock(std::string_view text, int hoursBelow, int minutesBelow, bool twoM
   return static_cast<int>(h * 60 + m);
 }
 
-// Why words are no command: a sentence in two parts, the one a word typed.
-// Empty when they are one.
+// Why words are no command, with the word typed where the text has "%1".
+// None when they are one.
 struct Refusal {
-  std::string_view said = {}, rest = {};
+  Text why = Text::None;
+  std::string_view word = {};
 };
 
 // The command of the words, of which `count` were typed and the first three
@@ -59,7 +42,7 @@ struct Refusal {
 Refusal Read(const std::string_view* words, std::size_t count, Command& command) {
   if (count == 0) return {};
   const std::string_view first = words[0];
-  if (first.size() < 2 || (first[0] != '/' && first[0] != '-')) return {"not a switch: ", first};
+  if (first.size() < 2 || (first[0] != '/' && first[0] != '-')) return {Text::NotASwitch, first};
   const std::string_view name = first.substr(1);
   const std::size_t rest = count - 1;
   // Switches, like file names, compare in any case of their ASCII letters.
@@ -67,44 +50,43 @@ Refusal Read(const std::string_view* words, std::size_t count, Command& command)
     if (!SameProgram(name, kSpellings[static_cast<int>(kind)] + 1)) continue;
     command.kind = kind;
     if (rest == 0) return {};
-    if (kind != CommandKind::Off) return {first, " takes no argument"};
+    if (kind != CommandKind::Off) return {Text::TakesNoArgument, first};
     if (rest == 1) {
       command.minutes = ReadClock(words[1], 100, 100, false);
       if (command.minutes <= 0) {
-        return {"not a span of hours and minutes, 0:01 to 99:99: ", words[1]};
+        return {Text::NotASpan, words[1]};
       }
       command.kind = CommandKind::OffFor;
       return {};
     }
     command.minutes =
         rest == 2 && SameProgram(words[1], "until") ? ReadClock(words[2], 24, 60, true) : -1;
-    if (command.minutes < 0) return {"/off takes a span (1:30) or a time of day (until 17:30)"};
+    if (command.minutes < 0) return {Text::OffTakes};
     command.kind = CommandKind::OffUntil;
     return {};
   }
   if (SameProgram(name, "display")) {
     command.kind = CommandKind::DisplayOff;
-    return rest == 1 && SameProgram(words[1], "off") ? Refusal{}
-                                                     : Refusal{"/display takes one word: off"};
+    return rest == 1 && SameProgram(words[1], "off") ? Refusal{} : Refusal{Text::DisplayTakes};
   }
-  if (!SameProgram(name, "while")) return {"unknown switch: ", first};
-  if (rest != 1) return {"/while takes a process id or a program's file name"};
+  if (!SameProgram(name, "while")) return {Text::UnknownSwitch, first};
+  if (rest != 1) return {Text::WhileTakes};
   // Digits are a process id, never a file name.
   const std::int64_t id = ParseDecimal(words[1], false);
-  if (id == 0) return {"no process has the id 0"};
+  if (id == 0) return {Text::NoProcessZero};
   if (id > 0) {
     command.kind = CommandKind::WhileProcess;
     command.processId = static_cast<std::uint32_t>(id);
     return {};
   }
   if (!IsProgramFile(words[1])) {
-    return {"not a process id nor a program's file name: ", words[1]};
+    return {Text::NotProcessNorFile, words[1]};
   }
   // A process is known by its file's whole name: without it nothing would
   // ever match, and the command would hold nothing.
   const std::string_view file = words[1];
   if (file.size() < 5 || !SameProgram(file.substr(file.size() - 4), ".exe")) {
-    return {"a program's file name ends in .exe: ", file};
+    return {Text::EndsInExe, file};
   }
   command.kind = CommandKind::WhileProgram;
   command.program = words[1];
@@ -138,9 +120,9 @@ ParsedCommand ParseCommandLine(std::string_view arguments) {
   }
   ParsedCommand parsed;
   const Refusal refusal = Read(words, count, parsed.command.emplace());
-  if (!refusal.said.empty()) {
+  if (refusal.why != Text::None) {
     parsed.command.reset();
-    parsed.error.append(refusal.said).append(refusal.rest);
+    FillInto(parsed.error, Say(refusal.why), {refusal.word});
   }
   return parsed;
 }

@@ -56,7 +56,4 @@ enum ExitCode : int {
   kExitFailed = 5,    // Windows did not switch the screen saver
 };
 
-// What /? prints, and what a usage error is followed by.
-extern const char* const kUsage;
-
 }  // namespace bw

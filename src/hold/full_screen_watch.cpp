@@ -1,5 +1,6 @@
 #include "hold/full_screen_watch.h"
 
+#include "words/texts.h"
 #include "words/words.h"
 
 namespace bw {
@@ -17,8 +18,8 @@ void FullScreenWatch::Judge() {
 
 FullScreenWatch::FullScreenWatch(ProgramsPort& programs)
     : Reason(Relay<FullScreenWatch>), programs_(programs) {
-  tip_ = kHeldByFullScreenTip;
-  status_ = tip_ + kHeldStatusFrom;
+  tip_ = Say(Text::HeldByFullScreenTip);
+  status_ = kHeldByFullScreenStatus;
 }
 
 // The foreground is judged as windows come and go, and at each poll shortly

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "words/words.h"
+#include "words/texts.h"
 
 namespace bw {
 
@@ -18,12 +18,9 @@ void HoursWatch::Judge() {
   holds_ = Inside(hours_, now);
   const std::optional<LocalMoment> edge = NextEdge(hours_, now);
   if (holds_ && edge) {
-    tip_ = tipText_.assign(kHeldUntilLead)
-               .append(locale_.TimeText(edge->minuteOfDay))
-               .append(kHeldByHoursTail)
-               .c_str();
+    tip_ = (tipText_ = Fill(Text::HeldUntilTip, {locale_.TimeText(edge->minuteOfDay)})).c_str();
   } else if (holds_) {
-    tip_ = kHeldByHoursTip;
+    tip_ = Say(Text::HeldByHoursTip);
   }
   if (!edge) return;
   std::int64_t ms = clock_.MsUntilLocal(edge->days, edge->minuteOfDay);

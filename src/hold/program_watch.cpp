@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "words/words.h"
+#include "words/texts.h"
 
 namespace bw {
 
@@ -89,8 +89,10 @@ void ProgramWatch::Settle() {
   hears_ = kLook | kProcessEnd | kEnd | (LooksForNames() ? kPoll | kWindow : 0);
   if (!holds_ || running_.front().file == named_) return;
   named_ = running_.front().file;
-  tip_ = tipText_.assign(kHeldTipLead).append(named_).append(kHeldByProgramTail).c_str();
-  status_ = tip_ + kHeldStatusFrom;
+  tipText_.clear();
+  FillInto(tipText_, Say(Text::HeldByProgramTip), {named_});
+  tip_ = tipText_.c_str();
+  status_ = statusText_.assign(" while ").append(named_).append(" runs").c_str();
   ++words_;
 }
 

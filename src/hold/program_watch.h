@@ -76,7 +76,7 @@ class ProgramWatch : public Reason {
   std::size_t nextNotListed_ = 0;
   std::uint32_t lastLook_ = 0;  // clock milliseconds
   // The program found first, whom the tip and /status name, and their words.
-  std::string named_, tipText_;
+  std::string named_, tipText_, statusText_;
 };
 
 }  // namespace bw

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "words/words.h"
+#include "words/texts.h"
 
 namespace bw {
 
@@ -42,8 +42,10 @@ void SoundWatch::Judge(std::uint32_t now) {
   holds_ = heard_ = heard_ && now - heardAt_ < kSilenceEndsHoldMs;
   if (playing && playing->file != named_) {
     named_ = playing->file;
-    tip_ = tipText_.assign(kHeldBySoundLead).append(named_).append(")").c_str();
-    status_ = tip_ + kHeldStatusFrom;
+    tipText_.clear();
+    FillInto(tipText_, Say(Text::HeldBySoundTip), {named_});
+    tip_ = tipText_.c_str();
+    status_ = statusText_.assign(" while sound plays (").append(named_).append(")").c_str();
     ++words_;
   }
   // A session without a meter reports its own end: no timer until then.

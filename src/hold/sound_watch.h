@@ -49,7 +49,7 @@ class SoundWatch : public Reason {
   std::uint32_t heardAt_ = 0;  // clock milliseconds
   bool waiting_ = false;       // the timer runs
   // The program the tip names, and the tip.
-  std::string named_, tipText_;
+  std::string named_, tipText_, statusText_;
 };
 
 }  // namespace bw

@@ -9,6 +9,11 @@
 #include <span>
 
 namespace bw {
+// A text the user reads, by its id in the program's words; the default, none.
+enum class Text : std::uint16_t;
+}  // namespace bw
+
+namespace bw {
 
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kDefaultDpi = 96;  // 15 twips to the pixel
@@ -52,8 +57,8 @@ constexpr FontSpec kWindowFont{"Tahoma", 825, kFontWeightNormal, kGreekCharset};
 // The fields are as narrow as their values so that the tables stay small.
 struct ControlLayout {
   ControlKind kind;
-  std::int16_t id;   // control id (WM_COMMAND, GetDlgItem)
-  const char* text;  // caption or text; list items separated by '\n'
+  std::int16_t id;  // control id (WM_COMMAND, GetDlgItem)
+  Text text{};      // caption or text, none by default; list items one a line
   Rect twips;
   std::int8_t tabIndex = -1;          // -1: never takes the focus
   bool bold = false;                  // the window's font at bold weight
@@ -65,7 +70,7 @@ struct ControlLayout {
 };
 
 struct WindowLayout {
-  const char* caption;
+  Text caption;
   int clientWidth, clientHeight;  // twips
   std::span<const ControlLayout> controls;
 };

@@ -15,10 +15,11 @@ enum class TrayPicture {
 };
 inline constexpr int kTrayPictureCount = 4;
 
-// The tip field of the shell's first-version record: 63 characters and a NUL.
+// The tip field of the shell's first-version record: 63 UTF-16 code units
+// and a NUL.
 inline constexpr std::size_t kTipFieldSize = 64;
 inline constexpr std::size_t kTipTextMax = kTipFieldSize - 1;
-using TipField = std::array<char, kTipFieldSize>;
+using TipField = std::array<char16_t, kTipFieldSize>;
 
 // The icon as the program shows it. The platform adds its own window, the
 // icon's id and the callback message when it hands the record to the shell.

@@ -11,7 +11,7 @@ namespace {
 int ItemCount(int control) {
   const ControlLayout* layout = FindControl(kSettingsLayout, control);
   int items = 1;
-  for (const char* c = layout->text; *c; ++c) items += *c == '\n';
+  for (const char* c = Say(layout->text); *c; ++c) items += *c == '\n';
   return items;
 }
 

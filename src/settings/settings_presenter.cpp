@@ -2,6 +2,7 @@
 
 #include "settings/program_list.h"
 #include "text/file_names.h"
+#include "words/texts.h"
 
 namespace bw {
 namespace {
@@ -28,7 +29,8 @@ SettingsView SettingsPresenter::View() const {
   for (int place = 0; place < kDaysPerWeek; ++place) {
     const int day = (firstDay_ + place) % kDaysPerWeek;
     view.values.push_back({kIdFirstDay + place, hours.days >> day & 1});
-    view.texts.push_back({kIdFirstDay + place, kDayCaptions[day]});
+    view.texts.push_back(
+        {kIdFirstDay + place, Say(static_cast<Text>(static_cast<int>(Text::Monday) + day))});
   }
   view.values.push_back({kIdFrom, hours.from});
   view.values.push_back({kIdTo, hours.to});
@@ -103,13 +105,13 @@ SettingsChange SettingsPresenter::AddProgram() {
   }
   if (!items.empty()) items.push_back({0, nullptr, false});
   constexpr int kBrowse = kMostPrograms + 1;
-  items.push_back({kBrowse, kBrowseCaption, true});
+  items.push_back({kBrowse, Say(Text::Browse), true});
   const int chosen = window_.TrackControlMenu(kIdAddProgram, items);
   std::string file;
   if (chosen == kBrowse) file = FileNameOf(window_.BrowseForProgram());
   if (chosen > 0 && chosen <= static_cast<int>(files.size())) file = files[chosen - 1];
   if (!file.empty() && SameProgram(file, FileNameOf(self))) {
-    window_.ShowMessage(kNotItselfText);
+    window_.ShowMessage(Fill(Text::NotItself, {kProgramName}).c_str());
     return SettingsChange::None;
   }
   if (!settings_.AddProgram(file)) return SettingsChange::None;

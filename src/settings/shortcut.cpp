@@ -1,6 +1,7 @@
 #include "settings/shortcut.h"
 
 #include "settings/hotkey_text.h"
+#include "words/texts.h"
 #include "words/words.h"
 
 namespace bw {
@@ -29,9 +30,9 @@ bool Shortcut::Choose(int value) {
 bool Shortcut::Take(Hotkey wanted) {
   status_ = "";
   if (!(wanted.modifiers & (kModCtrl | kModAlt | kModWin))) {
-    status_ = kHotkeyNeedsModifierText;
+    status_ = Say(Text::HotkeyNeedsModifier);
   } else if (wanted != held_ && !hotkeys_.RegisterHotkey(wanted)) {
-    status_ = kHotkeyInUseText;
+    status_ = Say(Text::HotkeyInUse);
   } else {
     held_ = wanted;
   }

@@ -47,7 +47,7 @@ struct SpanProgress {
 struct CountdownTick {
   bool ended = false;
   bool startScreenSaver = false;
-  TipText tip;
+  std::string tip;
 };
 
 class Countdown {

@@ -1,51 +1,20 @@
 #include "timed/countdown_text.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "text/decimal.h"
-#include "words/words.h"
+#include "text/utf8.h"
+#include "words/texts.h"
 
 namespace bw {
 namespace {
 
-constexpr std::string_view kLead = kCountdownTipLead;
 // At and below this counter value the tip no longer names minutes.
 constexpr std::int32_t kFewSecondsFrom = 30;
 
-// Decimal digits of a number; the view points into the object itself.
-struct Digits {
-  char chars[11];
-  std::string_view view;
-  Digits(const Digits&) = delete;
-  explicit Digits(std::int32_t value) {
-    const char* start = WriteDecimal(chars + sizeof chars, value);
-    view = {start, static_cast<std::size_t>(chars + sizeof chars - start)};
-  }
-};
-
-// The words of the tip after "for the next ", as separate pieces so that the
-// length can be known before anything is written.
-struct TimeWords {
-  std::string_view hours;        // digits, or empty
-  std::string_view hoursWord;    // " hour", " hours", or empty
-  std::string_view conjunction;  // " and " or empty
-  std::string_view minutes;      // digits, or empty
-  std::string_view minutesWord;  // " minute(s)", "minute" alone, "few seconds", or empty
-
-  std::size_t size() const {
-    return kLead.size() + hours.size() + hoursWord.size() + conjunction.size() + minutes.size() +
-           minutesWord.size();
-  }
-};
+std::string Number(Text id, std::int32_t value) { return Fill(id, {DecimalText(value)}); }
 
 }  // namespace
-
-void TipText::Append(std::string_view text) {
-  std::size_t n = std::min(text.size(), kTipTextMax - length_);
-  std::copy_n(text.data(), n, chars_ + length_);
-  length_ += n;
-}
 
 CountdownSplit SplitCounter(std::int32_t counter) {
   // Whole hours of the rounded-up minutes: the 60 added here is the minute
@@ -58,43 +27,30 @@ CountdownSplit SplitCounter(std::int32_t counter) {
   return {hours, minutes};
 }
 
-TipText CountdownTip(std::int32_t counter, CountdownSplit split) {
-  Digits hoursDigits(split.hours);
-  Digits minutesDigits(split.minutes);
-  TimeWords words;
-
-  if (split.hours != 0) {
-    words.hours = hoursDigits.view;
-    words.hoursWord = split.hours == 1 ? " hour" : " hours";
-  }
-  bool hasHours = !words.hours.empty();
+std::string CountdownTip(std::int32_t counter, CountdownSplit split) {
+  std::string hours, minutes;
+  if (split.hours != 0) hours = Number(split.hours == 1 ? Text::OneHour : Text::Hours, split.hours);
+  const bool named = counter > kFewSecondsFrom && split.minutes != 0;
   if (counter <= kFewSecondsFrom) {
-    words.minutesWord = "few seconds";
-  } else if (split.minutes != 0) {
-    if (hasHours) words.conjunction = " and ";
-    if (split.minutes != 1) {
-      words.minutes = minutesDigits.view;
-      words.minutesWord = " minutes";
-    } else if (hasHours) {
-      words.minutes = minutesDigits.view;
-      words.minutesWord = " minute";
-    } else {
-      words.minutesWord = "minute";
-    }
+    minutes = Say(Text::FewSeconds);
+  } else if (split.minutes == 0) {
+  } else if (split.minutes != 1) {
+    minutes = Number(Text::Minutes, split.minutes);
+  } else {
+    minutes = hours.empty() ? Say(Text::MinuteAlone) : Number(Text::OneMinute, 1);
   }
-
+  const auto tip = [&] {
+    if (hours.empty() || !named) return Fill(Text::CountdownTip, {hours + minutes});
+    return Fill(Text::CountdownTip, {Fill(Text::HoursAndMinutes, {hours, minutes})});
+  };
   // Long spans do not fit the field whole; the short unit keeps every number
   // readable, which cutting the end off would not.
-  if (words.size() > kTipTextMax && !words.minutes.empty()) words.minutesWord = " min";
-
-  TipText tip;
-  tip.Append(kLead);
-  tip.Append(words.hours);
-  tip.Append(words.hoursWord);
-  tip.Append(words.conjunction);
-  tip.Append(words.minutes);
-  tip.Append(words.minutesWord);
-  return tip;
+  std::string text = tip();
+  if (named && (split.minutes != 1 || !hours.empty()) && Utf16Length(text) > kTipTextMax) {
+    minutes = Number(Text::MinutesShort, split.minutes);
+    text = tip();
+  }
+  return text;
 }
 
 }  // namespace bw

@@ -3,7 +3,7 @@
 #include "hours/working_hours.h"
 #include "text/decimal.h"
 #include "timed/timed_layout.h"
-#include "words/words.h"
+#include "words/texts.h"
 
 namespace bw {
 namespace {
@@ -76,15 +76,13 @@ std::string FromNowText(std::int32_t ms) {
   const std::int32_t minutes = (ms + 59999) / 60000;
   std::string text;
   if (minutes >= 60) {
-    text = DecimalText(minutes / 60);
-    text += minutes < 120 ? " hour" : " hours";
+    text = Fill(minutes < 120 ? Text::OneHour : Text::Hours, {DecimalText(minutes / 60)});
   }
   if (minutes % 60 || minutes < 60) {
     if (!text.empty()) text += ' ';
-    text += DecimalText(minutes % 60);
-    text += minutes % 60 == 1 ? " minute" : " minutes";
+    text += Fill(minutes % 60 == 1 ? Text::OneMinute : Text::Minutes, {DecimalText(minutes % 60)});
   }
-  return text + kFromNowTail;
+  return Fill(Text::FromNow, {text});
 }
 
 }  // namespace bw

@@ -1,5 +1,6 @@
 #include "tray/display_hint.h"
 
+#include "words/texts.h"
 #include "words/words.h"
 
 namespace bw {
@@ -12,7 +13,10 @@ void DisplayHint::Show(bool displayKeptOn) {
   if (shown_ || displayKeptOn || screenSaver_.Chosen()) return;
   const std::uint32_t now = clock_.TickCount();
   if (asked_ && now - askedAt_ < kAgainMs) return;
-  if (!shell_.ShowBalloon(kDisplayHintTitle, kDisplayHintText)) return;
+  if (!shell_.ShowBalloon(Say(Text::DisplayHintTitle),
+                          Fill(Text::DisplayHintText, {Say(Text::KeepDisplayOn)}).c_str())) {
+    return;
+  }
   asked_ = true;
   askedAt_ = now;
 }

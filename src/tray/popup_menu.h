@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "ports/menu.h"
+#include "words/texts.h"
 
 namespace bw {
 
@@ -29,11 +30,11 @@ struct MenuState {
 };
 
 // An item: its command, its caption, the caption it shows while a span runs
-// (null: the same), and when it can be chosen (null: always).
+// (None: the same), and when it can be chosen (null: always).
 struct MenuRow {
   MenuCommand command;
-  const char* caption;
-  const char* captionDuringSpan;
+  Text caption;
+  Text captionDuringSpan;
   bool (*enabled)(MenuState);
 };
 
@@ -41,17 +42,17 @@ struct MenuRow {
 // started and the timed-disable item ends it instead; while a policy sets
 // the screen saver, no timed disable can begin.
 constexpr MenuRow kPopupMenu[] = {
-    {MenuCommand::StartScreenSaver, "Start Screen Saver", nullptr,
+    {MenuCommand::StartScreenSaver, Text::StartScreenSaver, Text::None,
      [](MenuState state) { return !state.spanRunning; }},
-    {MenuCommand::TurnDisplayOff, "Turn Display Off", nullptr, nullptr},
-    {MenuCommand::ConfigureScreenSaver, "Configure Screen Saver", nullptr, nullptr},
-    {MenuCommand::SelectScreenSaver, "Select Screen Saver", nullptr, nullptr},
-    {MenuCommand::None, nullptr, nullptr, nullptr},
-    {MenuCommand::TimedDisable, "Temporarily disable Screen Saver", "Enable Screen Saver",
+    {MenuCommand::TurnDisplayOff, Text::TurnDisplayOff, Text::None, nullptr},
+    {MenuCommand::ConfigureScreenSaver, Text::ConfigureScreenSaver, Text::None, nullptr},
+    {MenuCommand::SelectScreenSaver, Text::SelectScreenSaver, Text::None, nullptr},
+    {MenuCommand::None, Text::None, Text::None, nullptr},
+    {MenuCommand::TimedDisable, Text::TimedDisable, Text::EnableScreenSaver,
      [](MenuState state) { return state.spanRunning || !state.byPolicy; }},
-    {MenuCommand::None, nullptr, nullptr, nullptr},
-    {MenuCommand::Settings, "Configure program", nullptr, nullptr},
-    {MenuCommand::Exit, "Exit", nullptr, nullptr},
+    {MenuCommand::None, Text::None, Text::None, nullptr},
+    {MenuCommand::Settings, Text::ConfigureProgram, Text::None, nullptr},
+    {MenuCommand::Exit, Text::Exit, Text::None, nullptr},
 };
 
 std::array<MenuItem, std::size(kPopupMenu)> PopupMenuView(MenuState state);

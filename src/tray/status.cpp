@@ -1,6 +1,6 @@
 #include "tray/status.h"
 
-#include "words/words.h"
+#include "words/texts.h"
 
 namespace bw {
 
@@ -26,9 +26,9 @@ TrayPicture PictureOf(const Status& status) {
 std::string_view TipOf(const Status& status) {
   const bool enabled = status.state == Status::State::Enabled;
   if (status.state == Status::State::Counting) return status.countdownTip;
-  if (status.byPolicy) return enabled ? kEnabledByPolicyTip : kDisabledByPolicyTip;
-  if (enabled) return kEnabledTip;
-  return status.heldTip ? status.heldTip : kDisabledTip;
+  if (status.byPolicy) return Say(enabled ? Text::EnabledByPolicyTip : Text::DisabledByPolicyTip);
+  if (enabled) return Say(Text::EnabledTip);
+  return status.heldTip ? status.heldTip : Say(Text::DisabledTip);
 }
 
 }  // namespace bw

@@ -1,4 +1,4 @@
-// The tip field of the tray record, filled as the shell's 64-byte field.
+// The tip field of the tray record, filled as the shell's field of 64 UTF-16 units.
 #pragma once
 
 #include <string_view>
@@ -7,10 +7,11 @@
 
 namespace bw {
 
-// Writes a tip into the field: the text, one NUL, then spaces to the end. The
-// shell reads up to the NUL; the spaces keep the record the same, byte for
-// byte, as the program has always sent it. A text of more than 63 bytes keeps
-// as many whole UTF-8 characters as fit in 63, so the NUL always fits.
+// Writes a UTF-8 tip into the field as UTF-16: the text, one NUL, then spaces
+// to the end. The shell reads up to the NUL; the spaces keep the record the
+// same, unit for unit, as the program has always sent it. A text of more than
+// 63 units keeps as many whole characters as fit in 63, so the NUL always
+// fits: a character beyond the 16-bit plane is its two units or none.
 void WriteTipField(TipField& field, std::string_view text);
 
 }  // namespace bw

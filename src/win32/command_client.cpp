@@ -7,6 +7,7 @@
 #include "win32/main_window.h"
 #include "win32/system.h"
 #include "win32/text.h"
+#include "words/texts.h"
 
 namespace bw::win32 {
 namespace {
@@ -21,7 +22,7 @@ char answerLine[kAnswerLineMaxBytes];
 DWORD answerSize = 0;
 
 LRESULT CALLBACK AnswerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+  if (message != WM_COPYDATA) return DefWindowProcW(window, message, wParam, lParam);
   const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
   if (data.dwData != kAnswerTag || !data.lpData || data.cbData > kAnswerLineMaxBytes) return FALSE;
   answerSize = data.cbData;
@@ -115,12 +116,12 @@ std::string_view Arguments(std::string_view commandLine) {
 // again: it may still arrive.
 int RunCommand(const ParsedCommand& parsed) {
   if (!parsed.command) {
-    Tell(parsed.error + "\n\n" + kUsage, true);
+    Tell(parsed.error + "\n\n" + Say(Text::Usage), true);
     return kExitUsage;
   }
   const Command& command = *parsed.command;
   if (command.kind == CommandKind::Usage) {
-    Tell(kUsage, false);
+    Tell(Say(Text::Usage), false);
     return kExitDone;
   }
   const bool asks = command.kind == CommandKind::Status || command.kind == CommandKind::Exit;

@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "win32/diagnostics.h"
+#include "win32/text.h"
+#include "words/texts.h"
 
 namespace bw::win32 {
 namespace {
@@ -21,7 +23,7 @@ static_assert(kFontWeightNormal == FW_NORMAL && kFontWeightBold == FW_BOLD &&
               kGreekCharset == GREEK_CHARSET);
 
 struct ControlClass {
-  const char* className;
+  const wchar_t* className;
   DWORD style;  // on top of WS_CHILD and WS_VISIBLE
   DWORD exStyle;
 };
@@ -31,15 +33,15 @@ struct ControlClass {
 ControlClass ClassOf(const ControlLayout& control) {
   switch (control.kind) {
     case ControlKind::Label:
-      return {"STATIC", SS_LEFT, 0};
+      return {L"STATIC", SS_LEFT, 0};
     case ControlKind::CheckBox:
-      return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+      return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::DropDownList:
-      return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::Icon:
-      return {"STATIC", SS_ICON, 0};
+      return {L"STATIC", SS_ICON, 0};
     case ControlKind::TextBox:
-      return {"EDIT",
+      return {L"EDIT",
               static_cast<DWORD>(ES_AUTOHSCROLL | WS_TABSTOP |
                                  (control.alignRight ? ES_RIGHT : ES_LEFT)),
               WS_EX_CLIENTEDGE};
@@ -47,30 +49,30 @@ ControlClass ClassOf(const ControlLayout& control) {
       // Placed by the layout beside its text box, so no UDS_ALIGNRIGHT, which
       // would move it into the text box and narrow that. No UDS_ARROWKEYS: the
       // text box's own key handler steps the up-down on Up and Down.
-      return {UPDOWN_CLASSA, static_cast<DWORD>(UDS_SETBUDDYINT | (control.wrap ? UDS_WRAP : 0)),
+      return {UPDOWN_CLASSW, static_cast<DWORD>(UDS_SETBUDDYINT | (control.wrap ? UDS_WRAP : 0)),
               0};
     case ControlKind::Button:
-      return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::ListBox:
-      return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+      return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
               WS_EX_CLIENTEDGE};
     case ControlKind::RadioButton:
       // Tab reaches a group at its first button; the arrows move in the group.
       return {
-          "BUTTON",
+          L"BUTTON",
           static_cast<DWORD>(BS_AUTORADIOBUTTON | (control.groupStart ? WS_GROUP | WS_TABSTOP : 0)),
           0};
     case ControlKind::TimePicker:
       // Up and down step the picker's own fields; as a group of its own, it
       // also ends the group of option buttons before it, whose arrows would
       // otherwise walk into it.
-      return {DATETIMEPICK_CLASSA, DTS_TIMEFORMAT | WS_TABSTOP | WS_GROUP, 0};
+      return {DATETIMEPICK_CLASSW, DTS_TIMEFORMAT | WS_TABSTOP | WS_GROUP, 0};
     case ControlKind::Hotkey:
-      return {HOTKEY_CLASSA, WS_TABSTOP, 0};
+      return {HOTKEY_CLASSW, WS_TABSTOP, 0};
     case ControlKind::Group:
-      return {"BUTTON", BS_GROUPBOX, 0};
+      return {L"BUTTON", BS_GROUPBOX, 0};
   }
-  return {"STATIC", 0, 0};
+  return {L"STATIC", 0, 0};
 }
 
 // The controls in the order they are created: by tab index, then those without one.
@@ -94,8 +96,8 @@ std::vector<const ControlLayout*> CreationOrder(const WindowLayout& layout) {
 void AddListItems(HWND combo, std::string_view items) {
   while (!items.empty()) {
     const std::size_t end = items.find('\n');
-    const std::string item(items.substr(0, end));
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    const std::wstring item = Widen(items.substr(0, end));
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     if (end == std::string_view::npos) break;
     items.remove_prefix(end + 1);
   }
@@ -115,7 +117,7 @@ void SizeDropDown(HWND combo, const RECT& pixels) {
 void Complete(HWND window, const ControlLayout& control, const RECT& pixels, HWND previous) {
   switch (control.kind) {
     case ControlKind::DropDownList:
-      AddListItems(window, control.text ? control.text : "");
+      AddListItems(window, Say(control.text));
       SizeDropDown(window, pixels);
       break;
     case ControlKind::TextBox:
@@ -187,8 +189,9 @@ HWND CreateLayoutWindow(const WindowLayout& layout, const char* className, DWORD
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   return Reported(
       "CreateWindowEx",
-      CreateWindowExA(exStyle, className, layout.caption, style & ~WS_VISIBLE, left, top, width,
-                      height, owner, nullptr, GetModuleHandleA(nullptr), object));
+      CreateWindowExW(exStyle, Widen(className).c_str(), Widen(Say(layout.caption)).c_str(),
+                      style & ~WS_VISIBLE, left, top, width, height, owner, nullptr,
+                      GetModuleHandleA(nullptr), object));
 }
 
 bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts) {
@@ -204,9 +207,10 @@ bool CreateControls(HWND parent, const WindowLayout& layout, LayoutFonts& fonts)
     const bool textIsCaption = control->kind != ControlKind::Icon &&
                                control->kind != ControlKind::DropDownList &&
                                control->kind != ControlKind::ListBox;
-    const HWND window = CreateWindowExA(
-        windowClass.exStyle, windowClass.className, textIsCaption ? control->text : "", style,
-        pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+    const HWND window = CreateWindowExW(
+        windowClass.exStyle, windowClass.className,
+        textIsCaption ? Widen(Say(control->text)).c_str() : L"", style, pixels.left, pixels.top,
+        pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->id)), instance, nullptr);
     if (!window) {
       ReportLastError("CreateWindowEx");

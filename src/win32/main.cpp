@@ -8,10 +8,14 @@
 #include "win32/diagnostics.h"
 #include "win32/handles.h"
 #include "win32/text.h"
+#include "win32/user_texts.h"
 
 // The command line is read whole, in UTF-16, and the logic reads it in UTF-8:
-// a program's name keeps characters the ANSI code page does not have.
+// a program's name keeps characters the ANSI code page does not have. The
+// user's language comes first: the usage and the errors speak it too.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  bw::win32::TextTable texts;
+  bw::win32::UseUserLanguage(texts);
   const std::string line = bw::win32::Narrow(GetCommandLineW());
   const bw::ParsedCommand parsed = bw::ParseCommandLine(bw::win32::Arguments(line));
   if (!parsed.command || parsed.command->kind != bw::CommandKind::Start) {

@@ -114,7 +114,7 @@ void MainWindow::OnPowerSetting(const void* setting) {
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!system_) return DefWindowProcA(hwnd(), message, wParam, lParam);
+  if (!system_) return DefWindowProcW(hwnd(), message, wParam, lParam);
   switch (message) {
     case WM_TIMER:
       if (wParam == kKeyWatchTimer) {
@@ -161,7 +161,7 @@ LRESULT MainWindow::OnBroadcast(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     case WM_SETTINGCHANGE:
-      if (lParam && lstrcmpiA(reinterpret_cast<const char*>(lParam), "Policy") == 0) {
+      if (lParam && lstrcmpiW(reinterpret_cast<const wchar_t*>(lParam), L"Policy") == 0) {
         system_->OnPolicyChanged();
       }
       break;
@@ -172,7 +172,7 @@ LRESULT MainWindow::OnBroadcast(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
   }
-  return DefWindowProcA(hwnd(), message, wParam, lParam);
+  return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
 // Its key is watched until it is let go: the system reports only presses.

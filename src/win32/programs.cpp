@@ -287,7 +287,7 @@ void CALLBACK Programs::OnEnded(void* context, BOOLEAN) {
 
 // The watch goes first: the program may watch or stop watching others meanwhile.
 LRESULT Programs::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != kEndedMessage) return DefWindowProcA(hwnd(), message, wParam, lParam);
+  if (message != kEndedMessage) return DefWindowProcW(hwnd(), message, wParam, lParam);
   std::unique_ptr<Watch>* link = Link([&](const Watch& watch) { return watch.serial == wParam; });
   if (!*link) return 0;
   const std::uint32_t processId = (*link)->id;

@@ -57,7 +57,7 @@ bool SettingsWindow::Create(HWND owner, SettingsEvents& events) {
 }
 
 LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!events_) return DefWindowProcA(hwnd(), message, wParam, lParam);
+  if (!events_) return DefWindowProcW(hwnd(), message, wParam, lParam);
   switch (message) {
     case WM_CLOSE:
       events_->OnSettingsClosed();
@@ -75,7 +75,7 @@ LRESULT SettingsWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
       return 0;
   }
-  return DefWindowProcA(hwnd(), message, wParam, lParam);
+  return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
 // The settings controls report their new values.
@@ -148,7 +148,7 @@ void SettingsWindow::Hide() { ShowWindow(hwnd(), SW_HIDE); }
 // The list's lines are filled before its selection is set.
 void SettingsWindow::Update(const SettingsView& view) {
   if (!controlsBuilt_) return;
-  SetDlgItemTextA(hwnd(), kIdTitle, view.title.c_str());
+  SetDlgItemTextW(hwnd(), kIdTitle, Widen(view.title).c_str());
   for (const int id : view.hidden) ShowWindow(GetDlgItem(hwnd(), id), SW_HIDE);
   for (const ControlText& caption : view.texts) {
     SetDlgItemTextW(hwnd(), caption.id, Widen(caption.text).c_str());

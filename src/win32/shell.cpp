@@ -6,7 +6,6 @@
 #include <shellapi.h>
 // clang-format on
 
-#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <iterator>
@@ -20,13 +19,13 @@
 
 namespace bw::win32 {
 
-// On 32-bit Windows the native first-version record is the 88-byte layout
-// that the oldest shells take, with the tip at offset 24.
+// On 32-bit Windows the native first-version record is the 152-byte layout
+// that the oldest shells take, with the tip, 64 UTF-16 units, at offset 24.
 #ifndef _WIN64
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
-static_assert(offsetof(NOTIFYICONDATAA, szTip) == 24);
+static_assert(NOTIFYICONDATAW_V1_SIZE == 152);
+static_assert(offsetof(NOTIFYICONDATAW, szTip) == 24);
 #endif
-static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= kTipFieldSize);
+static_assert(sizeof(NOTIFYICONDATAW{}.szTip) >= sizeof(TipField));
 // The messages the logic decodes are the system's own.
 static_assert(kLeftButtonDown == WM_LBUTTONDOWN && kLeftDoubleClick == WM_LBUTTONDBLCLK &&
               kRightButtonUp == WM_RBUTTONUP && kContextMenu == WM_CONTEXTMENU &&
@@ -50,48 +49,41 @@ Shell::Shell() {
 }
 
 bool Shell::NotifyIcon(TrayCommand command, const TrayIconData& icon) {
-  NOTIFYICONDATAA data{};
+  NOTIFYICONDATAW data{};
   // The first-version size: the shell then reads only the fields up to the
   // 64-byte tip, which is all the program fills in. The version asked for
   // lies beyond it: a shorter record would be taken, and ignored. The focus
   // is a command of the same newer shells.
   const bool version = command == TrayCommand::UseKeyboardCallbacks;
   const bool newer = version || command == TrayCommand::SetFocus;
-  data.cbSize = newer ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
+  data.cbSize = newer ? NOTIFYICONDATAW_V2_SIZE : NOTIFYICONDATAW_V1_SIZE;
   data.uVersion = version ? NOTIFYICON_VERSION : 0;
   data.hWnd = window_;
   data.uID = kTrayIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kTrayCallbackMessage;
   data.hIcon = Picture(icon.picture);
-  std::memcpy(data.szTip, icon.tip.data(), kTipFieldSize);
-  // The record is the ANSI one: a tip with more than ASCII (a listed
-  // program's name) goes in the system's code page.
-  const char* const end = std::find(icon.tip.begin(), icon.tip.end(), '\0');
-  if (std::any_of(icon.tip.begin(), end, [](char c) { return c & 0x80; })) {
-    const std::wstring wide = Widen(std::string_view(icon.tip.data(), end - icon.tip.begin()));
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                           data.szTip, kTipTextMax, nullptr, nullptr);
-    data.szTip[length] = '\0';
-  }
+  // The record is the wide one: a tip in any script shows whatever the
+  // system's code page.
+  std::memcpy(data.szTip, icon.tip.data(), sizeof(TipField));
   static_assert(std::extent_v<decltype(refusals_)> == std::size(kCalls));
   const int index = static_cast<int>(command);
-  return refusals_[index].Note(kCalls[index], Shell_NotifyIconA(kMessages[index], &data) != FALSE);
+  return refusals_[index].Note(kCalls[index], Shell_NotifyIconW(kMessages[index], &data) != FALSE);
 }
 
 // A change of the icon that carries only the balloon: the newer record, whose
 // fields hold its title and text.
 bool Shell::ShowBalloon(const char* title, const char* text) {
-  NOTIFYICONDATAA data{};
-  data.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V2_SIZE;
   data.hWnd = window_;
   data.uID = kTrayIconId;
   data.uFlags = NIF_INFO;
   data.dwInfoFlags = NIIF_INFO;
-  lstrcpynA(data.szInfoTitle, title, sizeof data.szInfoTitle);
-  lstrcpynA(data.szInfo, text, sizeof data.szInfo);
+  lstrcpynW(data.szInfoTitle, Widen(title).c_str(), std::size(data.szInfoTitle));
+  lstrcpynW(data.szInfo, Widen(text).c_str(), std::size(data.szInfo));
   return balloonRefusal_.Note("Shell_NotifyIcon(NIM_MODIFY, NIF_INFO)",
-                              Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE);
+                              Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE);
 }
 
 bool Shell::TaskbarExists() { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }

@@ -123,7 +123,7 @@ LRESULT TimedDialogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
       break;
   }
-  return DefDlgProcA(hwnd(), message, wParam, lParam);
+  return DefDlgProcW(hwnd(), message, wParam, lParam);
 }
 
 // OK and Cancel, clicked or pressed with Enter and Esc, and the ways.
@@ -178,14 +178,14 @@ void TimedDialogWindow::OnUpDownScroll(WPARAM wParam, LPARAM lParam) {
 // comctl32; both share the system's edit procedure.
 void TimedDialogWindow::AttachKeyFilter(SpanField field) {
   const HWND window = Field(field);
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   fieldProcedure_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FieldProcedure)));
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FieldProcedure)));
 }
 
 LRESULT CALLBACK TimedDialogWindow::FieldProcedure(HWND field, UINT message, WPARAM wParam,
                                                    LPARAM lParam) {
-  auto* self = reinterpret_cast<TimedDialogWindow*>(GetWindowLongPtrA(field, GWLP_USERDATA));
+  auto* self = reinterpret_cast<TimedDialogWindow*>(GetWindowLongPtrW(field, GWLP_USERDATA));
   return self->OnFieldMessage(field, message, wParam, lParam);
 }
 
@@ -215,7 +215,7 @@ LRESULT TimedDialogWindow::OnFieldMessage(HWND field, UINT message, WPARAM wPara
     default:
       break;
   }
-  return CallWindowProcA(fieldProcedure_, field, message, wParam, lParam);
+  return CallWindowProcW(fieldProcedure_, field, message, wParam, lParam);
 }
 
 HWND TimedDialogWindow::Field(SpanField field) const {

@@ -54,7 +54,7 @@ LRESULT TrayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     tray_->OnTrayMessage(LOWORD(lParam), static_cast<std::uint32_t>(GetMessageTime()));
     return 0;
   }
-  return DefWindowProcA(hwnd(), message, wParam, lParam);
+  return DefWindowProcW(hwnd(), message, wParam, lParam);
 }
 
 int TrayWindow::TrackPopupMenu(std::span<const MenuItem> items) {

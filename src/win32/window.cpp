@@ -1,6 +1,7 @@
 #include "win32/window.h"
 
 #include "win32/diagnostics.h"
+#include "win32/text.h"
 
 namespace bw::win32 {
 
@@ -8,17 +9,17 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   // The object arrives with WM_NCCREATE, the first message that carries the
   // creation parameter; a few messages (WM_GETMINMAXINFO) come even before it.
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   const LRESULT result = self->OnMessage(message, wParam, lParam);
   // After its last message the window no longer reaches the object, which may
   // outlive it or be destroyed first.
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
   }
   return result;
@@ -26,16 +27,17 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 
 void RegisterClassOnce(const char* name, WNDPROC procedure, int extraBytes) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA existing;
-  if (GetClassInfoA(instance, name, &existing)) return;
-  WNDCLASSA windowClass{};
+  const std::wstring wideName = Widen(name);
+  WNDCLASSW existing;
+  if (GetClassInfoW(instance, wideName.c_str(), &existing)) return;
+  WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = procedure;
   windowClass.cbWndExtra = extraBytes;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = name;
-  RegisterClassA(&windowClass);
+  windowClass.lpszClassName = wideName.c_str();
+  RegisterClassW(&windowClass);
 }
 
 UniqueIcon LoadIconResource(int id, int pixels) {
@@ -45,23 +47,23 @@ UniqueIcon LoadIconResource(int id, int pixels) {
 }
 
 std::string WindowText(HWND window) {
-  std::string text(GetWindowTextLengthA(window) + 1, '\0');
-  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-  return text;
+  std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+  text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+  return Narrow(text);
 }
 
 std::optional<int> RunMessageLoop(HWND dialogWindow, HWND modal) {
   MSG msg;
   while (!modal || IsWindow(modal)) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
     // -1 means an invalid argument, which this loop never passes; keep running.
     if (got == -1) continue;
     // Only keys go to the dialog manager: the timers' ticks skip it.
     const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
-    if (key && dialogWindow && IsDialogMessageA(dialogWindow, &msg)) continue;
+    if (key && dialogWindow && IsDialogMessageW(dialogWindow, &msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return std::nullopt;
 }

@@ -38,7 +38,7 @@ inline std::wstring TipFor(bool active) {
 inline constexpr DWORD kStartMs = 20000, kWaitMs = 10000, kQuietMs = 750;
 
 // The popup menu's items, counted from the top without its separators.
-inline constexpr int kConfigureItem = 3, kTimedDisableItem = 5;
+inline constexpr int kConfigureItem = 3, kTimedDisableItem = 5, kSettingsItem = 6;
 
 // BLINKWARD_EXE, as a path Wine can start (Z: is the Unix root).
 inline std::wstring BlinkwardExePath() {

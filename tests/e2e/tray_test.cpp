@@ -2,6 +2,8 @@
 // mouse clicks, one copy per logon, and a new notification area.
 
 #include "fixture.h"
+#include "settings/settings_layout.h"
+#include "win32/settings_window.h"
 
 namespace e2e {
 namespace {
@@ -62,6 +64,34 @@ TEST_F(BlinkwardTest, OneIconFollowsTheStateAndTheMouseForEveryCopyAndTaskbar) {
   EXPECT_TRUE(PumpUntil([this] { return PopupMenu() != nullptr; }, kWaitMs)) << "no menu";
   PostMessageW(PopupMenu(), WM_KEYDOWN, VK_ESCAPE, 1);
   EXPECT_TRUE(PumpUntil([this] { return PopupMenu() == nullptr; }, kWaitMs));
+}
+
+// Under Wine the user's language follows LANG and LC_ALL, which a Windows
+// process cannot change for the programs it starts: CTest runs this again as
+// e2e.Language with LANG=ru_RU.UTF-8, and other runs skip it. A Russian user
+// reads the tip, and the settings window the menu opens, in Russian, in
+// characters no western ANSI code page has. (Another process cannot read a
+// menu's items under Wine, which keeps them in the process that made them.)
+TEST_F(BlinkwardTest, TheTipAndTheMenusWindowSpeakTheUsersLanguage) {
+  if (PRIMARYLANGID(GetUserDefaultUILanguage()) != LANG_RUSSIAN) GTEST_SKIP() << "not in Russian";
+  ASSERT_TRUE(SetScreenSaverActive(true));
+  ASSERT_NO_FATAL_FAILURE(StartBlinkward(BlinkwardExePath(),
+                                         L"\u0417\u0430\u0441\u0442\u0430\u0432\u043a\u0430 "
+                                         L"\u0412\u041a\u041b\u042e\u0427\u0415\u041d\u0410"));
+  ASSERT_TRUE(Choose(kSettingsItem)) << "no menu";
+  HWND settings = nullptr;
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        settings = WindowOf(blinkward_.info.dwProcessId, Widen(bw::win32::kSettingsWindowClass));
+        return settings != nullptr;
+      },
+      kWaitMs))
+      << "the menu opened no settings window";
+  wchar_t title[64] = L"", check[64] = L"";
+  GetWindowTextW(settings, title, 64);
+  GetWindowTextW(GetDlgItem(settings, bw::kIdStartWithWindows), check, 64);
+  EXPECT_STREQ(title, L"\u041f\u0430\u0440\u0430\u043c\u0435\u0442\u0440\u044b");
+  EXPECT_STREQ(check, L"\u0417\u0430\u043f\u0443\u0441\u043a\u0430\u0442\u044c \u0441 Windows");
 }
 
 }  // namespace

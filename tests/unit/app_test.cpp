@@ -206,7 +206,7 @@ TEST_F(ListedTest, TheDisplayHintIsShownOnceWhereNoScreenSaverIsChosen) {
   EXPECT_TRUE(fake.shell.balloons.empty()) << "asked again at once";
   fake.system.now += 30 * 60 * 1000;
   programs.Start("obs64.exe");
-  EXPECT_EQ(fake.shell.balloons, std::vector<std::string>{kDisplayHintTitle});
+  EXPECT_EQ(fake.shell.balloons, std::vector<std::string>{"The display may still turn off"});
   Tray(kBalloonClick);
   EXPECT_TRUE(fake.ui.settingsVisible);
   Tray(kLeftButtonDown);

@@ -153,8 +153,17 @@ TEST_F(CommandTest, StatusNamesTheReasonThatHolds) {
   std::string name, shown;
   for (int c = 0; c < 143; ++c) name += "\xC3\xB6";  // "ö", two bytes
   shown = "1: disabled while " + name.substr(0, 284);
-  EXPECT_EQ(Ask("/while " + std::to_string(fake.programs.Start(name + ".exe"))), "0: ");
+  const std::uint32_t pinned = fake.programs.Start(name + ".exe");
+  EXPECT_EQ(Ask("/while " + std::to_string(pinned)), "0: ");
   EXPECT_EQ(Ask("/status"), shown);
+  fake.programs.End(pinned);
+  // In another language the tip changes; what scripts read does not.
+  const std::vector<const char*> other(kTranslatedCount, "\xD0\x96 %1");  // "Ж %1"
+  UseTexts(other.data());
+  EXPECT_EQ(Ask("/while " + std::to_string(fake.programs.Start("vlc.exe"))), "0: ");
+  EXPECT_EQ(Seen(), "saver off, red: \xD0\x96 vlc.exe");
+  EXPECT_EQ(Ask("/status"), "1: disabled while vlc.exe runs");
+  UseTexts(nullptr);
 }
 
 // Only a command another copy may give is taken: no start, no usage, nothing

@@ -205,7 +205,16 @@ struct FakeShell : ShellPort {
     shown = command != TrayCommand::Delete;
     focused = focused && shown;
     picture = icon.picture;
-    tip = icon.tip.data();
+    tip.clear();
+    for (const char16_t* unit = icon.tip.data(); *unit; ++unit) {
+      const char32_t code = *unit >= 0xD800 && *unit < 0xDC00
+                                ? 0x10000 + ((*unit - 0xD800) << 10) + (unit[1] - 0xDC00)
+                                : *unit;
+      unit += code > 0xFFFF;
+      const int extra = code < 0x80 ? 0 : code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+      tip += static_cast<char>((extra ? 0xF0 << (3 - extra) & 0xF0 : 0) | code >> 6 * extra);
+      for (int k = extra - 1; k >= 0; --k) tip += static_cast<char>(0x80 | (code >> 6 * k & 0x3F));
+    }
     if (command == TrayCommand::Add && refuseLandingAdds > 0) return --refuseLandingAdds, false;
     return true;
   }

@@ -310,7 +310,7 @@ TEST_F(HoursTest, WorkingHoursHoldFromTheirStartToTheirEnd) {
   EXPECT_EQ(Seen(), kByHours);
   fake.programs.foreground = Foreground::FullScreen;
   app.OnSettingChanged(kIdFullScreen, 1);
-  EXPECT_EQ(Seen(), "saver off, red: " + std::string(kHeldByFullScreenTip));
+  EXPECT_EQ(Seen(), "saver off, red: Screen Saver is DISABLED while a program is full screen");
   fake.programs.Front(Foreground::Windowed);
   EXPECT_EQ(Seen(), kByHours);
   Tray(kLeftButtonDown);

@@ -9,7 +9,7 @@ namespace {
 constexpr ControlLayout Row(ControlKind kind, int left, int width, int height) {
   return {.kind = kind,
           .id = 0,
-          .text = "",
+          .text = {},
           .twips = {static_cast<std::int16_t>(left), 0, static_cast<std::int16_t>(width),
                     static_cast<std::int16_t>(height)},
           .tabIndex = -1};

@@ -49,11 +49,14 @@ TEST_F(SettingsWindowTest, TheListIsChosenFromRunningProgramsOrBrowsedAndStoredA
   fake.ui.popupChoice = 1;
   window.OnButton(kIdAddProgram);
   EXPECT_EQ(fake.ui.controlMenu,
-            (std::vector<std::string>{"Window of R&&D.exe (R&&D.exe)", "-", kBrowseCaption}));
+            (std::vector<std::string>{"Window of R&&D.exe (R&&D.exe)", "-", "Browse..."}));
   fake.ui.popupChoice = 33;
   fake.ui.browsed = "D:\\Tools\\BLINKWARD.EXE";
   window.OnButton(kIdAddProgram);
-  EXPECT_EQ(fake.ui.messages, std::vector<std::string>{kNotItselfText});
+  EXPECT_EQ(fake.ui.messages,
+            std::vector<std::string>{
+                "Blinkward runs all the time: listed, it would keep the screen saver off for good. "
+                "Choose the program that should keep it off while it runs."});
   fake.ui.popupChoice = 33;
   fake.ui.browsed = "C:\\Program Files\\OBS\\obs64.exe";
   window.OnButton(kIdAddProgram);

@@ -71,7 +71,7 @@ TEST(SettingsWindow, TheShortcutFieldShowsAndReportsTheProgramsValue) {
   w.window.Show({kTitle,
                  {{kIdHotkey, ControlValueOf({kModWin | kModCtrl, VK_F1})}},
                  {},
-                 {{kIdHotkeyStatus, kHotkeyInUseText}}});
+                 {{kIdHotkeyStatus, "in use by another program"}}});
   const HWND field = w.Item(kIdHotkey);
   EXPECT_EQ(SendMessageA(field, HKM_GETHOTKEY, 0, 0), MAKEWORD(VK_F1, HOTKEYF_CONTROL));
   EXPECT_EQ(TextOf(w.Item(kIdHotkeyStatus)), "in use by another program");

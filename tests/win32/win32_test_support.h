@@ -35,9 +35,9 @@ inline void RunDialogLoop(HWND dialog) {
 }
 
 inline std::string TextOf(HWND window) {
-  char text[128] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+  wchar_t text[256] = L"";
+  GetWindowTextW(window, text, 256);
+  return Narrow(text);
 }
 
 inline std::string ClassOf(HWND window) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "win32/user_texts.h"
 #include "win32_test_support.h"
 
 namespace bw::win32::test {
@@ -285,7 +286,7 @@ TEST(Message, IsModalOverTheSettingsWindowWithTheProgramsNameAndTheInformationIc
 
 // The fraction of a control its text needs: a one-line button caption's width
 // beside its box, else the wrapped lines' height (or width, where a word is wider).
-double TextNeed(HWND control, HFONT font, int width, int height, int box) {
+double TextNeed(HWND control, HFONT font, int width, int height, int box, const std::string& text) {
   const HDC dc = GetDC(control);
   if (!font) font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
   const HGDIOBJ old = SelectObject(dc, font);
@@ -293,7 +294,7 @@ double TextNeed(HWND control, HFONT font, int width, int height, int box) {
   const bool oneLine = box && !(GetWindowLongA(control, GWL_STYLE) & BS_MULTILINE);
   RECT need{0, 0, width - box, 0};
   const double room = need.right;
-  DrawTextA(dc, TextOf(control).c_str(), -1, &need,
+  DrawTextW(dc, Widen(text).c_str(), -1, &need,
             DT_CALCRECT | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
   SelectObject(dc, old);
   ReleaseDC(control, dc);
@@ -340,10 +341,16 @@ const struct {
     {kIdMainsOnly, "Only on mains power", {209, 265, 575, 282}},
 };
 
-// In a process of its own at BLINKWARD_TEST_DPI: each text needs as much of its
-// control as at 96 dpi (where Windows' Tahoma fits every one): neither cut nor shrunk.
-void ExpectScaledWindows(int dpi) {
+// In a process of its own at BLINKWARD_TEST_DPI, in the language of the table
+// BLINKWARD_TEST_LANGUAGE names (none: English): each text needs as much of its
+// control as at 96 dpi (where Windows' Tahoma fits every English one): neither
+// cut nor shrunk; and another language's fit in this system's font.
+void ExpectScaledWindows(int dpi, LANGID language) {
   ASSERT_EQ(ScreenDpi(), dpi) << "the system did not take the resolution";
+  TextTable texts;
+  ASSERT_TRUE(!language || LoadTexts(GetModuleHandleA(nullptr), language, texts));
+  UseTexts(language ? texts.data() : nullptr);
+  const bool english = !language;
   Windows w;
   ASSERT_TRUE(w.created);
   WhileDialogOpen(w, [&] {
@@ -353,17 +360,12 @@ void ExpectScaledWindows(int dpi) {
       return UniqueFont(CreateFontA(-11, 0, 0, 0, weight, 0, 0, 0, f.charset, 0, 0, 0, 0, f.face));
     };
     const UniqueFont font96 = at96(kWindowFont.weight), bold96 = at96(kFontWeightBold);
-    // English day names, the widest of them Wed.
-    w.window.Show({kTitle,
-                   {},
-                   {},
-                   {{kIdFirstDay, "Mon"},
-                    {kIdFirstDay + 1, "Tue"},
-                    {kIdFirstDay + 2, "Wed"},
-                    {kIdFirstDay + 3, "Thu"},
-                    {kIdFirstDay + 4, "Fri"},
-                    {kIdFirstDay + 5, "Sat"},
-                    {kIdFirstDay + 6, "Sun"}}});
+    // The day names, the widest English one Wed.
+    SettingsView view{kTitle, {}, {}, {}};
+    for (int day = 0; day < 7; ++day) {
+      view.texts.push_back({kIdFirstDay + day, Say(static_cast<Text>(int(Text::Monday) + day))});
+    }
+    w.window.Show(view);
     // Small pictures come at the size the system asks for (the tray's too).
     ICONINFO info{};
     BITMAP mask{};
@@ -377,7 +379,7 @@ void ExpectScaledWindows(int dpi) {
     const HWND clock = GetDlgItem(w.dialog.hwnd(), kIdClock);
     RECT place{};
     GetWindowRect(clock, &place);
-    for (int k = 0; k < kClockFrameCount; ++k) {
+    for (int k = 0; english && k < kClockFrameCount; ++k) {
       const std::string file = ART_RES_DIR "/clock" + std::to_string(100 + k).substr(1) + ".ico";
       const UniqueIcon drawn(
           static_cast<HICON>(LoadImageA(nullptr, file.c_str(), IMAGE_ICON, place.right - place.left,
@@ -412,7 +414,7 @@ void ExpectScaledWindows(int dpi) {
       EXPECT_NEAR(client.bottom, window.layout.clientHeight * dpi / 1440.0, 1.0);
       EXPECT_LE(frame.right - frame.left, 1024);
       EXPECT_LE(frame.bottom - frame.top, 768 - 60);
-      const bool settings = window.window == w.window.hwnd();
+      const bool settings = english && window.window == w.window.hwnd();
       if (settings) {
         EXPECT_EQ(std::size(kSettingsAt96), window.layout.controls.size());
         EXPECT_EQ(client.right, MulDiv(591, dpi, 96));
@@ -464,13 +466,20 @@ void ExpectScaledWindows(int dpi) {
         // At 96 dpi a twip is a fifteenth of a pixel, and the font 11 pixels high.
         const bool bold = row.bold;
         const int box = GetSystemMetrics(SM_CXMENUCHECK) * 4 / 3;  // and the gap after it
-        const double need = TextNeed(control, nullptr, r.right - r.left, r.bottom - r.top, box);
+        const std::string caption = TextOf(control);
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        const double need = TextNeed(control, nullptr, width, height, box, caption);
         const double need96 = TextNeed(control, bold ? bold96.Get() : font96.Get(), t.width / 15,
-                                       t.height / 15, MulDiv(box, 96, dpi));
+                                       t.height / 15, MulDiv(box, 96, dpi), caption);
         EXPECT_NEAR(need, need96, need96 * 0.1 + 0.02)
-            << TextOf(control) << " needs " << need << ", at 96 dpi " << need96;
-        if (added) {
-          EXPECT_LE(need, 0.9) << TextOf(control);
+            << caption << " needs " << need << ", at 96 dpi " << need96;
+        if (added && english) EXPECT_LE(need, 0.9) << caption;
+        // Another language's caption fits wherever the English one does,
+        // and needs no more where even that one is cut in this font.
+        if (!english) {
+          const double needEnglish =
+              TextNeed(control, nullptr, width, height, box, kEnglish[static_cast<int>(row.text)]);
+          EXPECT_LE(need, std::max(1.0, needEnglish)) << caption << " beside " << needEnglish;
         }
       }
     }
@@ -490,31 +499,36 @@ void SetSystemDpi(int dpi) {
 }
 
 // Windows reads the resolution as a program starts: each runs in a copy of this one.
-TEST(Dpi, WindowsScaleAsAWholeAt96_120And144) {
+// Each language's table is the one of its kTableLanguages entry.
+TEST(Dpi, WindowsScaleAsAWholeAt96_120And144InEveryLanguage) {
   if (const char* dpi = std::getenv("BLINKWARD_TEST_DPI")) {
-    ExpectScaledWindows(std::atoi(dpi));
+    ExpectScaledWindows(std::atoi(dpi),
+                        static_cast<LANGID>(std::atoi(std::getenv("BLINKWARD_TEST_LANGUAGE"))));
     return;
   }
-  for (int dpi : {96, 120, 144}) {
-    SetSystemDpi(dpi);
-    char self[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string line = std::string("\"") + self + "\" --gtest_filter=Dpi.*";
-    SetEnvironmentVariableA("BLINKWARD_TEST_DPI", std::to_string(dpi).c_str());
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION child{};
-    DWORD status = 1;
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                       &child)) {
-      WaitForSingleObject(child.hProcess, 60000);
-      GetExitCodeProcess(child.hProcess, &status);
-      CloseHandle(child.hThread);
-      CloseHandle(child.hProcess);
+  for (int language : {0, 0x0007, 0x000C, 0x000A, 0x0416, 0x0019, 0x0011, 0x0804})
+    for (int dpi : {96, 120, 144}) {
+      SCOPED_TRACE(testing::Message() << "language " << std::hex << language);
+      SetEnvironmentVariableA("BLINKWARD_TEST_LANGUAGE", std::to_string(language).c_str());
+      SetSystemDpi(dpi);
+      char self[MAX_PATH] = "";
+      GetModuleFileNameA(nullptr, self, MAX_PATH);
+      std::string line = std::string("\"") + self + "\" --gtest_filter=Dpi.*";
+      SetEnvironmentVariableA("BLINKWARD_TEST_DPI", std::to_string(dpi).c_str());
+      STARTUPINFOA startup{};
+      startup.cb = sizeof startup;
+      PROCESS_INFORMATION child{};
+      DWORD status = 1;
+      if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                         &startup, &child)) {
+        WaitForSingleObject(child.hProcess, 60000);
+        GetExitCodeProcess(child.hProcess, &status);
+        CloseHandle(child.hThread);
+        CloseHandle(child.hProcess);
+      }
+      SetEnvironmentVariableA("BLINKWARD_TEST_DPI", nullptr);
+      EXPECT_EQ(status, 0u) << "the checks at " << dpi << " dpi failed (their report is above)";
     }
-    SetEnvironmentVariableA("BLINKWARD_TEST_DPI", nullptr);
-    EXPECT_EQ(status, 0u) << "the checks at " << dpi << " dpi failed (their report is above)";
-  }
   SetSystemDpi(96);
 }
 

@@ -115,7 +115,11 @@ std::vector<TrayIcon> VisibleTrayIcons() {
 std::vector<TrayIcon> BlinkwardTrayIcons() {
   std::vector<TrayIcon> mine;
   for (const TrayIcon& icon : VisibleTrayIcons()) {
-    if (icon.tip == L"Blinkward" || icon.tip.rfind(L"Screen Saver ", 0) == 0) mine.push_back(icon);
+    const bool russian =
+        icon.tip.rfind(L"\u0417\u0430\u0441\u0442\u0430\u0432\u043a\u0430 ", 0) == 0;
+    if (icon.tip == L"Blinkward" || icon.tip.rfind(L"Screen Saver ", 0) == 0 || russian) {
+      mine.push_back(icon);
+    }
   }
   return mine;
 }

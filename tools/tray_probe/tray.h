@@ -27,7 +27,8 @@ struct TrayIcon {
 
 HWND FindTaskbar();
 std::vector<TrayIcon> VisibleTrayIcons();
-// Blinkward's icons: tip "Blinkward" or one starting "Screen Saver ".
+// Blinkward's icons: tip "Blinkward" or one starting "Screen Saver ", or in
+// Russian, the language the end-to-end tests also run in, "Заставка ".
 std::vector<TrayIcon> BlinkwardTrayIcons();
 
 // Rests the mouse on the icon and returns the tooltip the shell then shows, as

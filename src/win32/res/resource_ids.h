@@ -14,4 +14,7 @@
 // The stopwatch frames of the timed-disable dialog, packed in one RCDATA.
 #define IDR_CLOCK_FRAMES 201
 
+// The program's texts in a language beside English, one RCDATA per language.
+#define IDR_WORDS 202
+
 #endif  // BLINKWARD_WIN32_RES_RESOURCE_IDS_H_
