@@ -28,7 +28,7 @@ enum class Text : std::uint16_t {
   HeldUntilTip,  // %1 the end of the working hours, as the user writes times
   HeldByHoursTip,
   HeldBySoundTip,  // %1 the file name of the program that plays
-  CountdownTip,  // %1 the time left
+  CountdownTip,    // %1 the time left
   // The time left and the span the dialog's "Until" makes.
   OneHour,          // %1 the number: 1
   Hours,            // %1 the number
