@@ -359,29 +359,28 @@ def hours_phase(args, programs, results):
     Nothing may run for them between the edges."""
     begins = (time.localtime().tm_hour + 1) % 24
     spell = f"1;1111111;{begins:02d}:00;{(begins + 1) % 24:02d}:00"
-    driver(args, "text", HOURS_KEY, spell)
-    driver(args, "text", MAINS_ONLY_KEY, "1")
-    try:
-        launch_side_by_side(args, programs)
-        idle_cpu(args, programs, results, "hours_idle", long_windows=False)
-        for program in programs:
-            stop(args, program)
-    finally:
-        driver(args, "text", HOURS_KEY)
-        driver(args, "text", MAINS_ONLY_KEY)
+    idle_with(args, programs, results, "hours_idle", {HOURS_KEY: spell, MAINS_ONLY_KEY: "1"})
 
 
 def sound_phase(args, programs, results):
     """Blinkward with "Hold off while sound plays" ticked and no program playing:
     idle CPU beside a fresh baseline. Nothing may poll while no session plays."""
-    driver(args, "text", WHILE_SOUND_KEY, "1")
+    idle_with(args, programs, results, "sound_idle", {WHILE_SOUND_KEY: "1"})
+
+
+def idle_with(args, programs, results, name, settings):
+    """Idle CPU of a fresh start of both programs with these values stored
+    (key: text), which are removed afterwards."""
+    for key, text in settings.items():
+        driver(args, "text", key, text)
     try:
         launch_side_by_side(args, programs)
-        idle_cpu(args, programs, results, "sound_idle", long_windows=False)
+        idle_cpu(args, programs, results, name, long_windows=False)
         for program in programs:
             stop(args, program)
     finally:
-        driver(args, "text", WHILE_SOUND_KEY)
+        for key in settings:
+            driver(args, "text", key)
 
 
 def main():

@@ -270,11 +270,7 @@ void Programs::StopWatching(std::uint32_t processId) {
 
 bool Programs::CreateEndsWindow() {
   if (hwnd()) return true;
-  RegisterClassOnce(kEndsWindowClass, Window::Procedure);
-  return Reported("CreateWindowEx",
-                  CreateWindowExA(0, kEndsWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleA(nullptr), static_cast<Window*>(this))) !=
-         nullptr;
+  return CreateMessageWindow(kEndsWindowClass, *this);
 }
 
 // On a thread of the system's pool. Posted, not sent: every message loop

@@ -197,11 +197,7 @@ bool Sound::StartCom() {
     comStarted_ = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
   }
   if (hwnd()) return true;
-  RegisterClassOnce(kSoundWindowClass, Window::Procedure);
-  return Reported("CreateWindowEx",
-                  CreateWindowExA(0, kSoundWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleA(nullptr), static_cast<Window*>(this))) !=
-         nullptr;
+  return CreateMessageWindow(kSoundWindowClass, *this);
 }
 
 // The thread that keeps the multithreaded apartment runs before anything

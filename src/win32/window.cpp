@@ -40,6 +40,13 @@ void RegisterClassOnce(const char* name, WNDPROC procedure, int extraBytes) {
   RegisterClassW(&windowClass);
 }
 
+bool CreateMessageWindow(const char* className, Window& object) {
+  RegisterClassOnce(className, Window::Procedure);
+  return Reported("CreateWindowEx", CreateWindowExA(0, className, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                                    nullptr, GetModuleHandleA(nullptr), &object)) !=
+         nullptr;
+}
+
 UniqueIcon LoadIconResource(int id, int pixels) {
   return UniqueIcon(static_cast<HICON>(Reported(
       "LoadImage",

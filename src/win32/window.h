@@ -36,6 +36,10 @@ class Window {
 // it exists; extraBytes for a class whose windows DefDlgProc keeps.
 void RegisterClassOnce(const char* name, WNDPROC procedure, int extraBytes = 0);
 
+// A hidden message-only window of the class, which reports to the object;
+// false if it could not be made.
+bool CreateMessageWindow(const char* className, Window& object);
+
 // An icon resource of this module at the given size in pixels.
 UniqueIcon LoadIconResource(int id, int pixels);
 
